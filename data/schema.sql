@@ -1,0 +1,126 @@
+-- The Mealvane data file: recipes, the ingredient catalogue, the weekly menu and the shopping lists.
+--
+-- Text compares and sorts without regard to letter case: every text column uses the NOCASE collation, which
+-- the program replaces with one that folds the case of every letter, not only A to Z. Widths and whole
+-- numbers are enforced by named checks, so that a refused value is reported with the column's name.
+-- No foreign key is enforced: deleting a parent row is never refused, and every read joins through the
+-- parent. Keys are never reused, so that rows left behind by a delete never attach to a new row.
+
+PRAGMA foreign_keys = OFF;
+
+CREATE TABLE Meal (
+    Meal_ID      INTEGER PRIMARY KEY AUTOINCREMENT,
+    Meal_Name    TEXT(50) COLLATE NOCASE
+                 CONSTRAINT "Meal_Name is longer than 50 characters" CHECK (length(Meal_Name) <= 50),
+    Meal_Recipe  TEXT COLLATE NOCASE,
+    Meal_Morning BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Meal_Morning must be Yes or No" CHECK (Meal_Morning IN (0, 1)),
+    Meal_Snack   BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Meal_Snack must be Yes or No" CHECK (Meal_Snack IN (0, 1)),
+    Meal_Noon    BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Meal_Noon must be Yes or No" CHECK (Meal_Noon IN (0, 1)),
+    Meal_Night   BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Meal_Night must be Yes or No" CHECK (Meal_Night IN (0, 1)),
+    Meal_Dessert BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Meal_Dessert must be Yes or No" CHECK (Meal_Dessert IN (0, 1)),
+    Meal_Type    INTEGER DEFAULT 0
+                 CONSTRAINT "Meal_Type must be a whole number" CHECK (typeof(Meal_Type) IN ('integer', 'null')),
+    Meal_Picture BLOB
+);
+
+CREATE TABLE Meal_Type (
+    ID   INTEGER PRIMARY KEY AUTOINCREMENT,
+    Type TEXT(50) COLLATE NOCASE
+         CONSTRAINT "Type is longer than 50 characters" CHECK (length(Type) <= 50)
+);
+
+CREATE TABLE Ingredients (
+    Ingredients_ID          INTEGER PRIMARY KEY AUTOINCREMENT,
+    Ingredients_Description TEXT(50) COLLATE NOCASE
+        CONSTRAINT "Ingredients_Description is longer than 50 characters"
+        CHECK (length(Ingredients_Description) <= 50),
+    Ingredients_Group       INTEGER DEFAULT 0
+        CONSTRAINT "Ingredients_Group must be a whole number"
+        CHECK (typeof(Ingredients_Group) IN ('integer', 'null'))
+);
+
+CREATE TABLE IGroup (
+    IGROUP_ID   INTEGER PRIMARY KEY AUTOINCREMENT,
+    IGROUP_NAME TEXT(50) COLLATE NOCASE
+                CONSTRAINT "IGROUP_NAME is longer than 50 characters" CHECK (length(IGROUP_NAME) <= 50)
+);
+
+-- Exactly these two columns in this order: one statement inserts into it without a column list.
+CREATE TABLE Made_With (
+    Meal_ID        INTEGER
+                   CONSTRAINT "Made_With.Meal_ID must be a whole number"
+                   CHECK (typeof(Meal_ID) IN ('integer', 'null')),
+    Ingredients_ID INTEGER
+                   CONSTRAINT "Made_With.Ingredients_ID must be a whole number"
+                   CHECK (typeof(Ingredients_ID) IN ('integer', 'null'))
+);
+
+CREATE TABLE Menu (
+    MENU_ID     INTEGER PRIMARY KEY AUTOINCREMENT,
+    Week_Number INTEGER
+                CONSTRAINT "Week_Number must be a whole number" CHECK (typeof(Week_Number) IN ('integer', 'null')),
+    Year_Number INTEGER
+                CONSTRAINT "Year_Number must be a whole number" CHECK (typeof(Year_Number) IN ('integer', 'null')),
+    Day_Number  INTEGER
+                CONSTRAINT "Day_Number must be a whole number" CHECK (typeof(Day_Number) IN ('integer', 'null')),
+    Meal_ID     INTEGER
+                CONSTRAINT "Menu.Meal_ID must be a whole number" CHECK (typeof(Meal_ID) IN ('integer', 'null')),
+    Menu_Time   TEXT(1) COLLATE NOCASE
+                CONSTRAINT "Menu_Time is longer than 1 character" CHECK (length(Menu_Time) <= 1)
+);
+
+CREATE TABLE ShoppingList (
+    ShoppingListID         INTEGER PRIMARY KEY AUTOINCREMENT,
+    WeekNumber             INTEGER
+                           CONSTRAINT "WeekNumber must be a whole number"
+                           CHECK (typeof(WeekNumber) IN ('integer', 'null')),
+    YearNumber             INTEGER
+                           CONSTRAINT "YearNumber must be a whole number"
+                           CHECK (typeof(YearNumber) IN ('integer', 'null')),
+    IngredientsDescription TEXT(50) COLLATE NOCASE
+                           CONSTRAINT "IngredientsDescription is longer than 50 characters"
+                           CHECK (length(IngredientsDescription) <= 50),
+    IngredientsCount       INTEGER
+                           CONSTRAINT "IngredientsCount must be a whole number"
+                           CHECK (typeof(IngredientsCount) IN ('integer', 'null')),
+    IngredientsType        TEXT(50) COLLATE NOCASE
+                           CONSTRAINT "IngredientsType is longer than 50 characters"
+                           CHECK (length(IngredientsType) <= 50)
+);
+
+CREATE TABLE tmp (
+    ID    INTEGER PRIMARY KEY AUTOINCREMENT,
+    Value TEXT COLLATE NOCASE
+);
+
+CREATE INDEX Meal_Name_Index ON Meal (Meal_Name);
+CREATE INDEX Meal_Type_Index ON Meal (Meal_Type);
+CREATE INDEX Meal_Type_Name_Index ON Meal_Type (Type);
+CREATE INDEX Ingredients_Description_Index ON Ingredients (Ingredients_Description);
+CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
+CREATE INDEX IGroup_Name_Index ON IGroup (IGROUP_NAME);
+CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);
+CREATE INDEX Made_With_Ingredient_Index ON Made_With (Ingredients_ID, Meal_ID);
+CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number, Menu_Time);
+CREATE INDEX Menu_Meal_Index ON Menu (Meal_ID);
+CREATE INDEX ShoppingList_Week_Index ON ShoppingList (WeekNumber, YearNumber, IngredientsDescription);
+
+-- One row for each pair of a recipe and one of its ingredients.
+CREATE VIEW QSearchMeal AS
+SELECT DISTINCT Meal.Meal_ID, Meal.Meal_Name, Ingredients.Ingredients_ID, Ingredients.Ingredients_Description
+FROM Meal
+INNER JOIN Made_With ON Made_With.Meal_ID = Meal.Meal_ID
+INNER JOIN Ingredients ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID;
+
+-- One row for each ingredient of each recipe, by description.
+CREATE VIEW QMealIng AS
+SELECT DISTINCT Meal.Meal_ID, Ingredients.Ingredients_ID, Ingredients.Ingredients_Description
+FROM Meal
+INNER JOIN Made_With ON Made_With.Meal_ID = Meal.Meal_ID
+INNER JOIN Ingredients ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID
+ORDER BY Meal.Meal_ID, Ingredients.Ingredients_Description;

@@ -1,0 +1,164 @@
+#include "TDataModule1.h"
+
+#include "IngredientGroupItems.h"
+#include "toolkit/db/DbError.h"
+
+#include <QStringList>
+
+namespace {
+
+QString lines(std::initializer_list<const char *> parts)
+{
+    QStringList list;
+    for (const char *part : parts)
+        list << QString::fromUtf8(part);
+    return list.join(u'\n');
+}
+
+} // namespace
+
+TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &dataFile, QObject *parent)
+    : QObject(parent)
+    , ADOConnectionMain(dataFile)
+    , OldConnection(QString::fromLatin1(OldDataFile))
+    , MEALS(QStringLiteral("MEALS"), ADOConnectionMain, QStringLiteral("Meal"), this)
+    , MEALTYPE(QStringLiteral("MEALTYPE"), ADOConnectionMain, QStringLiteral("Meal_Type"), this)
+    , IGROUP(QStringLiteral("IGROUP"), ADOConnectionMain, QStringLiteral("IGroup"), this)
+    , OLDMeals(QStringLiteral("OLDMeals"), OldConnection, QStringLiteral("Meal"), this)
+    , SQLMEALS(QStringLiteral("SQLMEALS"), ADOConnectionMain, this)
+    , SQLMEAL1(QStringLiteral("SQLMEAL1"), ADOConnectionMain, this)
+    , SQLMEAL2(QStringLiteral("SQLMEAL2"), ADOConnectionMain, this)
+    , SQLSHOP(QStringLiteral("SQLSHOP"), ADOConnectionMain, this)
+    , SQLGROUPS(QStringLiteral("SQLGROUPS"), ADOConnectionMain, this)
+    , SQLINGREDIENTS(QStringLiteral("SQLINGREDIENTS"), ADOConnectionMain, this)
+    , OLDSQLMI(QStringLiteral("OLDSQLMI"), OldConnection, this)
+    , SQLMEAL3(QStringLiteral("SQLMEAL3"), ADOConnectionMain, this)
+    , SQLMT1(QStringLiteral("SQLMT1"), ADOConnectionMain, this)
+    , SQLMT2(QStringLiteral("SQLMT2"), ADOConnectionMain, this)
+    , SQLMT3(QStringLiteral("SQLMT3"), ADOConnectionMain, this)
+    , SQLMT4(QStringLiteral("SQLMT4"), ADOConnectionMain, this)
+    , SQLMT5(QStringLiteral("SQLMT5"), ADOConnectionMain, this)
+    , SQLMT6(QStringLiteral("SQLMT6"), ADOConnectionMain, this)
+    , SHOP(QStringLiteral("SHOP"), ADOConnectionMain, this)
+    , SHOPINGREDIENTS(QStringLiteral("SHOPINGREDIENTS"), ADOConnectionMain, this)
+    , SQL(QStringLiteral("SQL"), ADOConnectionMain, this)
+    , MEALS_DS(QStringLiteral("MEALS_DS"), MEALS, this)
+    , MEALTYPE_DS(QStringLiteral("MEALTYPE_DS"), MEALTYPE, this)
+    , IGROUP_DS(QStringLiteral("IGROUP_DS"), IGROUP, this)
+    , SQLMEALS_DS(QStringLiteral("SQLMEALS_DS"), SQLMEALS, this)
+    , SQLMEAL1_DS(QStringLiteral("SQLMEAL1_DS"), SQLMEAL1, this)
+    , SQLMEAL2_DS(QStringLiteral("SQLMEAL2_DS"), SQLMEAL2, this)
+    , SQL_GROUPS_DS(QStringLiteral("SQL_GROUPS_DS"), SQLGROUPS, this)
+    , SQLINGREDIENTS_DS(QStringLiteral("SQLINGREDIENTS_DS"), SQLINGREDIENTS, this)
+    , SQLMEAL3_DS(QStringLiteral("SQLMEAL3_DS"), SQLMEAL3, this)
+    , SQLMT1_DS(QStringLiteral("SQLMT1_DS"), SQLMT1, this)
+    , SQLMT2_DS(QStringLiteral("SQLMT2_DS"), SQLMT2, this)
+    , SQLMT3_DS(QStringLiteral("SQLMT3_DS"), SQLMT3, this)
+    , SQLMT4_DS(QStringLiteral("SQLMT4_DS"), SQLMT4, this)
+    , SQLMT5_DS(QStringLiteral("SQLMT5_DS"), SQLMT5, this)
+    , SQLMT6_DS(QStringLiteral("SQLMT6_DS"), SQLMT6, this)
+    , SHOP_DS(QStringLiteral("SHOP_DS"), SHOP, this)
+    , SHOPINGREDIENTS_DS(QStringLiteral("SHOPINGREDIENTS_DS"), SHOPINGREDIENTS, this)
+    , m_groupItems(groupItems)
+{
+    setObjectName(QStringLiteral("DataModule1"));
+    defineStatements();
+    defineLookups();
+
+    connect(&IGROUP, &db::Dataset::afterEdit, this, &TDataModule1::IGROUPAfterEdit);
+    connect(&IGROUP, &db::Dataset::afterPost, this, &TDataModule1::IGROUPAfterEdit);
+    connect(&SQLGROUPS, &db::Dataset::afterOpen, this, &TDataModule1::SQLGROUPSAfterOpen);
+
+    ADOConnectionMain.open();
+    for (db::Dataset *dataset : std::initializer_list<db::Dataset *>{
+             &MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2, &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {
+        try {
+            dataset->open();
+        } catch (const db::DbError &error) {
+            throw db::DbError(QStringLiteral("%1: %2").arg(dataset->objectName(), error.message()));
+        }
+    }
+}
+
+TDataModule1::~TDataModule1() = default;
+
+void TDataModule1::defineStatements()
+{
+    SQLMEALS.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
+    SQLMEAL1.setSql(lines({
+        "SELECT DISTINCT Made_With.Meal_ID, Ingredients.Ingredients_ID,Ingredients.Ingredients_Description, "
+        "Ingredients.Ingredients_Group",
+        "FROM Made_With INNER JOIN Ingredients ON Made_With.Ingredients_ID = Ingredients.Ingredients_ID",
+        "WHERE Made_With.Meal_ID = :xMeal_ID",
+        "ORDER BY Ingredients.Ingredients_Group,Ingredients.Ingredients_Description;",
+    }));
+    SQLMEAL1.declareParameter(QStringLiteral("xMeal_ID"));
+    SQLMEAL2.setSql(lines({
+        "SELECT ingredients_id,Ingredients_Description, Ingredients_Group",
+        "FROM Ingredients",
+        "WHERE Ingredients_ID NOT IN(",
+        "SELECT Ingredients.Ingredients_Id",
+        "FROM Made_With INNER JOIN Ingredients ON Made_With.Ingredients_ID = Ingredients.Ingredients_ID",
+        "WHERE Made_With.Meal_ID = :xMeal_ID) ",
+        "ORDER BY Ingredients.Ingredients_Description;",
+    }));
+    SQLMEAL2.declareParameter(QStringLiteral("xMeal_ID"));
+    SQLSHOP.setSql(lines({
+        "SELECT  Ingredients.Ingredients_Description, Ingredients.Ingredients_Group, "
+        "Count(Ingredients.Ingredients_ID) AS NumberOfMeals",
+        "FROM Menu, Meal, Made_With, Ingredients",
+        "WHERE (((Menu.Meal_ID)=[Meal].[Meal_ID]) AND ((Meal.Meal_ID)=[Made_With].[Meal_ID]) AND "
+        "((Made_With.Ingredients_ID)=[Ingredients].[Ingredients_ID]) AND ((Menu.Week_Number)=:xWeek)) AND "
+        "((Menu.Year_Number)=:xYear)",
+        "GROUP BY Ingredients.Ingredients_Description,Ingredients.Ingredients_Group;",
+    }));
+    SQLSHOP.declareParameter(QStringLiteral("xWeek"));
+    SQLSHOP.declareParameter(QStringLiteral("xYear"));
+    SQLGROUPS.setSql(QStringLiteral("SELECT * FROM IGROUP ORDER BY IGROUP_NAME"));
+    SQLINGREDIENTS.setSql(QStringLiteral("SELECT * FROM INGREDIENTS ORDER BY INGREDIENTS_DESCRIPTION"));
+    OLDSQLMI.setSql(lines({
+        "SELECT DISTINCT Made_With.Meal_ID, Ingredients.Ingredients_ID,Ingredients.Ingredients_Description",
+        "FROM Made_With INNER JOIN Ingredients ON Made_With.Ingredients_ID = Ingredients.Ingredients_ID",
+        "WHERE Made_With.Meal_ID = :xMeal_ID",
+        "ORDER BY Ingredients.Ingredients_Description;",
+    }));
+    OLDSQLMI.declareParameter(QStringLiteral("xMeal_ID"));
+}
+
+void TDataModule1::defineLookups()
+{
+    const db::LookupDef type{QStringLiteral("Meal_Type"), &MEALTYPE, QStringLiteral("ID"), QStringLiteral("Type")};
+    const db::LookupDef group{QStringLiteral("Ingredients_Group"), &IGROUP, QStringLiteral("IGROUP_ID"),
+                              QStringLiteral("IGROUP_NAME")};
+    MEALS.addLookupField(QStringLiteral("Type"), type);
+    for (int k = 0; k < 6; ++k)
+        slotQuery(k).addLookupField(QStringLiteral("MT"), type);
+    SQLMEAL1.addLookupField(QStringLiteral("Group"), group);
+    SQLMEAL2.addLookupField(QStringLiteral("IGroup"), group);
+    SQLSHOP.addLookupField(QStringLiteral("IGroup"), group);
+    SQLINGREDIENTS.addLookupField(QStringLiteral("IGroup"), group);
+    SHOPINGREDIENTS.addLookupField(QStringLiteral("GROUP"), group);
+}
+
+db::QueryDataset &TDataModule1::slotQuery(int index)
+{
+    db::QueryDataset *queries[] = {&SQLMT1, &SQLMT2, &SQLMT3, &SQLMT4, &SQLMT5, &SQLMT6};
+    return *queries[index];
+}
+
+void TDataModule1::runSql(const QString &statement) { SQL.run(statement); }
+
+void TDataModule1::IGROUPAfterEdit()
+{
+    SQLGROUPS.close();
+    SQLGROUPS.open();
+}
+
+void TDataModule1::SQLGROUPSAfterOpen()
+{
+    QStringList names;
+    names.reserve(SQLGROUPS.recordCount());
+    for (SQLGROUPS.first(); !SQLGROUPS.eof(); SQLGROUPS.next())
+        names << SQLGROUPS.field(QStringLiteral("IGROUP_NAME")).asString();
+    m_groupItems.setIngredientGroupItems(names);
+}

@@ -1,0 +1,229 @@
+#include "Connection.h"
+
+#include "DbError.h"
+#include "Dialect.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace db {
+
+Connection::Connection(QString dataSource)
+    : m_dataSource(std::move(dataSource))
+{
+}
+
+Connection::~Connection() { close(); }
+
+void Connection::setDataSource(const QString &path)
+{
+    close();
+    m_dataSource = path;
+}
+
+void Connection::open()
+{
+    if (m_handle != nullptr)
+        return;
+    const QFileInfo info(m_dataSource);
+    if (!info.exists() || !info.isFile())
+        throw DbError(QStringLiteral("Could not find file '%1'.").arg(info.absoluteFilePath()));
+    sqlite3 *handle = nullptr;
+    const QByteArray path = QFile::encodeName(m_dataSource);
+    const int rc = sqlite3_open_v2(path.constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = handle != nullptr ? QString::fromUtf8(sqlite3_errmsg(handle))
+                                                  : QString::fromUtf8(sqlite3_errstr(rc));
+        sqlite3_close(handle);
+        throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
+    }
+    sqlite3_extended_result_codes(handle, 1);
+    sqlite3_busy_timeout(handle, m_lockWait);
+    dialect::install(handle);
+    // The engine reads the file lazily; make it read now so that a file that is no database fails here.
+    char *error = nullptr;
+    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error != nullptr ? error : sqlite3_errmsg(handle));
+        sqlite3_free(error);
+        sqlite3_close(handle);
+        throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
+    }
+    m_handle = handle;
+}
+
+void Connection::close()
+{
+    if (m_handle == nullptr)
+        return;
+    sqlite3_close_v2(m_handle);
+    m_handle = nullptr;
+}
+
+void Connection::execute(const QString &statement)
+{
+    Statement s(*this, statement);
+    while (s.step()) {
+    }
+}
+
+qint64 Connection::lastInsertRowId() const { return sqlite3_last_insert_rowid(handle()); }
+
+int Connection::changes() const { return sqlite3_changes(handle()); }
+
+void Connection::setLockWait(int milliseconds)
+{
+    m_lockWait = milliseconds;
+    if (m_handle != nullptr)
+        sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
+sqlite3 *Connection::handle() const
+{
+    if (m_handle == nullptr)
+        throw DbError(QStringLiteral("Operation is not allowed when the connection is closed."));
+    return m_handle;
+}
+
+QString Connection::lastError() const
+{
+    return m_handle != nullptr ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QString();
+}
+
+Statement::Statement(Connection &connection, const QString &text)
+    : m_connection(connection)
+{
+    const QByteArray utf8 = dialect::translate(text).toUtf8();
+    const char *tail = nullptr;
+    sqlite3 *handle = connection.handle();
+    if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, &tail) != SQLITE_OK)
+        throw DbError(connection.lastError());
+    if (m_statement == nullptr)
+        throw DbError(QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'SELECT' or 'UPDATE'."));
+    // One statement at a time: only a trailing ";" and blanks may follow it.
+    for (const char *p = tail; p != nullptr && *p != '\0'; ++p) {
+        if (*p != ';' && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n') {
+            sqlite3_finalize(m_statement);
+            m_statement = nullptr;
+            throw DbError(QStringLiteral("Characters found after end of SQL statement."));
+        }
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(m_statement); }
+
+int Statement::parameterCount() const { return sqlite3_bind_parameter_count(m_statement); }
+
+QString Statement::parameterName(int index) const
+{
+    const char *name = sqlite3_bind_parameter_name(m_statement, index);
+    if (name == nullptr)
+        return {};
+    return QString::fromUtf8(name + 1);
+}
+
+void Statement::bind(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(m_statement, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(m_statement, index, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::Long:
+        case QMetaType::Short:
+            rc = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_statement, index, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob64(m_statement, index, bytes.constData(), sqlite3_uint64(bytes.size()),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(m_statement, index, text.constData(), sqlite3_uint64(text.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        }
+    }
+    if (rc != SQLITE_OK)
+        throw DbError(m_connection.lastError());
+}
+
+bool Statement::bind(const QString &name, const QVariant &value)
+{
+    bool found = false;
+    for (int i = 1, n = parameterCount(); i <= n; ++i) {
+        if (parameterName(i).compare(name, Qt::CaseInsensitive) == 0) {
+            bind(i, value);
+            found = true;
+        }
+    }
+    return found;
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    const QString message = m_connection.lastError();
+    sqlite3_reset(m_statement);
+    throw DbError(message);
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(m_statement); }
+
+QString Statement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+}
+
+QString Statement::columnDeclaredType(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
+}
+
+QString Statement::columnTable(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
+}
+
+QVariant Statement::value(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, column));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column)),
+                                          sqlite3_column_bytes(m_statement, column)));
+    case SQLITE_BLOB: {
+        const void *data = sqlite3_column_blob(m_statement, column);
+        return QVariant(QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_statement, column)));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+} // namespace db

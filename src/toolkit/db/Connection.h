@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db {
+
+class Statement;
+
+/// One open data file. Every statement goes through the dialect of `dialect.h`; several connections may have
+/// the same file open at once, and a writer waits for another program's lock before it reports failure.
+class Connection {
+public:
+    explicit Connection(QString dataSource = {});
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    /// Path of the data file, relative to the working directory unless absolute.
+    const QString &dataSource() const { return m_dataSource; }
+    void setDataSource(const QString &path);
+
+    /// Opens the existing data file; throws DbError when it is missing or is no database.
+    void open();
+    void close();
+    bool isOpen() const { return m_handle != nullptr; }
+
+    /// Runs one statement that returns no rows.
+    void execute(const QString &statement);
+    qint64 lastInsertRowId() const;
+    /// Rows changed by the last statement.
+    int changes() const;
+
+    /// How long a statement waits for another connection's lock, in milliseconds.
+    void setLockWait(int milliseconds);
+
+    sqlite3 *handle() const;
+    /// The engine's last message on this connection.
+    QString lastError() const;
+
+private:
+    QString m_dataSource;
+    sqlite3 *m_handle = nullptr;
+    int m_lockWait = 5000;
+};
+
+/// A prepared statement. Parameters `:name` are bound by name without regard to case; values are read as
+/// QVariant (null, qint64, double, QString, QByteArray).
+class Statement {
+public:
+    Statement(Connection &connection, const QString &text);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    int parameterCount() const;
+    /// Name of parameter `index` (1-based) without its leading colon.
+    QString parameterName(int index) const;
+    void bind(int index, const QVariant &value);
+    /// Binds every parameter of that name; returns false when the statement has none.
+    bool bind(const QString &name, const QVariant &value);
+
+    /// Advances to the next row; false when there are no more. Throws DbError on failure.
+    bool step();
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    /// The declared type of the column it reads, empty for expressions.
+    QString columnDeclaredType(int column) const;
+    QString columnTable(int column) const;
+    QVariant value(int column) const;
+
+private:
+    Connection &m_connection;
+    sqlite3_stmt *m_statement = nullptr;
+};
+
+} // namespace db

@@ -1,0 +1,260 @@
+#include "Dataset.h"
+
+#include "Connection.h"
+#include "DbError.h"
+
+#include <QRegularExpression>
+
+namespace db {
+
+namespace {
+
+FieldDef fieldFromDeclaration(const QString &name, const QString &declared)
+{
+    FieldDef def;
+    def.name = name;
+    const QString type = declared.trimmed().toUpper();
+    if (type.startsWith(QLatin1String("INTEGER")) || type.startsWith(QLatin1String("INT"))) {
+        def.type = FieldType::Integer;
+    } else if (type.startsWith(QLatin1String("BOOLEAN"))) {
+        def.type = FieldType::Boolean;
+    } else if (type.startsWith(QLatin1String("BLOB"))) {
+        def.type = FieldType::Blob;
+    } else if (type.startsWith(QLatin1String("REAL")) || type.startsWith(QLatin1String("DOUBLE"))) {
+        def.type = FieldType::Float;
+    } else {
+        def.type = FieldType::Text;
+        static const QRegularExpression width(QStringLiteral("\\((\\d+)\\)"));
+        const auto match = width.match(type);
+        if (match.hasMatch())
+            def.size = match.captured(1).toInt();
+    }
+    return def;
+}
+
+QString keyText(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::QString)
+        return value.toString().toCaseFolded();
+    return value.toString();
+}
+
+} // namespace
+
+Dataset::Dataset(const QString &name, Connection &connection, QObject *parent)
+    : QObject(parent)
+    , m_connection(connection)
+{
+    setObjectName(name);
+}
+
+Dataset::~Dataset() = default;
+
+void Dataset::open()
+{
+    if (isOpen())
+        return;
+    openWith(openStatement());
+}
+
+void Dataset::openWith(std::unique_ptr<Statement> statement)
+{
+    readFields(*statement);
+    std::vector<std::vector<QVariant>> rows;
+    const int columns = statement->columnCount();
+    while (statement->step()) {
+        std::vector<QVariant> row;
+        row.reserve(size_t(columns));
+        for (int c = 0; c < columns; ++c) {
+            QVariant v = statement->value(c);
+            if (m_fields[size_t(c)].type == FieldType::Boolean && !v.isNull())
+                v = QVariant(v.toLongLong() != 0);
+            row.push_back(std::move(v));
+        }
+        rows.push_back(std::move(row));
+    }
+    m_rows = std::move(rows);
+    m_keyIndex.clear();
+    m_current = m_rows.empty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.empty();
+    setState(State::Browse);
+    emit afterOpen();
+    emit currentRowChanged(m_current);
+}
+
+void Dataset::close()
+{
+    if (!isOpen())
+        return;
+    m_rows.clear();
+    m_keyIndex.clear();
+    m_current = -1;
+    m_eof = m_bof = true;
+    setState(State::Inactive);
+    emit afterClose();
+}
+
+void Dataset::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged();
+}
+
+void Dataset::invalidateLookups() { m_keyIndex.clear(); }
+
+void Dataset::readFields(const Statement &statement)
+{
+    std::vector<FieldDef> fields;
+    const int columns = statement.columnCount();
+    QHash<QString, int> seen;
+    for (int c = 0; c < columns; ++c)
+        ++seen[statement.columnName(c).toCaseFolded()];
+    for (int c = 0; c < columns; ++c) {
+        QString name = statement.columnName(c);
+        if (seen.value(name.toCaseFolded()) > 1) {
+            const QString table = statement.columnTable(c);
+            if (!table.isEmpty())
+                name = table + u'.' + name;
+        }
+        fields.push_back(fieldFromDeclaration(name, statement.columnDeclaredType(c)));
+    }
+    m_dataColumns = columns;
+    for (const FieldDef &lookup : m_lookups)
+        fields.push_back(lookup);
+    m_fields = std::move(fields);
+    m_fieldIndex.clear();
+}
+
+void Dataset::addLookupField(const QString &fieldName, const LookupDef &lookup)
+{
+    FieldDef def;
+    def.name = fieldName;
+    def.type = FieldType::Text;
+    def.size = LookupFieldSize;
+    def.isLookup = true;
+    def.lookup = lookup;
+    m_lookups.push_back(def);
+}
+
+void Dataset::setCurrentRow(int row)
+{
+    if (row < -1 || row >= recordCount())
+        row = recordCount() > 0 ? recordCount() - 1 : -1;
+    m_eof = m_rows.empty();
+    m_bof = m_rows.empty() || row == 0;
+    if (row == m_current)
+        return;
+    m_current = row;
+    emit currentRowChanged(row);
+}
+
+void Dataset::first()
+{
+    setCurrentRow(m_rows.empty() ? -1 : 0);
+    m_bof = true;
+}
+
+void Dataset::last()
+{
+    setCurrentRow(recordCount() - 1);
+    m_eof = m_rows.empty();
+}
+
+void Dataset::next()
+{
+    if (m_current + 1 < recordCount()) {
+        setCurrentRow(m_current + 1);
+        m_bof = false;
+    } else {
+        m_eof = true;
+    }
+}
+
+void Dataset::prior()
+{
+    if (m_current > 0) {
+        setCurrentRow(m_current - 1);
+        m_eof = false;
+    } else {
+        m_bof = true;
+    }
+}
+
+bool Dataset::locate(const QString &fieldName, const QVariant &value)
+{
+    const int column = fieldIndex(fieldName);
+    if (column < 0)
+        throw DbError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
+    const QString wanted = keyText(value);
+    for (int r = 0; r < recordCount(); ++r) {
+        if (keyText(this->value(r, column)) == wanted) {
+            setCurrentRow(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+int Dataset::fieldIndex(const QString &fieldName) const
+{
+    if (m_fieldIndex.isEmpty()) {
+        for (int c = 0; c < fieldCount(); ++c)
+            m_fieldIndex.insert(m_fields[size_t(c)].name.toCaseFolded(), c);
+    }
+    return m_fieldIndex.value(fieldName.toCaseFolded(), -1);
+}
+
+Field Dataset::field(const QString &fieldName) const
+{
+    const int column = fieldIndex(fieldName);
+    if (column < 0)
+        throw DbError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
+    const FieldDef &def = m_fields[size_t(column)];
+    return Field(hasCurrentRow() ? value(m_current, column) : QVariant(), def.type, def.name);
+}
+
+QVariant Dataset::value(int row, int column) const
+{
+    if (row < 0 || row >= recordCount() || column < 0 || column >= fieldCount())
+        return {};
+    const FieldDef &def = m_fields[size_t(column)];
+    if (def.isLookup)
+        return lookupValue(def, row);
+    const auto &values = m_rows[size_t(row)];
+    return size_t(column) < values.size() ? values[size_t(column)] : QVariant();
+}
+
+QVariant Dataset::value(int row, const QString &fieldName) const { return value(row, fieldIndex(fieldName)); }
+
+QVariant Dataset::lookupValue(const FieldDef &def, int row) const
+{
+    const QVariant key = value(row, fieldIndex(def.lookup.keyField));
+    if (key.isNull() || def.lookup.dataset == nullptr)
+        return QString();
+    return def.lookup.dataset->lookupText(def.lookup.lookupKey, key, def.lookup.resultField).left(LookupFieldSize);
+}
+
+QString Dataset::lookupText(const QString &keyField, const QVariant &key, const QString &resultField) const
+{
+    const int keyColumn = fieldIndex(keyField);
+    const int resultColumn = fieldIndex(resultField);
+    if (keyColumn < 0 || resultColumn < 0 || !isOpen())
+        return {};
+    auto &index = m_keyIndex[keyField.toCaseFolded()];
+    if (index.isEmpty() && !m_rows.empty()) {
+        for (int r = recordCount() - 1; r >= 0; --r) {
+            const QVariant k = value(r, keyColumn);
+            if (!k.isNull())
+                index.insert(keyText(k), r);
+        }
+    }
+    const auto found = index.constFind(keyText(key));
+    if (found == index.constEnd())
+        return {};
+    return value(*found, resultColumn).toString();
+}
+
+} // namespace db

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "Field.h"
+
+#include <QHash>
+#include <QObject>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+namespace db {
+
+class Connection;
+class Statement;
+
+/// Rows of a table or a statement as read when the dataset was opened (a snapshot), with a current row.
+/// Changes made elsewhere show only after the dataset is re-opened. Field names match without regard to case.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    Dataset(const QString &name, Connection &connection, QObject *parent = nullptr);
+    ~Dataset() override;
+
+    Connection &connection() const { return m_connection; }
+
+    /// Reads the rows; the first becomes current. Throws DbError, leaving the dataset closed.
+    void open();
+    void close();
+    bool isOpen() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+
+    int recordCount() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    /// Index of the current row, -1 when there is none.
+    int currentRow() const { return m_current; }
+    bool hasCurrentRow() const { return m_current >= 0 && m_current < recordCount(); }
+    void setCurrentRow(int row);
+    void first();
+    void last();
+    void next();
+    void prior();
+    /// True once `next` has been asked to move past the last row (or the dataset holds no rows).
+    bool eof() const { return m_eof; }
+    bool bof() const { return m_bof; }
+    /// Makes the first row whose field equals `value` current (text without regard to case).
+    bool locate(const QString &fieldName, const QVariant &value);
+
+    int fieldCount() const { return int(m_fields.size()); }
+    const FieldDef &fieldDef(int column) const { return m_fields.at(size_t(column)); }
+    /// Column of a field, -1 when there is none.
+    int fieldIndex(const QString &fieldName) const;
+    /// The field of the current row; throws DbError naming the dataset when there is no such field.
+    Field field(const QString &fieldName) const;
+    /// Value of a field in any row (lookup fields computed).
+    QVariant value(int row, int column) const;
+    QVariant value(int row, const QString &fieldName) const;
+
+    /// Adds a lookup field; takes effect at the next open.
+    void addLookupField(const QString &fieldName, const LookupDef &lookup);
+
+    /// The text the lookup dataset's `resultField` holds in its first row whose `keyField` equals `key`.
+    QString lookupText(const QString &keyField, const QVariant &key, const QString &resultField) const;
+
+signals:
+    void afterOpen();
+    void afterClose();
+    /// The current row moved to `row` (-1: none).
+    void currentRowChanged(int row);
+    /// Rows were added, removed or changed without a re-open.
+    void rowsChanged();
+    void afterEdit();
+    void afterPost();
+    void stateChanged();
+
+protected:
+    /// The statement that reads the rows, with its parameters bound.
+    virtual std::unique_ptr<Statement> openStatement() = 0;
+    /// Reads the rows of an already prepared statement.
+    void openWith(std::unique_ptr<Statement> statement);
+    /// Field shapes of a statement's columns; duplicate names are prefixed with their table.
+    void readFields(const Statement &statement);
+    void setState(State state);
+    void invalidateLookups();
+
+    std::vector<std::vector<QVariant>> &rows() { return m_rows; }
+    std::vector<FieldDef> &fields() { return m_fields; }
+    int dataColumnCount() const { return m_dataColumns; }
+    void setCurrentRowSilently(int row) { m_current = row; }
+
+private:
+    QVariant lookupValue(const FieldDef &def, int row) const;
+
+    Connection &m_connection;
+    State m_state = State::Inactive;
+    std::vector<FieldDef> m_fields;
+    std::vector<FieldDef> m_lookups;
+    int m_dataColumns = 0;
+    std::vector<std::vector<QVariant>> m_rows;
+    int m_current = -1;
+    bool m_eof = true;
+    bool m_bof = true;
+    mutable QHash<QString, int> m_fieldIndex;
+    /// Key text to row, per key field, built when first looked up in.
+    mutable QHash<QString, QHash<QString, int>> m_keyIndex;
+};
+
+} // namespace db

@@ -1,0 +1,242 @@
+#include "Dialect.h"
+
+#include <QChar>
+#include <array>
+#include <sqlite3.h>
+
+namespace db::dialect {
+
+namespace {
+
+/// Reads one code point from UTF-8 at `p` (before `end`), advancing `p`. Malformed bytes read as themselves.
+char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end)
+{
+    const unsigned char c = *p++;
+    if (c < 0x80)
+        return c;
+    int extra = 0;
+    char32_t cp = 0;
+    if ((c & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = c & 0x07;
+    } else {
+        return c;
+    }
+    for (int i = 0; i < extra; ++i) {
+        if (p >= end || (*p & 0xC0) != 0x80)
+            return c;
+        cp = (cp << 6) | (*p++ & 0x3F);
+    }
+    return cp;
+}
+
+char32_t fold(char32_t cp)
+{
+    if (cp < 0x80)
+        return (cp >= 'A' && cp <= 'Z') ? cp + 32 : cp;
+    return QChar::toCaseFolded(cp);
+}
+
+/// Base letters of the accented Latin letters (U+00C0 to U+024F), already folded; 0 where there is none.
+const std::array<char32_t, 0x190> &baseLetters()
+{
+    static const std::array<char32_t, 0x190> table = [] {
+        std::array<char32_t, 0x190> t{};
+        for (char32_t cp = 0xC0; cp < 0x250; ++cp) {
+            const QString d = QChar::decomposition(cp);
+            char32_t base = 0;
+            if (!d.isEmpty() && d.at(0).unicode() < 0x80)
+                base = fold(d.at(0).unicode());
+            t[cp - 0xC0] = base;
+        }
+        return t;
+    }();
+    return table;
+}
+
+/// The letter a folded code point sorts with: its base letter for accented Latin letters.
+char32_t primary(char32_t folded)
+{
+    if (folded >= 0xC0 && folded < 0x250) {
+        const char32_t base = baseLetters()[folded - 0xC0];
+        if (base != 0)
+            return base;
+    }
+    return folded;
+}
+
+int compareBy(const char *a, int lengthA, const char *b, int lengthB, bool primaryOnly)
+{
+    auto *pa = reinterpret_cast<const unsigned char *>(a);
+    auto *pb = reinterpret_cast<const unsigned char *>(b);
+    const unsigned char *ea = pa + lengthA;
+    const unsigned char *eb = pb + lengthB;
+    while (pa < ea && pb < eb) {
+        char32_t ca = fold(nextCodePoint(pa, ea));
+        char32_t cb = fold(nextCodePoint(pb, eb));
+        if (primaryOnly) {
+            ca = primary(ca);
+            cb = primary(cb);
+        }
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (pa < ea)
+        return 1;
+    if (pb < eb)
+        return -1;
+    return 0;
+}
+
+bool likeFrom(const unsigned char *p, const unsigned char *pe, const unsigned char *v, const unsigned char *ve,
+              char32_t escape)
+{
+    while (p < pe) {
+        char32_t pc = nextCodePoint(p, pe);
+        if (escape != 0 && pc == escape && p < pe) {
+            pc = nextCodePoint(p, pe);
+        } else if (pc == '%') {
+            while (p < pe) {
+                const unsigned char *q = p;
+                const char32_t next = nextCodePoint(q, pe);
+                if (next != '%')
+                    break;
+                p = q;
+            }
+            if (p == pe)
+                return true;
+            for (const unsigned char *s = v;;) {
+                if (likeFrom(p, pe, s, ve, escape))
+                    return true;
+                if (s >= ve)
+                    return false;
+                nextCodePoint(s, ve);
+            }
+        } else if (pc == '_') {
+            if (v >= ve)
+                return false;
+            nextCodePoint(v, ve);
+            continue;
+        }
+        if (v >= ve)
+            return false;
+        if (fold(nextCodePoint(v, ve)) != fold(pc))
+            return false;
+    }
+    return v == ve;
+}
+
+int collate(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    return compare(static_cast<const char *>(a), lengthA, static_cast<const char *>(b), lengthB);
+}
+
+void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    const auto *pattern = sqlite3_value_text(argv[0]);
+    const int patternLength = sqlite3_value_bytes(argv[0]);
+    const auto *value = sqlite3_value_text(argv[1]);
+    const int valueLength = sqlite3_value_bytes(argv[1]);
+    if (pattern == nullptr || value == nullptr)
+        return; // NULL
+    char32_t escape = 0;
+    if (argc == 3) {
+        const auto *e = sqlite3_value_text(argv[2]);
+        const int eLength = sqlite3_value_bytes(argv[2]);
+        const unsigned char *ep = e;
+        if (e == nullptr || eLength == 0 || (nextCodePoint(ep, e + eLength), ep != e + eLength)) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        ep = e;
+        escape = nextCodePoint(ep, e + eLength);
+    }
+    sqlite3_result_int(context, like(reinterpret_cast<const char *>(pattern), patternLength,
+                                     reinterpret_cast<const char *>(value), valueLength, escape)
+                                    ? 1
+                                    : 0);
+}
+
+} // namespace
+
+int compare(const char *a, int lengthA, const char *b, int lengthB)
+{
+    const int byPrimary = compareBy(a, lengthA, b, lengthB, true);
+    if (byPrimary != 0)
+        return byPrimary;
+    return compareBy(a, lengthA, b, lengthB, false);
+}
+
+bool like(const char *pattern, int patternLength, const char *value, int valueLength, char32_t escape)
+{
+    auto *p = reinterpret_cast<const unsigned char *>(pattern);
+    auto *v = reinterpret_cast<const unsigned char *>(value);
+    return likeFrom(p, p + patternLength, v, v + valueLength, escape);
+}
+
+QString translate(QStringView statement)
+{
+    QString out;
+    out.reserve(statement.size() + 8);
+    const qsizetype n = statement.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = statement[i];
+        if (c == u'\'' || c == u'[') {
+            // Single-quoted literals and bracketed names pass whole, so quotes inside them stay untouched.
+            const QChar close = c == u'\'' ? u'\'' : u']';
+            out += c;
+            for (++i; i < n; ++i) {
+                out += statement[i];
+                if (statement[i] == close) {
+                    if (close == u'\'' && i + 1 < n && statement[i + 1] == u'\'') {
+                        out += statement[++i];
+                        continue;
+                    }
+                    break;
+                }
+            }
+        } else if (c == u'"') {
+            out += u'\'';
+            for (++i; i < n; ++i) {
+                const QChar d = statement[i];
+                if (d == u'"') {
+                    if (i + 1 < n && statement[i + 1] == u'"') {
+                        out += u'"';
+                        ++i;
+                        continue;
+                    }
+                    break;
+                }
+                if (d == u'\'')
+                    out += u'\'';
+                out += d;
+            }
+            out += u'\'';
+        } else if (c == u'-' && i + 1 < n && statement[i + 1] == u'-') {
+            // A comment runs to the end of its line; quotes in it are no literals.
+            while (i < n && statement[i] != u'\n')
+                out += statement[i++];
+            if (i < n)
+                out += statement[i];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void install(sqlite3 *handle)
+{
+    sqlite3_create_collation(handle, "NOCASE", SQLITE_UTF8, nullptr, &collate);
+    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    sqlite3_create_function(handle, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr);
+    sqlite3_create_function(handle, "like", 3, flags, nullptr, &likeFunction, nullptr, nullptr);
+}
+
+} // namespace db::dialect

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+/// The only ways a value enters a statement's text.
+namespace sql {
+
+/// A text literal: the value between single quotes, each single quote inside it doubled.
+QString literal(const QString &value);
+
+/// A number in plain decimal: no separators, no leading zeros, a minus sign only when negative.
+QString number(qint64 value);
+
+} // namespace sql

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Dataset.h"
+
+namespace db {
+
+/// Every row of one table, editable: append or edit, assign fields, then post; delete removes the current row.
+/// A post or a delete takes effect in the table at once.
+class TableDataset : public Dataset {
+    Q_OBJECT
+public:
+    TableDataset(const QString &name, Connection &connection, QString table, QObject *parent = nullptr);
+
+    const QString &tableName() const { return m_table; }
+
+    /// Adds a new row at the end and makes it current; it reaches the table at `post`.
+    void append();
+    /// Starts changing the current row.
+    void edit();
+    /// Sets a field of the row being appended or edited.
+    void setValue(const QString &fieldName, const QVariant &value);
+    /// Writes the pending row; on failure throws DbError and stays in edit or insert state.
+    void post();
+    void cancel();
+    /// Deletes the current row from the table.
+    void deleteCurrent();
+    /// Posts a pending edit, re-reads the rows and keeps the current row where it still exists.
+    void refresh();
+
+protected:
+    std::unique_ptr<Statement> openStatement() override;
+
+private:
+    int keyColumn() const;
+    void readRow(qint64 key, std::vector<QVariant> &into);
+
+    QString m_table;
+    QString m_keyName;
+    /// The current row as it was before `edit`, for `cancel`.
+    std::vector<QVariant> m_original;
+    std::vector<bool> m_assigned;
+    int m_previousRow = -1;
+};
+
+} // namespace db

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/// The standard boxes the system asks and tells through. Windows use the real ones; tests answer them.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    /// An error box with OK.
+    virtual void showError(const QString &text) = 0;
+    /// An information box with OK.
+    virtual void showInformation(const QString &text) = 0;
+    /// A confirmation with Yes and No; true only for Yes.
+    virtual bool confirm(const QString &text) = 0;
+    /// An input box; Cancel gives back `preset`.
+    virtual QString input(const QString &caption, const QString &prompt, const QString &preset) = 0;
+    /// A file-open box; empty when cancelled. `filters` are "Name (*.ext)" entries, the first selected.
+    virtual QString openFileName(const QString &caption, const QStringList &filters) = 0;
+    /// A file-save box; empty when cancelled.
+    virtual QString saveFileName(const QString &caption, const QStringList &filters) = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+/// The desktop's "open": a web address or a file in the program the user chose for it.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    /// Opens a web address or a local file path; false when nothing could open it.
+    virtual bool open(const QString &target) = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QWidget;
+
+/// The standard boxes of the desktop, centred on their parent window.
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget *parent = nullptr)
+        : m_parent(parent)
+    {
+    }
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    void showError(const QString &text) override;
+    void showInformation(const QString &text) override;
+    bool confirm(const QString &text) override;
+    QString input(const QString &caption, const QString &prompt, const QString &preset) override;
+    QString openFileName(const QString &caption, const QStringList &filters) override;
+    QString saveFileName(const QString &caption, const QStringList &filters) override;
+
+private:
+    QWidget *m_parent;
+};

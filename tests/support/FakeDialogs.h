@@ -1,0 +1,47 @@
+#pragma once
+
+#include "toolkit/ui/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+/// Records what the system showed and answers its questions from queues the test fills.
+class FakeDialogs : public Dialogs {
+public:
+    void showError(const QString &text) override { errors << text; }
+    void showInformation(const QString &text) override { informations << text; }
+    bool confirm(const QString &text) override
+    {
+        questions << text;
+        return pop(confirmAnswers, false);
+    }
+    QString input(const QString &caption, const QString &prompt, const QString &preset) override
+    {
+        inputs << caption + u'|' + prompt;
+        return pop(inputAnswers, preset);
+    }
+    QString openFileName(const QString &caption, const QStringList &) override
+    {
+        fileBoxes << caption;
+        return pop(fileAnswers, QString());
+    }
+    QString saveFileName(const QString &caption, const QStringList &) override
+    {
+        fileBoxes << caption;
+        return pop(fileAnswers, QString());
+    }
+
+    QStringList errors, informations, questions, inputs, fileBoxes;
+    std::deque<bool> confirmAnswers;
+    std::deque<QString> inputAnswers, fileAnswers;
+
+private:
+    template <typename T> static T pop(std::deque<T> &queue, T fallback)
+    {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};

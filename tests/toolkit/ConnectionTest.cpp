@@ -1,0 +1,125 @@
+#include "support/TestDataFile.h"
+#include "toolkit/db/Connection.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace db;
+
+namespace {
+
+qint64 count(Connection &connection, const QString &sql)
+{
+    Statement s(connection, sql);
+    return s.step() ? s.value(0).toLongLong() : -1;
+}
+
+QString errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const DbError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(Connection, RefusesFilesThatAreNoDataFile)
+{
+    TestDataFile file;
+    Connection missing(file.folder() + QStringLiteral("/nothing.mdb"));
+    EXPECT_TRUE(errorOf([&] { missing.open(); }).contains(QStringLiteral("Could not find file")));
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_FALSE(QFile::exists(missing.dataSource())) << "opening never creates a file";
+
+    const QString text = file.folder() + QStringLiteral("/notes.mdb");
+    QFile notes(text);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write(QByteArray(4096, 'x'));
+    notes.close();
+    Connection garbage(text);
+    EXPECT_TRUE(errorOf([&] { garbage.open(); }).contains(QStringLiteral("not a database")));
+
+    Connection jet(QStringLiteral(MEALVANE_FIXTURES "/not-a-recipe-db.mdb"));
+    EXPECT_TRUE(errorOf([&] { jet.open(); }).contains(QStringLiteral("not a database")));
+}
+
+TEST(Connection, ARejectedStatementCarriesTheEnginesMessageAndChangesNothing)
+{
+    TestDataFile file;
+    Connection c(file.path());
+    c.open();
+    EXPECT_EQ(errorOf([&] { c.execute(QStringLiteral("INSERT INTO Nowhere VALUES(1)")); }),
+              QStringLiteral("no such table: Nowhere"));
+    EXPECT_EQ(errorOf([&] {
+                  c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('a'); DELETE FROM IGroup"));
+              }),
+              QStringLiteral("Characters found after end of SQL statement."));
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 0);
+    c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('a');  ;\n"));
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1) << "a trailing ; is allowed";
+}
+
+TEST(Connection, SeveralConnectionsShareTheFile)
+{
+    TestDataFile file;
+    Connection main(file.path()), report(file.path());
+    main.open();
+    report.open();
+    main.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Dairy')"));
+    EXPECT_EQ(count(report, QStringLiteral("SELECT count(*) FROM IGroup")), 1);
+    report.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Fruit')"));
+    EXPECT_EQ(count(main, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+}
+
+TEST(Connection, AWriterWaitsForAnotherLockThenReports)
+{
+    TestDataFile file;
+    Connection first(file.path()), second(file.path());
+    first.open();
+    second.open();
+    second.setLockWait(300);
+    Transaction holding(first);
+    first.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Dairy')"));
+    QElapsedTimer timer;
+    timer.start();
+    const QString message = errorOf([&] { second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('x')")); });
+    EXPECT_EQ(message, QStringLiteral("database is locked"));
+    EXPECT_GE(timer.elapsed(), 250) << "it waited before giving up";
+    holding.commit();
+    second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Fruit')"));
+    EXPECT_EQ(count(second, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+}
+
+TEST(Transaction, RollsBackUnlessCommitted)
+{
+    TestDataFile file;
+    Connection c(file.path());
+    c.open();
+    {
+        Transaction t(c);
+        c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('gone')"));
+    }
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 0);
+    {
+        Transaction t(c);
+        c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('kept')"));
+        Transaction moved(std::move(t));
+        EXPECT_FALSE(t.isActive());
+        moved.commit();
+    }
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1);
+    try {
+        Transaction t(c);
+        c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('half')"));
+        c.execute(QStringLiteral("INSERT INTO Nowhere VALUES(1)"));
+        t.commit();
+    } catch (const DbError &) {
+    }
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1) << "a failure part-way leaves nothing";
+}

@@ -1,0 +1,273 @@
+#include "support/TestDataFile.h"
+#include "toolkit/db/Connection.h"
+#include "toolkit/db/DatasetModel.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/db/QueryDataset.h"
+#include "toolkit/db/TableDataset.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace db;
+
+namespace {
+
+class DatasetTest : public ::testing::Test {
+protected:
+    void SetUp() override { connection.open(); }
+    qint64 count(const QString &sql)
+    {
+        Statement s(connection, sql);
+        return s.step() ? s.value(0).toLongLong() : -1;
+    }
+
+    TestDataFile file;
+    Connection connection{file.path()};
+};
+
+} // namespace
+
+TEST_F(DatasetTest, TableDatasetAppendsEditsAndDeletesAtOnce)
+{
+    TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
+    groups.open();
+    EXPECT_TRUE(groups.isEmpty());
+    EXPECT_EQ(groups.currentRow(), -1);
+
+    groups.append();
+    EXPECT_EQ(groups.state(), Dataset::State::Insert);
+    groups.setValue(QStringLiteral("igroup_name"), QStringLiteral("Dairy"));
+    groups.post();
+    EXPECT_EQ(groups.state(), Dataset::State::Browse);
+    const qint64 id = groups.field(QStringLiteral("IGROUP_ID")).asInteger();
+    EXPECT_GT(id, 0) << "the assigned key shows after the post";
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='Dairy'")), 1);
+
+    groups.edit();
+    groups.setValue(QStringLiteral("IGROUP_NAME"), QStringLiteral("Dairy and Eggs"));
+    groups.post();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='dairy and eggs'")), 1);
+
+    groups.edit();
+    groups.setValue(QStringLiteral("IGROUP_NAME"), QStringLiteral("never"));
+    groups.cancel();
+    EXPECT_EQ(groups.field(QStringLiteral("IGROUP_NAME")).asString(), QStringLiteral("Dairy and Eggs"));
+
+    groups.append();
+    groups.cancel();
+    EXPECT_EQ(groups.recordCount(), 1);
+
+    groups.deleteCurrent();
+    EXPECT_EQ(groups.recordCount(), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup")), 0);
+    EXPECT_THROW(groups.deleteCurrent(), DbError);
+}
+
+TEST_F(DatasetTest, KeysAreNeverReusedAfterADelete)
+{
+    TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
+    meals.open();
+    meals.append();
+    meals.setValue(QStringLiteral("Meal_Name"), QStringLiteral("First"));
+    meals.post();
+    const qint64 first = meals.field(QStringLiteral("Meal_ID")).asInteger();
+    meals.deleteCurrent();
+    meals.append();
+    meals.setValue(QStringLiteral("Meal_Name"), QStringLiteral("Second"));
+    meals.post();
+    EXPECT_GT(meals.field(QStringLiteral("Meal_ID")).asInteger(), first)
+        << "menu rows left behind by the deleted recipe must not attach to the new one";
+}
+
+TEST_F(DatasetTest, AFailedPostKeepsThePendingRowAndTheTableUnchanged)
+{
+    TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
+    meals.open();
+    meals.append();
+    meals.setValue(QStringLiteral("Meal_Name"), QString(51, u'x'));
+    try {
+        meals.post();
+        FAIL() << "a 51-character name must be refused";
+    } catch (const DbError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("Meal_Name"))) << e.what();
+    }
+    EXPECT_EQ(meals.state(), Dataset::State::Insert);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal")), 0);
+    meals.setValue(QStringLiteral("Meal_Name"), QString(50, u'x'));
+    meals.post();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal")), 1);
+}
+
+TEST_F(DatasetTest, HostileTextRoundTripsUnchanged)
+{
+    const QString method = QString(10000, u'é') + QStringLiteral("'\"%_;--\r\n\t DROP TABLE Meal;");
+    const QString name = QStringLiteral("O'Brien's \"50%\" _crème_ ; --");
+    TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
+    meals.open();
+    meals.append();
+    meals.setValue(QStringLiteral("Meal_Name"), name);
+    meals.setValue(QStringLiteral("Meal_Recipe"), method);
+    meals.setValue(QStringLiteral("Meal_Morning"), true);
+    meals.post();
+    meals.close();
+    meals.open();
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Name")).asString(), name);
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Recipe")).asString(), method);
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Morning")).asString(), QStringLiteral("True"));
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Snack")).asString(), QStringLiteral("False"));
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Picture")).isNull(), true);
+}
+
+TEST_F(DatasetTest, ASnapshotShowsChangesOnlyAfterReopening)
+{
+    QueryDataset groups(QStringLiteral("SQLGROUPS"), connection);
+    groups.setSql(QStringLiteral("SELECT * FROM IGROUP ORDER BY IGROUP_NAME"));
+    groups.open();
+    EXPECT_EQ(groups.recordCount(), 0);
+    connection.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('b'),('A'),('Ä'),('c')"));
+    EXPECT_EQ(groups.recordCount(), 0);
+    groups.close();
+    groups.open();
+    QStringList names;
+    for (groups.first(); !groups.eof(); groups.next())
+        names << groups.field(QStringLiteral("igroup_name")).asString();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("A"), QStringLiteral("Ä"), QStringLiteral("b"), QStringLiteral("c")}));
+}
+
+TEST_F(DatasetTest, NavigationAndFieldsWithoutACurrentRow)
+{
+    QueryDataset q(QStringLiteral("Q"), connection);
+    q.setSql(QStringLiteral("SELECT Meal_ID, Meal_Name FROM Meal"));
+    q.open();
+    EXPECT_TRUE(q.eof());
+    EXPECT_TRUE(q.bof());
+    EXPECT_FALSE(q.hasCurrentRow());
+    EXPECT_TRUE(q.field(QStringLiteral("Meal_ID")).isNull());
+    EXPECT_EQ(q.field(QStringLiteral("Meal_ID")).asInteger(), 0);
+    EXPECT_EQ(q.field(QStringLiteral("Meal_Name")).asString(), QString());
+    try {
+        (void)q.field(QStringLiteral("Nothing"));
+        FAIL();
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Q: Field 'Nothing' not found"));
+    }
+
+    connection.execute(QStringLiteral("INSERT INTO Meal(Meal_Name) VALUES('a'),('b'),('c')"));
+    q.close();
+    q.open();
+    EXPECT_EQ(q.currentRow(), 0);
+    q.last();
+    EXPECT_EQ(q.field(QStringLiteral("meal_name")).asString(), QStringLiteral("c"));
+    q.next();
+    EXPECT_TRUE(q.eof());
+    EXPECT_EQ(q.currentRow(), 2) << "moving past the end keeps the last row current";
+    q.prior();
+    EXPECT_EQ(q.currentRow(), 1);
+    EXPECT_TRUE(q.locate(QStringLiteral("Meal_Name"), QStringLiteral("A")));
+    EXPECT_EQ(q.currentRow(), 0);
+    EXPECT_FALSE(q.locate(QStringLiteral("Meal_Name"), QStringLiteral("zzz")));
+}
+
+TEST_F(DatasetTest, ParametersAreNullUntilSetAndBoundByName)
+{
+    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Meal_ID) VALUES(20,2006,1),(20,2005,2)"));
+    QueryDataset q(QStringLiteral("SQLSHOP"), connection);
+    q.setSql(QStringLiteral("SELECT Meal_ID FROM Menu WHERE Week_Number=:xWeek AND Year_Number=:XYEAR"));
+    q.declareParameter(QStringLiteral("xWeek"));
+    q.declareParameter(QStringLiteral("xYear"));
+    q.open();
+    EXPECT_EQ(q.recordCount(), 0);
+    q.close();
+    q.setParameter(QStringLiteral("XWEEK"), QStringLiteral("20"));
+    q.setParameter(QStringLiteral("xyear"), QStringLiteral("2006"));
+    q.open();
+    ASSERT_EQ(q.recordCount(), 1);
+    EXPECT_EQ(q.field(QStringLiteral("MEAL_ID")).asInteger(), 1);
+    EXPECT_THROW(q.setParameter(QStringLiteral("xMonth"), 1), DbError);
+}
+
+TEST_F(DatasetTest, ScratchQueryOpensSelectsAndExecutesTheRest)
+{
+    QueryDataset scratch(QStringLiteral("SQL"), connection);
+    scratch.run(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Fruit')"));
+    EXPECT_FALSE(scratch.isOpen());
+    scratch.run(QStringLiteral("select count(*) from IGroup"));
+    EXPECT_TRUE(scratch.isOpen());
+    EXPECT_EQ(Field(scratch.value(0, 0), FieldType::Integer, {}).asInteger(), 1);
+    EXPECT_THROW(scratch.run(QStringLiteral("SELEC nothing")), DbError);
+    EXPECT_FALSE(scratch.isOpen());
+    QueryDataset empty(QStringLiteral("E"), connection);
+    EXPECT_THROW(empty.open(), DbError);
+}
+
+TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches)
+{
+    connection.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_ID,IGROUP_NAME) VALUES(1,'Thirty characters long groups!')"));
+    connection.execute(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
+                                      "VALUES('Milk',1),('Salt',99),('Water',NULL)"));
+    TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
+    QueryDataset ingredients(QStringLiteral("SQLINGREDIENTS"), connection);
+    ingredients.setSql(QStringLiteral("SELECT * FROM INGREDIENTS ORDER BY INGREDIENTS_DESCRIPTION"));
+    ingredients.addLookupField(QStringLiteral("IGroup"),
+                               {QStringLiteral("Ingredients_Group"), &groups, QStringLiteral("IGROUP_ID"),
+                                QStringLiteral("IGROUP_NAME")});
+    groups.open();
+    ingredients.open();
+    QStringList looked;
+    for (ingredients.first(); !ingredients.eof(); ingredients.next())
+        looked << ingredients.field(QStringLiteral("igroup")).asString();
+    EXPECT_EQ(looked, (QStringList{QStringLiteral("Thirty characters lo"), QString(), QString()}));
+    EXPECT_EQ(groups.field(QStringLiteral("IGROUP_NAME")).asString().size(), 30) << "the group itself is whole";
+
+    // The lookup reads the lookup dataset as it stands now.
+    groups.edit();
+    groups.setValue(QStringLiteral("IGROUP_NAME"), QStringLiteral("Dairy"));
+    groups.post();
+    ingredients.first();
+    EXPECT_EQ(ingredients.field(QStringLiteral("IGroup")).asString(), QStringLiteral("Dairy"));
+}
+
+TEST_F(DatasetTest, DuplicateColumnNamesArePrefixedWithTheirTable)
+{
+    connection.execute(QStringLiteral("INSERT INTO Meal(Meal_ID,Meal_Name) VALUES(7,'Toast')"));
+    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                                      "VALUES(1,2006,0,7,'1')"));
+    QueryDataset slot(QStringLiteral("SQLMT1"), connection);
+    slot.setSql(QStringLiteral("SELECT MENU.MENU_ID,MENU.MEAL_ID, MEAL.MEAL_ID,MEAL.MEAL_NAME FROM MENU,MEAL "
+                               "WHERE MENU.MEAL_ID=MEAL.MEAL_ID"));
+    slot.open();
+    EXPECT_EQ(slot.field(QStringLiteral("MENU.MEAL_ID")).asInteger(), 7);
+    EXPECT_EQ(slot.field(QStringLiteral("meal.meal_id")).asInteger(), 7);
+    EXPECT_EQ(slot.fieldIndex(QStringLiteral("MEAL_ID")), -1);
+    EXPECT_EQ(slot.field(QStringLiteral("MENU_ID")).asInteger(), 1);
+}
+
+TEST_F(DatasetTest, FieldConversions)
+{
+    EXPECT_EQ(Field(QStringLiteral(" 42 "), FieldType::Text, {}).asInteger(), 42);
+    EXPECT_THROW(Field(QStringLiteral("abc"), FieldType::Text, {}).asInteger(), DbError);
+    EXPECT_EQ(Field(QVariant(true), FieldType::Boolean, {}).asString(), QStringLiteral("True"));
+    EXPECT_TRUE(Field(QStringLiteral("True"), FieldType::Text, {}).asBoolean());
+    EXPECT_FALSE(Field(QVariant(), FieldType::Boolean, {}).asBoolean());
+}
+
+TEST_F(DatasetTest, ModelShowsFieldsAndFollowsTheCurrentRow)
+{
+    connection.execute(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon) VALUES('b',1),('a',0)"));
+    QueryDataset q(QStringLiteral("Q"), connection);
+    q.setSql(QStringLiteral("SELECT * FROM Meal ORDER BY Meal_Name"));
+    DatasetModel model(q, {QStringLiteral("Meal_Name"), QStringLiteral("Meal_Noon")}, {QStringLiteral("Name")});
+    EXPECT_EQ(model.rowCount(), 0);
+    QSignalSpy moved(&model, &DatasetModel::currentRowChanged);
+    q.open();
+    EXPECT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), QStringLiteral("a"));
+    EXPECT_EQ(model.data(model.index(1, 1)).toString(), QStringLiteral("True"));
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
+    model.setCurrentRow(1);
+    EXPECT_EQ(q.currentRow(), 1);
+    ASSERT_FALSE(moved.isEmpty());
+    EXPECT_EQ(moved.last().at(0).toInt(), 1);
+    q.close();
+    EXPECT_EQ(model.rowCount(), 0);
+}

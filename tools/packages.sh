@@ -1,0 +1,24 @@
+# Installs the Debian packages Mealvane builds, tests and runs with, when any of them is missing.
+# Sourced by ./run and ./test.
+mealvane_packages=(
+    g++ cmake ninja-build pkg-config git
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    libsqlite3-dev sqlite3 libjpeg-dev mdbtools-dev
+    libgtest-dev libbenchmark-dev
+    fp-utils
+    xvfb xauth imagemagick xdotool poppler-utils dbus at-spi2-core python3-pyatspi xdg-utils
+)
+
+mealvane_install_packages() {
+    local missing=()
+    local p
+    for p in "${mealvane_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
