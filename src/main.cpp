@@ -1,29 +1,17 @@
-#include "data/TDataModule1.h"
-#include "data/IngredientGroupItems.h"
-#include "toolkit/db/DbError.h"
+#include "app/Mealvane.h"
+#include "toolkit/ui/Clock.h"
+#include "toolkit/ui/DesktopShell.h"
+#include "toolkit/ui/WidgetDialogs.h"
 
 #include <QApplication>
-#include <QMessageBox>
-
-namespace {
-
-class NoGroupBox : public IngredientGroupItems {
-public:
-    void setIngredientGroupItems(const QStringList &) override {}
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Mealvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Mealvane"));
-    NoGroupBox groups;
-    try {
-        TDataModule1 data(groups);
-    } catch (const db::DbError &error) {
-        QMessageBox::critical(nullptr, QStringLiteral("Mealvane"), error.message());
-        return 1;
-    }
-    return 0;
+    WidgetDialogs dialogs;
+    DesktopShell shell;
+    SystemClock clock;
+    return runMealvane({dialogs, shell, clock});
 }

@@ -6,4 +6,5 @@
 class DesktopShell : public Shell {
 public:
     bool open(const QString &target) override;
+    bool canOpen(const QString &path) override;
 };

@@ -1,0 +1,60 @@
+#include "Mealvane.h"
+
+#include "TForm1.h"
+#include "TForm2.h"
+#include "data/TDataModule1.h"
+#include "planner/TForm5.h"
+#include "planner/TForm6.h"
+#include "recipes/TForm3.h"
+#include "recipes/TForm7.h"
+#include "recipes/TForm8.h"
+#include "reports/ReportLayout.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
+    : m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs))
+{
+    m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
+    m_form1->attachDataModule(*m_data);
+    Form2 = new TForm2(m_form1.get());
+    Form3 = new TForm3(m_form1.get());
+    Form5 = new TForm5(m_form1.get());
+    Form6 = new TForm6(m_form1.get());
+    ReportRecipe = std::make_unique<TReportRecipe>(options.dataFile);
+    Form7 = new TForm7(m_form1.get());
+    ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);
+    ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(options.dataFile);
+    ReportShoppingList = std::make_unique<TReportShoppingList>(options.dataFile);
+    Form8 = new TForm8(m_form1.get());
+}
+
+Mealvane::~Mealvane() = default;
+
+void Mealvane::show()
+{
+    TForm1 &window = *m_form1;
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+}
+
+int runMealvane(const AppServices &services, const StartupOptions &options)
+{
+    std::unique_ptr<Mealvane> program;
+    try {
+        program = std::make_unique<Mealvane>(services, options);
+    } catch (const db::DbError &error) {
+        services.dialogs.showError(error.message());
+        return 1;
+    }
+    program->show();
+    return QApplication::exec();
+}

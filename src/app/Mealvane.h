@@ -1,0 +1,60 @@
+#pragma once
+
+#include "AppServices.h"
+
+#include <QString>
+#include <memory>
+
+class TDataModule1;
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TReportIngredientsList;
+class TReportRecipe;
+class TReportShoppingList;
+class TReportWeeklyMenu;
+
+/// How the program starts: the splash wait and the data file it opens.
+struct StartupOptions {
+    int splashSteps = 70;
+    int splashStepMs = 50;
+    QString dataFile = QStringLiteral("data/MealvaneData40.mdb");
+};
+
+/// The running program: the main window, the data module, the dialogs and the report layouts, created in
+/// start-up order and alive until the program ends.
+class Mealvane {
+public:
+    /// Start-up up to the moment the main window is shown. Throws db::DbError when the data file cannot be
+    /// opened or lacks what start-up needs; nothing has been shown but the splash window then.
+    Mealvane(const AppServices &services, const StartupOptions &options = {});
+    ~Mealvane();
+
+    /// Shows the main window centred on the screen.
+    void show();
+
+    TForm1 &mainWindow() const { return *m_form1; }
+    TDataModule1 &dataModule() const { return *m_data; }
+
+    TForm2 *Form2 = nullptr;
+    TForm3 *Form3 = nullptr;
+    TForm5 *Form5 = nullptr;
+    TForm6 *Form6 = nullptr;
+    TForm7 *Form7 = nullptr;
+    TForm8 *Form8 = nullptr;
+    std::unique_ptr<TReportRecipe> ReportRecipe;
+    std::unique_ptr<TReportIngredientsList> ReportIngredientsList;
+    std::unique_ptr<TReportWeeklyMenu> ReportWeeklyMenu;
+    std::unique_ptr<TReportShoppingList> ReportShoppingList;
+
+private:
+    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<TDataModule1> m_data;
+};
+
+/// Runs the program to its end; a data file that cannot be used is reported and gives a non-zero status.
+int runMealvane(const AppServices &services, const StartupOptions &options = {});

@@ -1,0 +1,136 @@
+// Moving between pages, the web and help links, and leaving the program.
+#include "TForm1.h"
+
+#include "SelectedWeek.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Clock.h"
+#include "toolkit/ui/Shell.h"
+#include "toolkit/widgets/MonthCalendar.h"
+#include "toolkit/widgets/ScrollText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+
+void TForm1::JvXPBar5Items0Click()
+{
+    CheckChanges();
+    QApplication::processEvents();
+    showPage(TabSheet7);
+    WeekGridChanged = false;
+}
+
+void TForm1::JvXPBar5Click()
+{
+    CheckChanges();
+    QApplication::processEvents();
+    showPage(TabSheet1);
+}
+
+void TForm1::JvXPBar2Click()
+{
+    CheckChanges();
+    QApplication::processEvents();
+    showPage(TabSheet2);
+}
+
+void TForm1::JvXPBar4Items0Click()
+{
+    CheckChanges();
+    showPage(TabSheet3);
+}
+
+void TForm1::JvXPBar4Items1Click()
+{
+    CheckChanges();
+    showPage(TabSheet6);
+}
+
+void TForm1::JvXPBar4Items3Click()
+{
+    CheckChanges();
+    showPage(TabSheet8);
+}
+
+void TForm1::JvXPBar4Items2Click()
+{
+    CheckChanges();
+    RefreshTables();
+    showPage(TabSheet4);
+}
+
+void TForm1::JvXPBar1Items0Click()
+{
+    CheckChanges();
+    showPage(TabSheet5);
+}
+
+void TForm1::JvXPBar1Items1Click()
+{
+    CheckChanges();
+    JvgLabel26Click();
+}
+
+void TForm1::JvXPBar1Items2Click()
+{
+    CheckChanges();
+    // The compiled manual where the desktop has a viewer for it, the same manual as web pages otherwise.
+    const QString chm = QDir(programFolder()).filePath(QString::fromLatin1(HelpFile));
+    Shell &shell = m_services.shell;
+    if (QFileInfo::exists(chm) && shell.canOpen(chm))
+        shell.open(chm);
+    else
+        shell.open(QDir(programFolder()).filePath(QStringLiteral("help/html/index.html")));
+}
+
+void TForm1::JvXPBar3Items0Click() { CheckChanges(); }
+
+void TForm1::JvXPBar3Items1Click() { CheckChanges(); }
+
+void TForm1::JvXPBar3Items2Click() { CheckChanges(); }
+
+void TForm1::JvXPBar3Items3Click() { CheckChanges(); }
+
+void TForm1::JvgLabel26Click() { m_services.shell.open(QString::fromLatin1(WebSite)); }
+
+void TForm1::JvNavIconButton1Click()
+{
+    const bool pause = JvScrollText1->isActive();
+    JvScrollText1->setActive(!pause);
+    JvNavIconButton1->setIcon(style()->standardIcon(pause ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
+    JvNavIconButton1->setAccessibleName(pause ? QStringLiteral("Resume scrolling") : QStringLiteral("Pause scrolling"));
+}
+
+void TForm1::Action1Execute() { close(); }
+
+void TForm1::RefreshTables()
+{
+    if (m_data == nullptr)
+        return;
+    try {
+        m_data->MEALS.refresh();
+    } catch (const db::DbError &) {
+        // The recipe list keeps what it held; nothing the user did is lost.
+    }
+}
+
+QString TForm1::programFolder() const { return QCoreApplication::applicationDirPath(); }
+
+void TForm1::JvMonthCalendar21Click()
+{
+    const QDate d = JvMonthCalendar21->selectedDate();
+    if (activePage() == TabSheet7)
+        CheckChanges();
+    SelectedWeek = WeekNumber(d);
+    SelectedYear = WeekYear(d);
+    JvgLabel29->setText(WeekRangeText(d));
+    JvgLabel68->setText(QString::number(SelectedWeek));
+    JvgLabel30->setText(TodayText(m_services.clock.now().date()));
+    QWidget *page = activePage();
+    if (page == TabSheet7)
+        JvXPBar5Items0Click();
+}

@@ -1,0 +1,420 @@
+#include "TForm1.h"
+
+#include "SelectedWeek.h"
+#include "SizeRules.h"
+#include "TForm4.h"
+#include "WelcomePicture.h"
+#include "data/TDataModule1.h"
+#include "toolkit/ui/Clock.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/ui/Operation.h"
+#include "toolkit/widgets/MonthCalendar.h"
+#include "toolkit/widgets/NavBar.h"
+#include "toolkit/widgets/ScrollText.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const StyleSheet = R"(
+QWidget#LeftColumn { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #dbe9f7, stop:1 #c4d9f0); }
+QToolButton[navHeader="true"] {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3f7cc0, stop:1 #2b5d99);
+    color: white; font-weight: bold; border: 1px solid #24507f; border-radius: 4px;
+    padding: 5px 6px; text-align: left;
+}
+QToolButton[navHeader="true"]:hover { background: #4a8ad0; }
+QWidget[navItems="true"] { background: #f4f8fd; border: 1px solid #a9c3e0; border-top: none; }
+QToolButton[navItem="true"] { color: #1d4f86; border: none; padding: 3px 2px; text-align: left; }
+QToolButton[navItem="true"]:hover { color: #c0392b; text-decoration: underline; }
+QFrame#Panel40 { background: #f4f8fd; border: 1px solid #a9c3e0; border-radius: 4px; }
+QLabel[weekCaption="true"] { color: #2b5d99; font-weight: bold; }
+QLabel[link="true"] { color: #1d4f86; text-decoration: underline; }
+QLabel[pageHeader="true"] {
+    background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d99, stop:1 #7fa9d8);
+    color: white; font-size: 15px; font-weight: bold; padding: 6px 4px;
+}
+QLabel#WelcomeHeading { color: #2b5d99; font-size: 15px; font-weight: bold; }
+ScrollText { background: white; border: 1px solid #a9c3e0; }
+)";
+
+QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setProperty("link", true);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setAccessibleName(text);
+    label->setFocusPolicy(Qt::StrongFocus);
+    return label;
+}
+
+/// Runs `onClick` when the label is clicked or, while it has the focus, Enter or Space is pressed.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QObject *parent, std::function<void()> onClick)
+        : QObject(parent)
+        , m_onClick(std::move(onClick))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            m_onClick();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                m_onClick();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+void onClick(QLabel *label, std::function<void()> handler)
+{
+    label->installEventFilter(new ClickFilter(label, std::move(handler)));
+}
+
+} // namespace
+
+TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
+    : m_services(services)
+    , m_splashSteps(splashSteps)
+    , m_splashStepMs(splashStepMs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Mealvane v 4.0"));
+    setWindowIcon(WelcomePicture::icon());
+    setStyleSheet(QString::fromLatin1(StyleSheet));
+
+    buildMenus();
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildLeftColumn());
+    JvPageControl1 = new QStackedWidget(central);
+    JvPageControl1->setObjectName(QStringLiteral("JvPageControl1"));
+    layout->addWidget(JvPageControl1, 1);
+    setCentralWidget(central);
+    buildPages();
+
+    auto *slogan = new QLabel(QStringLiteral("Save time and get your life back !"), this);
+    slogan->setObjectName(QStringLiteral("StatusBarText"));
+    statusBar()->addPermanentWidget(slogan);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    if (m_splash == nullptr)
+        m_splash = new TForm4(this);
+    m_splash->show();
+    for (int i = 0; i < m_splashSteps; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(ulong(m_splashStepMs));
+    }
+    m_splash->hide();
+    resize(sizerules::StartWindow);
+    WeekGridChanged = false;
+    DailyMenuChanged = false;
+    showPage(TabSheet5);
+    JvMonthCalendar21->setSelectedDate(m_services.clock.now().date());
+    JvMonthCalendar21Click();
+}
+
+void TForm1::buildMenus()
+{
+    struct Def {
+        QAction *&action;
+        const char *name, *caption;
+        std::function<void()> handler;
+    };
+    const Def defs[] = {
+        {Action1, "Action1", "&Exit", [this] { Action1Execute(); }},
+        {Action2, "Action2", "&Pick-A-Menu", [this] { JvXPBar5Items0Click(); }},
+        {Action3, "Action3", "&Weekly Menu", [this] { JvXPBar3Items0Click(); }},
+        {Action4, "Action4", "&Quick Start", [this] { JvXPBar1Items0Click(); }},
+        {Action5, "Action5", "&Shopping List", [this] { JvXPBar2Click(); }},
+        {Action6, "Action6", "Recipes", [this] { JvXPBar4Items0Click(); }},
+        {Action7, "Action7", "&Ingredients", [this] { JvXPBar4Items1Click(); }},
+        {Action8, "Action8", "S&earch", [this] { JvXPBar4Items2Click(); }},
+        {Action9, "Action9", "&All Recipes", [this] { JvXPBar3Items1Click(); }},
+        {Action10, "Action10", "&Single Recipe", [this] { JvXPBar3Items2Click(); }},
+        {Action11, "Action11", "A&ll Ingredients", [this] { JvXPBar3Items3Click(); }},
+        {Action12, "Action12", "&Mealvane Help", [this] { JvXPBar1Items2Click(); }},
+        {Action13, "Action13", "Visit us on the Web", [this] { JvXPBar1Items1Click(); }},
+        {Action14, "Action14", "Import Meals from Older DB", nullptr},
+    };
+    for (const Def &d : defs) {
+        d.action = new QAction(QString::fromUtf8(d.caption), this);
+        d.action->setObjectName(QString::fromLatin1(d.name));
+        if (d.handler)
+            connect(d.action, &QAction::triggered, this, [this, h = d.handler] { run(h); });
+    }
+    Action12->setShortcut(QKeySequence(Qt::Key_F1));
+    Action12->setShortcutContext(Qt::WindowShortcut);
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *database = file->addMenu(QStringLiteral("&Database"));
+    database->addAction(Action14);
+    file->addSeparator();
+    file->addAction(Action1);
+    QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->addActions({Action2, Action5, Action6, Action7});
+    actions->addSeparator();
+    actions->addAction(Action8);
+    QMenu *reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    reports->addActions({Action3, Action9, Action10, Action11});
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addActions({Action4, Action12, Action13});
+}
+
+QWidget *TForm1::buildLeftColumn()
+{
+    auto *column = new QWidget(this);
+    column->setObjectName(QStringLiteral("LeftColumn"));
+    column->setAttribute(Qt::WA_StyledBackground);
+    column->setFixedWidth(258);
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+
+    navigationBar = new NavBar(column);
+    navigationBar->setObjectName(QStringLiteral("JvXPBarContainer"));
+    const auto item = [this](NavBarGroup *group, const char *name, const char *caption, void (TForm1::*handler)()) {
+        QAbstractButton *button = group->addItem(QString::fromLatin1(name), QString::fromUtf8(caption));
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+    };
+    JvXPBar5 = navigationBar->addGroup(QStringLiteral("JvXPBar5"), QStringLiteral("Pick-A-Menu"));
+    item(JvXPBar5, "JvXPBar5Items0", "Weekly Style", &TForm1::JvXPBar5Items0Click);
+    item(JvXPBar5, "JvXPBar5Items1", "Daily Style", &TForm1::JvXPBar5Click);
+    JvXPBar2 = navigationBar->addGroup(QStringLiteral("JvXPBar2"), QStringLiteral("Shopping List"), false);
+    connect(JvXPBar2, &NavBarGroup::headerClicked, this, [this] { run([this] { JvXPBar2Click(); }); });
+    JvXPBar4 = navigationBar->addGroup(QStringLiteral("JvXPBar4"), QStringLiteral("Recipes"));
+    item(JvXPBar4, "JvXPBar4Items0", "Recipes (View/Add/Edit)", &TForm1::JvXPBar4Items0Click);
+    item(JvXPBar4, "JvXPBar4Items1", "Ingredients (Insert/Delete)", &TForm1::JvXPBar4Items1Click);
+    item(JvXPBar4, "JvXPBar4Items3", "Recipe Types / Groups (Insert/Delete)", &TForm1::JvXPBar4Items3Click);
+    item(JvXPBar4, "JvXPBar4Items2", "Search", &TForm1::JvXPBar4Items2Click);
+    JvXPBar3 = navigationBar->addGroup(QStringLiteral("JvXPBar3"), QStringLiteral("Reports"));
+    item(JvXPBar3, "JvXPBar3Items0", "Weekly Menu", &TForm1::JvXPBar3Items0Click);
+    item(JvXPBar3, "JvXPBar3Items1", "All Recipes", &TForm1::JvXPBar3Items1Click);
+    item(JvXPBar3, "JvXPBar3Items2", "Single Recipe", &TForm1::JvXPBar3Items2Click);
+    item(JvXPBar3, "JvXPBar3Items3", "All Ingredients", &TForm1::JvXPBar3Items3Click);
+    JvXPBar1 = navigationBar->addGroup(QStringLiteral("JvXPBar1"), QStringLiteral("Help"));
+    item(JvXPBar1, "JvXPBar1Items0", "Quick Start Page", &TForm1::JvXPBar1Items0Click);
+    item(JvXPBar1, "JvXPBar1Items2", "Mealvane Help", &TForm1::JvXPBar1Items2Click);
+    item(JvXPBar1, "JvXPBar1Items1", "Visit us on the Web", &TForm1::JvXPBar1Items1Click);
+    layout->addWidget(navigationBar, 1);
+
+    auto *weekPanel = new QFrame(column);
+    weekPanel->setObjectName(QStringLiteral("Panel40"));
+    auto *week = new QGridLayout(weekPanel);
+    week->setContentsMargins(4, 4, 4, 6);
+    week->setVerticalSpacing(2);
+    JvMonthCalendar21 = new MonthCalendar(weekPanel);
+    JvMonthCalendar21->setObjectName(QStringLiteral("JvMonthCalendar21"));
+    JvMonthCalendar21->setAccessibleName(QStringLiteral("Calendar"));
+    JvMonthCalendar21->setMinimumHeight(170);
+    week->addWidget(JvMonthCalendar21, 0, 0, 1, 2);
+    const auto pair = [&](int row, const char *captionName, const char *caption, const char *valueName) {
+        auto *label = new QLabel(QString::fromUtf8(caption), weekPanel);
+        label->setObjectName(QString::fromLatin1(captionName));
+        label->setProperty("weekCaption", true);
+        auto *value = new QLabel(weekPanel);
+        value->setObjectName(QString::fromLatin1(valueName));
+        value->setAccessibleName(QString::fromUtf8(caption));
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        label->setBuddy(value);
+        week->addWidget(label, row, 0);
+        week->addWidget(value, row, 1);
+        return value;
+    };
+    JvgLabel29 = pair(1, "JvgLabel27", "Selected Week:", "JvgLabel29");
+    JvgLabel68 = pair(2, "JvgLabel67", "Week Number:", "JvgLabel68");
+    JvgLabel30 = pair(3, "JvgLabel28", "Today:", "JvgLabel30");
+    week->setColumnStretch(1, 1);
+    connect(JvMonthCalendar21, &QCalendarWidget::clicked, this, [this] { run([this] { JvMonthCalendar21Click(); }); });
+    connect(JvMonthCalendar21, &MonthCalendar::keyReleased, this, [this] { run([this] { JvMonthCalendar21Click(); }); });
+    layout->addWidget(weekPanel);
+
+    auto *linkPanel = new QWidget(column);
+    auto *linkLayout = new QHBoxLayout(linkPanel);
+    linkLayout->setContentsMargins(2, 2, 2, 2);
+    JvgLabel64 = linkLabel(QStringLiteral("JvgLabel64"), QStringLiteral("Click to visit Mealvane on the Web"), linkPanel);
+    onClick(JvgLabel64, [this] { run([this] { JvgLabel26Click(); }); });
+    linkLayout->addWidget(JvgLabel64);
+    layout->addWidget(linkPanel);
+    return column;
+}
+
+QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const QString &header)
+{
+    auto *page = new QWidget(JvPageControl1);
+    page->setObjectName(name);
+    page->setWindowTitle(tabCaption);
+    page->setAccessibleName(header.trimmed());
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *title = new QLabel(header, page);
+    title->setObjectName(name + QStringLiteral("Header"));
+    title->setProperty("pageHeader", true);
+    layout->addWidget(title);
+    JvPageControl1->addWidget(page);
+    return page;
+}
+
+void TForm1::buildPages()
+{
+    TabSheet1 = addPage(QStringLiteral("TabSheet1"), QStringLiteral("PickAmenu"), QStringLiteral("  Vane Menu Selection"));
+    TabSheet7 = addPage(QStringLiteral("TabSheet7"), QStringLiteral("PichMenuOldStyle"), QStringLiteral("  Vane Menu Selection"));
+    TabSheet2 = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Shopping List"), QStringLiteral("  Vane Shopping"));
+    TabSheet3 = addPage(QStringLiteral("TabSheet3"), QStringLiteral("View Meals"), QStringLiteral("  View/Edit Recipes"));
+    TabSheet6 = addPage(QStringLiteral("TabSheet6"), QStringLiteral("Insert/Delete Ingr"),
+                        QStringLiteral("  Insert/Delete Ingredients"));
+    TabSheet8 = addPage(QStringLiteral("TabSheet8"), QStringLiteral("Categories"),
+                        QStringLiteral("  Recipe Types and Ingredient Groups manager"));
+    TabSheet4 = addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
+    TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
+                        QStringLiteral("  Mealvane v 4.0 Quick Start"));
+    for (QWidget *page : {TabSheet1, TabSheet7, TabSheet2, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
+        static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
+
+    // The ingredient page's group box, filled by the data module as soon as it opens.
+    ComboBox1 = new QComboBox(TabSheet6);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setAccessibleName(QStringLiteral("Group"));
+    ComboBox1->hide();
+
+    buildWelcomePage();
+}
+
+QWidget *TForm1::buildWelcomePage()
+{
+    auto *body = new QWidget(TabSheet5);
+    auto *grid = new QGridLayout(body);
+    grid->setContentsMargins(12, 10, 12, 8);
+    grid->setHorizontalSpacing(16);
+    auto *heading = new QLabel(QStringLiteral("MEALVANE - Save time and get your life back!"), body);
+    heading->setObjectName(QStringLiteral("WelcomeHeading"));
+    grid->addWidget(heading, 0, 0);
+    JvScrollText1 = new ScrollText(body);
+    JvScrollText1->setObjectName(QStringLiteral("JvScrollText1"));
+    JvScrollText1->setAccessibleName(QStringLiteral("Quick start"));
+    const QString eleven(11, u' ');
+    JvScrollText1->setLines({
+        QStringLiteral("To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!"),
+        QString(),
+        QString(),
+        QStringLiteral("1.") + eleven + QStringLiteral("Click on Pick-A-Menu on the left hand navigation bar"),
+        QStringLiteral("2.") + eleven + QStringLiteral("Click on Weekly Style"),
+        QStringLiteral("3.") + eleven + QStringLiteral("Click on Pick-A-Week from the buttons that appear on the lower right"),
+        QStringLiteral("4.") + eleven + QStringLiteral("Click on Save Menu in that same button panel"),
+        QString(),
+        QStringLiteral("You have randomly chosen your entire menu for the week!"),
+        QString(),
+        QString(),
+        QStringLiteral("You can then create and print your Shopping List with only 2 more clicks!"),
+        QString(),
+        QStringLiteral("1.\tClick on Shopping List on the left hand navigation bar"),
+        QStringLiteral("2.\tClick on the Print button in the lower right hand button panel"),
+        QString(),
+        QStringLiteral("In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping "
+                       "list printed it out and you are ready to go (depending on the speed of your printer!)"),
+        QString(),
+        QStringLiteral("AMAZING!!!"),
+        QString(),
+        QStringLiteral("  "),
+        QStringLiteral("To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help."),
+        QString(),
+        QString(),
+        QStringLiteral("Check out the website to see the latest FREE recipe bonuses for Mealvane"),
+        QString(),
+        QString(),
+        QStringLiteral("HAVE A NICE DAY,   Mealvane TEAM"),
+    });
+    JvScrollText1->setActive(true);
+    grid->addWidget(JvScrollText1, 1, 0);
+    JvNavIconButton1 = new QToolButton(body);
+    JvNavIconButton1->setObjectName(QStringLiteral("JvNavIconButton1"));
+    JvNavIconButton1->setAccessibleName(QStringLiteral("Pause scrolling"));
+    JvNavIconButton1->setToolTip(QStringLiteral("Pause or resume the scrolling text"));
+    JvNavIconButton1->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
+    connect(JvNavIconButton1, &QToolButton::clicked, this, &TForm1::JvNavIconButton1Click);
+    grid->addWidget(JvNavIconButton1, 2, 0, Qt::AlignHCenter);
+    auto *picture = new WelcomePicture(body);
+    picture->setObjectName(QStringLiteral("WelcomePicture"));
+    grid->addWidget(picture, 0, 1, 3, 1, Qt::AlignCenter);
+    JvgLabel26 = linkLabel(QStringLiteral("JvgLabel26"), QStringLiteral("To know more about Mealvane visit us on the Web"), body);
+    onClick(JvgLabel26, [this] { run([this] { JvgLabel26Click(); }); });
+    grid->addWidget(JvgLabel26, 3, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setRowStretch(1, 1);
+    TabSheet5->layout()->addWidget(body);
+    return body;
+}
+
+QWidget *TForm1::activePage() const { return JvPageControl1->currentWidget(); }
+
+void TForm1::showPage(QWidget *page) { JvPageControl1->setCurrentWidget(page); }
+
+void TForm1::attachDataModule(TDataModule1 &dataModule) { m_data = &dataModule; }
+
+void TForm1::setIngredientGroupItems(const QStringList &names)
+{
+    ComboBox1->clear();
+    ComboBox1->addItems(names);
+}
+
+void TForm1::run(const std::function<void()> &operation) { runOperation(m_services.dialogs, operation); }
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = size() + frame;
+    setMinimumSize((sizerules::MinimumWindow - frame).expandedTo(QSize(0, 0)));
+    const QSize wanted = sizerules::windowSize(outer);
+    if (wanted != outer)
+        resize(wanted - frame);
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "AppServices.h"
+#include "data/IngredientGroupItems.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class MonthCalendar;
+class NavBar;
+class NavBarGroup;
+class QAction;
+class QComboBox;
+class QLabel;
+class QStackedWidget;
+class QToolButton;
+class ScrollText;
+class TDataModule1;
+class TForm4;
+
+/// The main window: menu bar, navigation bar, week panel, status bar and every working page. Each page's
+/// handlers are defined in the folder of the subsystem that owns the page.
+class TForm1 : public QMainWindow, public IngredientGroupItems {
+    Q_OBJECT
+public:
+    static constexpr const char *WebSite = "https://www.mealvane.org/";
+    static constexpr const char *HelpFile = "help/mealvane manual.chm";
+
+    /// Creates the window; `splashSteps` times `splashStepMs` is how long the splash window shows.
+    TForm1(const AppServices &services, int splashSteps = 70, int splashStepMs = 50);
+    ~TForm1() override;
+
+    /// Binds the pages to the data module once it exists (start-up step 9).
+    void attachDataModule(TDataModule1 &dataModule);
+
+    // Main window state.
+    int SelectedWeek = 0;
+    int SelectedYear = 0;
+    bool WeekGridChanged = false;
+    bool DailyMenuChanged = false;
+
+    QWidget *activePage() const;
+    void showPage(QWidget *page);
+
+    // Frame and navigation (src/app).
+    void FormCreate();
+    void RefreshTables();
+    void JvgLabel26Click();
+    void JvNavIconButton1Click();
+    void Action1Execute();
+    void JvXPBar5Items0Click();
+    void JvXPBar5Click();
+    void JvXPBar2Click();
+    void JvXPBar4Items0Click();
+    void JvXPBar4Items1Click();
+    void JvXPBar4Items3Click();
+    void JvXPBar4Items2Click();
+    void JvXPBar1Items0Click();
+    void JvXPBar1Items1Click();
+    void JvXPBar1Items2Click();
+    void JvXPBar3Items0Click();
+    void JvXPBar3Items1Click();
+    void JvXPBar3Items2Click();
+    void JvXPBar3Items3Click();
+
+    // Selected week (src/app).
+    void JvMonthCalendar21Click();
+
+    // Unsaved changes of the planner pages (src/planner).
+    void CheckChanges();
+
+    // Shopping list (src/shopping).
+    void RbButton11Click();
+
+    // The ingredient page's group box.
+    void setIngredientGroupItems(const QStringList &names) override;
+
+    /// Runs a user operation: a database error it does not catch is shown in the standard error box.
+    void run(const std::function<void()> &operation);
+
+    /// Where the help file and the HTML manual are looked for: beside the executable.
+    QString programFolder() const;
+
+    // Components, by their names.
+    QStackedWidget *JvPageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWidget *TabSheet3 = nullptr;
+    QWidget *TabSheet4 = nullptr;
+    QWidget *TabSheet5 = nullptr;
+    QWidget *TabSheet6 = nullptr;
+    QWidget *TabSheet7 = nullptr;
+    QWidget *TabSheet8 = nullptr;
+    NavBar *navigationBar = nullptr;
+    NavBarGroup *JvXPBar1 = nullptr;
+    NavBarGroup *JvXPBar2 = nullptr;
+    NavBarGroup *JvXPBar3 = nullptr;
+    NavBarGroup *JvXPBar4 = nullptr;
+    NavBarGroup *JvXPBar5 = nullptr;
+    MonthCalendar *JvMonthCalendar21 = nullptr;
+    QLabel *JvgLabel29 = nullptr;
+    QLabel *JvgLabel68 = nullptr;
+    QLabel *JvgLabel30 = nullptr;
+    QLabel *JvgLabel64 = nullptr;
+    QLabel *JvgLabel26 = nullptr;
+    ScrollText *JvScrollText1 = nullptr;
+    QToolButton *JvNavIconButton1 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
+    QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr, *Action5 = nullptr,
+            *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr, *Action9 = nullptr, *Action10 = nullptr,
+            *Action11 = nullptr, *Action12 = nullptr, *Action13 = nullptr, *Action14 = nullptr;
+
+    TDataModule1 *dataModule() const { return m_data; }
+    const AppServices &services() const { return m_services; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildLeftColumn();
+    void buildPages();
+    QWidget *buildWelcomePage();
+    QWidget *addPage(const QString &name, const QString &tabCaption, const QString &header);
+    void FormResize();
+
+    AppServices m_services;
+    int m_splashSteps;
+    int m_splashStepMs;
+    TForm4 *m_splash = nullptr;
+    TDataModule1 *m_data = nullptr;
+};

@@ -1,0 +1,28 @@
+#include "TForm2.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+TForm2::TForm2(QWidget *mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setStyleSheet(QStringLiteral("QWidget#Form2 { background: #f4f8fd; border: 2px solid #2b5d99; }"
+                                 "QLabel { color: #1d4f86; font-weight: bold; }"));
+    setAttribute(Qt::WA_StyledBackground);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 22);
+    auto *text = new QLabel(QStringLiteral("Wait until operation will complete...."), this);
+    text->setObjectName(QStringLiteral("Label1"));
+    layout->addWidget(text);
+    adjustSize();
+}
+
+void TForm2::showCentred()
+{
+    if (m_mainWindow != nullptr)
+        move(m_mainWindow->geometry().center() - rect().center());
+    show();
+    raise();
+}

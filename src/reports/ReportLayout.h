@@ -1,0 +1,55 @@
+#pragma once
+
+#include "toolkit/db/Connection.h"
+
+#include <QString>
+
+/// A printed report's layout. Those that read the data file themselves keep a connection of their own,
+/// opened when the layout is created.
+class ReportLayout {
+public:
+    ReportLayout(QString name, bool ownConnection, const QString &dataFile);
+    virtual ~ReportLayout() = default;
+    ReportLayout(const ReportLayout &) = delete;
+    ReportLayout &operator=(const ReportLayout &) = delete;
+
+    const QString &name() const { return m_name; }
+    /// The layout's own connection; closed for layouts that read through the data module.
+    db::Connection ADOConnection1;
+
+private:
+    QString m_name;
+};
+
+/// The recipe report: every recipe, or the recipes of one name.
+class TReportRecipe : public ReportLayout {
+public:
+    explicit TReportRecipe(const QString &dataFile) : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile) {}
+};
+
+/// The ingredient catalogue report.
+class TReportIngredientsList : public ReportLayout {
+public:
+    explicit TReportIngredientsList(const QString &dataFile)
+        : ReportLayout(QStringLiteral("ReportIngredientsList"), true, dataFile)
+    {
+    }
+};
+
+/// The weekly menu report, read through the data module.
+class TReportWeeklyMenu : public ReportLayout {
+public:
+    explicit TReportWeeklyMenu(const QString &dataFile)
+        : ReportLayout(QStringLiteral("ReportWeeklyMenu"), false, dataFile)
+    {
+    }
+};
+
+/// The week's shopping list report.
+class TReportShoppingList : public ReportLayout {
+public:
+    explicit TReportShoppingList(const QString &dataFile)
+        : ReportLayout(QStringLiteral("ReportShoppingList"), true, dataFile)
+    {
+    }
+};

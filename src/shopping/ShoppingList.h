@@ -1,0 +1,12 @@
+#pragma once
+
+class TDataModule1;
+
+/// Deriving a week's shopping list from its planned menu.
+namespace shopping {
+
+/// Replaces the week's list with one row per ingredient of the week's planned recipes, counting the planned
+/// meals that use it. All or nothing: on a database error the week's list stays as it was (DbError thrown).
+void regenerateWeekList(TDataModule1 &data, int week, int year);
+
+} // namespace shopping

@@ -1,0 +1,80 @@
+#include "NavBar.h"
+
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
+    : QWidget(parent)
+    , m_header(new QToolButton(this))
+    , m_items(new QWidget(this))
+    , m_itemLayout(new QVBoxLayout(m_items))
+    , m_rollable(rollable)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_header->setText(caption);
+    m_header->setAccessibleName(caption);
+    m_header->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_header->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_header->setAutoRaise(false);
+    m_header->setCursor(Qt::PointingHandCursor);
+    m_header->setProperty("navHeader", true);
+    if (rollable)
+        m_header->setArrowType(Qt::RightArrow);
+    layout->addWidget(m_header);
+    m_itemLayout->setContentsMargins(14, 4, 4, 6);
+    m_itemLayout->setSpacing(1);
+    m_items->setProperty("navItems", true);
+    layout->addWidget(m_items);
+    m_items->setVisible(false);
+    connect(m_header, &QToolButton::clicked, this, [this] {
+        if (m_rollable)
+            setExpanded(!m_expanded);
+        emit headerClicked();
+    });
+}
+
+QAbstractButton *NavBarGroup::header() const { return m_header; }
+
+QAbstractButton *NavBarGroup::addItem(const QString &name, const QString &caption)
+{
+    auto *item = new QToolButton(m_items);
+    item->setObjectName(name);
+    item->setText(caption);
+    item->setAccessibleName(caption);
+    item->setAutoRaise(true);
+    item->setCursor(Qt::PointingHandCursor);
+    item->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    item->setProperty("navItem", true);
+    m_itemLayout->addWidget(item);
+    return item;
+}
+
+void NavBarGroup::setExpanded(bool expanded)
+{
+    if (!m_rollable)
+        return;
+    m_expanded = expanded;
+    m_items->setVisible(expanded);
+    m_header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+}
+
+NavBar::NavBar(QWidget *parent)
+    : QWidget(parent)
+    , m_layout(new QVBoxLayout(this))
+{
+    m_layout->setContentsMargins(4, 4, 4, 4);
+    m_layout->setSpacing(4);
+    m_layout->addStretch(1);
+}
+
+NavBarGroup *NavBar::addGroup(const QString &name, const QString &caption, bool rollable)
+{
+    auto *group = new NavBarGroup(caption, rollable, this);
+    group->setObjectName(name);
+    group->header()->setObjectName(name + QStringLiteral("Header"));
+    m_layout->insertWidget(m_layout->count() - 1, group);
+    return group;
+}
