@@ -325,6 +325,7 @@ QWidget *TForm1::buildWelcomePage()
     grid->setHorizontalSpacing(16);
     auto *heading = new QLabel(QStringLiteral("MEALVANE - Save time and get your life back!"), body);
     heading->setObjectName(QStringLiteral("WelcomeHeading"));
+    heading->setWordWrap(true);
     grid->addWidget(heading, 0, 0);
     JvScrollText1 = new ScrollText(body);
     JvScrollText1->setObjectName(QStringLiteral("JvScrollText1"));
@@ -406,6 +407,11 @@ void TForm1::resizeEvent(QResizeEvent *event)
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    if (!m_sized) {
+        // Start-up sets the outer size; the frame is known only once the window is shown.
+        m_sized = true;
+        resize(sizerules::StartWindow - (frameGeometry().size() - geometry().size()));
+    }
     FormResize();
 }
 

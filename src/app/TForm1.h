@@ -130,4 +130,5 @@ private:
     int m_splashStepMs;
     TForm4 *m_splash = nullptr;
     TDataModule1 *m_data = nullptr;
+    bool m_sized = false;
 };

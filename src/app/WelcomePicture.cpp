@@ -7,7 +7,7 @@
 WelcomePicture::WelcomePicture(QWidget *parent)
     : QWidget(parent)
 {
-    setMinimumSize(180, 180);
+    setMinimumSize(140, 140);
     setMaximumSize(320, 320);
     setAccessibleName(QStringLiteral("A plate of food on a laid table"));
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 /// Records what the system showed and answers its questions from queues the test fills.
 class FakeDialogs : public Dialogs {
@@ -13,6 +14,8 @@ public:
     bool confirm(const QString &text) override
     {
         questions << text;
+        if (onQuestion)
+            onQuestion();
         return pop(confirmAnswers, false);
     }
     QString input(const QString &caption, const QString &prompt, const QString &preset) override
@@ -34,6 +37,8 @@ public:
     QStringList errors, informations, questions, inputs, fileBoxes;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers, fileAnswers;
+    /// Runs while a confirmation is being asked, to look at the program at that moment.
+    std::function<void()> onQuestion;
 
 private:
     template <typename T> static T pop(std::deque<T> &queue, T fallback)

@@ -1,0 +1,341 @@
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "app/TForm2.h"
+#include "planner/TForm5.h"
+#include "planner/TForm6.h"
+#include "recipes/TForm3.h"
+#include "recipes/TForm7.h"
+#include "recipes/TForm8.h"
+#include "reports/ReportLayout.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/MonthCalendar.h"
+#include "toolkit/widgets/NavBar.h"
+#include "toolkit/widgets/ScrollText.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest()
+        : file(TestDataFile::Contents::Starter)
+        , clock(QDateTime(QDate(2006, 5, 21), QTime(10, 0)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+    {
+        program.show();
+        (void)QTest::qWaitForWindowExposed(&w);
+    }
+
+    void click(const char *name)
+    {
+        auto *button = w.findChild<QAbstractButton *>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+};
+
+QStringList menuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsOnTheWelcomePageAt800By580)
+{
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Mealvane v 4.0"));
+    EXPECT_EQ(w.activePage(), w.TabSheet5);
+    EXPECT_FALSE(w.WeekGridChanged);
+    EXPECT_FALSE(w.DailyMenuChanged);
+    EXPECT_EQ(w.frameGeometry().size(), QSize(800, 580));
+    EXPECT_EQ(w.SelectedWeek, 20);
+    EXPECT_EQ(w.SelectedYear, 2006);
+    EXPECT_EQ(w.JvgLabel68->text(), QStringLiteral("20"));
+    EXPECT_TRUE(w.JvgLabel29->text().startsWith(QStringLiteral("20 - 26 ")));
+    for (NavBarGroup *group : {w.JvXPBar1, w.JvXPBar3, w.JvXPBar4, w.JvXPBar5})
+        EXPECT_FALSE(group->isExpanded()) << group->objectName().toStdString();
+    auto *status = w.findChild<QLabel *>(QStringLiteral("StatusBarText"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), QStringLiteral("Save time and get your life back !"));
+}
+
+TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan800By580)
+{
+    w.resize(640, 400);
+    QCoreApplication::processEvents();
+    EXPECT_GE(w.frameGeometry().width(), 800);
+    EXPECT_GE(w.frameGeometry().height(), 580);
+    w.resize(1100, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.size(), QSize(1100, 700));
+}
+
+TEST_F(MainWindowTest, TheGroupBoxListsEveryGroupByNameRightAfterStartUp)
+{
+    QStringList items;
+    for (int i = 0; i < w.ComboBox1->count(); ++i)
+        items << w.ComboBox1->itemText(i);
+    ASSERT_EQ(items.size(), 13);
+    EXPECT_EQ(items.first(), QStringLiteral("Baking Goods"));
+    EXPECT_EQ(items.last(), QStringLiteral("Vegetables"));
+    QStringList sorted = items;
+    sorted.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(items, sorted);
+}
+
+TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
+{
+    const QList<QAction *> menus = w.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menuTexts(menus[0]->menu()), (QStringList{"&Database", "-", "&Exit"}));
+    EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()), QStringList{"Import Meals from Older DB"});
+    EXPECT_EQ(menuTexts(menus[1]->menu()),
+              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch"}));
+    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
+    EXPECT_EQ(menuTexts(menus[3]->menu()), (QStringList{"&Quick Start", "&Mealvane Help", "Visit us on the Web"}));
+    EXPECT_EQ(w.Action12->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage)
+{
+    const struct {
+        const char *item;
+        QAction *action;
+        QWidget *page;
+    } routes[] = {
+        {"JvXPBar5Items0", w.Action2, w.TabSheet7}, {"JvXPBar5Items1", nullptr, w.TabSheet1},
+        {"JvXPBar4Items0", w.Action6, w.TabSheet3}, {"JvXPBar4Items1", w.Action7, w.TabSheet6},
+        {"JvXPBar4Items3", nullptr, w.TabSheet8},   {"JvXPBar4Items2", w.Action8, w.TabSheet4},
+        {"JvXPBar1Items0", w.Action4, w.TabSheet5},
+    };
+    for (const auto &r : routes) {
+        w.showPage(w.TabSheet5);
+        click(r.item);
+        EXPECT_EQ(w.activePage(), r.page) << r.item;
+        if (r.action != nullptr) {
+            w.showPage(w.TabSheet5);
+            r.action->trigger();
+            EXPECT_EQ(w.activePage(), r.page) << r.action->objectName().toStdString();
+        }
+    }
+    w.showPage(w.TabSheet5);
+    w.JvXPBar2->header()->click();
+    EXPECT_EQ(w.activePage(), w.TabSheet2) << "the Shopping List header runs its operation";
+    w.showPage(w.TabSheet5);
+    w.Action5->trigger();
+    EXPECT_EQ(w.activePage(), w.TabSheet2);
+    for (const char *report : {"JvXPBar3Items0", "JvXPBar3Items1", "JvXPBar3Items2", "JvXPBar3Items3"}) {
+        click(report);
+        EXPECT_EQ(w.activePage(), w.TabSheet2) << "a report leaves the page as it is";
+    }
+}
+
+TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick)
+{
+    w.JvXPBar4->header()->click();
+    EXPECT_TRUE(w.JvXPBar4->isExpanded());
+    w.JvXPBar4->header()->click();
+    EXPECT_FALSE(w.JvXPBar4->isExpanded());
+    EXPECT_EQ(w.activePage(), w.TabSheet5);
+}
+
+TEST_F(MainWindowTest, LeavingThePageAsksBeforeThePageChanges)
+{
+    QWidget *pageWhenAsked = nullptr;
+    dialogs.onQuestion = [&] { pageWhenAsked = w.activePage(); };
+    w.showPage(w.TabSheet1);
+    w.DailyMenuChanged = true;
+    click("JvXPBar4Items1");
+    ASSERT_EQ(dialogs.questions, QStringList{"Do You want to save changes to menu and update shopping list?"});
+    EXPECT_EQ(pageWhenAsked, w.TabSheet1) << "asked while the page being left was still shown";
+    EXPECT_EQ(w.activePage(), w.TabSheet6);
+    EXPECT_FALSE(w.DailyMenuChanged) << "No drops the flag";
+
+    // A flag of a page that is not shown is dropped without a question.
+    w.WeekGridChanged = true;
+    click("JvXPBar1Items0");
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_FALSE(w.WeekGridChanged);
+}
+
+TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList)
+{
+    TDataModule1 &dm = program.dataModule();
+    dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                             "SELECT 20, 2006, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name='Pancakes'"));
+    dm.runSql(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount) "
+                             "VALUES(20,2006,'Hand-made row',1),(21,2006,'Next week',1)"));
+    w.showPage(w.TabSheet1);
+    w.DailyMenuChanged = true;
+    dialogs.confirmAnswers = {true};
+    click("JvXPBar1Items0");
+    dm.runSql(QStringLiteral("SELECT IngredientsDescription, IngredientsCount, IngredientsType FROM ShoppingList "
+                             "WHERE WeekNumber=20 AND YearNumber=2006 ORDER BY IngredientsDescription"));
+    QStringList rows;
+    for (dm.SQL.first(); !dm.SQL.eof(); dm.SQL.next())
+        rows << dm.SQL.field(QStringLiteral("IngredientsDescription")).asString() + u'/' +
+                    dm.SQL.field(QStringLiteral("IngredientsType")).asString();
+    EXPECT_EQ(rows, (QStringList{"Butter/Dairy and Eggs", "Caster sugar/Baking Goods", "Eggs/Dairy and Eggs",
+                                 "Lemons/Fruit", "Maple syrup/Oils, Vinegars and S", "Milk/Dairy and Eggs",
+                                 "Plain flour/Baking Goods"}));
+    dm.runSql(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=21"));
+    EXPECT_EQ(dm.SQL.value(0, 0).toInt(), 1) << "other weeks keep their lists";
+    EXPECT_EQ(w.activePage(), w.TabSheet5);
+}
+
+TEST_F(MainWindowTest, WebLabelsOpenTheSiteWithoutAskingTheMenuItemAsks)
+{
+    w.showPage(w.TabSheet1);
+    w.DailyMenuChanged = true;
+    QTest::mouseClick(w.JvgLabel64, Qt::LeftButton);
+    EXPECT_EQ(shell.opened, QStringList{QString::fromLatin1(TForm1::WebSite)});
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(w.DailyMenuChanged);
+    click("JvXPBar1Items1");
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(shell.opened.size(), 2);
+    EXPECT_EQ(w.activePage(), w.TabSheet1);
+}
+
+TEST_F(MainWindowTest, F1OpensTheManualFromEveryPage)
+{
+    const QString chm = QDir(w.programFolder()).filePath(QString::fromLatin1(TForm1::HelpFile));
+    for (QWidget *page : {w.TabSheet1, w.TabSheet2, w.TabSheet3, w.TabSheet4, w.TabSheet5, w.TabSheet6, w.TabSheet7,
+                          w.TabSheet8}) {
+        w.showPage(page);
+        shell.opened.clear();
+        shell.hasChmViewer = QFileInfo::exists(chm);
+        QTest::keyClick(&w, Qt::Key_F1);
+        ASSERT_EQ(shell.opened.size(), 1) << page->objectName().toStdString();
+        EXPECT_EQ(shell.opened.first(), QFileInfo::exists(chm) ? chm : QDir(w.programFolder()).filePath("help/html/index.html"));
+        shell.hasChmViewer = false;
+        shell.opened.clear();
+        QTest::keyClick(&w, Qt::Key_F1);
+        EXPECT_TRUE(shell.opened.first().endsWith(QStringLiteral("help/html/index.html")))
+            << "without a CHM viewer the web pages of the manual open";
+    }
+    w.showPage(w.TabSheet7);
+    w.WeekGridChanged = true;
+    QTest::keyClick(&w, Qt::Key_F1);
+    EXPECT_EQ(dialogs.questions.size(), 1) << "F1 asks about unsaved changes first";
+}
+
+TEST_F(MainWindowTest, AWeekChangeOnTheWelcomePageTouchesNoDataset)
+{
+    TDataModule1 &dm = program.dataModule();
+    QSignalSpy slotOpens(&dm.SQLMT1, &db::Dataset::afterOpen);
+    QSignalSpy shop(&dm.SHOP, &db::Dataset::afterOpen);
+    w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 1));
+    auto *days = w.JvMonthCalendar21->findChild<QAbstractItemView *>();
+    ASSERT_NE(days, nullptr);
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Right);
+    EXPECT_EQ(w.JvMonthCalendar21->selectedDate(), QDate(2006, 1, 2));
+    EXPECT_EQ(w.SelectedWeek, 53);
+    EXPECT_EQ(w.SelectedYear, 2005);
+    EXPECT_EQ(w.JvgLabel68->text(), QStringLiteral("53"));
+    EXPECT_TRUE(w.JvgLabel29->text().startsWith(QStringLiteral("31 - 06 ")));
+    EXPECT_EQ(slotOpens.count(), 0);
+    EXPECT_EQ(shop.count(), 0);
+    EXPECT_EQ(w.activePage(), w.TabSheet5);
+    EXPECT_EQ(w.JvMonthCalendar21->firstDayOfWeek(), Qt::Saturday);
+}
+
+TEST_F(MainWindowTest, WelcomeTextScrollsAndPauses)
+{
+    const QStringList lines = w.JvScrollText1->lines();
+    ASSERT_EQ(lines.size(), 28);
+    EXPECT_EQ(lines[3], QStringLiteral("1.           Click on Pick-A-Menu on the left hand navigation bar"));
+    EXPECT_EQ(lines[13], QStringLiteral("1.\tClick on Shopping List on the left hand navigation bar"));
+    EXPECT_EQ(lines[20], QStringLiteral("  "));
+    EXPECT_EQ(lines[27], QStringLiteral("HAVE A NICE DAY,   Mealvane TEAM"));
+    EXPECT_TRUE(lines[1].isEmpty() && lines[2].isEmpty() && lines[7].isEmpty());
+    EXPECT_EQ(w.JvScrollText1->interval(), 55);
+    EXPECT_TRUE(w.JvScrollText1->isActive());
+    w.JvNavIconButton1->click();
+    EXPECT_FALSE(w.JvScrollText1->isActive());
+    w.JvNavIconButton1->click();
+    EXPECT_TRUE(w.JvScrollText1->isActive());
+
+    ScrollText &text = *w.JvScrollText1;
+    const int before = text.offset();
+    text.step();
+    EXPECT_EQ(text.offset(), before + 1);
+    while (text.offset() != 0)
+        text.step();
+    SUCCEED() << "it starts again after its last line";
+}
+
+TEST_F(MainWindowTest, ExitClosesAtOnceWithoutAsking)
+{
+    w.showPage(w.TabSheet7);
+    w.WeekGridChanged = true;
+    w.Action1->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(MainWindowTest, DialogsAndLayoutsExistWithTheirCaptions)
+{
+    EXPECT_EQ(program.Form3->windowTitle(), QStringLiteral("Add ingredient to Meal"));
+    EXPECT_EQ(program.Form5->windowTitle(), QStringLiteral("Vane Time Selector"));
+    EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Vane Day Selector"));
+    EXPECT_EQ(program.Form7->windowTitle(), QStringLiteral("Select Meal"));
+    EXPECT_EQ(program.Form8->windowTitle(), QStringLiteral("Meal Picture viewer"));
+    EXPECT_TRUE(program.ReportRecipe->ADOConnection1.isOpen());
+    EXPECT_TRUE(program.ReportShoppingList->ADOConnection1.isOpen());
+    EXPECT_FALSE(program.ReportWeeklyMenu->ADOConnection1.isOpen());
+    auto *wait = program.Form2->findChild<QLabel *>();
+    ASSERT_NE(wait, nullptr);
+    EXPECT_EQ(wait->text(), QStringLiteral("Wait until operation will complete...."));
+    EXPECT_FALSE(program.Form2->isVisible());
+}
+
+TEST(MainWindowStart, ADataFileThatCannotBeOpenedEndsTheProgramWithItsMessage)
+{
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime::currentDateTime());
+    TestDataFile file;
+    const QString cases[] = {file.folder() + QStringLiteral("/none.mdb"),
+                             QStringLiteral(MEALVANE_FIXTURES "/not-a-recipe-db.mdb")};
+    for (const QString &path : cases) {
+        dialogs.errors.clear();
+        EXPECT_EQ(runMealvane({dialogs, shell, clock}, StartupOptions{0, 0, path}), 1);
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_FALSE(dialogs.errors.first().isEmpty());
+        for (QWidget *top : QApplication::topLevelWidgets())
+            EXPECT_FALSE(qobject_cast<TForm1 *>(top) && top->isVisible());
+    }
+    file.exec(QStringLiteral("DROP TABLE Meal_Type"));
+    dialogs.errors.clear();
+    EXPECT_EQ(runMealvane({dialogs, shell, clock}, StartupOptions{0, 0, file.path()}), 1);
+    EXPECT_EQ(dialogs.errors, QStringList{"MEALTYPE: no such table: Meal_Type"});
+}
