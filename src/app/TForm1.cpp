@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -40,8 +41,8 @@ QToolButton[navHeader="true"] {
 }
 QToolButton[navHeader="true"]:hover { background: #4a8ad0; }
 QWidget[navItems="true"] { background: #f4f8fd; border: 1px solid #a9c3e0; border-top: none; }
-QToolButton[navItem="true"] { color: #1d4f86; border: none; padding: 3px 2px; text-align: left; }
-QToolButton[navItem="true"]:hover { color: #c0392b; text-decoration: underline; }
+QPushButton[navItem="true"] { color: #1d4f86; border: none; padding: 3px 2px; text-align: left; }
+QPushButton[navItem="true"]:hover { color: #c0392b; text-decoration: underline; }
 QFrame#Panel40 { background: #f4f8fd; border: 1px solid #a9c3e0; border-radius: 4px; }
 QLabel[weekCaption="true"] { color: #2b5d99; font-weight: bold; }
 QLabel[link="true"] { color: #1d4f86; text-decoration: underline; }
@@ -232,7 +233,15 @@ QWidget *TForm1::buildLeftColumn()
     item(JvXPBar1, "JvXPBar1Items0", "Quick Start Page", &TForm1::JvXPBar1Items0Click);
     item(JvXPBar1, "JvXPBar1Items2", "Mealvane Help", &TForm1::JvXPBar1Items2Click);
     item(JvXPBar1, "JvXPBar1Items1", "Visit us on the Web", &TForm1::JvXPBar1Items1Click);
-    layout->addWidget(navigationBar, 1);
+    // The groups keep their size when several are open; the bar scrolls instead.
+    auto *scroller = new QScrollArea(column);
+    scroller->setObjectName(QStringLiteral("NavigationScroller"));
+    scroller->setWidget(navigationBar);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    layout->addWidget(scroller, 1);
 
     auto *weekPanel = new QFrame(column);
     weekPanel->setObjectName(QStringLiteral("Panel40"));
@@ -325,8 +334,7 @@ QWidget *TForm1::buildWelcomePage()
     grid->setHorizontalSpacing(16);
     auto *heading = new QLabel(QStringLiteral("MEALVANE - Save time and get your life back!"), body);
     heading->setObjectName(QStringLiteral("WelcomeHeading"));
-    heading->setWordWrap(true);
-    grid->addWidget(heading, 0, 0);
+    grid->addWidget(heading, 0, 0, 1, 2);
     JvScrollText1 = new ScrollText(body);
     JvScrollText1->setObjectName(QStringLiteral("JvScrollText1"));
     JvScrollText1->setAccessibleName(QStringLiteral("Quick start"));
@@ -373,7 +381,7 @@ QWidget *TForm1::buildWelcomePage()
     grid->addWidget(JvNavIconButton1, 2, 0, Qt::AlignHCenter);
     auto *picture = new WelcomePicture(body);
     picture->setObjectName(QStringLiteral("WelcomePicture"));
-    grid->addWidget(picture, 0, 1, 3, 1, Qt::AlignCenter);
+    grid->addWidget(picture, 1, 1, 2, 1, Qt::AlignCenter);
     JvgLabel26 = linkLabel(QStringLiteral("JvgLabel26"), QStringLiteral("To know more about Mealvane visit us on the Web"), body);
     onClick(JvgLabel26, [this] { run([this] { JvgLabel26Click(); }); });
     grid->addWidget(JvgLabel26, 3, 0, 1, 2, Qt::AlignHCenter);

@@ -1,5 +1,6 @@
 #include "NavBar.h"
 
+#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -40,11 +41,11 @@ QAbstractButton *NavBarGroup::header() const { return m_header; }
 
 QAbstractButton *NavBarGroup::addItem(const QString &name, const QString &caption)
 {
-    auto *item = new QToolButton(m_items);
+    auto *item = new QPushButton(caption, m_items);
     item->setObjectName(name);
-    item->setText(caption);
     item->setAccessibleName(caption);
-    item->setAutoRaise(true);
+    item->setFlat(true);
+    item->setToolTip(caption);
     item->setCursor(Qt::PointingHandCursor);
     item->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     item->setProperty("navItem", true);
