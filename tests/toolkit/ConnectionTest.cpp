@@ -123,3 +123,33 @@ TEST(Transaction, RollsBackUnlessCommitted)
     }
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1) << "a failure part-way leaves nothing";
 }
+
+TEST(Transaction, InsideAnotherOnlyItsOwnPartIsUndone)
+{
+    TestDataFile file;
+    Connection c(file.path());
+    c.open();
+    {
+        Transaction outer(c);
+        c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('outer')"));
+        {
+            Transaction inner(c);
+            c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('inner, undone')"));
+        }
+        {
+            Transaction inner(c);
+            c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('inner, kept')"));
+            inner.commit();
+        }
+        EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+        outer.commit();
+    }
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+    {
+        Transaction outer(c);
+        Transaction inner(c);
+        c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('gone with the outer one')"));
+        inner.commit();
+    }
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+}

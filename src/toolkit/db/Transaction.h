@@ -22,6 +22,7 @@ public:
 
 private:
     Connection *m_connection;
+    bool m_nested;
 };
 
 } // namespace db
