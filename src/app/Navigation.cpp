@@ -19,6 +19,9 @@
 void TForm1::JvXPBar5Items0Click()
 {
     CheckChanges();
+    FillAllCombo();
+    if (!RefreshMenuData())
+        return;
     QApplication::processEvents();
     showPage(TabSheet7);
     WeekGridChanged = false;

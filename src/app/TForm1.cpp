@@ -314,7 +314,8 @@ void TForm1::buildPages()
     TabSheet4 = addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
-    for (QWidget *page : {TabSheet1, TabSheet7, TabSheet2, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
+    buildWeeklyPage();
+    for (QWidget *page : {TabSheet1, TabSheet2, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
         static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.

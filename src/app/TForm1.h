@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
+#include "toolkit/ui/RandomSource.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -15,6 +16,7 @@ class QLabel;
 class QStackedWidget;
 class QToolButton;
 class ScrollText;
+class CheckedComboBox;
 class TDataModule1;
 class TForm4;
 
@@ -66,8 +68,18 @@ public:
     // Selected week (src/app).
     void JvMonthCalendar21Click();
 
-    // Unsaved changes of the planner pages (src/planner).
+    // Weekly-style page and unsaved planner changes (src/planner).
     void CheckChanges();
+    void FillAllCombo();
+    /// Checks what the menu holds for the selected week; false when a box could not take an entry.
+    bool RefreshMenuData();
+    void cbSaturdayMorningChange(CheckedComboBox *box);
+    void RbButton18Click();
+    void RbButton13Click();
+    void PickDay(int day);
+    /// The week box of a day (0 to 6) and meal-time code (1 to 6), found by its name.
+    CheckedComboBox *weekBox(int day, int code) const;
+    static QString weekBoxName(int day, int code);
 
     // Shopping list (src/shopping).
     void RbButton11Click();
@@ -124,6 +136,8 @@ private:
     QWidget *buildWelcomePage();
     QWidget *addPage(const QString &name, const QString &tabCaption, const QString &header);
     void FormResize();
+    void buildWeeklyPage();
+    void pickInBox(CheckedComboBox *box);
 
     AppServices m_services;
     int m_splashSteps;
@@ -131,4 +145,5 @@ private:
     TForm4 *m_splash = nullptr;
     TDataModule1 *m_data = nullptr;
     bool m_sized = false;
+    RandomSource m_random;
 };

@@ -12,7 +12,8 @@ void TForm1::CheckChanges()
 {
     QWidget *page = activePage();
     if (page == TabSheet7 && WeekGridChanged) {
-        m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion));
+        if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
+            RbButton18Click();
     } else if (page == TabSheet1 && DailyMenuChanged) {
         if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
             RbButton11Click();

@@ -1,0 +1,185 @@
+// The weekly-style page: 42 week boxes, seven days by six meal times, saved into the menu together.
+#include "MenuStorage.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "shopping/ShoppingList.h"
+#include "toolkit/db/Transaction.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/CheckedComboBox.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char *const TimeCaptions[] = {"Morning", "Snack", "Noon", "Snack", "Night", "Dessert"};
+
+/// The statements that list the recipes admitted at each meal time; the two snacks share one list.
+struct TimeList {
+    std::initializer_list<int> codes;
+    const char *statement;
+};
+const TimeList TimeLists[] = {
+    {{1}, "select Meal_Name from Meal where Meal_Morning=true order by Meal_Name;"},
+    {{2, 4}, "select Meal_Name from Meal where Meal_Snack=true order by Meal_Name;"},
+    {{3}, "select Meal_Name from Meal where Meal_Noon=true order by Meal_Name;"},
+    {{5}, "select Meal_Name from Meal where Meal_Night=true order by Meal_Name;"},
+    {{6}, "select Meal_Name from Meal where Meal_Dessert=true order by Meal_Name;"},
+};
+
+} // namespace
+
+QString TForm1::weekBoxName(int day, int code)
+{
+    return QStringLiteral("cb") + QLatin1String(menu::DayNames[size_t(day)]) +
+           QLatin1String(menu::TimeNames[size_t(code - 1)]);
+}
+
+CheckedComboBox *TForm1::weekBox(int day, int code) const
+{
+    return TabSheet7->findChild<CheckedComboBox *>(weekBoxName(day, code));
+}
+
+void TForm1::buildWeeklyPage()
+{
+    auto *body = new QWidget(TabSheet7);
+    auto *grid = new QGridLayout(body);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setSpacing(8);
+    for (int day = 0; day < 7; ++day) {
+        auto *block = new QFrame(body);
+        block->setObjectName(QStringLiteral("Day") + QLatin1String(menu::DayNames[size_t(day)]));
+        block->setFrameShape(QFrame::StyledPanel);
+        auto *layout = new QVBoxLayout(block);
+        layout->setContentsMargins(6, 4, 6, 6);
+        layout->setSpacing(3);
+        auto *caption = new QLabel(QLatin1String(menu::DayNames[size_t(day)]), block);
+        caption->setProperty("weekCaption", true);
+        layout->addWidget(caption);
+        auto *rows = new QFormLayout;
+        rows->setHorizontalSpacing(6);
+        rows->setVerticalSpacing(3);
+        for (int code = 1; code <= 6; ++code) {
+            auto *box = new CheckedComboBox(block);
+            box->setObjectName(weekBoxName(day, code));
+            box->setAccessibleName(QLatin1String(menu::DayNames[size_t(day)]) + u' ' +
+                                   QLatin1String(TimeCaptions[code - 1]));
+            auto *label = new QLabel(QLatin1String(TimeCaptions[code - 1]), block);
+            label->setBuddy(box);
+            rows->addRow(label, box);
+            connect(box, &CheckedComboBox::changed, this, [this, box] { cbSaturdayMorningChange(box); });
+            connect(box, &CheckedComboBox::refused, this,
+                    [this] { m_services.dialogs.showError(QStringLiteral("Too many items selected")); });
+        }
+        layout->addLayout(rows);
+        grid->addWidget(block, day / 3, day % 3);
+    }
+
+    auto *panel = new QFrame(body);
+    panel->setObjectName(QStringLiteral("WeeklyButtons"));
+    auto *buttons = new QGridLayout(panel);
+    const auto button = [&](const char *name, const char *caption, int row, int column, int span,
+                            void (TForm1::*handler)()) {
+        auto *b = new QPushButton(QString::fromUtf8(caption), panel);
+        b->setObjectName(QString::fromLatin1(name));
+        buttons->addWidget(b, row, column, 1, span);
+        if (handler != nullptr)
+            connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        return b;
+    };
+    button("RbButton12", "Pick-A-Time", 0, 0, 1, nullptr)->setEnabled(false);
+    button("RbButton14", "Pick-A-Day", 1, 0, 1, nullptr)->setEnabled(false);
+    button("RbButton13", "Pick-A-Week", 2, 0, 1, &TForm1::RbButton13Click);
+    button("RbButton15", "Clear-A-Time", 0, 1, 1, nullptr)->setEnabled(false);
+    button("RbButton16", "Clear-A-Day", 1, 1, 1, nullptr)->setEnabled(false);
+    button("RbButton17", "Print", 2, 1, 1, nullptr)->setEnabled(false);
+    button("RbButton18", "Save Menu", 3, 0, 2, &TForm1::RbButton18Click);
+    grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    for (int c = 0; c < 3; ++c)
+        grid->setColumnStretch(c, 1);
+    TabSheet7->layout()->addWidget(body);
+}
+
+void TForm1::FillAllCombo()
+{
+    for (const TimeList &time : TimeLists) {
+        m_data->runSql(QString::fromLatin1(time.statement));
+        QStringList names;
+        names.reserve(m_data->SQL.recordCount());
+        for (int r = 0; r < m_data->SQL.recordCount(); ++r)
+            names << m_data->SQL.value(r, 0).toString();
+        m_data->SQL.close();
+        for (int code : time.codes) {
+            for (int day = 0; day < 7; ++day)
+                weekBox(day, code)->setItems(names);
+        }
+    }
+}
+
+bool TForm1::RefreshMenuData()
+{
+    for (int day = 0; day < 7; ++day) {
+        for (int code = 1; code <= 6; ++code)
+            weekBox(day, code)->deselectAll();
+    }
+    for (const menu::Entry &entry : menu::readWeek(*m_data, {SelectedWeek, SelectedYear})) {
+        CheckedComboBox *box = weekBox(entry.day, entry.code);
+        const int index = box->indexOf(entry.name);
+        // A recipe whose flag for this time is off is not in the list and is left out.
+        if (index >= 0 && !box->setChecked(index, true))
+            return false;
+    }
+    return true;
+}
+
+void TForm1::cbSaturdayMorningChange(CheckedComboBox *box)
+{
+    box->setToolTip(box->text());
+    WeekGridChanged = true;
+}
+
+void TForm1::RbButton18Click()
+{
+    std::vector<menu::Planned> planned;
+    for (int day = 0; day < 7; ++day) {
+        for (int code = 1; code <= 6; ++code) {
+            const CheckedComboBox *box = weekBox(day, code);
+            for (int i = 0; i < box->count(); ++i) {
+                if (box->isChecked(i))
+                    planned.push_back({day, code, box->items().at(i)});
+            }
+        }
+    }
+    // The week and its shopping list change together or not at all.
+    db::Transaction transaction(m_data->ADOConnectionMain);
+    menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
+    shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
+    transaction.commit();
+    DailyMenuChanged = false;
+    WeekGridChanged = false;
+}
+
+void TForm1::RbButton13Click()
+{
+    for (int day = 0; day < 7; ++day)
+        PickDay(day);
+}
+
+void TForm1::PickDay(int day)
+{
+    for (int code = 1; code <= 6; ++code)
+        pickInBox(weekBox(day, code));
+}
+
+void TForm1::pickInBox(CheckedComboBox *box)
+{
+    box->deselectAll();
+    if (box->count() > 0)
+        box->setChecked(m_random.below(box->count()), true);
+    cbSaturdayMorningChange(box);
+}
