@@ -1,0 +1,122 @@
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/CheckedComboBox.h"
+#include "toolkit/widgets/MonthCalendar.h"
+
+#include <QAbstractButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WeeklyPageTest : public ::testing::Test {
+protected:
+    WeeklyPageTest()
+        : file(TestDataFile::Contents::Starter)
+        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+        , dm(program.dataModule())
+    {
+    }
+    int count(const QString &sql)
+    {
+        dm.runSql(sql);
+        return int(dm.SQL.value(0, 0).toLongLong());
+    }
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+    TDataModule1 &dm;
+};
+
+} // namespace
+
+TEST_F(WeeklyPageTest, PickAWeekSaveMenuAndTheWeeksShoppingList)
+{
+    w.JvXPBar5Items0Click();
+    ASSERT_EQ(w.activePage(), w.TabSheet7);
+    EXPECT_FALSE(w.WeekGridChanged);
+    EXPECT_EQ(w.weekBox(0, 2)->items(), w.weekBox(6, 4)->items()) << "both snacks list the snack recipes";
+    EXPECT_EQ(w.weekBox(0, 2)->items().constData(), w.weekBox(6, 4)->items().constData()) << "and share them";
+    w.findChild<QAbstractButton *>(QStringLiteral("RbButton13"))->click();
+    EXPECT_TRUE(w.WeekGridChanged);
+    for (int day = 0; day < 7; ++day) {
+        for (int code = 1; code <= 6; ++code) {
+            ASSERT_EQ(w.weekBox(day, code)->checkedOrder().size(), 1u);
+            EXPECT_EQ(w.weekBox(day, code)->toolTip(), w.weekBox(day, code)->text());
+        }
+    }
+    w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
+    EXPECT_FALSE(w.WeekGridChanged);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")), 42);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Year_Number=2006")), 0);
+    EXPECT_GT(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005")), 20);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsCount < 1")), 0);
+
+    // Reopening shows what was saved.
+    const QString saturdayNoon = w.weekBox(0, 3)->text();
+    w.JvXPBar1Items0Click();
+    w.JvXPBar5Items0Click();
+    EXPECT_EQ(w.weekBox(0, 3)->text(), saturdayNoon);
+    EXPECT_FALSE(w.WeekGridChanged);
+}
+
+TEST_F(WeeklyPageTest, AWeekChangeAsksFirstAndYesSavesIntoTheWeekShown)
+{
+    w.JvXPBar5Items0Click();
+    CheckedComboBox *box = w.weekBox(1, 5);
+    box->setChecked(box->indexOf(QStringLiteral("Fish pie")), true);
+    dialogs.confirmAnswers = {true};
+    w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 7));
+    w.JvMonthCalendar21Click();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")), 1);
+    EXPECT_EQ(w.SelectedWeek, 1);
+    EXPECT_EQ(w.SelectedYear, 2006);
+    EXPECT_TRUE(w.weekBox(1, 5)->text().isEmpty()) << "the new week is shown";
+    EXPECT_FALSE(w.WeekGridChanged);
+}
+
+TEST_F(WeeklyPageTest, NoDropsTheEditsAndAFailedSaveKeepsTheStoredWeek)
+{
+    w.JvXPBar5Items0Click();
+    w.weekBox(0, 1)->setChecked(0, true);
+    w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
+    ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu")), 1);
+
+    w.weekBox(0, 1)->setChecked(0, false);
+    w.weekBox(2, 3)->setChecked(0, true);
+    dialogs.confirmAnswers = {false};
+    w.JvXPBar4Items1Click();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu")), 1) << "No leaves the menu untouched";
+
+    w.JvXPBar5Items0Click();
+    w.weekBox(2, 3)->setChecked(0, true);
+    dm.runSql(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Menu BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
+    EXPECT_EQ(dialogs.errors, QStringList{"disk full"});
+    EXPECT_TRUE(w.WeekGridChanged);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Day_Number=0 AND Menu_Time='1'")), 1)
+        << "the stored week is as it was";
+}
+
+TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening)
+{
+    QStringList values;
+    for (int i = 0; i < 30; ++i)
+        values << QStringLiteral("('Long breakfast name number %1',1)").arg(i);
+    dm.runSql(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Morning) VALUES ") + values.join(u','));
+    dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                             "SELECT 53, 2005, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name LIKE 'Long breakfast%'"));
+    w.JvXPBar5Items0Click();
+    EXPECT_EQ(dialogs.errors, QStringList{"Too many items selected"});
+    EXPECT_EQ(w.activePage(), w.TabSheet5) << "the page switch does not happen";
+    EXPECT_LE(w.weekBox(0, 1)->text().size(), 255);
+}
