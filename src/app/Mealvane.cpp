@@ -25,6 +25,7 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     Form3 = new TForm3(m_form1.get());
     Form5 = new TForm5(m_form1.get());
     Form6 = new TForm6(m_form1.get());
+    m_form1->attachSelectors(Form5, Form6);
     ReportRecipe = std::make_unique<TReportRecipe>(options.dataFile);
     Form7 = new TForm7(m_form1.get());
     ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);

@@ -4,6 +4,7 @@
 #include "data/IngredientGroupItems.h"
 #include "toolkit/ui/RandomSource.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <functional>
 
@@ -17,6 +18,8 @@ class QStackedWidget;
 class QToolButton;
 class ScrollText;
 class CheckedComboBox;
+class QDialog;
+class SelectorDialog;
 class TDataModule1;
 class TForm4;
 
@@ -76,7 +79,18 @@ public:
     void cbSaturdayMorningChange(CheckedComboBox *box);
     void RbButton18Click();
     void RbButton13Click();
+    void RbButton12Click();
+    void RbButton14Click();
+    void RbButton15Click();
+    void RbButton16Click();
+    void PickTime(int code);
     void PickDay(int day);
+    void ClearTime(int code);
+    void ClearDay(int day);
+    /// The time and day selectors, created after the main window.
+    void attachSelectors(SelectorDialog *times, SelectorDialog *days);
+    /// Shows a dialog modally and returns when it is closed; tests answer it instead.
+    std::function<void(QDialog &)> showModal = [](QDialog &dialog) { dialog.exec(); };
     /// The week box of a day (0 to 6) and meal-time code (1 to 6), found by its name.
     CheckedComboBox *weekBox(int day, int code) const;
     static QString weekBoxName(int day, int code);
@@ -138,6 +152,9 @@ private:
     void FormResize();
     void buildWeeklyPage();
     void pickInBox(CheckedComboBox *box);
+    void runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation);
+    SelectorDialog *m_timeSelector = nullptr;
+    SelectorDialog *m_daySelector = nullptr;
 
     AppServices m_services;
     int m_splashSteps;

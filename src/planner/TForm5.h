@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/widgets/VaneDialog.h"
+#include "SelectorDialog.h"
 
-/// The time selector: the meal times that picking and clearing work on.
-class TForm5 : public VaneDialog {
+/// The time selector: the meal times that picking and clearing work on, ticks in code order.
+class TForm5 : public SelectorDialog {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *owner);

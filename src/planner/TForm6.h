@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/widgets/VaneDialog.h"
+#include "SelectorDialog.h"
 
-/// The day selector: the days that picking and clearing work on.
-class TForm6 : public VaneDialog {
+/// The day selector: the days that picking and clearing work on, ticks from Saturday to Friday.
+class TForm6 : public SelectorDialog {
     Q_OBJECT
 public:
     explicit TForm6(QWidget *owner);

@@ -1,5 +1,6 @@
 // The weekly-style page: 42 week boxes, seven days by six meal times, saved into the menu together.
 #include "MenuStorage.h"
+#include "SelectorDialog.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "shopping/ShoppingList.h"
@@ -92,11 +93,11 @@ void TForm1::buildWeeklyPage()
             connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
         return b;
     };
-    button("RbButton12", "Pick-A-Time", 0, 0, 1, nullptr)->setEnabled(false);
-    button("RbButton14", "Pick-A-Day", 1, 0, 1, nullptr)->setEnabled(false);
+    button("RbButton12", "Pick-A-Time", 0, 0, 1, &TForm1::RbButton12Click);
+    button("RbButton14", "Pick-A-Day", 1, 0, 1, &TForm1::RbButton14Click);
     button("RbButton13", "Pick-A-Week", 2, 0, 1, &TForm1::RbButton13Click);
-    button("RbButton15", "Clear-A-Time", 0, 1, 1, nullptr)->setEnabled(false);
-    button("RbButton16", "Clear-A-Day", 1, 1, 1, nullptr)->setEnabled(false);
+    button("RbButton15", "Clear-A-Time", 0, 1, 1, &TForm1::RbButton15Click);
+    button("RbButton16", "Clear-A-Day", 1, 1, 1, &TForm1::RbButton16Click);
     button("RbButton17", "Print", 2, 1, 1, nullptr)->setEnabled(false);
     button("RbButton18", "Save Menu", 3, 0, 2, &TForm1::RbButton18Click);
     grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
@@ -168,6 +169,52 @@ void TForm1::RbButton13Click()
 {
     for (int day = 0; day < 7; ++day)
         PickDay(day);
+}
+
+void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation)
+{
+    if (selector == nullptr)
+        return;
+    showModal(*selector);
+    for (int index : selector->ticked())
+        operation(index);
+    selector->untickAll();
+}
+
+void TForm1::RbButton12Click() { runWithSelector(m_timeSelector, [this](int i) { PickTime(i + 1); }); }
+
+void TForm1::RbButton14Click() { runWithSelector(m_daySelector, [this](int i) { PickDay(i); }); }
+
+void TForm1::RbButton15Click() { runWithSelector(m_timeSelector, [this](int i) { ClearTime(i + 1); }); }
+
+void TForm1::RbButton16Click() { runWithSelector(m_daySelector, [this](int i) { ClearDay(i); }); }
+
+void TForm1::PickTime(int code)
+{
+    for (int day = 0; day < 7; ++day)
+        pickInBox(weekBox(day, code));
+}
+
+void TForm1::ClearTime(int code)
+{
+    for (int day = 0; day < 7; ++day) {
+        weekBox(day, code)->deselectAll();
+        cbSaturdayMorningChange(weekBox(day, code));
+    }
+}
+
+void TForm1::ClearDay(int day)
+{
+    for (int code = 1; code <= 6; ++code) {
+        weekBox(day, code)->deselectAll();
+        cbSaturdayMorningChange(weekBox(day, code));
+    }
+}
+
+void TForm1::attachSelectors(SelectorDialog *times, SelectorDialog *days)
+{
+    m_timeSelector = times;
+    m_daySelector = days;
 }
 
 void TForm1::PickDay(int day)

@@ -120,3 +120,89 @@ TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening)
     EXPECT_EQ(w.activePage(), w.TabSheet5) << "the page switch does not happen";
     EXPECT_LE(w.weekBox(0, 1)->text().size(), 255);
 }
+
+#include "planner/TForm5.h"
+#include "planner/TForm6.h"
+
+#include <QCheckBox>
+#include <set>
+
+TEST_F(WeeklyPageTest, PickATimeChangesOnlyTheTickedTimes)
+{
+    w.JvXPBar5Items0Click();
+    w.weekBox(3, 1)->setChecked(0, true);
+    w.showModal = [](QDialog &dialog) {
+        auto &times = static_cast<SelectorDialog &>(dialog);
+        times.checkBox(2)->setChecked(true); // Noon
+        times.checkBox(5)->setChecked(true); // Dessert
+        times.RbButton12Click();
+    };
+    w.RbButton12Click();
+    int changed = 0;
+    for (int day = 0; day < 7; ++day) {
+        for (int code = 1; code <= 6; ++code) {
+            const size_t checked = w.weekBox(day, code)->checkedOrder().size();
+            if (code == 3 || code == 6) {
+                EXPECT_EQ(checked, 1u);
+                ++changed;
+            } else {
+                EXPECT_EQ(checked, day == 3 && code == 1 ? 1u : 0u);
+            }
+        }
+    }
+    EXPECT_EQ(changed, 14);
+    EXPECT_TRUE(program.Form5->ticked().isEmpty()) << "the selector opens empty next time";
+}
+
+TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks)
+{
+    w.JvXPBar5Items0Click();
+    w.showModal = [](QDialog &dialog) {
+        auto &days = static_cast<SelectorDialog &>(dialog);
+        days.checkBox(0)->setChecked(true);
+        days.RbButton1Click();
+    };
+    w.RbButton14Click();
+    EXPECT_FALSE(w.WeekGridChanged);
+    EXPECT_TRUE(w.weekBox(0, 1)->text().isEmpty());
+
+    w.showModal = [](QDialog &dialog) {
+        static_cast<SelectorDialog &>(dialog).checkBox(6)->setChecked(true);
+        dialog.reject(); // the window's close box
+    };
+    w.RbButton14Click();
+    EXPECT_TRUE(w.WeekGridChanged);
+    for (int code = 1; code <= 6; ++code)
+        EXPECT_EQ(w.weekBox(6, code)->checkedOrder().size(), 1u);
+
+    w.WeekGridChanged = false;
+    w.showModal = [](QDialog &dialog) {
+        static_cast<SelectorDialog &>(dialog).checkBox(1)->setChecked(true);
+        static_cast<SelectorDialog &>(dialog).RbButton12Click();
+    };
+    w.RbButton16Click();
+    EXPECT_TRUE(w.WeekGridChanged) << "clearing empty boxes still counts as a change";
+    w.RbButton16Click();
+    EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Vane Day Selector"));
+    EXPECT_EQ(program.Form5->checkBox(3)->text(), QStringLiteral("Afternoon Snack"));
+}
+
+TEST_F(WeeklyPageTest, EveryRecipeOfABoxCanBeDrawn)
+{
+    w.JvXPBar5Items0Click();
+    CheckedComboBox *box = w.weekBox(0, 6);
+    ASSERT_GE(box->count(), 6);
+    std::vector<int> draws(size_t(box->count()), 0);
+    const int rounds = 200 * box->count();
+    for (int i = 0; i < rounds; ++i) {
+        w.PickDay(0);
+        ASSERT_EQ(box->checkedOrder().size(), 1u);
+        ++draws[size_t(box->checkedOrder().front())];
+    }
+    // Each recipe's share stays near 1/n: within five standard deviations of the expected count.
+    const double expected = 200.0;
+    for (int n : draws) {
+        EXPECT_GT(n, 0);
+        EXPECT_NEAR(n, expected, 5 * std::sqrt(expected));
+    }
+}
