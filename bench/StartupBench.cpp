@@ -3,12 +3,15 @@
 
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
+#include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/ui/Clock.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/ui/Shell.h"
 
 #include <QApplication>
+#include <QFile>
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,5 +49,68 @@ void startToMainWindow(benchmark::State &state)
     }
 }
 BENCHMARK(startToMainWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+/// The resident memory of this process in bytes.
+double residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+/// Opening the weekly-style page: every box filled and the week's menu checked. The counter `boxesMB` is
+/// what the first filling of the 42 boxes added to the resident memory.
+void openWeeklyPage(benchmark::State &state)
+{
+    const QString path = benchdata::dataFile(int(state.range(0)));
+    SilentDialogs dialogs;
+    NoShell shell;
+    SystemClock clock;
+    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, path});
+    TForm1 &w = program.mainWindow();
+    w.SelectedWeek = 20;
+    w.SelectedYear = 2021;
+    const double before = residentBytes();
+    w.FillAllCombo();
+    w.RefreshMenuData();
+    state.counters["boxesMB"] = (residentBytes() - before) / (1024.0 * 1024.0);
+    for (auto _ : state) {
+        w.FillAllCombo();
+        benchmark::DoNotOptimize(w.RefreshMenuData());
+    }
+}
+BENCHMARK(openWeeklyPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+/// Save Menu of a full week, two recipes in every box, with the shopping list regenerated.
+void saveFullWeek(benchmark::State &state)
+{
+    const QString path = benchdata::dataFile(int(state.range(0)));
+    SilentDialogs dialogs;
+    NoShell shell;
+    SystemClock clock;
+    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, path});
+    TForm1 &w = program.mainWindow();
+    w.SelectedWeek = 30;
+    w.SelectedYear = 2022;
+    w.FillAllCombo();
+    w.RefreshMenuData();
+    for (int day = 0; day < 7; ++day) {
+        for (int code = 1; code <= 6; ++code) {
+            CheckedComboBox *box = w.weekBox(day, code);
+            box->deselectAll();
+            box->setChecked(day, true);
+            box->setChecked(day + 7, true);
+        }
+    }
+    for (auto _ : state)
+        w.RbButton18Click();
+}
+BENCHMARK(saveFullWeek)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
