@@ -34,13 +34,6 @@ void TForm1::JvXPBar5Click()
     showPage(TabSheet1);
 }
 
-void TForm1::JvXPBar2Click()
-{
-    CheckChanges();
-    QApplication::processEvents();
-    showPage(TabSheet2);
-}
-
 void TForm1::JvXPBar4Items0Click()
 {
     CheckChanges();
@@ -134,6 +127,8 @@ void TForm1::JvMonthCalendar21Click()
     JvgLabel68->setText(QString::number(SelectedWeek));
     JvgLabel30->setText(TodayText(m_services.clock.now().date()));
     QWidget *page = activePage();
-    if (page == TabSheet7)
+    if (page == TabSheet2)
+        RefreshShoppingList();
+    else if (page == TabSheet7)
         JvXPBar5Items0Click();
 }

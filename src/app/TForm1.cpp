@@ -315,7 +315,7 @@ void TForm1::buildPages()
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
-    for (QWidget *page : {TabSheet1, TabSheet2, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
+    for (QWidget *page : {TabSheet1, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
         static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
@@ -397,7 +397,11 @@ QWidget *TForm1::activePage() const { return JvPageControl1->currentWidget(); }
 
 void TForm1::showPage(QWidget *page) { JvPageControl1->setCurrentWidget(page); }
 
-void TForm1::attachDataModule(TDataModule1 &dataModule) { m_data = &dataModule; }
+void TForm1::attachDataModule(TDataModule1 &dataModule)
+{
+    m_data = &dataModule;
+    buildShoppingPage();
+}
 
 void TForm1::setIngredientGroupItems(const QStringList &names)
 {

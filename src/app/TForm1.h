@@ -18,6 +18,13 @@ class QStackedWidget;
 class QToolButton;
 class ScrollText;
 class CheckedComboBox;
+class DBGrid;
+class DBLookupComboBox;
+class DBLookupListBox;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class UpDown;
 class QDialog;
 class SelectorDialog;
 class TDataModule1;
@@ -97,6 +104,19 @@ public:
 
     // Shopping list (src/shopping).
     void RbButton11Click();
+    void RefreshShoppingList();
+    void RefreshShoppingListIngredients();
+    /// Adds the row to the week's list, or changes the row of that description; false when the quantity is
+    /// not a whole number from 1 to the largest count (a message says so and nothing is written).
+    bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity);
+    void DeleteFromShoppingList(const QString &description);
+    void RbButton10Click();
+    void RbButton19Click();
+    void DBLookupListBox2Click();
+    void DBGrid9CellClick();
+    void DBLookupComboBox5CloseUp();
+    bool DBGrid9DragOver(const QWidget *source) const;
+    void DBGrid9DragDrop(const QWidget *source);
 
     // The ingredient page's group box.
     void setIngredientGroupItems(const QStringList &names) override;
@@ -132,6 +152,17 @@ public:
     ScrollText *JvScrollText1 = nullptr;
     QToolButton *JvNavIconButton1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    // The shopping page.
+    DBGrid *DBGrid9 = nullptr;
+    DBLookupListBox *DBLookupListBox2 = nullptr;
+    QCheckBox *RbCheckBox2 = nullptr;
+    DBLookupComboBox *DBLookupComboBox5 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QLineEdit *Edit3 = nullptr;
+    UpDown *JvUpDown1 = nullptr;
+    QPushButton *RbButton10 = nullptr;
+    QPushButton *RbButton19 = nullptr;
     QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr, *Action5 = nullptr,
             *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr, *Action9 = nullptr, *Action10 = nullptr,
             *Action11 = nullptr, *Action12 = nullptr, *Action13 = nullptr, *Action14 = nullptr;
@@ -151,6 +182,7 @@ private:
     QWidget *addPage(const QString &name, const QString &tabCaption, const QString &header);
     void FormResize();
     void buildWeeklyPage();
+    void buildShoppingPage();
     void pickInBox(CheckedComboBox *box);
     void runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation);
     SelectorDialog *m_timeSelector = nullptr;

@@ -1,6 +1,136 @@
-// The shopping page's handlers.
+// The shopping page: the selected week's list, the ingredient picker and the editing of the list by hand.
 #include "ShoppingList.h"
+#include "ShoppingStatements.h"
 #include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/DBLookupListBox.h"
+#include "toolkit/widgets/ItemDrag.h"
+#include "toolkit/widgets/UpDown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+/// A field of a dataset's current row as text; empty when it cannot be read.
+QString currentText(const db::Dataset &dataset, const QString &field)
+{
+    try {
+        return dataset.hasCurrentRow() ? dataset.field(field).asString() : QString();
+    } catch (const db::DbError &) {
+        return {};
+    }
+}
+
+} // namespace
+
+void TForm1::buildShoppingPage()
+{
+    auto *body = new QWidget(TabSheet2);
+    body->setObjectName(QStringLiteral("ShoppingBody"));
+    auto *columns = new QHBoxLayout(body);
+    columns->setContentsMargins(8, 6, 8, 8);
+    columns->setSpacing(10);
+
+    auto *left = new QVBoxLayout;
+    auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
+    preview->setProperty("sectionCaption", true);
+    DBGrid9 = new DBGrid(m_data->SHOP, {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSCOUNT"),
+                                        QStringLiteral("INGREDIENTSTYPE")},
+                         {QStringLiteral("Ingredient"), QStringLiteral("Number Of Meals"), QStringLiteral("Group")},
+                         body);
+    DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
+    DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
+    preview->setBuddy(DBGrid9);
+    DBGrid9->setColumnModes({QHeaderView::Stretch, QHeaderView::ResizeToContents, QHeaderView::Stretch});
+    left->addWidget(preview);
+    left->addWidget(DBGrid9, 1);
+    columns->addLayout(left, 3);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    RbCheckBox2 = new QCheckBox(QStringLiteral("Filter by Group"), body);
+    RbCheckBox2->setObjectName(QStringLiteral("RbCheckBox2"));
+    DBLookupComboBox5 = new DBLookupComboBox(m_data->IGROUP, QStringLiteral("IGROUP_NAME"), body);
+    DBLookupComboBox5->setObjectName(QStringLiteral("DBLookupComboBox5"));
+    DBLookupComboBox5->setAccessibleName(QStringLiteral("Group to filter by"));
+    DBLookupListBox2 = new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
+    DBLookupListBox2->setObjectName(QStringLiteral("DBLookupListBox2"));
+    DBLookupListBox2->setAccessibleName(QStringLiteral("Ingredients not on the list"));
+    right->addWidget(RbCheckBox2);
+    right->addWidget(DBLookupComboBox5);
+    right->addWidget(DBLookupListBox2, 1);
+
+    auto *hint = new QLabel(QStringLiteral("Drag Ingredient or Type manually"), body);
+    hint->setObjectName(QStringLiteral("ShoppingHint"));
+    hint->setWordWrap(true);
+    right->addWidget(hint);
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(6);
+    form->setVerticalSpacing(4);
+    const auto edit = [&](const char *name, const char *caption, int row) {
+        auto *box = new QLineEdit(body);
+        box->setObjectName(QString::fromLatin1(name));
+        auto *label = new QLabel(QString::fromLatin1(caption), body);
+        label->setBuddy(box);
+        box->setAccessibleName(label->text().chopped(1).remove(u'&'));
+        form->addWidget(label, row, 0);
+        form->addWidget(box, row, 1);
+        return box;
+    };
+    Edit1 = edit("Edit1", "&Name:", 0);
+    Edit2 = edit("Edit2", "&Group:", 1);
+    Edit3 = edit("Edit3", "&Qty:", 2);
+    Edit3->setText(QStringLiteral("1"));
+    JvUpDown1 = new UpDown(*Edit3, 1, 10000, body);
+    JvUpDown1->setObjectName(QStringLiteral("JvUpDown1"));
+    JvUpDown1->setFixedHeight(Edit3->sizeHint().height());
+    form->addWidget(JvUpDown1, 2, 2);
+    right->addLayout(form);
+
+    auto *buttons = new QHBoxLayout;
+    RbButton10 = new QPushButton(QStringLiteral("Add /Change"), body);
+    RbButton10->setObjectName(QStringLiteral("RbButton10"));
+    RbButton19 = new QPushButton(QStringLiteral("Delete Current"), body);
+    RbButton19->setObjectName(QStringLiteral("RbButton19"));
+    buttons->addWidget(RbButton10);
+    buttons->addWidget(RbButton19);
+    right->addLayout(buttons);
+    columns->addLayout(right, 2);
+    TabSheet2->layout()->addWidget(body);
+
+    connect(RbButton10, &QPushButton::clicked, this, [this] { run([this] { RbButton10Click(); }); });
+    connect(RbButton19, &QPushButton::clicked, this, [this] { run([this] { RbButton19Click(); }); });
+    connect(Edit3, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
+    connect(RbCheckBox2, &QCheckBox::clicked, this, [this] { run([this] { RefreshShoppingListIngredients(); }); });
+    connect(DBLookupComboBox5, &DBLookupComboBox::closeUp, this,
+            [this] { run([this] { DBLookupComboBox5CloseUp(); }); });
+    connect(DBLookupListBox2, &DBLookupListBox::itemClicked, this, &TForm1::DBLookupListBox2Click);
+    connect(DBGrid9, &DBGrid::cellClicked, this, &TForm1::DBGrid9CellClick);
+
+    new ItemDrag(*DBLookupListBox2);
+    auto *gridDrop = new ItemDrag(*DBGrid9);
+    gridDrop->accepts = [this](QWidget *source) { return DBGrid9DragOver(source); };
+    gridDrop->dropped = [this](QWidget *source) { run([this, source] { DBGrid9DragDrop(source); }); };
+}
+
+void TForm1::JvXPBar2Click()
+{
+    CheckChanges();
+    RefreshShoppingList();
+    QApplication::processEvents();
+    showPage(TabSheet2);
+}
 
 void TForm1::RbButton11Click()
 {
@@ -8,4 +138,99 @@ void TForm1::RbButton11Click()
         return;
     shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
     DailyMenuChanged = false;
+}
+
+void TForm1::RefreshShoppingList()
+{
+    m_data->SHOP.setSql(shopping::weekListQuery(SelectedWeek, SelectedYear));
+    m_data->SHOP.open();
+    RefreshShoppingListIngredients();
+}
+
+void TForm1::RefreshShoppingListIngredients()
+{
+    std::optional<qint64> group;
+    if (RbCheckBox2->isChecked() && !DBLookupComboBox5->currentText().isEmpty() && m_data->IGROUP.hasCurrentRow())
+        group = m_data->IGROUP.field(QStringLiteral("IGROUP_ID")).asInteger();
+    db::QueryDataset &picker = m_data->SHOPINGREDIENTS;
+    picker.setSql(QString());
+    picker.setSql(shopping::pickerQuery(SelectedWeek, SelectedYear, group));
+    picker.open();
+}
+
+void TForm1::DBLookupComboBox5CloseUp() { RefreshShoppingListIngredients(); }
+
+bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity)
+{
+    const std::optional<qint64> count = shopping::parseQuantity(quantity);
+    if (!count) {
+        m_services.dialogs.showError(QStringLiteral("The quantity must be a whole number from 1 to %1.")
+                                         .arg(shopping::MaximumQuantity));
+        return false;
+    }
+    m_data->runSql(shopping::rowCountQuery(SelectedWeek, SelectedYear, description));
+    const qint64 rows = m_data->SQL.isEmpty() ? 0 : m_data->SQL.value(0, 0).toLongLong();
+    m_data->SQL.close();
+    m_data->runSql(rows == 0 ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
+                             : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
+    RefreshShoppingList();
+    Edit1->clear();
+    Edit2->clear();
+    Edit3->clear();
+    return true;
+}
+
+void TForm1::DeleteFromShoppingList(const QString &description)
+{
+    m_data->runSql(shopping::deleteRow(SelectedWeek, SelectedYear, description));
+    RefreshShoppingList();
+    Edit1->clear();
+    Edit2->clear();
+    Edit3->clear();
+}
+
+void TForm1::RbButton10Click()
+{
+    if (Edit1->text().isEmpty() || Edit3->text().isEmpty())
+        return;
+    AddToShoppingList(Edit1->text(), shopping::groupCase(Edit2->text()), Edit3->text());
+}
+
+void TForm1::RbButton19Click()
+{
+    const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
+    if (!description.isEmpty())
+        DeleteFromShoppingList(description);
+}
+
+void TForm1::DBLookupListBox2Click()
+{
+    const QString description = currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
+    if (description.isEmpty())
+        return;
+    Edit1->setText(description);
+    Edit2->setText(currentText(m_data->SHOPINGREDIENTS, QStringLiteral("GROUP")));
+    Edit3->setText(QStringLiteral("1"));
+}
+
+void TForm1::DBGrid9CellClick()
+{
+    const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
+    if (description.isEmpty())
+        return;
+    Edit1->setText(description);
+    Edit2->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSTYPE")));
+    Edit3->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSCOUNT")));
+}
+
+bool TForm1::DBGrid9DragOver(const QWidget *source) const { return source == DBLookupListBox2; }
+
+void TForm1::DBGrid9DragDrop(const QWidget *source)
+{
+    if (!DBGrid9DragOver(source))
+        return;
+    const QString description = currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
+    if (!description.isEmpty())
+        AddToShoppingList(description, currentText(m_data->SHOPINGREDIENTS, QStringLiteral("GROUP")),
+                          QStringLiteral("1"));
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QTableView>
+
+namespace db {
+class Dataset;
+class DatasetModel;
+} // namespace db
+
+/// A read-only grid showing chosen fields of a dataset, one line per row, with whole-row selection. The
+/// selected line is the dataset's current row both ways: a click or a key moves the dataset, and a dataset
+/// that moves (or is re-opened) moves the selection.
+class DBGrid : public QTableView {
+    Q_OBJECT
+public:
+    /// `titles` head the columns; with no titles the grid has no title row and one column fills its width.
+    DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringList &titles = {}, QWidget *parent = nullptr);
+
+    db::Dataset &dataset() const;
+    db::DatasetModel &datasetModel() const { return *m_model; }
+    /// How each column takes its width; kept when the dataset is re-opened.
+    void setColumnModes(const QList<QHeaderView::ResizeMode> &modes);
+
+signals:
+    /// A click on a cell, after its row became the dataset's current row.
+    void cellClicked();
+
+private:
+    void applyColumnModes();
+
+    db::DatasetModel *m_model;
+    QList<QHeaderView::ResizeMode> m_columnModes;
+};

@@ -1,0 +1,82 @@
+#include "ItemDrag.h"
+
+#include <QAbstractItemView>
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QStyle>
+
+ItemDrag::ItemDrag(QAbstractItemView &view)
+    : QObject(&view)
+    , m_view(view)
+{
+    view.setAcceptDrops(true);
+    view.setDragEnabled(false);
+    view.viewport()->installEventFilter(this);
+}
+
+bool ItemDrag::takes(QObject *source) const
+{
+    auto *widget = qobject_cast<QWidget *>(source);
+    return widget != nullptr && accepts && accepts(widget);
+}
+
+void ItemDrag::showDropState(const char *state)
+{
+    if (m_view.property("dropState").toString() == QLatin1String(state))
+        return;
+    m_view.setProperty("dropState", QString::fromLatin1(state));
+    m_view.style()->unpolish(&m_view);
+    m_view.style()->polish(&m_view);
+    m_view.update();
+}
+
+bool ItemDrag::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_view.viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if (!(move->buttons() & Qt::LeftButton))
+            return false;
+        auto *drag = new QDrag(&m_view);
+        auto *mime = new QMimeData;
+        mime->setData(QString::fromLatin1(MimeType), {});
+        drag->setMimeData(mime);
+        drag->exec(Qt::MoveAction);
+        return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *over = static_cast<QDragMoveEvent *>(event);
+        if (over->mimeData()->hasFormat(QString::fromLatin1(MimeType)) && takes(over->source())) {
+            over->setDropAction(Qt::MoveAction);
+            over->accept();
+            showDropState("accept");
+        } else {
+            over->ignore();
+            showDropState("refuse");
+        }
+        return true;
+    }
+    case QEvent::DragLeave:
+        showDropState("");
+        return true;
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        showDropState("");
+        if (!drop->mimeData()->hasFormat(QString::fromLatin1(MimeType)) || !takes(drop->source())) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::MoveAction);
+        drop->accept();
+        dropped(qobject_cast<QWidget *>(drop->source()));
+        return true;
+    }
+    default:
+        return false;
+    }
+}

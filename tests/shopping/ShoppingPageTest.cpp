@@ -1,0 +1,236 @@
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/DBLookupListBox.h"
+#include "toolkit/widgets/MonthCalendar.h"
+#include "toolkit/widgets/UpDown.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ShoppingPageTest : public ::testing::Test {
+protected:
+    ShoppingPageTest()
+        : file(TestDataFile::Contents::Starter)
+        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+        , dm(program.dataModule())
+    {
+        // Week 53 of 2005: pancakes twice and a tomato soup; a hand-made row of week 1 of 2006 beside it.
+        file.exec(QStringLiteral(
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 53,2005,0,'1',Meal_ID "
+            "FROM Meal WHERE Meal_Name='Pancakes';"
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 53,2005,3,'1',Meal_ID "
+            "FROM Meal WHERE Meal_Name='Pancakes';"
+            "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
+            "VALUES(1,2006,'Next year',4,'Other');"));
+        w.RbButton11Click();
+        w.JvXPBar2Click();
+    }
+    QStringList listRows()
+    {
+        QStringList rows;
+        for (int r = 0; r < dm.SHOP.recordCount(); ++r)
+            rows << dm.SHOP.value(r, 0).toString() + u'=' + dm.SHOP.value(r, 1).toString() + u'/' +
+                        dm.SHOP.value(r, 2).toString();
+        return rows;
+    }
+    QStringList picker()
+    {
+        QStringList names;
+        for (int r = 0; r < dm.SHOPINGREDIENTS.recordCount(); ++r)
+            names << w.DBLookupListBox2->model()->index(r, 0).data().toString();
+        return names;
+    }
+    int stored(const QString &where)
+    {
+        dm.runSql(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE ") + where);
+        return int(dm.SQL.value(0, 0).toLongLong());
+    }
+    void typeRow(const QString &name, const QString &group, const QString &quantity)
+    {
+        w.Edit1->setText(name);
+        w.Edit2->setText(group);
+        w.Edit3->setText(quantity);
+        w.RbButton10->click();
+    }
+    bool boxesEmpty() const { return w.Edit1->text().isEmpty() && w.Edit2->text().isEmpty() && w.Edit3->text().isEmpty(); }
+
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+    TDataModule1 &dm;
+};
+
+} // namespace
+
+TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt)
+{
+    ASSERT_EQ(w.activePage(), w.TabSheet2);
+    const QAbstractItemModel *grid = w.DBGrid9->model();
+    ASSERT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ingredient"));
+    EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Number Of Meals"));
+    EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Group"));
+    EXPECT_EQ(listRows(), (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods",
+                                       "Eggs=2/Dairy and Eggs", "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and S",
+                                       "Milk=2/Dairy and Eggs", "Plain flour=2/Baking Goods"}))
+        << "groups cut to 20 characters";
+    const QStringList names = picker();
+    EXPECT_EQ(names.size(), 146 - 7);
+    EXPECT_FALSE(names.contains(QStringLiteral("Milk")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Almonds")));
+    EXPECT_EQ(names.first(), QStringLiteral("Almonds"));
+
+    // A week change while the page is shown reads the other week's list.
+    w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 7));
+    w.JvMonthCalendar21Click();
+    EXPECT_EQ(listRows(), (QStringList{"Next year=4/Other"}));
+    EXPECT_EQ(picker().size(), 146);
+}
+
+TEST_F(ShoppingPageTest, TheGroupFilterNarrowsThePickerOnlyWhenCheckedWithAGroup)
+{
+    const int all = int(picker().size());
+    w.RbCheckBox2->click();
+    EXPECT_EQ(picker().size(), all) << "no group chosen yet";
+    w.DBLookupComboBox5->choose(w.DBLookupComboBox5->findText(QStringLiteral("Fruit")));
+    w.DBLookupComboBox5CloseUp();
+    const QStringList fruit = picker();
+    EXPECT_LT(fruit.size(), all);
+    EXPECT_TRUE(fruit.contains(QStringLiteral("Bananas")));
+    EXPECT_FALSE(fruit.contains(QStringLiteral("Lemons"))) << "already on the list";
+    EXPECT_FALSE(fruit.contains(QStringLiteral("Almonds")));
+    w.RbCheckBox2->click();
+    EXPECT_EQ(picker().size(), all);
+    // With the box off, choosing another group changes nothing.
+    w.DBLookupComboBox5->choose(w.DBLookupComboBox5->findText(QStringLiteral("Vegetables")));
+    w.DBLookupComboBox5CloseUp();
+    EXPECT_EQ(picker().size(), all);
+}
+
+TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand)
+{
+    // A picker click fills the boxes with the ingredient, its group and a quantity of one.
+    dm.SHOPINGREDIENTS.locate(QStringLiteral("INGREDIENTS_DESCRIPTION"), QStringLiteral("Bananas"));
+    w.DBLookupListBox2Click();
+    EXPECT_EQ(w.Edit1->text(), QStringLiteral("Bananas"));
+    EXPECT_EQ(w.Edit2->text(), QStringLiteral("Fruit"));
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("1"));
+
+    typeRow(QStringLiteral("Bananas"), QStringLiteral("fresh FRUIT"), QStringLiteral(" 6 "));
+    EXPECT_TRUE(boxesEmpty());
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Bananas=6/Fresh fruit")));
+    EXPECT_FALSE(picker().contains(QStringLiteral("Bananas")));
+
+    // A typed milk changes the row stored as Milk, which keeps its name.
+    typeRow(QStringLiteral("milk"), QStringLiteral("DAIRY"), QStringLiteral("3"));
+    EXPECT_EQ(stored(QStringLiteral("WeekNumber=53 AND IngredientsDescription='Milk'")), 1);
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Milk=3/Dairy")));
+
+    // A name the catalogue does not know is a hand-made row the picker never lists.
+    const QString odd = QStringLiteral("Grandma's \"secret\" 100% _mix_ à l'ancienne");
+    typeRow(odd, QStringLiteral("crème"), QStringLiteral("2"));
+    EXPECT_TRUE(listRows().contains(odd + QStringLiteral("=2/Crème")));
+    EXPECT_EQ(picker().size(), 146 - 8);
+
+    // The grid's current row fills the boxes and Delete Current removes it; the catalogue ingredient returns.
+    dm.SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("Milk"));
+    w.DBGrid9CellClick();
+    EXPECT_EQ(w.Edit1->text(), QStringLiteral("Milk"));
+    EXPECT_EQ(w.Edit2->text(), QStringLiteral("Dairy"));
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("3"));
+    w.RbButton19->click();
+    EXPECT_TRUE(boxesEmpty());
+    EXPECT_EQ(stored(QStringLiteral("IngredientsDescription='Milk'")), 0);
+    EXPECT_TRUE(picker().contains(QStringLiteral("Milk")));
+    EXPECT_EQ(stored(QStringLiteral("YearNumber=2006")), 1) << "other weeks untouched";
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ShoppingPageTest, HostileQuantitiesAndNamesWriteNothingAndKeepTheBoxes)
+{
+    const QStringList before = listRows();
+    for (const char *quantity : {"1 WHERE 1=1 --", "abc", "0", "-3", "1.5", "2147483648", "5); DELETE FROM Menu; --"}) {
+        dialogs.errors.clear();
+        typeRow(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString::fromLatin1(quantity));
+        ASSERT_EQ(dialogs.errors.size(), 1) << quantity;
+        EXPECT_EQ(dialogs.errors.first(), QStringLiteral("The quantity must be a whole number from 1 to 2147483647."));
+        EXPECT_EQ(w.Edit3->text(), QString::fromLatin1(quantity));
+        EXPECT_EQ(w.Edit1->text(), QStringLiteral("Milk"));
+        EXPECT_EQ(listRows(), before);
+    }
+    EXPECT_EQ(stored(QStringLiteral("IngredientsType='Dairy'")), 0);
+    EXPECT_EQ(stored(QStringLiteral("YearNumber=2006 AND IngredientsCount=4")), 1);
+
+    // An empty name or quantity does nothing and says nothing.
+    dialogs.errors.clear();
+    typeRow(QString(), QStringLiteral("Dairy"), QStringLiteral("2"));
+    typeRow(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(listRows(), before);
+
+    // A name longer than the list stores is refused by the data file with its message.
+    const QString longName(10000, u'x');
+    typeRow(longName, QStringLiteral("Dairy"), QStringLiteral("2"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("longer than 50 characters"))) << qPrintable(dialogs.errors.first());
+    EXPECT_EQ(w.Edit1->text(), longName);
+    EXPECT_EQ(listRows(), before);
+}
+
+TEST_F(ShoppingPageTest, DraggingFromThePickerAddsOneWithTheCatalogueGroup)
+{
+    EXPECT_TRUE(w.DBGrid9DragOver(w.DBLookupListBox2));
+    EXPECT_FALSE(w.DBGrid9DragOver(w.DBGrid9));
+    EXPECT_FALSE(w.DBGrid9DragOver(w.Edit1));
+    w.Edit1->setText(QStringLiteral("left over"));
+    dm.SHOPINGREDIENTS.locate(QStringLiteral("INGREDIENTS_DESCRIPTION"), QStringLiteral("Crème fraîche"));
+    w.DBGrid9DragDrop(w.DBLookupListBox2);
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Crème fraîche=1/Dairy and Eggs"))) << "group not re-cased";
+    EXPECT_FALSE(picker().contains(QStringLiteral("Crème fraîche")));
+    EXPECT_TRUE(boxesEmpty());
+    w.DBGrid9DragDrop(w.DBGrid9);
+    EXPECT_EQ(listRows().size(), 8);
+}
+
+TEST_F(ShoppingPageTest, AnEmptyListGivesNothingToDeleteOrClick)
+{
+    w.JvMonthCalendar21->setSelectedDate(QDate(2006, 3, 4));
+    w.JvMonthCalendar21Click();
+    ASSERT_TRUE(listRows().isEmpty());
+    w.Edit1->setText(QStringLiteral("kept"));
+    w.DBGrid9CellClick();
+    w.RbButton19->click();
+    EXPECT_EQ(w.Edit1->text(), QStringLiteral("kept"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand)
+{
+    w.Edit3->setText(QStringLiteral("1"));
+    w.JvUpDown1->stepBy(-1);
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("1"));
+    w.JvUpDown1->stepBy(2);
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("3"));
+    w.Edit3->setText(QStringLiteral("9999"));
+    w.JvUpDown1->stepBy(5);
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("10000")) << "no thousands separator, held at the top";
+    w.Edit3->setText(QStringLiteral("many"));
+    QTest::keyClick(w.Edit3, Qt::Key_Down);
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("9999"));
+}
