@@ -27,13 +27,6 @@ void TForm1::JvXPBar5Items0Click()
     WeekGridChanged = false;
 }
 
-void TForm1::JvXPBar5Click()
-{
-    CheckChanges();
-    QApplication::processEvents();
-    showPage(TabSheet1);
-}
-
 void TForm1::JvXPBar4Items0Click()
 {
     CheckChanges();
@@ -127,7 +120,9 @@ void TForm1::JvMonthCalendar21Click()
     JvgLabel68->setText(QString::number(SelectedWeek));
     JvgLabel30->setText(TodayText(m_services.clock.now().date()));
     QWidget *page = activePage();
-    if (page == TabSheet2)
+    if (page == TabSheet1)
+        RefreshMenuDays();
+    else if (page == TabSheet2)
         RefreshShoppingList();
     else if (page == TabSheet7)
         JvXPBar5Items0Click();

@@ -23,6 +23,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -52,6 +53,9 @@ QLabel[pageHeader="true"] {
 }
 QLabel#WelcomeHeading { color: #2b5d99; font-size: 15px; font-weight: bold; }
 ScrollText { background: white; border: 1px solid #a9c3e0; }
+QLabel[slotCaption="true"], QLabel[sectionCaption="true"] { color: #2b5d99; font-weight: bold; }
+QAbstractItemView[dropState="accept"] { border: 2px solid #2e9d4f; background: #eefaf1; }
+QAbstractItemView[dropState="refuse"] { border: 2px solid #c0392b; background: #fdf0ee; }
 )";
 
 QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent)
@@ -315,7 +319,7 @@ void TForm1::buildPages()
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
-    for (QWidget *page : {TabSheet1, TabSheet3, TabSheet6, TabSheet8, TabSheet4})
+    for (QWidget *page : {TabSheet3, TabSheet6, TabSheet8, TabSheet4})
         static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
@@ -400,6 +404,7 @@ void TForm1::showPage(QWidget *page) { JvPageControl1->setCurrentWidget(page); }
 void TForm1::attachDataModule(TDataModule1 &dataModule)
 {
     m_data = &dataModule;
+    buildDailyPage();
     buildShoppingPage();
 }
 
@@ -426,6 +431,14 @@ void TForm1::showEvent(QShowEvent *event)
         resize(sizerules::StartWindow - (frameGeometry().size() - geometry().size()));
     }
     FormResize();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && m_slotArea != nullptr &&
+        (watched == m_slotArea || watched == m_dailyColumn))
+        applyDailySizes();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::FormResize()

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
 class MonthCalendar;
@@ -24,6 +25,9 @@ class DBLookupListBox;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QSplitter;
+class QTabBar;
 class UpDown;
 class QDialog;
 class SelectorDialog;
@@ -77,6 +81,30 @@ public:
 
     // Selected week (src/app).
     void JvMonthCalendar21Click();
+
+    // Daily-style page (src/planner).
+    void InitMenu();
+    void RefreshMenuDays();
+    void RefreshMealList();
+    void JvTabBar1Click();
+    /// A time button was released (any mouse button) or clicked: it becomes the chosen time.
+    void RbRadioButton1MouseUp(QRadioButton *button);
+    /// The "Filter by Meal Type" box was clicked.
+    void RbRadioButton1Click();
+    void DBLookupComboBox4CloseUp();
+    /// Adds the meal list's current recipe to slot `code` of the selected day.
+    void AddItemTomenu(const QString &code);
+    /// Whether a slot grid takes a drag from `source` while the chosen time is what it is.
+    bool slotDragOver(const QWidget *target, const QWidget *source) const;
+    void slotDragDrop(const QWidget *target, const QWidget *source);
+    bool DBLookupListBox1DragOver(const QWidget *source) const;
+    /// Takes the current recipe of the slot grid the drag came from out of its slot.
+    void DBLookupListBox1DragDrop(const QWidget *source);
+    /// The day (0 to 6) of the selected tab.
+    int selectedDay() const;
+    /// The slot grid of a meal-time code (1 to 6), and the code of a slot grid (0 for any other widget).
+    DBGrid *slotGrid(int code) const;
+    int slotCode(const QWidget *widget) const;
 
     // Weekly-style page and unsaved planner changes (src/planner).
     void CheckChanges();
@@ -152,6 +180,16 @@ public:
     ScrollText *JvScrollText1 = nullptr;
     QToolButton *JvNavIconButton1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    // The daily-style page.
+    QTabBar *JvTabBar1 = nullptr;
+    DBGrid *DBGrid8 = nullptr, *DBGrid3 = nullptr, *DBGrid4 = nullptr, *DBGrid5 = nullptr, *DBGrid6 = nullptr,
+           *DBGrid7 = nullptr;
+    DBLookupListBox *DBLookupListBox1 = nullptr;
+    QRadioButton *RbRadioButton1 = nullptr, *RbRadioButton2 = nullptr, *RbRadioButton3 = nullptr,
+                 *RbRadioButton4 = nullptr, *RbRadioButton5 = nullptr;
+    QCheckBox *RbCheckBox1 = nullptr;
+    DBLookupComboBox *DBLookupComboBox4 = nullptr;
+    QPushButton *RbButton11 = nullptr;
     // The shopping page.
     DBGrid *DBGrid9 = nullptr;
     DBLookupListBox *DBLookupListBox2 = nullptr;
@@ -173,6 +211,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -183,6 +222,15 @@ private:
     void FormResize();
     void buildWeeklyPage();
     void buildShoppingPage();
+    void buildDailyPage();
+    void applyDailySizes();
+    int checkedTime() const;
+    QSplitter *m_slotArea = nullptr;
+    std::array<QSplitter *, 3> m_slotRows{};
+    std::array<DBGrid *, 6> m_slotGrids{};
+    std::array<QRadioButton *, 5> m_timeButtons{};
+    QWidget *m_dailyColumn = nullptr;
+    bool m_initialisingMenu = false;
     void pickInBox(CheckedComboBox *box);
     void runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation);
     SelectorDialog *m_timeSelector = nullptr;

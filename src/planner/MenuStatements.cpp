@@ -70,4 +70,12 @@ QString weekInsert(Week week, int day, qint64 meal, int code)
            n(week.number) + u',' + n(week.year) + u',' + n(day) + u',' + n(meal) + u',' + n(code) + u')';
 }
 
+QString mealListQuery(const char *flagColumn, std::optional<qint64> type)
+{
+    QString text = QStringLiteral("SELECT * FROM MEAL WHERE ") + QLatin1String(flagColumn) + QStringLiteral("=TRUE");
+    if (type)
+        text += QStringLiteral(" AND MEAL_TYPE=") + n(*type);
+    return text + QStringLiteral(" ORDER BY MEAL_NAME");
+}
+
 } // namespace menu

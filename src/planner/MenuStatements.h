@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 /// The planned menu's names and the statements the planner issues against `Menu`.
 namespace menu {
@@ -34,5 +35,20 @@ QString weekDelete(Week week);
 QString recipeLookupByName(const QString &name);
 /// One entry of a week being replaced; the code enters as a bare number.
 QString weekInsert(Week week, int day, qint64 meal, int code);
+
+/// The recipe flag column of each meal time the daily page offers, and the slot codes that time fills.
+struct DailyTime {
+    const char *caption;
+    const char *flagColumn;
+    std::array<int, 2> codes; ///< the second is 0 when the time fills one slot
+};
+inline const std::array<DailyTime, 5> DailyTimes{{{"Morning", "MEAL_MORNING", {1, 0}},
+                                                  {"Snack", "MEAL_SNACK", {2, 4}},
+                                                  {"Noon", "MEAL_NOON", {3, 0}},
+                                                  {"Night", "MEAL_NIGHT", {5, 0}},
+                                                  {"Dessert", "MEAL_DESSERT", {6, 0}}}};
+
+/// The recipes admitted at a meal time (its flag column), in name order; with a type, only that type's.
+QString mealListQuery(const char *flagColumn, std::optional<qint64> type);
 
 } // namespace menu

@@ -43,7 +43,7 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
     const QVariant value = m_dataset->value(index.row(), column);
     if (role == Qt::EditRole)
         return value;
-    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole)
         return {};
     const FieldDef &def = m_dataset->fieldDef(column);
     return Field(value, def.type, def.name).asString();

@@ -51,14 +51,19 @@ bool ItemDrag::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *over = static_cast<QDragMoveEvent *>(event);
-        if (over->mimeData()->hasFormat(QString::fromLatin1(MimeType)) && takes(over->source())) {
+        if (!over->mimeData()->hasFormat(QString::fromLatin1(MimeType))) {
+            over->ignore();
+            return true;
+        }
+        const bool taken = takes(over->source());
+        showDropState(taken ? "accept" : "refuse");
+        // Entering is always accepted so that leaving is heard and the mark goes; the moves say yes or no.
+        if (taken || event->type() == QEvent::DragEnter) {
             over->setDropAction(Qt::MoveAction);
             over->accept();
-            showDropState("accept");
-        } else {
-            over->ignore();
-            showDropState("refuse");
         }
+        if (!taken && event->type() == QEvent::DragMove)
+            over->ignore();
         return true;
     }
     case QEvent::DragLeave:
