@@ -1,0 +1,83 @@
+// Drags with the real mouse pointer of an X display, moved by xdotool while the program runs its events.
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupListBox.h"
+
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// Presses the left button at `from`, moves in a few steps to `to` and lets go there.
+void dragWithTheMouse(QProcess &xdotool, QPoint from, QPoint to)
+{
+    const auto at = [](QPoint p) { return QStringList{QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())}; };
+    const QStringList pause{QStringLiteral("sleep"), QStringLiteral("0.3")};
+    QStringList args = at(from) + pause + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} + pause;
+    for (int step = 1; step <= 4; ++step)
+        args += at(from + (to - from) * step / 4) + pause;
+    args += QStringList{QStringLiteral("mouseup"), QStringLiteral("1")};
+    xdotool.start(QStringLiteral("xdotool"), args);
+}
+
+QStringList names(const QAbstractItemModel &model)
+{
+    QStringList list;
+    for (int r = 0; r < model.rowCount(); ++r)
+        list << model.index(r, 0).data().toString();
+    return list;
+}
+
+} // namespace
+
+TEST(RealMouse, DragARecipeIntoASlotAndBackOut)
+{
+    TestDataFile file(TestDataFile::Contents::Starter);
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)));
+    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
+    TForm1 &w = program.mainWindow();
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.JvXPBar5Click();
+    QApplication::processEvents();
+
+    DBLookupListBox &list = *w.DBLookupListBox1;
+    const int row = names(*list.model()).indexOf(QStringLiteral("Pancakes"));
+    ASSERT_GE(row, 0);
+    const QPoint recipe = list.viewport()->mapToGlobal(list.visualRect(list.model()->index(row, 0)).center());
+    const QPoint morning = w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->viewport()->rect().center());
+
+    QProcess xdotool;
+    dragWithTheMouse(xdotool, recipe, morning);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid8->model()).contains(QStringLiteral("Pancakes")); }, 15000))
+        << "the recipe reaches the Morning grid";
+    xdotool.waitForFinished(5000);
+    EXPECT_TRUE(w.DailyMenuChanged);
+
+    // The Noon grid refuses while Morning is chosen.
+    const QPoint noon = w.DBGrid4->viewport()->mapToGlobal(w.DBGrid4->viewport()->rect().center());
+    dragWithTheMouse(xdotool, recipe, noon);
+    ASSERT_TRUE(xdotool.waitForStarted(5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 15000));
+    EXPECT_TRUE(names(*w.DBGrid4->model()).isEmpty());
+
+    const QPoint entry = w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->visualRect(w.DBGrid8->model()->index(0, 0)).center());
+    const QPoint listMiddle = list.viewport()->mapToGlobal(list.viewport()->rect().center());
+    dragWithTheMouse(xdotool, entry, listMiddle);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid8->model()).isEmpty(); }, 15000))
+        << "the recipe leaves the Morning grid";
+    xdotool.waitForFinished(5000);
+
+    TDataModule1 &dm = program.dataModule();
+    dm.runSql(QStringLiteral("SELECT count(*) FROM Menu"));
+    EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 0);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
