@@ -1,12 +1,10 @@
 // Start-up to the main window shown, without the splash wait.
 #include "BenchData.h"
+#include "BenchServices.h"
 
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "toolkit/widgets/CheckedComboBox.h"
-#include "toolkit/ui/Clock.h"
-#include "toolkit/ui/Dialogs.h"
-#include "toolkit/ui/Shell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,30 +13,12 @@
 
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    void showError(const QString &) override {}
-    void showInformation(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-    QString input(const QString &, const QString &, const QString &preset) override { return preset; }
-    QString openFileName(const QString &, const QStringList &) override { return {}; }
-    QString saveFileName(const QString &, const QStringList &) override { return {}; }
-};
-
-class NoShell : public Shell {
-public:
-    bool open(const QString &) override { return true; }
-    bool canOpen(const QString &) override { return false; }
-};
-
 void startToMainWindow(benchmark::State &state)
 {
     const QString path = benchdata::dataFile(int(state.range(0)));
-    SilentDialogs dialogs;
-    NoShell shell;
-    SystemClock clock;
+    BenchServices services;
     for (auto _ : state) {
-        auto program = std::make_unique<Mealvane>(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, path});
+        auto program = std::make_unique<Mealvane>(services.services(), StartupOptions{0, 0, path});
         program->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(program->mainWindow().isVisible());
@@ -69,10 +49,8 @@ double residentBytes()
 void openWeeklyPage(benchmark::State &state)
 {
     const QString path = benchdata::dataFile(int(state.range(0)));
-    SilentDialogs dialogs;
-    NoShell shell;
-    SystemClock clock;
-    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, path});
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, path});
     TForm1 &w = program.mainWindow();
     w.SelectedWeek = 20;
     w.SelectedYear = 2021;
@@ -91,10 +69,8 @@ BENCHMARK(openWeeklyPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 void saveFullWeek(benchmark::State &state)
 {
     const QString path = benchdata::dataFile(int(state.range(0)));
-    SilentDialogs dialogs;
-    NoShell shell;
-    SystemClock clock;
-    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, path});
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, path});
     TForm1 &w = program.mainWindow();
     w.SelectedWeek = 30;
     w.SelectedYear = 2022;

@@ -300,6 +300,7 @@ QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const Q
     auto *title = new QLabel(header, page);
     title->setObjectName(name + QStringLiteral("Header"));
     title->setProperty("pageHeader", true);
+    title->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(title);
     JvPageControl1->addWidget(page);
     return page;

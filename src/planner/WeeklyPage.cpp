@@ -103,7 +103,9 @@ void TForm1::buildWeeklyPage()
     grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
-    TabSheet7->layout()->addWidget(body);
+    // Spare height on a large window goes below the blocks.
+    grid->setRowStretch(3, 1);
+    static_cast<QVBoxLayout *>(TabSheet7->layout())->addWidget(body, 1);
 }
 
 void TForm1::FillAllCombo()

@@ -40,6 +40,11 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
     const int column = m_columns.at(index.column());
     if (column < 0)
         return {};
+    if (role == Qt::TextAlignmentRole) {
+        const FieldType type = m_dataset->fieldDef(column).type;
+        const bool number = type == FieldType::Integer || type == FieldType::AutoKey || type == FieldType::Float;
+        return QVariant::fromValue(Qt::Alignment(number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
     const QVariant value = m_dataset->value(index.row(), column);
     if (role == Qt::EditRole)
         return value;

@@ -17,10 +17,7 @@ DBLookupComboBox::DBLookupComboBox(db::Dataset &dataset, const QString &listFiel
     connect(this, &QComboBox::activated, this, &DBLookupComboBox::choose);
     // A re-read list keeps showing the chosen entry while it is there.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        const int row = m_chosenText.isEmpty() ? -1 : findText(m_chosenText, Qt::MatchFixedString);
-        setCurrentIndex(row);
-        if (row < 0)
-            m_chosenText.clear();
+        setCurrentIndex(m_chosenText.isEmpty() ? -1 : findText(m_chosenText, Qt::MatchFixedString));
     });
 }
 
@@ -39,6 +36,7 @@ void DBLookupComboBox::hidePopup()
 {
     const bool wasVisible = view() != nullptr && view()->isVisible();
     QComboBox::hidePopup();
+    // A click on an entry closes the list before the entry is chosen; the close is told once it is.
     if (wasVisible)
-        emit closeUp();
+        QMetaObject::invokeMethod(this, &DBLookupComboBox::closeUp, Qt::QueuedConnection);
 }

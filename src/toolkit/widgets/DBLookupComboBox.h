@@ -20,7 +20,7 @@ public:
     void hidePopup() override;
 
 signals:
-    /// The drop-down list closed.
+    /// The drop-down list closed, after the entry clicked in it (if any) was chosen.
     void closeUp();
 
 private:

@@ -1,0 +1,90 @@
+// The daily-style page and the shopping page at work on large data files.
+#include "BenchData.h"
+#include "BenchServices.h"
+
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupListBox.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+/// Time per operation when every iteration runs `perIteration` of them.
+benchmark::Counter perOperation(const benchmark::State &state, int perIteration)
+{
+    return benchmark::Counter(double(state.iterations()) * perIteration,
+                              benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+/// A recipe dropped into Saturday's morning slot and dragged back out, the six grids re-read after each.
+void dropIntoSlot(benchmark::State &state)
+{
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
+    TForm1 &w = program.mainWindow();
+    TDataModule1 &dm = program.dataModule();
+    w.JvXPBar5Click();
+    w.SelectedWeek = 20;
+    w.SelectedYear = 2021;
+    w.RefreshMenuDays();
+    const int recipe = dm.SQLMEAL3.recordCount() / 2;
+    for (auto _ : state) {
+        dm.SQLMEAL3.setCurrentRow(recipe);
+        w.slotDragDrop(w.DBGrid8, w.DBLookupListBox1);
+        dm.SQLMT1.locate(QStringLiteral("MEAL_NAME"), dm.SQLMEAL3.field(QStringLiteral("MEAL_NAME")).asString());
+        w.DBLookupListBox1DragDrop(w.DBGrid8);
+    }
+    state.counters["perDrop"] = perOperation(state, 2);
+}
+BENCHMARK(dropIntoSlot)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+/// The meal list re-read for the chosen time.
+void refreshMealList(benchmark::State &state)
+{
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
+    TForm1 &w = program.mainWindow();
+    w.JvXPBar5Click();
+    for (auto _ : state)
+        w.RefreshMealList();
+    state.counters["recipes"] = program.dataModule().SQLMEAL3.recordCount();
+}
+BENCHMARK(refreshMealList)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+/// The shopping page's list and picker re-read; 50,000 recipes come with 5,000 ingredients.
+void refreshShoppingList(benchmark::State &state)
+{
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
+    TForm1 &w = program.mainWindow();
+    w.SelectedWeek = 20;
+    w.SelectedYear = 2021;
+    w.JvXPBar2Click();
+    for (auto _ : state)
+        w.RefreshShoppingList();
+    state.counters["listRows"] = program.dataModule().SHOP.recordCount();
+    state.counters["pickerRows"] = program.dataModule().SHOPINGREDIENTS.recordCount();
+}
+BENCHMARK(refreshShoppingList)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+/// A row added by hand and deleted again, the list and picker re-read after each.
+void shoppingAddAndDelete(benchmark::State &state)
+{
+    BenchServices services;
+    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
+    TForm1 &w = program.mainWindow();
+    w.SelectedWeek = 20;
+    w.SelectedYear = 2021;
+    w.JvXPBar2Click();
+    for (auto _ : state) {
+        w.AddToShoppingList(QStringLiteral("Bench item"), QStringLiteral("Bench group"), QStringLiteral("3"));
+        w.DeleteFromShoppingList(QStringLiteral("Bench item"));
+    }
+    state.counters["perEdit"] = perOperation(state, 2);
+}
+BENCHMARK(shoppingAddAndDelete)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+} // namespace
