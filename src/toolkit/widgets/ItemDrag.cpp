@@ -10,6 +10,7 @@
 ItemDrag::ItemDrag(QAbstractItemView &view)
     : QObject(&view)
     , m_view(view)
+    , m_viewport(view.viewport())
 {
     view.setAcceptDrops(true);
     view.setDragEnabled(false);
@@ -34,7 +35,8 @@ void ItemDrag::showDropState(const char *state)
 
 bool ItemDrag::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_view.viewport())
+    // Compared with the viewport kept from the start: the view may be half destroyed when its last events come.
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseMove: {

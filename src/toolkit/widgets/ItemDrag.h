@@ -31,4 +31,5 @@ private:
     void showDropState(const char *state);
 
     QAbstractItemView &m_view;
+    const QObject *m_viewport;
 };
