@@ -21,7 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -123,6 +123,9 @@ void TForm1::buildDailyPage()
             cellLayout->addWidget(caption);
             cellLayout->addWidget(grid, 1);
             m_slotGrids[size_t(code - 1)] = grid;
+            // The keyboard's way out of a slot: Delete takes the current entry back to the meal list.
+            new QShortcut(QKeySequence::Delete, grid, [this, grid] { run([this, grid] { DBLookupListBox1DragDrop(grid); }); },
+                          Qt::WidgetShortcut);
             auto *drag = new ItemDrag(*grid);
             drag->accepts = [this, grid](QWidget *source) { return slotDragOver(grid, source); };
             drag->dropped = [this, grid](QWidget *source) { run([this, grid, source] { slotDragDrop(grid, source); }); };
@@ -156,6 +159,13 @@ void TForm1::buildDailyPage()
     auto *listDrag = new ItemDrag(*DBLookupListBox1);
     listDrag->accepts = [this](QWidget *source) { return DBLookupListBox1DragOver(source); };
     listDrag->dropped = [this](QWidget *source) { run([this, source] { DBLookupListBox1DragDrop(source); }); };
+    // The keyboard's way into a slot: Enter adds the current meal to the (first) box of the chosen time.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        new QShortcut(QKeySequence(key), DBLookupListBox1, [this] {
+            run([this] { slotDragDrop(slotGrid(menu::DailyTimes[size_t(checkedTime())].codes[0]), DBLookupListBox1); });
+        }, Qt::WidgetShortcut);
+    }
+    DBLookupListBox1->setToolTip(QStringLiteral("Drag a meal onto its box, or press Enter to add it to the chosen time"));
     right->addWidget(listCaption);
     right->addWidget(DBLookupListBox1);
 

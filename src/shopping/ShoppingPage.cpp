@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -119,6 +120,12 @@ void TForm1::buildShoppingPage()
     connect(DBGrid9, &DBGrid::cellClicked, this, &TForm1::DBGrid9CellClick);
 
     new ItemDrag(*DBLookupListBox2);
+    // Enter in the picker does what a drag onto the list does.
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        new QShortcut(QKeySequence(key), DBLookupListBox2,
+                      [this] { run([this] { DBGrid9DragDrop(DBLookupListBox2); }); }, Qt::WidgetShortcut);
+    }
+    DBLookupListBox2->setToolTip(QStringLiteral("Drag an ingredient onto the list, or press Enter to add it"));
     auto *gridDrop = new ItemDrag(*DBGrid9);
     gridDrop->accepts = [this](QWidget *source) { return DBGrid9DragOver(source); };
     gridDrop->dropped = [this](QWidget *source) { run([this, source] { DBGrid9DragDrop(source); }); };
@@ -174,6 +181,8 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
     m_data->runSql(rows == 0 ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
                              : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
     RefreshShoppingList();
+    // The row just written stays in sight.
+    m_data->SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), description);
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();

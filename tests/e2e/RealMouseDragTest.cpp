@@ -36,15 +36,31 @@ QStringList names(const QAbstractItemModel &model)
 
 } // namespace
 
-TEST(RealMouse, DragARecipeIntoASlotAndBackOut)
-{
-    TestDataFile file(TestDataFile::Contents::Starter);
+namespace {
+
+class RealMouse : public ::testing::Test {
+protected:
+    RealMouse()
+        : file(TestDataFile::Contents::Starter)
+        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+    {
+        program.show();
+    }
+    TestDataFile file;
     FakeDialogs dialogs;
     FakeShell shell;
-    FixedClock clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)));
-    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
-    TForm1 &w = program.mainWindow();
-    program.show();
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+    QProcess xdotool;
+};
+
+} // namespace
+
+TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut)
+{
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.JvXPBar5Click();
     QApplication::processEvents();
@@ -55,7 +71,6 @@ TEST(RealMouse, DragARecipeIntoASlotAndBackOut)
     const QPoint recipe = list.viewport()->mapToGlobal(list.visualRect(list.model()->index(row, 0)).center());
     const QPoint morning = w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->viewport()->rect().center());
 
-    QProcess xdotool;
     dragWithTheMouse(xdotool, recipe, morning);
     EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid8->model()).contains(QStringLiteral("Pancakes")); }, 15000))
         << "the recipe reaches the Morning grid";
@@ -80,4 +95,21 @@ TEST(RealMouse, DragARecipeIntoASlotAndBackOut)
     dm.runSql(QStringLiteral("SELECT count(*) FROM Menu"));
     EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 0);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(RealMouse, DragAnIngredientFromThePickerOntoTheShoppingList)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.JvXPBar2Click();
+    QApplication::processEvents();
+    DBLookupListBox &picker = *w.DBLookupListBox2;
+    const int row = names(*picker.model()).indexOf(QStringLiteral("Almonds"));
+    ASSERT_GE(row, 0);
+    const QPoint from = picker.viewport()->mapToGlobal(picker.visualRect(picker.model()->index(row, 0)).center());
+    const QPoint to = w.DBGrid9->viewport()->mapToGlobal(w.DBGrid9->viewport()->rect().center());
+    dragWithTheMouse(xdotool, from, to);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid9->model()).contains(QStringLiteral("Almonds")); }, 15000));
+    xdotool.waitForFinished(5000);
+    EXPECT_EQ(w.DBGrid9->model()->index(0, 1).data().toString(), QStringLiteral("1"));
+    EXPECT_FALSE(names(*picker.model()).contains(QStringLiteral("Almonds")));
 }

@@ -284,3 +284,19 @@ TEST_F(DailyPageTest, TheSlotBoxesFollowTheWindowSize)
         EXPECT_GE(w.DBGrid3->parentWidget()->width(), boxes.leftWidth - 1) << "the right box takes the rest";
     }
 }
+
+TEST_F(DailyPageTest, EnterAddsTheMealToTheChosenTimeAndDeleteTakesItOut)
+{
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    chooseTime(w.RbRadioButton5);
+    ASSERT_TRUE(dm.SQLMEAL3.locate(QStringLiteral("Meal_Name"), QStringLiteral("Apple crumble")));
+    w.DBLookupListBox1->setFocus();
+    QTest::keyClick(w.DBLookupListBox1, Qt::Key_Return);
+    EXPECT_EQ(slot(6), (QStringList{"Apple crumble"}));
+    w.DBGrid7->setFocus();
+    QTest::keyClick(w.DBGrid7, Qt::Key_Delete);
+    EXPECT_TRUE(slot(6).isEmpty());
+    EXPECT_TRUE(w.DailyMenuChanged);
+}

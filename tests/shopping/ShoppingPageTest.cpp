@@ -139,6 +139,7 @@ TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand)
 
     // A typed milk changes the row stored as Milk, which keeps its name.
     typeRow(QStringLiteral("milk"), QStringLiteral("DAIRY"), QStringLiteral("3"));
+    EXPECT_EQ(w.DBGrid9->currentIndex().data().toString(), QStringLiteral("Milk")) << "the changed row is current";
     EXPECT_EQ(stored(QStringLiteral("WeekNumber=53 AND IngredientsDescription='Milk'")), 1);
     EXPECT_TRUE(listRows().contains(QStringLiteral("Milk=3/Dairy")));
 
@@ -233,4 +234,15 @@ TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand)
     w.Edit3->setText(QStringLiteral("many"));
     QTest::keyClick(w.Edit3, Qt::Key_Down);
     EXPECT_EQ(w.Edit3->text(), QStringLiteral("9999"));
+}
+
+TEST_F(ShoppingPageTest, EnterInThePickerAddsTheIngredient)
+{
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    dm.SHOPINGREDIENTS.locate(QStringLiteral("INGREDIENTS_DESCRIPTION"), QStringLiteral("Almonds"));
+    w.DBLookupListBox2->setFocus();
+    QTest::keyClick(w.DBLookupListBox2, Qt::Key_Return);
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Almonds=1/Nuts and Seeds")));
 }
