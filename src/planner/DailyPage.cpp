@@ -68,6 +68,7 @@ private:
 
 void TForm1::buildDailyPage()
 {
+    TabSheet1->findChild<QLabel *>(QStringLiteral("TabSheet1Header"))->setObjectName(QStringLiteral("JvNavPanelHeader1"));
     auto *body = new QWidget(TabSheet1);
     body->setObjectName(QStringLiteral("DailyBody"));
     auto *page = new QVBoxLayout(body);

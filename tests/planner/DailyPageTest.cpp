@@ -11,6 +11,7 @@
 #include "toolkit/widgets/MonthCalendar.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +81,14 @@ protected:
 TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff)
 {
     ASSERT_EQ(w.activePage(), w.TabSheet1);
+    EXPECT_EQ(w.TabSheet1->findChild<QLabel *>(QStringLiteral("JvNavPanelHeader1"))->text(),
+              QStringLiteral("  Vane Menu Selection"));
+    for (const char *caption : {"Use Drag&Drop to Add/Delete Meals to Menu", "Vane Drag Meals to Menu Boxes", "Select Time:"}) {
+        const QList<QLabel *> labels = w.TabSheet1->findChildren<QLabel *>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel *l) {
+            return l->text() == QString::fromLatin1(caption);
+        })) << caption;
+    }
     EXPECT_EQ(w.JvTabBar1->count(), 7);
     EXPECT_EQ(w.JvTabBar1->tabText(4), QStringLiteral("Wednesday"));
     EXPECT_EQ(mealList().size(), count(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Morning")));
