@@ -82,6 +82,7 @@ void TForm1::buildDailyPage()
     JvTabBar1 = new QTabBar(body);
     JvTabBar1->setObjectName(QStringLiteral("JvTabBar1"));
     JvTabBar1->setExpanding(false);
+    JvTabBar1->setAccessibleName(QStringLiteral("Day"));
     JvTabBar1->setDrawBase(true);
     for (int day = 0; day < 7; ++day) {
         JvTabBar1->addTab(QLatin1String(menu::DayNames[size_t(day)]));
@@ -114,7 +115,10 @@ void TForm1::buildDailyPage()
             cellLayout->setSpacing(2);
             auto *caption = new QLabel(QLatin1String(SlotCaptions[code - 1]), cell);
             caption->setProperty("slotCaption", true);
-            auto *grid = new DBGrid(m_data->slotQuery(code - 1), {QStringLiteral("MEAL_NAME")}, {}, cell);
+            auto *grid = new DBGrid(m_data->slotQuery(code - 1), {QStringLiteral("MEAL_NAME")},
+                                    {QStringLiteral("Recipe")}, cell);
+            // One column needs no title row; the title is still there for assistive technology.
+            grid->horizontalHeader()->hide();
             grid->setObjectName(QLatin1String(SlotGridNames[code - 1]));
             grid->setAccessibleName(QLatin1String(SlotCaptions[code - 1]) +
                                     (code == 2 ? QStringLiteral(" after morning") :
