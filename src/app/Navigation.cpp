@@ -27,12 +27,6 @@ void TForm1::JvXPBar5Items0Click()
     WeekGridChanged = false;
 }
 
-void TForm1::JvXPBar4Items0Click()
-{
-    CheckChanges();
-    showPage(TabSheet3);
-}
-
 void TForm1::JvXPBar4Items1Click()
 {
     CheckChanges();

@@ -320,7 +320,7 @@ void TForm1::buildPages()
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
-    for (QWidget *page : {TabSheet3, TabSheet6, TabSheet8, TabSheet4})
+    for (QWidget *page : {TabSheet6, TabSheet8, TabSheet4})
         static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
@@ -407,6 +407,7 @@ void TForm1::attachDataModule(TDataModule1 &dataModule)
     m_data = &dataModule;
     buildDailyPage();
     buildShoppingPage();
+    buildRecipePage();
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names)

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 
 class MonthCalendar;
 class NavBar;
@@ -32,7 +33,9 @@ class UpDown;
 class QDialog;
 class SelectorDialog;
 class TDataModule1;
+class TForm3;
 class TForm4;
+class DBMemo;
 
 /// The main window: menu bar, navigation bar, week panel, status bar and every working page. Each page's
 /// handlers are defined in the folder of the subsystem that owns the page.
@@ -130,6 +133,21 @@ public:
     CheckedComboBox *weekBox(int day, int code) const;
     static QString weekBoxName(int day, int code);
 
+    // Recipe page (src/recipes).
+    void DBLookupComboBox2CloseUp();
+    void RbButton4Click();
+    void RbButton5Click();
+    void RbButton6Click();
+    void RbButton7Click();
+    void RefreshIngredients();
+    void RefreshNotIngredients();
+    void RbButton8Click();
+    void RbButton9Click();
+    /// Whether the chooser shows a recipe.
+    bool recipeChosen() const;
+    /// The "Add ingredient to Meal" dialog, created after the main window.
+    void attachIngredientDialog(TForm3 *dialog);
+
     // Shopping list (src/shopping).
     void RbButton11Click();
     void RefreshShoppingList();
@@ -180,6 +198,14 @@ public:
     ScrollText *JvScrollText1 = nullptr;
     QToolButton *JvNavIconButton1 = nullptr;
     QComboBox *ComboBox1 = nullptr;
+    // The recipe page.
+    DBLookupComboBox *DBLookupComboBox2 = nullptr;
+    DBLookupComboBox *DBLookupComboBox3 = nullptr;
+    DBMemo *DBMemo1 = nullptr;
+    QCheckBox *cbmorning = nullptr, *cbsnack = nullptr, *cbnoon = nullptr, *cbnight = nullptr, *cbdessert = nullptr;
+    DBGrid *DBGrid2 = nullptr;
+    QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
+                *RbButton8 = nullptr, *RbButton9 = nullptr;
     // The daily-style page.
     QTabBar *JvTabBar1 = nullptr;
     DBGrid *DBGrid8 = nullptr, *DBGrid3 = nullptr, *DBGrid4 = nullptr, *DBGrid5 = nullptr, *DBGrid6 = nullptr,
@@ -223,6 +249,12 @@ private:
     void buildWeeklyPage();
     void buildShoppingPage();
     void buildDailyPage();
+    void buildRecipePage();
+    void rereadRecipeList();
+    /// Asks for a recipe name; nothing when the answer is empty, unchanged or too long (which is said).
+    std::optional<QString> askRecipeName(const QString &caption, const QString &preset);
+    std::array<QCheckBox *, 5> m_timeFlagBoxes{};
+    TForm3 *m_ingredientDialog = nullptr;
     void applyDailySizes();
     int checkedTime() const;
     QSplitter *m_slotArea = nullptr;

@@ -143,6 +143,8 @@ void Dataset::setCurrentRow(int row)
 {
     if (row < -1 || row >= recordCount())
         row = recordCount() > 0 ? recordCount() - 1 : -1;
+    if (row != m_current)
+        beforeMove();
     m_eof = m_rows.empty();
     m_bof = m_rows.empty() || row == 0;
     if (row == m_current)

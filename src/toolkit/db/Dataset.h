@@ -36,6 +36,8 @@ public:
     /// Index of the current row, -1 when there is none.
     int currentRow() const { return m_current; }
     bool hasCurrentRow() const { return m_current >= 0 && m_current < recordCount(); }
+    /// Moves the current row; a pending edit of the row being left is posted first (DbError when that fails,
+    /// and the row stays where it was).
     void setCurrentRow(int row);
     void first();
     void last();
@@ -75,6 +77,8 @@ signals:
     void stateChanged();
 
 protected:
+    /// Runs before the current row moves to another row; a table dataset posts its pending edits here.
+    virtual void beforeMove() {}
     /// The statement that reads the rows, with its parameters bound.
     virtual std::unique_ptr<Statement> openStatement() = 0;
     /// Reads the rows of an already prepared statement.

@@ -30,6 +30,12 @@ std::unique_ptr<Statement> TableDataset::openStatement()
     return std::make_unique<Statement>(connection(), QStringLiteral("SELECT * FROM ") + m_table);
 }
 
+void TableDataset::beforeMove()
+{
+    if (state() == State::Edit || state() == State::Insert)
+        post();
+}
+
 int TableDataset::keyColumn() const
 {
     return fieldIndex(m_keyName);

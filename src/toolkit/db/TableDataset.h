@@ -29,6 +29,7 @@ public:
 
 protected:
     std::unique_ptr<Statement> openStatement() override;
+    void beforeMove() override;
 
 private:
     int keyColumn() const;

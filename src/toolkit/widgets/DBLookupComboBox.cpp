@@ -1,7 +1,8 @@
 #include "DBLookupComboBox.h"
 
-#include "toolkit/db/Dataset.h"
 #include "toolkit/db/DatasetModel.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/db/TableDataset.h"
 
 #include <QAbstractItemView>
 
@@ -17,19 +18,82 @@ DBLookupComboBox::DBLookupComboBox(db::Dataset &dataset, const QString &listFiel
     connect(this, &QComboBox::activated, this, &DBLookupComboBox::choose);
     // A re-read list keeps showing the chosen entry while it is there.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        setCurrentIndex(m_chosenText.isEmpty() ? -1 : findText(m_chosenText, Qt::MatchFixedString));
+        if (m_data != nullptr)
+            showDataField();
+        else
+            setCurrentIndex(m_chosenText.isEmpty() ? -1 : findText(m_chosenText, Qt::MatchFixedString));
     });
 }
 
 db::Dataset &DBLookupComboBox::dataset() const { return m_model->dataset(); }
 
+void DBLookupComboBox::bindField(db::TableDataset &target, const QString &dataField)
+{
+    m_data = &target;
+    m_dataField = dataField;
+    for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
+                        &db::Dataset::afterPost, &db::Dataset::stateChanged})
+        connect(m_data, signal, this, &DBLookupComboBox::showDataField);
+    connect(m_data, &db::Dataset::currentRowChanged, this, &DBLookupComboBox::showDataField);
+    showDataField();
+}
+
+int DBLookupComboBox::rowOfKey(const QVariant &key) const
+{
+    if (key.isNull() || m_keyField.isEmpty())
+        return -1;
+    const db::Dataset &list = dataset();
+    const int column = list.fieldIndex(m_keyField);
+    if (column < 0)
+        return -1;
+    for (int row = 0; row < list.recordCount(); ++row) {
+        if (list.value(row, column).toString() == key.toString())
+            return row;
+    }
+    return -1;
+}
+
+void DBLookupComboBox::showDataField()
+{
+    const bool present = m_data->isOpen() && m_data->hasCurrentRow();
+    setCurrentIndex(present ? rowOfKey(m_data->field(m_dataField).value()) : -1);
+}
+
 void DBLookupComboBox::choose(int row)
 {
     if (row < 0 || row >= count())
         return;
+    if (m_data != nullptr) {
+        if (!m_data->isOpen() || !m_data->hasCurrentRow()) {
+            setCurrentIndex(-1);
+            return;
+        }
+        m_data->edit();
+        m_data->setValue(m_dataField, dataset().value(row, m_keyField));
+        return;
+    }
     setCurrentIndex(row);
     m_chosenText = currentText();
     m_model->setCurrentRow(row);
+}
+
+void DBLookupComboBox::setKeyValue(const QVariant &key)
+{
+    const int row = rowOfKey(key);
+    if (row < 0) {
+        setCurrentIndex(-1);
+        m_chosenText.clear();
+        return;
+    }
+    choose(row);
+}
+
+QVariant DBLookupComboBox::keyValue() const
+{
+    const int row = currentIndex();
+    if (row < 0 || m_keyField.isEmpty() || row >= dataset().recordCount())
+        return {};
+    return dataset().value(row, m_keyField);
 }
 
 void DBLookupComboBox::hidePopup()

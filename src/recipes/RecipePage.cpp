@@ -1,0 +1,310 @@
+// The recipe page: one recipe of the book at a time, its type, meal times, method and ingredients.
+#include "RecipeStatements.h"
+#include "TForm3.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/DBMemo.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+/// The meal-time flags of a recipe in the order the page shows them, with their boxes' names and captions.
+struct TimeFlag {
+    const char *box;
+    const char *caption;
+    const char *field;
+};
+const TimeFlag TimeFlags[] = {{"cbmorning", "MORNING", "Meal_Morning"},
+                              {"cbsnack", "SNACK", "Meal_Snack"},
+                              {"cbnoon", "NOON", "Meal_Noon"},
+                              {"cbnight", "NIGHT", "Meal_Night"},
+                              {"cbdessert", "DESSERT", "Meal_Dessert"}};
+
+/// The longest recipe name the book stores.
+constexpr int MaximumNameLength = 50;
+
+} // namespace
+
+void TForm1::buildRecipePage()
+{
+    auto *body = new QWidget(TabSheet3);
+    body->setObjectName(QStringLiteral("RecipeBody"));
+    auto *page = new QGridLayout(body);
+    page->setContentsMargins(8, 6, 8, 8);
+    page->setHorizontalSpacing(12);
+    page->setVerticalSpacing(6);
+
+    const auto caption = [&](const QString &text, QWidget *buddy) {
+        auto *label = new QLabel(text, body);
+        label->setBuddy(buddy);
+        label->setProperty("sectionCaption", true);
+        return label;
+    };
+    const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
+        auto *b = new QPushButton(QString::fromLatin1(text), body);
+        b->setObjectName(QString::fromLatin1(name));
+        connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        return b;
+    };
+
+    auto *left = new QGridLayout;
+    left->setHorizontalSpacing(6);
+    left->setVerticalSpacing(6);
+    DBLookupComboBox2 = new DBLookupComboBox(m_data->SQLMEALS, QStringLiteral("Meal_Name"), body);
+    DBLookupComboBox2->setObjectName(QStringLiteral("DBLookupComboBox2"));
+    DBLookupComboBox2->setKeyField(QStringLiteral("Meal_ID"));
+    DBLookupComboBox2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
+    left->addWidget(caption(QStringLiteral("&Name:"), DBLookupComboBox2), 0, 0);
+    left->addWidget(DBLookupComboBox2, 0, 1);
+    left->addWidget(RbButton4, 0, 2);
+
+    DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
+    DBLookupComboBox3->setObjectName(QStringLiteral("DBLookupComboBox3"));
+    DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
+    DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
+    left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);
+    left->addWidget(DBLookupComboBox3, 1, 1);
+
+    // Three boxes to a row, so that the captions fit on the smallest window.
+    auto *times = new QGridLayout;
+    times->setHorizontalSpacing(14);
+    times->setVerticalSpacing(2);
+    for (size_t t = 0; t < std::size(TimeFlags); ++t) {
+        auto *box = new QCheckBox(QLatin1String(TimeFlags[t].caption), body);
+        box->setObjectName(QLatin1String(TimeFlags[t].box));
+        m_timeFlagBoxes[t] = box;
+        times->addWidget(box, int(t / 3), int(t % 3));
+    }
+    times->setColumnStretch(3, 1);
+    auto *timeCaption = new QLabel(QStringLiteral("Time Of Day:"), body);
+    timeCaption->setProperty("sectionCaption", true);
+    left->addWidget(timeCaption, 2, 0, 1, 3);
+    left->addLayout(times, 3, 0, 1, 3);
+    cbmorning = m_timeFlagBoxes[0];
+    cbsnack = m_timeFlagBoxes[1];
+    cbnoon = m_timeFlagBoxes[2];
+    cbnight = m_timeFlagBoxes[3];
+    cbdessert = m_timeFlagBoxes[4];
+
+    DBMemo1 = new DBMemo(m_data->MEALS, QStringLiteral("Meal_Recipe"), body);
+    DBMemo1->setObjectName(QStringLiteral("DBMemo1"));
+    left->addWidget(caption(QStringLiteral("&Description:"), DBMemo1), 4, 0, 1, 3);
+    left->addWidget(DBMemo1, 5, 0, 1, 3);
+    left->setRowStretch(5, 1);
+    left->setColumnStretch(1, 1);
+    page->addLayout(left, 0, 0);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    DBGrid2 = new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
+                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
+    right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
+    right->addWidget(DBGrid2, 1);
+    auto *ingredientButtons = new QHBoxLayout;
+    RbButton8 = button("RbButton8", "Add Ingredient", &TForm1::RbButton8Click);
+    RbButton9 = button("RbButton9", "Delete Ingredient", &TForm1::RbButton9Click);
+    ingredientButtons->addWidget(RbButton8);
+    ingredientButtons->addWidget(RbButton9);
+    right->addLayout(ingredientButtons);
+    page->addLayout(right, 0, 1);
+    page->setColumnStretch(0, 3);
+    page->setColumnStretch(1, 2);
+
+    auto *recipeButtons = new QHBoxLayout;
+    RbButton6 = button("RbButton6", "Add New Recipe", &TForm1::RbButton6Click);
+    RbButton5 = button("RbButton5", "Save", &TForm1::RbButton5Click);
+    RbButton7 = button("RbButton7", "Delete Recipe", &TForm1::RbButton7Click);
+    recipeButtons->addWidget(RbButton6);
+    recipeButtons->addWidget(RbButton5);
+    recipeButtons->addWidget(RbButton7);
+    recipeButtons->addStretch(1);
+    page->addLayout(recipeButtons, 1, 0, 1, 2);
+    static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
+
+    connect(DBLookupComboBox2, &QComboBox::activated, this, [this] { run([this] { DBLookupComboBox2CloseUp(); }); });
+}
+
+void TForm1::attachIngredientDialog(TForm3 *dialog) { m_ingredientDialog = dialog; }
+
+bool TForm1::recipeChosen() const { return !DBLookupComboBox2->currentText().isEmpty(); }
+
+void TForm1::JvXPBar4Items0Click()
+{
+    CheckChanges();
+    DBLookupComboBox2->update();
+    DBLookupComboBox2CloseUp();
+    showPage(TabSheet3);
+}
+
+void TForm1::DBLookupComboBox2CloseUp()
+{
+    db::TableDataset &meals = m_data->MEALS;
+    if (m_data->SQLMEALS.hasCurrentRow()) {
+        const QVariant id = m_data->SQLMEALS.field(QStringLiteral("MEAL_ID")).value();
+        DBLookupComboBox2->setKeyValue(id);
+        meals.locate(QStringLiteral("Meal_ID"), id);
+    }
+    try {
+        for (size_t t = 0; t < std::size(TimeFlags); ++t)
+            m_timeFlagBoxes[t]->setChecked(meals.hasCurrentRow() &&
+                                           meals.field(QLatin1String(TimeFlags[t].field)).asBoolean());
+    } catch (const db::DbError &) {
+        // A flag that cannot be read ends the load; the ingredient list stays as it was.
+        return;
+    }
+    RefreshIngredients();
+}
+
+void TForm1::rereadRecipeList()
+{
+    m_data->SQLMEALS.close();
+    m_data->SQLMEALS.open();
+    const db::TableDataset &meals = m_data->MEALS;
+    DBLookupComboBox2->setKeyValue(meals.hasCurrentRow() ? meals.field(QStringLiteral("MEAL_ID")).value() : QVariant());
+}
+
+std::optional<QString> TForm1::askRecipeName(const QString &caption, const QString &preset)
+{
+    const QString answer = m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset);
+    if (answer.isEmpty() || answer == preset)
+        return std::nullopt;
+    if (answer.size() > MaximumNameLength) {
+        m_services.dialogs.showError(
+            QStringLiteral("A recipe name can be at most %1 characters long.").arg(MaximumNameLength));
+        return std::nullopt;
+    }
+    return answer;
+}
+
+void TForm1::RbButton4Click()
+{
+    if (!recipeChosen())
+        return;
+    db::TableDataset &meals = m_data->MEALS;
+    const QString current = meals.field(QStringLiteral("Meal_Name")).asString();
+    const std::optional<QString> answer = askRecipeName(QStringLiteral("Input New Recipe Name"), current);
+    if (!answer)
+        return;
+    meals.edit();
+    meals.setValue(QStringLiteral("Meal_Name"), *answer);
+    std::optional<db::DbError> failure;
+    try {
+        meals.post();
+    } catch (const db::DbError &error) {
+        failure = error;
+    }
+    rereadRecipeList();
+    if (failure)
+        throw *failure;
+}
+
+void TForm1::RbButton5Click()
+{
+    db::TableDataset &meals = m_data->MEALS;
+    if (!recipeChosen() || !meals.hasCurrentRow())
+        return;
+    meals.edit();
+    for (size_t t = 0; t < std::size(TimeFlags); ++t)
+        meals.setValue(QLatin1String(TimeFlags[t].field), m_timeFlagBoxes[t]->isChecked());
+    meals.post();
+    DBLookupComboBox2CloseUp();
+}
+
+void TForm1::RbButton6Click()
+{
+    const std::optional<QString> name = askRecipeName(QStringLiteral("Add New Recipe"), QString());
+    if (!name)
+        return;
+    m_data->runSql(recipes::recipeCountByName(*name));
+    const bool taken = m_data->SQL.value(0, 0).toLongLong() > 0;
+    m_data->SQL.close();
+    if (taken) {
+        m_services.dialogs.showError(QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(*name));
+        return;
+    }
+    db::TableDataset &meals = m_data->MEALS;
+    meals.append();
+    meals.setValue(QStringLiteral("Meal_Name"), *name);
+    try {
+        meals.post();
+    } catch (const db::DbError &) {
+        meals.cancel();
+        throw;
+    }
+    rereadRecipeList();
+    DBLookupComboBox2CloseUp();
+}
+
+void TForm1::RbButton7Click()
+{
+    if (!recipeChosen())
+        return;
+    m_data->MEALS.deleteCurrent();
+    rereadRecipeList();
+    DBLookupComboBox2CloseUp();
+}
+
+namespace {
+
+/// Re-runs an ingredient query of the recipe page for the current recipe; false when there is none.
+bool rerunForRecipe(const db::TableDataset &meals, db::QueryDataset &query)
+{
+    const QString id = meals.hasCurrentRow() ? meals.field(QStringLiteral("Meal_ID")).asString() : QString();
+    if (id.isEmpty())
+        return false;
+    query.close();
+    query.setParameter(QStringLiteral("xMeal_ID"), id.toLongLong());
+    query.open();
+    return true;
+}
+
+} // namespace
+
+void TForm1::RefreshIngredients()
+{
+    // With no recipe left there is nothing to list; the last recipe's ingredients must not stay in view.
+    if (!rerunForRecipe(m_data->MEALS, m_data->SQLMEAL1))
+        m_data->SQLMEAL1.close();
+}
+
+void TForm1::RefreshNotIngredients() { rerunForRecipe(m_data->MEALS, m_data->SQLMEAL2); }
+
+void TForm1::RbButton8Click()
+{
+    if (!recipeChosen() || m_ingredientDialog == nullptr)
+        return;
+    m_ingredientDialog->MealID = m_data->MEALS.field(QStringLiteral("MEAL_ID")).asInteger();
+    RefreshNotIngredients();
+    showModal(*m_ingredientDialog);
+}
+
+void TForm1::RbButton9Click()
+{
+    const db::QueryDataset &list = m_data->SQLMEAL1;
+    qint64 meal = 0;
+    qint64 ingredient = 0;
+    try {
+        if (!list.isOpen() || !list.hasCurrentRow() ||
+            list.field(QStringLiteral("Ingredients_Description")).asString().isEmpty())
+            return;
+        ingredient = list.field(QStringLiteral("Ingredients_ID")).asInteger();
+        meal = m_data->MEALS.field(QStringLiteral("MEAL_ID")).asInteger();
+    } catch (const db::DbError &) {
+        return;
+    }
+    m_data->runSql(recipes::madeWithDelete(meal, ingredient));
+    RefreshIngredients();
+}

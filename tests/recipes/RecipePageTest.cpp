@@ -1,0 +1,248 @@
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "recipes/TForm3.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/DBMemo.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class RecipePageTest : public ::testing::Test {
+protected:
+    explicit RecipePageTest(TestDataFile::Contents contents = TestDataFile::Contents::Starter)
+        : file(contents)
+        , clock(QDateTime(QDate(2006, 5, 20), QTime(9, 0)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+        , dm(program.dataModule())
+    {
+        w.JvXPBar4Items0Click();
+    }
+    /// Picks a recipe in the chooser as the user would.
+    void pick(const QString &name)
+    {
+        const int row = w.DBLookupComboBox2->findText(name);
+        ASSERT_GE(row, 0) << qPrintable(name);
+        w.DBLookupComboBox2->choose(row);
+        w.DBLookupComboBox2CloseUp();
+    }
+    QString stored(const QString &sql)
+    {
+        dm.runSql(sql);
+        const QString value = dm.SQL.value(0, 0).toString();
+        dm.SQL.close();
+        return value;
+    }
+    QStringList ingredients()
+    {
+        QStringList names;
+        const QAbstractItemModel *model = w.DBGrid2->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            names << model->index(r, 0).data().toString();
+        return names;
+    }
+    QStringList flags() const
+    {
+        QStringList ticked;
+        for (QCheckBox *box : {w.cbmorning, w.cbsnack, w.cbnoon, w.cbnight, w.cbdessert}) {
+            if (box->isChecked())
+                ticked << box->text();
+        }
+        return ticked;
+    }
+
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+    TDataModule1 &dm;
+};
+
+class EmptyBookTest : public RecipePageTest {
+protected:
+    EmptyBookTest()
+        : RecipePageTest(TestDataFile::Contents::Empty)
+    {
+    }
+};
+
+} // namespace
+
+TEST_F(RecipePageTest, EnteringShowsTheChosenRecipeWithItsTimesAndIngredients)
+{
+    ASSERT_EQ(w.activePage(), w.TabSheet3);
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Apple and peanut butter slices")) << "first by name";
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_EQ(flags(), (QStringList{"MORNING", "SNACK", "DESSERT"}));
+    EXPECT_EQ(w.DBLookupComboBox3->currentText(), QStringLiteral("Breakfast"));
+    EXPECT_TRUE(w.DBMemo1->toPlainText().contains(QStringLiteral("batter"), Qt::CaseInsensitive));
+    // Ordered by the group's number, then by name: eggs and milk (dairy) before flour (baking).
+    const QStringList list = ingredients();
+    EXPECT_EQ(list.size(), 7);
+    EXPECT_LT(list.indexOf(QStringLiteral("Milk")), list.indexOf(QStringLiteral("Plain flour")));
+    EXPECT_EQ(w.DBGrid2->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Group"));
+
+    // The page keeps its recipe over a visit elsewhere.
+    w.JvXPBar1Items0Click();
+    w.JvXPBar4Items0Click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Pancakes"));
+}
+
+TEST_F(RecipePageTest, EditsArePostedWhenAnotherRecipeIsChosenButTicksNeedSave)
+{
+    pick(QStringLiteral("Pancakes"));
+    w.DBMemo1->setPlainText(QStringLiteral("Mix, rest, fry. Don't rush: 100% worth it."));
+    w.DBLookupComboBox3->choose(w.DBLookupComboBox3->findText(QStringLiteral("Dessert")));
+    w.cbnight->setChecked(true);
+    EXPECT_EQ(dm.MEALS.state(), db::Dataset::State::Edit);
+    pick(QStringLiteral("Flapjacks"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Pancakes'")),
+              QStringLiteral("Mix, rest, fry. Don't rush: 100% worth it."));
+    EXPECT_EQ(stored(QStringLiteral("SELECT t.Type FROM Meal m JOIN Meal_Type t ON t.ID=m.Meal_Type WHERE "
+                                    "Meal_Name='Pancakes'")),
+              QStringLiteral("Dessert"));
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_EQ(flags(), (QStringList{"MORNING", "SNACK", "DESSERT"})) << "the tick was lost";
+
+    w.cbnight->setChecked(true);
+    w.cbmorning->setChecked(false);
+    w.RbButton5->click();
+    EXPECT_EQ(flags(), (QStringList{"SNACK", "NIGHT", "DESSERT"}));
+    EXPECT_EQ(stored(QStringLiteral("SELECT Meal_Night||Meal_Morning FROM Meal WHERE Meal_Name='Pancakes'")),
+              QStringLiteral("10"));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange)
+{
+    pick(QStringLiteral("Pancakes"));
+    QSignalSpy rereads(&dm.SQLMEALS, &db::Dataset::afterOpen);
+    dialogs.inputAnswers = {QStringLiteral("Pancakes"), QString()};
+    w.RbButton4->click();
+    w.RbButton4->click();
+    EXPECT_EQ(dialogs.inputs.first(), QStringLiteral("Input New Recipe Name|New Recipe Name:"));
+    EXPECT_EQ(rereads.count(), 0) << "cancel and empty answers read nothing again";
+
+    dialogs.inputAnswers = {QStringLiteral("PANCAKES")};
+    w.RbButton4->click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("PANCAKES")) << "a change of case is written";
+    EXPECT_EQ(rereads.count(), 1);
+
+    dialogs.inputAnswers = {QStringLiteral("Flapjacks")};
+    w.RbButton4->click();
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Flapjacks'")), QStringLiteral("2"))
+        << "names need not be unique";
+    EXPECT_EQ(w.DBLookupComboBox2->keyValue(), dm.MEALS.field(QStringLiteral("Meal_ID")).value());
+
+    dialogs.inputAnswers = {QString(51, u'x')};
+    w.RbButton4->click();
+    EXPECT_EQ(dialogs.errors, (QStringList{"A recipe name can be at most 50 characters long."}));
+    EXPECT_EQ(dm.MEALS.state(), db::Dataset::State::Browse);
+}
+
+TEST_F(RecipePageTest, AddNewRecipeStartsAnEmptyRecipeUnderAFreshName)
+{
+    dialogs.inputAnswers = {QStringLiteral("Mum's \"best\" soup")};
+    w.RbButton6->click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Mum's \"best\" soup"));
+    EXPECT_TRUE(flags().isEmpty());
+    EXPECT_TRUE(ingredients().isEmpty());
+    EXPECT_TRUE(w.DBMemo1->toPlainText().isEmpty());
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal")), QStringLiteral("44"));
+
+    dialogs.inputAnswers = {QStringLiteral("pancakes"), QString()};
+    w.RbButton6->click();
+    w.RbButton6->click();
+    EXPECT_EQ(dialogs.errors, (QStringList{"The recipe book already has a recipe named \"pancakes\"."}));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal")), QStringLiteral("44"));
+}
+
+TEST_F(RecipePageTest, DeleteRecipeLeavesItsLinksButShowsTheNextRecipe)
+{
+    pick(QStringLiteral("Pancakes"));
+    const QString id = dm.MEALS.field(QStringLiteral("Meal_ID")).asString();
+    file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) VALUES(20,2006,0,'1',") +
+              id + u')');
+    w.RbButton7->click();
+    EXPECT_EQ(w.DBLookupComboBox2->findText(QStringLiteral("Pancakes")), -1);
+    EXPECT_FALSE(w.DBLookupComboBox2->currentText().isEmpty());
+    EXPECT_EQ(w.DBLookupComboBox2->keyValue(), dm.MEALS.field(QStringLiteral("Meal_ID")).value());
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Made_With WHERE Meal_ID=") + id), QStringLiteral("7"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Menu WHERE Meal_ID=") + id), QStringLiteral("1"));
+
+    // The last row of the table leaves the one before it chosen.
+    dm.MEALS.last();
+    const QString beforeLast = dm.MEALS.value(dm.MEALS.recordCount() - 2, QStringLiteral("Meal_Name")).toString();
+    pick(dm.MEALS.field(QStringLiteral("Meal_Name")).asString());
+    w.RbButton7->click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), beforeLast);
+}
+
+TEST_F(RecipePageTest, IngredientsAreAddedThroughTheDialogAndDeletedAgain)
+{
+    dialogs.inputAnswers = {QStringLiteral("Test dish")};
+    w.RbButton6->click();
+    w.RbButton9->click();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << "nothing to delete, nothing said";
+
+    TForm3 *dialog = program.Form3;
+    int shown = 0;
+    w.showModal = [&](QDialog &d) {
+        ++shown;
+        ASSERT_EQ(&d, dialog);
+        EXPECT_EQ(dialog->MealID, dm.MEALS.field(QStringLiteral("Meal_ID")).asInteger());
+        const int candidates = dm.SQLMEAL2.recordCount();
+        EXPECT_EQ(candidates, 146);
+        // Add them all, one after another; the lists move in step.
+        for (int added = 1; added <= candidates; ++added) {
+            dialog->RbButton8->click();
+            ASSERT_EQ(dm.SQLMEAL1.recordCount(), added);
+            ASSERT_EQ(dm.SQLMEAL2.recordCount(), candidates - added);
+        }
+        dialog->RbButton8->click();
+        EXPECT_EQ(dm.SQLMEAL1.recordCount(), candidates) << "an empty candidate list adds nothing";
+    };
+    w.RbButton8->click();
+    EXPECT_EQ(shown, 1);
+
+    const QString first = ingredients().first();
+    w.RbButton9->click();
+    EXPECT_FALSE(ingredients().contains(first));
+    w.showModal = [&](QDialog &) {
+        EXPECT_EQ(dm.SQLMEAL2.recordCount(), 1);
+        EXPECT_EQ(dm.SQLMEAL2.field(QStringLiteral("Ingredients_Description")).asString(), first);
+    };
+    w.RbButton8->click();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything)
+{
+    EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty());
+    EXPECT_TRUE(flags().isEmpty());
+    int shown = 0;
+    w.showModal = [&](QDialog &) { ++shown; };
+    for (QPushButton *b : {w.RbButton4, w.RbButton5, w.RbButton7, w.RbButton8, w.RbButton9})
+        b->click();
+    EXPECT_EQ(shown, 0);
+    EXPECT_TRUE(dialogs.inputs.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    dialogs.inputAnswers = {QStringLiteral("Only dish")};
+    w.RbButton6->click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Only dish"));
+    w.RbButton7->click();
+    EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty()) << "deleting the only recipe empties the chooser";
+    EXPECT_TRUE(ingredients().isEmpty());
+}
