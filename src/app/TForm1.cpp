@@ -244,7 +244,12 @@ QWidget *TForm1::buildLeftColumn()
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    // A slim scroll bar leaves the longest item its whole caption.
+    scroller->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+                                           "QScrollBar:vertical { width: 8px; background: transparent; }"
+                                           "QScrollBar::handle:vertical { background: #8fb0d6; border-radius: 3px;"
+                                           " min-height: 24px; }"
+                                           "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"));
     layout->addWidget(scroller, 1);
 
     auto *weekPanel = new QFrame(column);

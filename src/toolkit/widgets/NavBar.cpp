@@ -25,7 +25,7 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     if (rollable)
         m_header->setArrowType(Qt::RightArrow);
     layout->addWidget(m_header);
-    m_itemLayout->setContentsMargins(14, 4, 4, 6);
+    m_itemLayout->setContentsMargins(8, 4, 2, 6);
     m_itemLayout->setSpacing(1);
     m_items->setProperty("navItems", true);
     layout->addWidget(m_items);
