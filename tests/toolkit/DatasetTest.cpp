@@ -271,3 +271,26 @@ TEST_F(DatasetTest, ModelShowsFieldsAndFollowsTheCurrentRow)
     q.close();
     EXPECT_EQ(model.rowCount(), 0);
 }
+
+TEST_F(DatasetTest, MovingOnPostsThePendingEditAndAFailedPostStaysPut)
+{
+    Statement(connection, QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('One'),('Two'),('Three')")).step();
+    TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
+    groups.open();
+    groups.edit();
+    groups.setValue(QStringLiteral("IGROUP_NAME"), QStringLiteral("First"));
+    groups.next();
+    EXPECT_EQ(groups.state(), Dataset::State::Browse);
+    EXPECT_EQ(groups.currentRow(), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='First'")), 1);
+
+    groups.edit();
+    groups.setValue(QStringLiteral("IGROUP_NAME"), QString(51, u'x'));
+    EXPECT_THROW(groups.setCurrentRow(0), DbError);
+    EXPECT_EQ(groups.currentRow(), 1) << "the row that could not be written stays current";
+    EXPECT_EQ(groups.state(), Dataset::State::Edit);
+    groups.cancel();
+    groups.first();
+    EXPECT_EQ(groups.currentRow(), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='Two'")), 1);
+}
