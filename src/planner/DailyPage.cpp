@@ -201,6 +201,7 @@ void TForm1::buildDailyPage()
     RbCheckBox1->setObjectName(QStringLiteral("RbCheckBox1"));
     DBLookupComboBox4 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), m_dailyColumn);
     DBLookupComboBox4->setObjectName(QStringLiteral("DBLookupComboBox4"));
+    DBLookupComboBox4->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox4->setAccessibleName(QStringLiteral("Meal type"));
     RbButton11 = new QPushButton(QStringLiteral("Update Shopping List"), m_dailyColumn);
     RbButton11->setObjectName(QStringLiteral("RbButton11"));
@@ -273,9 +274,10 @@ int TForm1::checkedTime() const
 
 void TForm1::RefreshMealList()
 {
+    // The type is the one the box shows: other lists over the types may have moved the shared dataset since.
     std::optional<qint64> type;
-    if (RbCheckBox1->isChecked() && !DBLookupComboBox4->currentText().isEmpty() && m_data->MEALTYPE.hasCurrentRow())
-        type = m_data->MEALTYPE.field(QStringLiteral("ID")).asInteger();
+    if (RbCheckBox1->isChecked() && !DBLookupComboBox4->currentText().isEmpty())
+        type = DBLookupComboBox4->keyValue().toLongLong();
     m_data->SQLMEAL3.setSql(menu::mealListQuery(menu::DailyTimes[size_t(checkedTime())].flagColumn, type));
     m_data->SQLMEAL3.open();
 }

@@ -64,6 +64,7 @@ void TForm1::buildShoppingPage()
     RbCheckBox2->setObjectName(QStringLiteral("RbCheckBox2"));
     DBLookupComboBox5 = new DBLookupComboBox(m_data->IGROUP, QStringLiteral("IGROUP_NAME"), body);
     DBLookupComboBox5->setObjectName(QStringLiteral("DBLookupComboBox5"));
+    DBLookupComboBox5->setKeyField(QStringLiteral("IGROUP_ID"));
     DBLookupComboBox5->setAccessibleName(QStringLiteral("Group to filter by"));
     DBLookupListBox2 = new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
     DBLookupListBox2->setObjectName(QStringLiteral("DBLookupListBox2"));
@@ -156,9 +157,10 @@ void TForm1::RefreshShoppingList()
 
 void TForm1::RefreshShoppingListIngredients()
 {
+    // The group is the one the box shows: other lists over the groups may have moved the shared dataset since.
     std::optional<qint64> group;
-    if (RbCheckBox2->isChecked() && !DBLookupComboBox5->currentText().isEmpty() && m_data->IGROUP.hasCurrentRow())
-        group = m_data->IGROUP.field(QStringLiteral("IGROUP_ID")).asInteger();
+    if (RbCheckBox2->isChecked() && !DBLookupComboBox5->currentText().isEmpty())
+        group = DBLookupComboBox5->keyValue().toLongLong();
     db::QueryDataset &picker = m_data->SHOPINGREDIENTS;
     picker.setSql(QString());
     picker.setSql(shopping::pickerQuery(SelectedWeek, SelectedYear, group));

@@ -125,6 +125,10 @@ TEST_F(DailyPageTest, TheTypeFilterNeedsBothTheBoxAndAType)
     EXPECT_LT(mealList().size(), snacks);
     EXPECT_EQ(mealList(), (QStringList{"Apple and peanut butter slices", "Cheese and ham toastie",
                                        "Guacamole with tortilla chips", "Hummus with pitta and vegetables"}));
+    // Another list moving the shared types elsewhere does not change what the box filters by.
+    dm.MEALTYPE.locate(QStringLiteral("Type"), QStringLiteral("Baking"));
+    w.RefreshMealList();
+    EXPECT_EQ(mealList().size(), 4);
     w.RbCheckBox1->click();
     EXPECT_EQ(mealList().size(), snacks);
 }

@@ -115,6 +115,9 @@ TEST_F(ShoppingPageTest, TheGroupFilterNarrowsThePickerOnlyWhenCheckedWithAGroup
     EXPECT_TRUE(fruit.contains(QStringLiteral("Bananas")));
     EXPECT_FALSE(fruit.contains(QStringLiteral("Lemons"))) << "already on the list";
     EXPECT_FALSE(fruit.contains(QStringLiteral("Almonds")));
+    dm.IGROUP.locate(QStringLiteral("IGROUP_NAME"), QStringLiteral("Vegetables"));
+    w.RefreshShoppingListIngredients();
+    EXPECT_EQ(picker(), fruit) << "the box's group, not wherever the shared groups were moved";
     w.RbCheckBox2->click();
     EXPECT_EQ(picker().size(), all);
     // With the box off, choosing another group changes nothing.

@@ -56,7 +56,11 @@ int DBLookupComboBox::rowOfKey(const QVariant &key) const
 void DBLookupComboBox::showDataField()
 {
     const bool present = m_data->isOpen() && m_data->hasCurrentRow();
-    setCurrentIndex(present ? rowOfKey(m_data->field(m_dataField).value()) : -1);
+    const int row = present ? rowOfKey(m_data->field(m_dataField).value()) : -1;
+    setCurrentIndex(row);
+    // Like every list over a shared dataset, the box moves it to the entry it shows.
+    if (row >= 0)
+        m_model->setCurrentRow(row);
 }
 
 void DBLookupComboBox::choose(int row)

@@ -10,8 +10,8 @@ class TableDataset;
 
 /// A drop-down list of one field of a dataset's rows (the list dataset). Unbound, it starts empty and
 /// choosing an entry makes that row the list dataset's current row. Bound to a field of another table
-/// dataset, it shows the entry whose key equals that field of the current row, and choosing an entry writes
-/// its key into the field (the row goes into edit state); the list dataset does not move.
+/// dataset, it shows the entry whose key equals that field of the current row (and moves the list dataset to
+/// it), and choosing an entry writes its key into the field (the row goes into edit state).
 class DBLookupComboBox : public QComboBox {
     Q_OBJECT
 public:
