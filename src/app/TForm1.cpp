@@ -325,7 +325,7 @@ void TForm1::buildPages()
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
-    for (QWidget *page : {TabSheet6, TabSheet8, TabSheet4})
+    for (QWidget *page : {TabSheet4})
         static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
@@ -413,6 +413,8 @@ void TForm1::attachDataModule(TDataModule1 &dataModule)
     buildDailyPage();
     buildShoppingPage();
     buildRecipePage();
+    buildIngredientPage();
+    buildCategoriesPage();
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names)

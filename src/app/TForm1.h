@@ -148,6 +148,16 @@ public:
     /// The "Add ingredient to Meal" dialog, created after the main window.
     void attachIngredientDialog(TForm3 *dialog);
 
+    // Ingredient catalogue and categories pages (src/recipes).
+    void DBGrid1CellClick();
+    void RbButton2Click();
+    void RbButton3Click();
+    void RbButton1Click();
+    void RbButton22Click();
+    void RbButton23Click();
+    void RbButton24Click();
+    void RbButton25Click();
+
     // Shopping list (src/shopping).
     void RbButton11Click();
     void RefreshShoppingList();
@@ -206,6 +216,12 @@ public:
     DBGrid *DBGrid2 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
                 *RbButton8 = nullptr, *RbButton9 = nullptr;
+    // The ingredient and categories pages.
+    DBGrid *DBGrid1 = nullptr;
+    QLineEdit *DBEdit1 = nullptr;
+    QPushButton *RbButton1 = nullptr, *RbButton2 = nullptr, *RbButton3 = nullptr;
+    DBGrid *DBGrid10 = nullptr;
+    DBGrid *DBGrid11 = nullptr;
     // The daily-style page.
     QTabBar *JvTabBar1 = nullptr;
     DBGrid *DBGrid8 = nullptr, *DBGrid3 = nullptr, *DBGrid4 = nullptr, *DBGrid5 = nullptr, *DBGrid6 = nullptr,
@@ -250,6 +266,13 @@ private:
     void buildShoppingPage();
     void buildDailyPage();
     void buildRecipePage();
+    void buildIngredientPage();
+    void buildCategoriesPage();
+    void clearIngredientBoxes();
+    /// Adds a recipe type, or with `groups` an ingredient group, under a name asked for.
+    void addCategory(bool groups);
+    /// Deletes the current recipe type or ingredient group, with what it holds after a question.
+    void deleteCategory(bool groups);
     void rereadRecipeList();
     /// Asks for a recipe name; nothing when the answer is empty, unchanged or too long (which is said).
     std::optional<QString> askRecipeName(const QString &caption, const QString &preset);

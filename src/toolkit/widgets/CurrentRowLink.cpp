@@ -21,6 +21,7 @@ CurrentRowLink::CurrentRowLink(QAbstractItemView &view, db::DatasetModel &model)
             m_model.setCurrentRow(index.row());
         emit clicked();
     });
+    followDataset();
 }
 
 void CurrentRowLink::followDataset()

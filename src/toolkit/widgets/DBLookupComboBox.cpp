@@ -19,7 +19,7 @@ DBLookupComboBox::DBLookupComboBox(db::Dataset &dataset, const QString &listFiel
     // A re-read list keeps showing the chosen entry while it is there.
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         if (m_data != nullptr)
-            showDataField();
+            showDataField(false);
         else
             setCurrentIndex(m_chosenText.isEmpty() ? -1 : findText(m_chosenText, Qt::MatchFixedString));
     });
@@ -33,9 +33,9 @@ void DBLookupComboBox::bindField(db::TableDataset &target, const QString &dataFi
     m_dataField = dataField;
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
                         &db::Dataset::afterPost, &db::Dataset::stateChanged})
-        connect(m_data, signal, this, &DBLookupComboBox::showDataField);
-    connect(m_data, &db::Dataset::currentRowChanged, this, &DBLookupComboBox::showDataField);
-    showDataField();
+        connect(m_data, signal, this, [this] { showDataField(true); });
+    connect(m_data, &db::Dataset::currentRowChanged, this, [this] { showDataField(true); });
+    showDataField(true);
 }
 
 int DBLookupComboBox::rowOfKey(const QVariant &key) const
@@ -53,13 +53,14 @@ int DBLookupComboBox::rowOfKey(const QVariant &key) const
     return -1;
 }
 
-void DBLookupComboBox::showDataField()
+void DBLookupComboBox::showDataField(bool moveList)
 {
     const bool present = m_data->isOpen() && m_data->hasCurrentRow();
     const int row = present ? rowOfKey(m_data->field(m_dataField).value()) : -1;
     setCurrentIndex(row);
-    // Like every list over a shared dataset, the box moves it to the entry it shows.
-    if (row >= 0)
+    // Like every list over a shared dataset, the box moves it to the entry it shows, when the shown row
+    // changes; a list being re-read or edited elsewhere is left where it is.
+    if (moveList && row >= 0 && dataset().state() == db::Dataset::State::Browse)
         m_model->setCurrentRow(row);
 }
 

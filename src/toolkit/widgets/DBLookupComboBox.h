@@ -37,7 +37,7 @@ signals:
 
 private:
     int rowOfKey(const QVariant &key) const;
-    void showDataField();
+    void showDataField(bool moveList);
 
     db::DatasetModel *m_model;
     QString m_chosenText;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+/// The statements that maintain the ingredient catalogue, the recipe types and the ingredient groups.
+namespace catalogue {
+
+QString groupByName(const QString &name);
+QString ingredientCount(const QString &description);
+QString ingredientInsert(const QString &description, qint64 group);
+/// Moves every ingredient of that description to the group.
+QString ingredientRegroup(qint64 group, const QString &description);
+/// Gives every ingredient of the old description the new one.
+QString ingredientRename(const QString &newDescription, const QString &oldDescription);
+/// How many recipe links the ingredients of that description have, all of them together.
+QString ingredientUses(const QString &description);
+QString ingredientDelete(const QString &description);
+
+QString recipesOfType(qint64 type);
+QString deleteRecipesOfType(qint64 type);
+QString ingredientsOfGroup(qint64 group);
+QString deleteIngredientsOfGroup(qint64 group);
+
+} // namespace catalogue

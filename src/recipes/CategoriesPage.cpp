@@ -1,0 +1,136 @@
+// The categories page: recipe types and ingredient groups, added, and deleted together with what they hold.
+#include "CatalogueStatements.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/DBGrid.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+/// One half of the page: a kind of category, its table dataset and the texts around it.
+struct CategoryKind {
+    db::TableDataset &dataset;
+    const char *keyField;
+    const char *nameField;
+    const char *inputCaption;
+    const char *inputPrompt;
+};
+
+CategoryKind recipeTypes(TDataModule1 &data)
+{
+    return {data.MEALTYPE, "ID", "Type", "Eneter New Meal Type", "Meal Type:"};
+}
+
+CategoryKind ingredientGroups(TDataModule1 &data)
+{
+    return {data.IGROUP, "IGROUP_ID", "IGROUP_NAME", "Eneter New Ingredient Group", "Group Name:"};
+}
+
+} // namespace
+
+void TForm1::buildCategoriesPage()
+{
+    auto *body = new QWidget(TabSheet8);
+    body->setObjectName(QStringLiteral("CategoriesBody"));
+    auto *page = new QGridLayout(body);
+    page->setContentsMargins(8, 6, 8, 8);
+    page->setHorizontalSpacing(10);
+    page->setVerticalSpacing(4);
+    const auto half = [&](int row, const char *title, db::TableDataset &dataset, const char *field,
+                          const char *gridName, const char *accessibleName) {
+        auto *grid = new DBGrid(dataset, {QLatin1String(field)}, {QLatin1String(accessibleName)}, body);
+        grid->setObjectName(QLatin1String(gridName));
+        grid->setAccessibleName(QLatin1String(accessibleName));
+        grid->horizontalHeader()->hide();
+        auto *caption = new QLabel(QLatin1String(title), body);
+        caption->setProperty("sectionCaption", true);
+        caption->setBuddy(grid);
+        page->addWidget(caption, row, 0, 1, 2);
+        page->addWidget(grid, row + 1, 0);
+        page->setRowStretch(row + 1, 1);
+        return grid;
+    };
+    const auto buttons = [&](int row, const char *addName, const char *addText, void (TForm1::*add)(),
+                             const char *deleteName, void (TForm1::*remove)()) {
+        auto *column = new QVBoxLayout;
+        for (const auto &[name, text, handler] :
+             {std::tuple{addName, addText, add}, std::tuple{deleteName, "Delete Current", remove}}) {
+            auto *b = new QPushButton(QString::fromLatin1(text), body);
+            b->setObjectName(QString::fromLatin1(name));
+            connect(b, &QPushButton::clicked, this, [this, h = handler] { run([this, h] { (this->*h)(); }); });
+            column->addWidget(b);
+        }
+        column->addStretch(1);
+        page->addLayout(column, row + 1, 1);
+    };
+    DBGrid10 = half(0, "Recipe Types Editor", m_data->MEALTYPE, "Type", "DBGrid10", "Recipe types");
+    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23", &TForm1::RbButton23Click);
+    DBGrid11 = half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
+    buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25", &TForm1::RbButton25Click);
+    page->setColumnStretch(0, 1);
+    static_cast<QVBoxLayout *>(TabSheet8->layout())->addWidget(body, 1);
+}
+
+void TForm1::addCategory(bool groups)
+{
+    const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
+    const QString answer = m_services.dialogs.input(QLatin1String(kind.inputCaption), QLatin1String(kind.inputPrompt), QString());
+    if (answer.trimmed().isEmpty())
+        return;
+    kind.dataset.append();
+    kind.dataset.setValue(QLatin1String(kind.nameField), answer);
+    try {
+        kind.dataset.post();
+    } catch (const db::DbError &) {
+        kind.dataset.cancel();
+        throw;
+    }
+}
+
+void TForm1::deleteCategory(bool groups)
+{
+    const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
+    qint64 id = 0;
+    QString name;
+    try {
+        if (kind.dataset.hasCurrentRow()) {
+            id = kind.dataset.field(QLatin1String(kind.keyField)).asInteger();
+            name = kind.dataset.field(QLatin1String(kind.nameField)).asString();
+        }
+    } catch (const db::DbError &) {
+        return;
+    }
+    m_data->runSql(groups ? catalogue::ingredientsOfGroup(id) : catalogue::recipesOfType(id));
+    const qint64 count = m_data->SQL.value(0, 0).toLongLong();
+    m_data->SQL.close();
+    if (count > 0) {
+        const QString question =
+            groups ? QString::number(count) + QStringLiteral(" ingredient(s) belong to the ") + name +
+                         QStringLiteral(" group. Deleting this Group will delete all these Ingredients. Continue?")
+                   : QString::number(count) + QStringLiteral(" meal(s) exist in ") + name +
+                         QStringLiteral(" category. Deleting of this Type will delete all these Meals. Continue?");
+        if (!m_services.dialogs.confirm(question))
+            return;
+        m_data->runSql(groups ? catalogue::deleteIngredientsOfGroup(id) : catalogue::deleteRecipesOfType(id));
+    }
+    try {
+        kind.dataset.deleteCurrent();
+    } catch (const db::DbError &) {
+        // An empty list has no row to delete; there is nothing to tell.
+    }
+    RefreshTables();
+}
+
+void TForm1::RbButton22Click() { addCategory(false); }
+
+void TForm1::RbButton23Click() { deleteCategory(false); }
+
+void TForm1::RbButton24Click() { addCategory(true); }
+
+void TForm1::RbButton25Click() { deleteCategory(true); }

@@ -1,0 +1,181 @@
+// The ingredient page: the catalogue of ingredients, each in a group, kept by description.
+#include "CatalogueStatements.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/DBGrid.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+/// The first field of the scratch query's first row as a number; `fallback` when there is none or it cannot
+/// be read.
+qint64 firstNumber(TDataModule1 &data, const QString &statement, qint64 fallback)
+{
+    qint64 value = fallback;
+    try {
+        data.runSql(statement);
+        if (data.SQL.hasCurrentRow())
+            value = data.SQL.field(data.SQL.fieldDef(0).name).asInteger();
+    } catch (const db::DbError &) {
+        value = fallback;
+    }
+    data.SQL.close();
+    return value;
+}
+
+} // namespace
+
+void TForm1::buildIngredientPage()
+{
+    auto *body = new QWidget(TabSheet6);
+    body->setObjectName(QStringLiteral("IngredientBody"));
+    auto *page = new QGridLayout(body);
+    page->setContentsMargins(8, 6, 8, 8);
+    page->setHorizontalSpacing(12);
+
+    DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS, {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
+                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Ingredients"));
+    DBGrid1->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
+    page->addWidget(DBGrid1, 0, 0, 2, 1);
+
+    auto *form = new QVBoxLayout;
+    form->setSpacing(4);
+    DBEdit1 = new QLineEdit(body);
+    DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
+    auto *descriptionCaption = new QLabel(QStringLiteral("&Description"), body);
+    descriptionCaption->setBuddy(DBEdit1);
+    DBEdit1->setAccessibleName(QStringLiteral("Description"));
+    ComboBox1->setParent(body);
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setMaxVisibleItems(15);
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->clearEditText();
+    ComboBox1->show();
+    auto *groupCaption = new QLabel(QStringLiteral("&Group"), body);
+    groupCaption->setBuddy(ComboBox1);
+    form->addWidget(descriptionCaption);
+    form->addWidget(DBEdit1);
+    form->addSpacing(4);
+    form->addWidget(groupCaption);
+    form->addWidget(ComboBox1);
+    form->addSpacing(10);
+    const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
+        auto *b = new QPushButton(QString::fromLatin1(text), body);
+        b->setObjectName(QString::fromLatin1(name));
+        connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        form->addWidget(b);
+        return b;
+    };
+    RbButton2 = button("RbButton2", "Add New", &TForm1::RbButton2Click);
+    RbButton3 = button("RbButton3", "Change Description", &TForm1::RbButton3Click);
+    RbButton1 = button("RbButton1", "Delete", &TForm1::RbButton1Click);
+    form->addStretch(1);
+    page->addLayout(form, 0, 1);
+    page->setColumnStretch(0, 3);
+    page->setColumnStretch(1, 2);
+    static_cast<QVBoxLayout *>(TabSheet6->layout())->addWidget(body, 1);
+
+    connect(DBGrid1, &DBGrid::cellClicked, this, &TForm1::DBGrid1CellClick);
+}
+
+void TForm1::DBGrid1CellClick()
+{
+    QString description;
+    QString group;
+    try {
+        const db::QueryDataset &list = m_data->SQLINGREDIENTS;
+        if (list.hasCurrentRow()) {
+            description = list.field(QStringLiteral("INGREDIENTS_DESCRIPTION")).asString();
+            group = list.field(QStringLiteral("IGROUP")).asString();
+        }
+    } catch (const db::DbError &) {
+        description.clear();
+        group.clear();
+    }
+    if (description.isEmpty())
+        group.clear();
+    DBEdit1->setText(description);
+    ComboBox1->setEditText(group);
+}
+
+void TForm1::clearIngredientBoxes()
+{
+    m_data->SQLINGREDIENTS.close();
+    m_data->SQLINGREDIENTS.open();
+    DBEdit1->clear();
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox1->clearEditText();
+    DBEdit1->setFocus();
+}
+
+void TForm1::RbButton2Click()
+{
+    if (DBEdit1->text().trimmed().isEmpty()) {
+        m_services.dialogs.showInformation(QStringLiteral("Enter Ingredients Description first!"));
+        DBEdit1->setFocus();
+        return;
+    }
+    const QString description = DBEdit1->text();
+    const qint64 group = firstNumber(*m_data, catalogue::groupByName(ComboBox1->currentText()), -1);
+    if (group < 0) {
+        m_services.dialogs.showInformation(QStringLiteral("Select Group for Ingredient from List!"));
+        ComboBox1->showPopup();
+        return;
+    }
+    if (firstNumber(*m_data, catalogue::ingredientCount(description), 0) <= 0) {
+        m_data->runSql(catalogue::ingredientInsert(description, group));
+    } else {
+        if (!m_services.dialogs.confirm(QStringLiteral("Ingredient already exists. Do you want to update its Group?")))
+            return;
+        m_data->runSql(catalogue::ingredientRegroup(group, description));
+    }
+    clearIngredientBoxes();
+}
+
+void TForm1::RbButton3Click()
+{
+    const QString old = DBEdit1->text();
+    if (old.trimmed().isEmpty()) {
+        m_services.dialogs.showInformation(QStringLiteral("Select Ingredient first!"));
+        return;
+    }
+    const QString answer =
+        m_services.dialogs.input(QStringLiteral("Enter New Description"), QStringLiteral("Ingredient Description:"), old);
+    if (answer == old)
+        return;
+    m_data->runSql(catalogue::ingredientRename(answer, old));
+    clearIngredientBoxes();
+}
+
+void TForm1::RbButton1Click()
+{
+    const QString description = DBEdit1->text();
+    if (description.trimmed().isEmpty()) {
+        m_services.dialogs.showInformation(QStringLiteral("Select Ingredient to delete first!"));
+        return;
+    }
+    // Every row of that description goes, so none of them may still be used by a recipe; a count that cannot
+    // be taken stops the delete with the engine's message.
+    m_data->runSql(catalogue::ingredientUses(description));
+    const qint64 uses = m_data->SQL.value(0, 0).toLongLong();
+    m_data->SQL.close();
+    if (uses > 0) {
+        m_services.dialogs.showInformation(description + QStringLiteral(" - ingredient is used in ") +
+                                           QString::number(uses) +
+                                           QStringLiteral(" meal(s). Delete it from meals first!"));
+        return;
+    }
+    m_data->runSql(catalogue::ingredientDelete(description));
+    clearIngredientBoxes();
+}
