@@ -32,7 +32,8 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);
     ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(options.dataFile);
     ReportShoppingList = std::make_unique<TReportShoppingList>(options.dataFile);
-    Form8 = new TForm8(m_form1.get());
+    Form8 = new TForm8(m_form1.get(), *m_data);
+    m_form1->attachPictureViewer(Form8);
 }
 
 Mealvane::~Mealvane() = default;

@@ -34,6 +34,9 @@ class QDialog;
 class SelectorDialog;
 class TDataModule1;
 class TForm3;
+class TForm8;
+class DBImage;
+class QMenu;
 class TForm4;
 class DBMemo;
 
@@ -147,6 +150,12 @@ public:
     bool recipeChosen() const;
     /// The "Add ingredient to Meal" dialog, created after the main window.
     void attachIngredientDialog(TForm3 *dialog);
+    // The recipe's picture.
+    void LoadNewPicture1Click();
+    void ClearPicture1Click();
+    void SavePicture1Click();
+    void Vieworiginalsize1Click();
+    void attachPictureViewer(TForm8 *viewer);
 
     // Ingredient catalogue and categories pages (src/recipes).
     void DBGrid1CellClick();
@@ -214,6 +223,8 @@ public:
     DBMemo *DBMemo1 = nullptr;
     QCheckBox *cbmorning = nullptr, *cbsnack = nullptr, *cbnoon = nullptr, *cbnight = nullptr, *cbdessert = nullptr;
     DBGrid *DBGrid2 = nullptr;
+    DBImage *EDBImage1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
                 *RbButton8 = nullptr, *RbButton9 = nullptr;
     // The ingredient and categories pages.
@@ -278,6 +289,7 @@ private:
     std::optional<QString> askRecipeName(const QString &caption, const QString &preset);
     std::array<QCheckBox *, 5> m_timeFlagBoxes{};
     TForm3 *m_ingredientDialog = nullptr;
+    TForm8 *m_pictureViewer = nullptr;
     void applyDailySizes();
     int checkedTime() const;
     QSplitter *m_slotArea = nullptr;

@@ -1,15 +1,22 @@
 // The recipe page: one recipe of the book at a time, its type, meal times, method and ingredients.
+#include "PictureData.h"
 #include "RecipeStatements.h"
 #include "TForm3.h"
+#include "TForm8.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,6 +126,30 @@ void TForm1::buildRecipePage()
     ingredientButtons->addWidget(RbButton8);
     ingredientButtons->addWidget(RbButton9);
     right->addLayout(ingredientButtons);
+
+    EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode, DBImage::Fit::ShrinkToFit, body);
+    EDBImage1->setObjectName(QStringLiteral("EDBImage1"));
+    EDBImage1->setAccessibleName(QStringLiteral("Picture"));
+    EDBImage1->setFocusPolicy(Qt::StrongFocus);
+    EDBImage1->setMinimumHeight(120);
+    EDBImage1->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenu1 = new QMenu(EDBImage1);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto menuItem = [this](const char *name, const char *text, void (TForm1::*handler)()) {
+        QAction *action = PopupMenu1->addAction(QString::fromLatin1(text));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+    };
+    menuItem("LoadNewPicture1", "Load New Picture", &TForm1::LoadNewPicture1Click);
+    menuItem("ClearPicture1", "Clear Picture", &TForm1::ClearPicture1Click);
+    menuItem("SavePicture1", "Save Picture ...", &TForm1::SavePicture1Click);
+    PopupMenu1->addSeparator();
+    menuItem("Vieworiginalsize1", "View in original size", &TForm1::Vieworiginalsize1Click);
+    connect(EDBImage1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu1->popup(EDBImage1->mapToGlobal(at)); });
+    connect(EDBImage1, &DBImage::doubleClicked, this, [this] { run([this] { Vieworiginalsize1Click(); }); });
+    right->addWidget(caption(QStringLiteral("&Picture: (Right Click)"), EDBImage1));
+    right->addWidget(EDBImage1, 1);
     page->addLayout(right, 0, 1);
     page->setColumnStretch(0, 3);
     page->setColumnStretch(1, 2);
@@ -138,6 +169,69 @@ void TForm1::buildRecipePage()
 }
 
 void TForm1::attachIngredientDialog(TForm3 *dialog) { m_ingredientDialog = dialog; }
+
+void TForm1::attachPictureViewer(TForm8 *viewer) { m_pictureViewer = viewer; }
+
+void TForm1::LoadNewPicture1Click()
+{
+    if (!recipeChosen())
+        return;
+    const QString path = m_services.dialogs.openFileName(QStringLiteral("Load New Picture"), picture::fileFilters());
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    QString error;
+    const QByteArray bytes = picture::readFile(path, error);
+    if (bytes.isEmpty()) {
+        m_services.dialogs.showError(error);
+        return;
+    }
+    db::TableDataset &meals = m_data->MEALS;
+    meals.edit();
+    meals.setValue(QStringLiteral("Meal_Picture"), bytes);
+    try {
+        meals.post();
+    } catch (const db::DbError &) {
+        // The row keeps the picture pending and writes it at the next chance.
+    }
+}
+
+void TForm1::ClearPicture1Click()
+{
+    if (!recipeChosen())
+        return;
+    db::TableDataset &meals = m_data->MEALS;
+    meals.edit();
+    meals.setValue(QStringLiteral("Meal_Picture"), QVariant());
+    try {
+        meals.post();
+    } catch (const db::DbError &) {
+        // As with a loaded picture: written at the next chance.
+    }
+}
+
+void TForm1::SavePicture1Click()
+{
+    if (!recipeChosen())
+        return;
+    const QString path = m_services.dialogs.saveFileName(QStringLiteral("Save Picture"), {});
+    if (path.isEmpty() || EDBImage1->image().isNull())
+        return;
+    // The picture keeps its own format whatever the name says.
+    const QByteArray bytes = picture::fileBytes(EDBImage1->data());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        m_services.dialogs.showError(QStringLiteral("Could not write the picture to \"%1\": %2")
+                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void TForm1::Vieworiginalsize1Click()
+{
+    if (m_pictureViewer == nullptr)
+        return;
+    m_pictureViewer->show();
+    m_pictureViewer->raise();
+    m_pictureViewer->activateWindow();
+}
 
 bool TForm1::recipeChosen() const { return !DBLookupComboBox2->currentText().isEmpty(); }
 

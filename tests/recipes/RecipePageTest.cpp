@@ -2,14 +2,18 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "recipes/TForm3.h"
+#include "recipes/TForm8.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestDataFile.h"
 #include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 
 #include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -245,4 +249,83 @@ TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything)
     w.RbButton7->click();
     EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty()) << "deleting the only recipe empties the chooser";
     EXPECT_TRUE(ingredients().isEmpty());
+}
+
+namespace {
+
+QString pictureFile(const QTemporaryDir &dir, const QString &name, QSize size, const char *format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(30, 120, 60));
+    const QString path = dir.filePath(name);
+    image.save(path, format);
+    return path;
+}
+
+} // namespace
+
+TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed)
+{
+    QTemporaryDir dir;
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_TRUE(w.EDBImage1->image().isNull());
+    dialogs.fileAnswers = {dir.filePath(QStringLiteral("none.jpg"))};
+    w.SavePicture1Click();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.jpg")))) << "no picture, no file";
+
+    // Loading stores the JPEG as it is, together with the method text being edited.
+    w.DBMemo1->setPlainText(QStringLiteral("Whisk & fry."));
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("wide.jpg"), QSize(1600, 400), "JPG")};
+    w.LoadNewPicture1Click();
+    EXPECT_EQ(dialogs.fileBoxes.last(), QStringLiteral("Load New Picture"));
+    dm.runSql(QStringLiteral("SELECT Meal_Picture, Meal_Recipe FROM Meal WHERE Meal_Name='Pancakes'"));
+    const QByteArray stored = dm.SQL.value(0, 0).toByteArray();
+    EXPECT_TRUE(stored.startsWith("\xFF\xD8"));
+    EXPECT_EQ(dm.SQL.value(0, 1).toString(), QStringLiteral("Whisk & fry."));
+    dm.SQL.close();
+    EXPECT_EQ(w.EDBImage1->image().size(), QSize(1600, 400));
+
+    // Saved in its own format whatever the name says.
+    const QString saved = dir.filePath(QStringLiteral("copy.bmp"));
+    dialogs.fileAnswers = {saved};
+    w.SavePicture1Click();
+    QFile copy(saved);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), stored);
+
+    // A file that is no picture changes nothing and says so.
+    const QString text = dir.filePath(QStringLiteral("recipe.jpg"));
+    QFile bogus(text);
+    bogus.open(QIODevice::WriteOnly);
+    bogus.write("not a picture");
+    bogus.close();
+    dialogs.fileAnswers = {text};
+    w.LoadNewPicture1Click();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(w.EDBImage1->data(), stored);
+
+    // The viewer follows the recipe page; clearing empties the field.
+    w.Vieworiginalsize1Click();
+    EXPECT_TRUE(program.Form8->isVisible());
+    EXPECT_FALSE(program.Form8->isModal());
+    EXPECT_EQ(program.Form8->picture()->image().size(), QSize(1600, 400));
+    w.ClearPicture1Click();
+    EXPECT_TRUE(program.Form8->picture()->image().isNull());
+    dm.runSql(QStringLiteral("SELECT length(Meal_Picture) IS NULL OR length(Meal_Picture)=0 FROM Meal WHERE Meal_Name='Pancakes'"));
+    EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 1);
+    program.Form8->close();
+}
+
+TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart)
+{
+    QTemporaryDir dir;
+    pick(QStringLiteral("Flapjacks"));
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("small.bmp"), QSize(40, 30), "BMP")};
+    w.LoadNewPicture1Click();
+    Mealvane again(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
+    again.mainWindow().JvXPBar4Items0Click();
+    const int row = again.mainWindow().DBLookupComboBox2->findText(QStringLiteral("Flapjacks"));
+    again.mainWindow().DBLookupComboBox2->choose(row);
+    again.mainWindow().DBLookupComboBox2CloseUp();
+    EXPECT_EQ(again.mainWindow().EDBImage1->image().size(), QSize(40, 30));
 }
