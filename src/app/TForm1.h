@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
+#include "toolkit/ui/DesktopMailer.h"
 #include "toolkit/ui/RandomSource.h"
 
 #include <QDialog>
@@ -167,6 +168,13 @@ public:
     void RbButton24Click();
     void RbButton25Click();
 
+    // Recipe e-mail (src/mail).
+    /// Hands the recipe of that name to the mail program as a plain-text message; nothing for an empty name.
+    void PrintMealToEmail(const QString &name);
+    /// Hands a message over; 0 when it reached the mail program, else the code, which an error box shows.
+    int SendMailMAPI(const MailMessage &message);
+    void RbButton26Click();
+
     // Shopping list (src/shopping).
     void RbButton11Click();
     void RefreshShoppingList();
@@ -226,7 +234,7 @@ public:
     DBImage *EDBImage1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
-                *RbButton8 = nullptr, *RbButton9 = nullptr;
+                *RbButton8 = nullptr, *RbButton9 = nullptr, *RbButton26 = nullptr;
     // The ingredient and categories pages.
     DBGrid *DBGrid1 = nullptr;
     QLineEdit *DBEdit1 = nullptr;
@@ -310,4 +318,5 @@ private:
     TDataModule1 *m_data = nullptr;
     bool m_sized = false;
     RandomSource m_random;
+    DesktopMailer m_desktopMailer;
 };

@@ -162,6 +162,8 @@ void TForm1::buildRecipePage()
     recipeButtons->addWidget(RbButton5);
     recipeButtons->addWidget(RbButton7);
     recipeButtons->addStretch(1);
+    RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
+    recipeButtons->addWidget(RbButton26);
     page->addLayout(recipeButtons, 1, 0, 1, 2);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
 
@@ -402,3 +404,5 @@ void TForm1::RbButton9Click()
     m_data->runSql(recipes::madeWithDelete(meal, ingredient));
     RefreshIngredients();
 }
+
+void TForm1::RbButton26Click() { PrintMealToEmail(DBLookupComboBox2->currentText()); }

@@ -329,3 +329,33 @@ TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart)
     again.mainWindow().DBLookupComboBox2CloseUp();
     EXPECT_EQ(again.mainWindow().EDBImage1->image().size(), QSize(40, 30));
 }
+
+TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram)
+{
+    FakeMailer mailer;
+    Mealvane mailing(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()});
+    TForm1 &m = mailing.mainWindow();
+    m.JvXPBar4Items0Click();
+    dialogs.inputAnswers = {QStringLiteral("Mum's \"best\" pie")};
+    m.RbButton6->click();
+    m.DBMemo1->setPlainText(QStringLiteral("Not yet saved"));
+    m.RbButton26->click();
+    ASSERT_EQ(mailer.sent.size(), 1u);
+    EXPECT_EQ(mailer.sent[0].subject, QStringLiteral("VaneRecipe - Mum's \"best\" pie"));
+    EXPECT_TRUE(mailer.sent[0].body.startsWith(QStringLiteral("\r\nMum's \"best\" pie\r\n")));
+    EXPECT_FALSE(mailer.sent[0].body.contains(QStringLiteral("Not yet saved"))) << "the stored recipe is sent";
+    EXPECT_TRUE(mailer.sent[0].recipientAddress.isEmpty());
+
+    const int row = m.DBLookupComboBox2->findText(QStringLiteral("Pancakes"));
+    m.DBLookupComboBox2->choose(row);
+    m.DBLookupComboBox2CloseUp();
+    mailer.result = 1;
+    m.RbButton26->click();
+    ASSERT_EQ(mailer.sent.size(), 2u);
+    EXPECT_TRUE(mailer.sent[1].body.contains(QStringLiteral("Pancakes [Breakfast,Snack,Dessert]\r\n")));
+    EXPECT_TRUE(mailer.sent[1].body.contains(QStringLiteral("-----------\r\nButter\r\nCaster sugar\r\nEggs\r\n")));
+    EXPECT_EQ(dialogs.errors, (QStringList{"Error sending mail (1)."}));
+    m.PrintMealToEmail(QString());
+    m.PrintMealToEmail(QStringLiteral("No such dish"));
+    EXPECT_EQ(mailer.sent.size(), 2u);
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "toolkit/ui/Clock.h"
+#include "toolkit/ui/Mailer.h"
 #include "toolkit/ui/Shell.h"
 
 #include <QStringList>
+#include <vector>
 
 /// Records what the program asked the shell to open.
 class FakeShell : public Shell {
@@ -27,4 +29,16 @@ public:
     }
     QDateTime now() const override { return at; }
     QDateTime at;
+};
+
+/// Records the messages handed to the mail program and answers with `result`.
+class FakeMailer : public Mailer {
+public:
+    int send(const MailMessage &message) override
+    {
+        sent.push_back(message);
+        return result;
+    }
+    std::vector<MailMessage> sent;
+    int result = 0;
 };

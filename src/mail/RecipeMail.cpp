@@ -1,0 +1,53 @@
+// Handing a recipe to the user's mail program.
+#include "RecipeMessage.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "toolkit/ui/Dialogs.h"
+#include "toolkit/ui/Mailer.h"
+
+void TForm1::PrintMealToEmail(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    db::QueryDataset query(QStringLiteral("EmailQuery"), m_data->ADOConnectionMain);
+    query.setSql(mail::recipeQuery(name));
+    query.open();
+    QString id;
+    QString storedName;
+    QString method;
+    std::array<bool, 5> flags{};
+    static const char *const FlagFields[] = {"Meal_Morning", "Meal_Snack", "Meal_Noon", "Meal_Night", "Meal_Dessert"};
+    // When several recipes bear the name, the last one is sent.
+    for (query.first(); !query.eof(); query.next()) {
+        id = query.field(QStringLiteral("Meal_ID")).asString();
+        storedName = query.field(QStringLiteral("Meal_Name")).asString();
+        method = query.field(QStringLiteral("Meal_Recipe")).asString();
+        for (size_t t = 0; t < flags.size(); ++t)
+            flags[t] = query.field(QLatin1String(FlagFields[t])).asString() == QLatin1String("True");
+    }
+    query.close();
+    // A recipe renamed or deleted meanwhile has nothing to send.
+    if (id.isEmpty())
+        return;
+    query.setSql(mail::ingredientsQuery(id));
+    query.open();
+    QStringList ingredients;
+    for (query.first(); !query.eof(); query.next())
+        ingredients << query.field(QStringLiteral("Ingredients_Description")).asString();
+    query.close();
+    MailMessage message;
+    message.subject = mail::subject(storedName);
+    message.body = mail::body(storedName, method, flags, ingredients);
+    SendMailMAPI(message);
+}
+
+int TForm1::SendMailMAPI(const MailMessage &message)
+{
+    Mailer &mailer = m_services.mailer != nullptr ? *m_services.mailer : m_desktopMailer;
+    const int result = mailer.send(message);
+    if (result != 0)
+        m_services.dialogs.showError(QStringLiteral("Error sending mail (%1).").arg(result));
+    return result;
+}
+
+
