@@ -39,13 +39,6 @@ void TForm1::JvXPBar4Items3Click()
     showPage(TabSheet8);
 }
 
-void TForm1::JvXPBar4Items2Click()
-{
-    CheckChanges();
-    RefreshTables();
-    showPage(TabSheet4);
-}
-
 void TForm1::JvXPBar1Items0Click()
 {
     CheckChanges();

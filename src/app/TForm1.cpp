@@ -325,8 +325,6 @@ void TForm1::buildPages()
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
-    for (QWidget *page : {TabSheet4})
-        static_cast<QVBoxLayout *>(page->layout())->addStretch(1);
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
     ComboBox1 = new QComboBox(TabSheet6);
@@ -415,6 +413,7 @@ void TForm1::attachDataModule(TDataModule1 &dataModule)
     buildRecipePage();
     buildIngredientPage();
     buildCategoriesPage();
+    buildSearchPage();
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names)

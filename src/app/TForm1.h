@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
+#include "search/SearchQuery.h"
 #include "toolkit/ui/DesktopMailer.h"
 #include "toolkit/ui/RandomSource.h"
 
@@ -26,6 +27,7 @@ class DBLookupComboBox;
 class DBLookupListBox;
 class QCheckBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QSplitter;
@@ -168,6 +170,20 @@ public:
     void RbButton24Click();
     void RbButton25Click();
 
+    // Search page (src/search).
+    void Fillingredientslist();
+    void SelectQuery();
+    void CheckAll();
+    void UncheckAll();
+    void ResetSearch();
+    void btn2Click();
+    void GoSearch(const search::Criteria &criteria);
+    void RbButton28Click();
+    /// What the search page's controls hold.
+    search::Criteria searchCriteria() const;
+    /// The result line selected; empty when none is.
+    QString selectedResult() const;
+
     // Recipe e-mail (src/mail).
     /// Hands the recipe of that name to the mail program as a plain-text message; nothing for an empty name.
     void PrintMealToEmail(const QString &name);
@@ -241,6 +257,14 @@ public:
     QPushButton *RbButton1 = nullptr, *RbButton2 = nullptr, *RbButton3 = nullptr;
     DBGrid *DBGrid10 = nullptr;
     DBGrid *DBGrid11 = nullptr;
+    // The search page.
+    QRadioButton *rb2 = nullptr, *rb3 = nullptr, *rb4 = nullptr, *rb5 = nullptr;
+    QLineEdit *txt2 = nullptr;
+    QPushButton *btn2 = nullptr, *btn3 = nullptr, *Button4 = nullptr, *RbButton28 = nullptr;
+    QListWidget *clbSearch = nullptr;
+    QListWidget *lbResult = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QLabel *lblFound = nullptr;
     // The daily-style page.
     QTabBar *JvTabBar1 = nullptr;
     DBGrid *DBGrid8 = nullptr, *DBGrid3 = nullptr, *DBGrid4 = nullptr, *DBGrid5 = nullptr, *DBGrid6 = nullptr,
@@ -287,6 +311,9 @@ private:
     void buildRecipePage();
     void buildIngredientPage();
     void buildCategoriesPage();
+    void buildSearchPage();
+    void chooseSearchMode(QRadioButton *chosen);
+    void setAllSearchChecks(Qt::CheckState state);
     void clearIngredientBoxes();
     /// Adds a recipe type, or with `groups` an ingredient group, under a name asked for.
     void addCategory(bool groups);
