@@ -9,6 +9,8 @@
 #include "recipes/TForm7.h"
 #include "recipes/TForm8.h"
 #include "reports/ReportLayout.h"
+#include "reports/TReportShoppingList.h"
+#include "reports/TReportWeeklyMenu.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/ui/Dialogs.h"
 
@@ -32,6 +34,7 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);
     ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(options.dataFile);
     ReportShoppingList = std::make_unique<TReportShoppingList>(options.dataFile);
+    m_form1->attachReports(ReportWeeklyMenu.get(), ReportShoppingList.get());
     Form8 = new TForm8(m_form1.get(), *m_data);
     m_form1->attachPictureViewer(Form8);
 }

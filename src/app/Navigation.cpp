@@ -63,8 +63,6 @@ void TForm1::JvXPBar1Items2Click()
         shell.open(QDir(programFolder()).filePath(QStringLiteral("help/html/index.html")));
 }
 
-void TForm1::JvXPBar3Items0Click() { CheckChanges(); }
-
 void TForm1::JvXPBar3Items1Click() { CheckChanges(); }
 
 void TForm1::JvXPBar3Items2Click() { CheckChanges(); }

@@ -3,6 +3,7 @@
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
 #include "search/SearchQuery.h"
+#include "toolkit/report/BandReport.h"
 #include "toolkit/ui/DesktopMailer.h"
 #include "toolkit/ui/RandomSource.h"
 
@@ -37,6 +38,8 @@ class QDialog;
 class SelectorDialog;
 class TDataModule1;
 class TForm3;
+class TReportShoppingList;
+class TReportWeeklyMenu;
 class TForm8;
 class DBImage;
 class QMenu;
@@ -191,6 +194,17 @@ public:
     int SendMailMAPI(const MailMessage &message);
     void RbButton26Click();
 
+    // Reports (src/reports).
+    void RbButton17Click();
+    void RbButton20Click();
+    void attachReports(TReportWeeklyMenu *weeklyMenu, TReportShoppingList *shoppingList);
+    /// Shows a report in the preview and returns when it is closed; tests look at the report instead.
+    std::function<void(const report::BandReport &)> showReport = [this](const report::BandReport &r) {
+        previewInWindow(r);
+    };
+    /// The moment of printing as the reports write it.
+    QString printTime() const;
+
     // Shopping list (src/shopping).
     void RbButton11Click();
     void RefreshShoppingList();
@@ -285,6 +299,7 @@ public:
     QLineEdit *Edit3 = nullptr;
     UpDown *JvUpDown1 = nullptr;
     QPushButton *RbButton10 = nullptr;
+    QPushButton *RbButton20 = nullptr;
     QPushButton *RbButton19 = nullptr;
     QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr, *Action5 = nullptr,
             *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr, *Action9 = nullptr, *Action10 = nullptr,
@@ -325,6 +340,9 @@ private:
     std::array<QCheckBox *, 5> m_timeFlagBoxes{};
     TForm3 *m_ingredientDialog = nullptr;
     TForm8 *m_pictureViewer = nullptr;
+    TReportWeeklyMenu *m_weeklyMenuReport = nullptr;
+    TReportShoppingList *m_shoppingListReport = nullptr;
+    void previewInWindow(const report::BandReport &report);
     void applyDailySizes();
     int checkedTime() const;
     QSplitter *m_slotArea = nullptr;

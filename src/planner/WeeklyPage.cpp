@@ -98,7 +98,7 @@ void TForm1::buildWeeklyPage()
     button("RbButton13", "Pick-A-Week", 2, 0, 1, &TForm1::RbButton13Click);
     button("RbButton15", "Clear-A-Time", 0, 1, 1, &TForm1::RbButton15Click);
     button("RbButton16", "Clear-A-Day", 1, 1, 1, &TForm1::RbButton16Click);
-    button("RbButton17", "Print", 2, 1, 1, nullptr)->setEnabled(false);
+    button("RbButton17", "Print", 2, 1, 1, &TForm1::RbButton17Click);
     button("RbButton18", "Save Menu", 3, 0, 2, &TForm1::RbButton18Click);
     grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     for (int c = 0; c < 3; ++c)

@@ -35,21 +35,3 @@ public:
     {
     }
 };
-
-/// The weekly menu report, read through the data module.
-class TReportWeeklyMenu : public ReportLayout {
-public:
-    explicit TReportWeeklyMenu(const QString &dataFile)
-        : ReportLayout(QStringLiteral("ReportWeeklyMenu"), false, dataFile)
-    {
-    }
-};
-
-/// The week's shopping list report.
-class TReportShoppingList : public ReportLayout {
-public:
-    explicit TReportShoppingList(const QString &dataFile)
-        : ReportLayout(QStringLiteral("ReportShoppingList"), true, dataFile)
-    {
-    }
-};

@@ -105,14 +105,18 @@ void TForm1::buildShoppingPage()
     RbButton10->setObjectName(QStringLiteral("RbButton10"));
     RbButton19 = new QPushButton(QStringLiteral("Delete Current"), body);
     RbButton19->setObjectName(QStringLiteral("RbButton19"));
+    RbButton20 = new QPushButton(QStringLiteral("Print"), body);
+    RbButton20->setObjectName(QStringLiteral("RbButton20"));
     buttons->addWidget(RbButton10);
     buttons->addWidget(RbButton19);
+    buttons->addWidget(RbButton20);
     right->addLayout(buttons);
     columns->addLayout(right, 2);
     TabSheet2->layout()->addWidget(body);
 
     connect(RbButton10, &QPushButton::clicked, this, [this] { run([this] { RbButton10Click(); }); });
     connect(RbButton19, &QPushButton::clicked, this, [this] { run([this] { RbButton19Click(); }); });
+    connect(RbButton20, &QPushButton::clicked, this, [this] { run([this] { RbButton20Click(); }); });
     connect(Edit3, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
     connect(RbCheckBox2, &QCheckBox::clicked, this, [this] { run([this] { RefreshShoppingListIngredients(); }); });
     connect(DBLookupComboBox5, &DBLookupComboBox::closeUp, this,

@@ -7,6 +7,8 @@
 #include "recipes/TForm7.h"
 #include "recipes/TForm8.h"
 #include "reports/ReportLayout.h"
+#include "reports/TReportShoppingList.h"
+#include "reports/TReportWeeklyMenu.h"
 #include "data/TDataModule1.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
@@ -38,6 +40,7 @@ protected:
         , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
         , w(program.mainWindow())
     {
+        w.showReport = [this](const report::BandReport &r) { reportsShown << r.title; };
         program.show();
         (void)QTest::qWaitForWindowExposed(&w);
     }
@@ -55,6 +58,7 @@ protected:
     FixedClock clock;
     Mealvane program;
     TForm1 &w;
+    QStringList reportsShown;
 };
 
 QStringList menuTexts(QMenu *menu)
@@ -155,6 +159,7 @@ TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage)
         click(report);
         EXPECT_EQ(w.activePage(), w.TabSheet2) << "a report leaves the page as it is";
     }
+    EXPECT_EQ(reportsShown.value(0), QStringLiteral("Weekly Menu Report"));
 }
 
 TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick)

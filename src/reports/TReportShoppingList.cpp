@@ -1,0 +1,83 @@
+#include "TReportShoppingList.h"
+
+#include "ReportStyle.h"
+#include "toolkit/db/SqlText.h"
+
+TReportShoppingList::TReportShoppingList(const QString &dataFile)
+    : ReportLayout(QStringLiteral("ReportShoppingList"), true, dataFile)
+    , ADOQuery1(QStringLiteral("ADOQuery1"), ADOConnection1)
+{
+}
+
+void TReportShoppingList::open(int week, int year)
+{
+    if (!ADOConnection1.isOpen())
+        ADOConnection1.open();
+    ADOQuery1.close();
+    ADOQuery1.setSql(QString());
+    ADOQuery1.setSql(QStringLiteral("select * from ShoppingList where YearNumber=") + sql::number(year) +
+                     QStringLiteral(" and WeekNumber=") + sql::number(week) +
+                     QStringLiteral(" order by IngredientsDescription"));
+    ADOQuery1.open();
+}
+
+report::BandReport TReportShoppingList::QuickRep1() const
+{
+    using namespace reportstyle;
+    report::BandReport r;
+    r.title = QStringLiteral("Shopping List Report");
+    r.columns = 2;
+    r.titleBand.height = 15.1;
+    const QString week = ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("WeekNumber")).toString();
+    const QString year = ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("YearNumber")).toString();
+    r.titleBand.paint = [week, year](report::Canvas &c, const report::PageInfo &) {
+        c.fill(LightBlue);
+        c.frame();
+        c.text(6.3, 2.9, 76, QStringLiteral("Vane Shopping"), decorative(20), Qt::AlignLeft, DarkGrey);
+        // Ends where the week number starts, whatever the width of the installed typeface.
+        c.text(70, 4.5, 79, QStringLiteral(" Shopping List for week:"), plain(16, true), Qt::AlignRight, DarkGrey);
+        c.text(149.0, 4.5, 10.8, week, plain(16, true), Qt::AlignHCenter, DarkGrey);
+        c.text(158.8, 4.5, 2, QStringLiteral("-"), plain(16, true), Qt::AlignLeft, DarkGrey);
+        c.text(160.6, 4.5, 16.1, year, plain(16, true), Qt::AlignHCenter, DarkGrey);
+    };
+    r.columnHeader.height = 10.6;
+    r.columnHeader.paint = [](report::Canvas &c, const report::PageInfo &) {
+        c.rule(0.5, 2, Qt::black);
+        const QFont font = plain(9, true);
+        c.text(-1.3, 3.2, 15.9, QStringLiteral("Checked"), font, Qt::AlignHCenter);
+        c.text(15.1, 3.2, 37, QStringLiteral("Ingredients Needed"), font);
+        c.text(52.7, 3.2, 21, QStringLiteral("Group"), font);
+        // Centred where the layout centres it, in a box wide enough for the installed typeface.
+        c.text(73.1, 3.2, 20.3, QStringLiteral("No Of Meals"), font, Qt::AlignHCenter);
+        c.rule(9.6, 3, QColor(150, 150, 150));
+    };
+    const int description = ADOQuery1.fieldIndex(QStringLiteral("IngredientsDescription"));
+    const int type = ADOQuery1.fieldIndex(QStringLiteral("IngredientsType"));
+    const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
+    for (int row = 0; row < ADOQuery1.recordCount(); ++row) {
+        report::Band detail;
+        detail.height = 4.8;
+        const QString name = ADOQuery1.value(row, description).toString();
+        const QString group = ADOQuery1.value(row, type).toString();
+        const QString meals = ADOQuery1.value(row, count).toString();
+        detail.paint = [name, group, meals](report::Canvas &c, const report::PageInfo &) {
+            const QFont font = plain(10);
+            c.box(3.4, 0.4, 4.0, 4.0);
+            c.text(14.8, 0.2, 34.9, name, font);
+            c.text(51.6, 0.2, 23.5, group, font);
+            c.text(78.1, 0.2, 13.2, meals, font, Qt::AlignHCenter);
+        };
+        r.details.push_back(std::move(detail));
+    }
+    r.pageFooter.height = 7.9;
+    r.pageFooter.paint = [this](report::Canvas &c, const report::PageInfo &page) {
+        const QFont font = plain(10, true);
+        c.fill(LightBlue);
+        c.frame();
+        c.text(2.1, 1.9, 140, QRLabelPrintTime, font, Qt::AlignLeft, DarkGrey);
+        c.text(152.4, 1.9, 11, QStringLiteral("Page:"), font, Qt::AlignLeft, DarkGrey);
+        c.text(163.0, 1.9, 8.7, QString::number(page.page), font, Qt::AlignRight, DarkGrey);
+        c.text(171.4, 1.9, 12, QRLabel7, font, Qt::AlignLeft, DarkGrey);
+    };
+    return r;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QColor>
+#include <QPageLayout>
+#include <QRectF>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QColor;
+class QFont;
+class QPainter;
+class QPagedPaintDevice;
+
+/// A banded report: a title band once at the top of the first page, then detail bands flowing down one or
+/// more columns (each column under its own header band) and over as many pages as they need, and a page
+/// footer at the foot of the page. Sizes and positions are in millimetres.
+namespace report {
+
+/// What a band paints on: positions in millimetres from the band's top left corner, fonts in points.
+class Canvas {
+public:
+    Canvas(QPainter &painter, double pixelsPerMm, const QRectF &band);
+
+    QPainter &painter() const { return m_painter; }
+    /// The band's rectangle on the page, in millimetres.
+    const QRectF &band() const { return m_band; }
+    void fill(const QColor &colour);
+    void frame(double penPoints = 0.5);
+    void fillRect(double x, double y, double width, double height, const QColor &colour);
+    void box(double x, double y, double width, double height, double penPoints = 0.5);
+    /// A horizontal rule across the band at `y`.
+    void rule(double y, double penPoints, const QColor &colour);
+    /// Text in a box `width` wide starting at (`x`, `y`); with a `height`, wrapped within it.
+    void text(double x, double y, double width, const QString &text, const QFont &font,
+              Qt::Alignment alignment = Qt::AlignLeft, const QColor &colour = Qt::black, double height = 0);
+    /// The height in millimetres `text` takes wrapped in `width`.
+    double textHeight(double width, const QString &text, const QFont &font) const;
+
+private:
+    QRectF device(double x, double y, double width, double height) const;
+
+    QPainter &m_painter;
+    double m_scale;
+    QRectF m_band;
+};
+
+struct PageInfo {
+    int page = 1;      ///< from 1
+    int pageCount = 1; ///< pages of the whole report
+};
+
+struct Band {
+    double height = 0; ///< millimetres; 0 for a band the report does not have
+    std::function<void(Canvas &, const PageInfo &)> paint;
+};
+
+/// Where a band lands: its page (from 0) and its rectangle on the page, in millimetres from the page's
+/// top left corner.
+struct Placement {
+    const Band *band;
+    int page;
+    QRectF rect;
+};
+
+class BandReport {
+public:
+    QString title;
+    QPageLayout pageLayout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                           QPageLayout::Millimeter};
+    int columns = 1;
+    Band titleBand;
+    Band columnHeader;
+    std::vector<Band> details;
+    Band pageFooter;
+    /// The footer on every page, or only on the last.
+    bool footerOnEveryPage = true;
+
+    /// Lays the bands out on pages.
+    std::vector<Placement> layout() const;
+    int pageCount() const;
+    /// Paints every page on the device, which takes the report's page layout.
+    void render(QPagedPaintDevice &device) const;
+};
+
+/// "Printed: " and the moment as the reports write it, e.g. "Printed:  5-Mar-2024,  at  02:07 PM".
+QString printTimeText(const QDateTime &moment, const QLocale &locale);
+
+} // namespace report

@@ -1,0 +1,51 @@
+#include "ReportPreview.h"
+
+#include "toolkit/ui/Dialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+bool saveReportAsPdf(const report::BandReport &report, const QString &path)
+{
+    QPdfWriter writer(path);
+    if (!writer.setPageLayout(report.pageLayout))
+        return false;
+    writer.setTitle(report.title);
+    writer.setCreator(QStringLiteral("Mealvane"));
+    writer.setResolution(600);
+    report.render(writer);
+    return QFileInfo(path).size() > 0;
+}
+
+void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(report.pageLayout);
+    printer.setDocName(report.title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(report.title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&report](QPrinter *target) { report.render(*target); });
+    if (auto *tools = preview.findChild<QToolBar *>()) {
+        tools->addSeparator();
+        QAction *save = tools->addAction(QObject::tr("Save as PDF..."));
+        save->setObjectName(QStringLiteral("SaveAsPdf"));
+        save->setToolTip(QObject::tr("Save the report as a PDF file"));
+        QObject::connect(save, &QAction::triggered, &preview, [&report, &dialogs] {
+            QString path = dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")});
+            if (path.isEmpty())
+                return;
+            if (QFileInfo(path).suffix().isEmpty())
+                path += QStringLiteral(".pdf");
+            if (!saveReportAsPdf(report, path))
+                dialogs.showError(QObject::tr("Could not write \"%1\".").arg(QDir::toNativeSeparators(path)));
+        });
+    }
+    preview.resize(900, 700);
+    preview.exec();
+}

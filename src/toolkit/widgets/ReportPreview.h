@@ -1,0 +1,13 @@
+#pragma once
+
+#include "toolkit/report/BandReport.h"
+
+class Dialogs;
+class QWidget;
+
+/// Shows a report in the print preview, from which the user prints it or saves it as a PDF file; returns
+/// when the preview is closed.
+void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs);
+
+/// Writes the report to a PDF file; false when the file cannot be written.
+bool saveReportAsPdf(const report::BandReport &report, const QString &path);

@@ -1,0 +1,118 @@
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "reports/TReportShoppingList.h"
+#include "reports/TReportWeeklyMenu.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/widgets/ReportPreview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReportPagesTest : public ::testing::Test {
+protected:
+    ReportPagesTest()
+        : file(TestDataFile::Contents::Starter)
+        , clock(QDateTime(QDate(2026, 2, 14), QTime(14, 5)))
+        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+    {
+        w.showReport = [this](const report::BandReport &r) {
+            shown.push_back(r.title);
+            pages.push_back(r.pageCount());
+            // Where MEALVANE_REPORT_DIR names a folder, the reports are kept there to be looked at.
+            const QString keep = qEnvironmentVariable("MEALVANE_REPORT_DIR");
+            const QString folder = keep.isEmpty() ? output.path() : keep;
+            const QString path = QDir(folder).filePath(QString::number(shown.size()) + QStringLiteral(".pdf"));
+            EXPECT_TRUE(saveReportAsPdf(r, path));
+            EXPECT_GT(QFileInfo(path).size(), 1000);
+        };
+    }
+    void planWeek7()
+    {
+        file.exec(QStringLiteral(
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,0,'2',Meal_ID FROM "
+            "Meal WHERE Meal_Name='Flapjacks';"
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,0,'4',Meal_ID FROM "
+            "Meal WHERE Meal_Name='Flapjacks';"
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,6,'5',Meal_ID FROM "
+            "Meal WHERE Meal_Name='Fish pie';"));
+    }
+
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    Mealvane program;
+    TForm1 &w;
+    QTemporaryDir output;
+    QStringList shown;
+    std::vector<int> pages;
+};
+
+} // namespace
+
+TEST_F(ReportPagesTest, TheWeeklyMenuShowsTheStoredWeekDayByDay)
+{
+    ASSERT_EQ(w.SelectedWeek, 7);
+    w.JvXPBar3Items0Click();
+    EXPECT_EQ(shown, (QStringList{"Weekly Menu Report"})) << "an empty week still has its page";
+    EXPECT_EQ(pages, (std::vector<int>{1}));
+
+    planWeek7();
+    w.JvXPBar3Items0Click();
+    const TReportWeeklyMenu &report = *program.ReportWeeklyMenu;
+    EXPECT_EQ(report.txt(0), (QStringList{"Flapjacks", "Flapjacks"}));
+    EXPECT_EQ(report.time(0), (QStringList{"MorningSnack", "NoonSnack"}));
+    EXPECT_EQ(report.txt(6), (QStringList{"Fish pie"}));
+    EXPECT_EQ(report.time(6), (QStringList{"Night"}));
+    EXPECT_TRUE(report.txt(3).isEmpty());
+    EXPECT_EQ(report.lblWeekNumber + QStringLiteral(" - ") + report.lblYearNumber, QStringLiteral("7 - 2026"));
+    EXPECT_TRUE(report.QRLabelPrintTime.startsWith(QStringLiteral("Printed:  14-")));
+    EXPECT_TRUE(report.QRLabelPrintTime.endsWith(QStringLiteral("2026,  at  02:05 PM")));
+}
+
+TEST_F(ReportPagesTest, PrintOnTheWeeklyPageStoresTheWeekFirst)
+{
+    w.JvXPBar5Items0Click();
+    w.findChild<QPushButton *>(QStringLiteral("RbButton13"))->click();
+    w.findChild<QPushButton *>(QStringLiteral("RbButton17"))->click();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_FALSE(w.WeekGridChanged);
+    int lines = 0;
+    for (int day = 0; day < 7; ++day)
+        lines += int(program.ReportWeeklyMenu->txt(day).size());
+    EXPECT_EQ(lines, 42);
+}
+
+TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers)
+{
+    w.RbButton20Click();
+    EXPECT_EQ(dialogs.informations, (QStringList{"Shopping List for week 7-2026 is empty"}));
+    EXPECT_TRUE(shown.isEmpty());
+
+    file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
+                             "IngredientsType) VALUES(7,2026,'Milk',2,'Dairy and Eggs')"));
+    w.RbButton20Click();
+    EXPECT_EQ(shown, (QStringList{"Shopping List Report"}));
+    EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 1"));
+
+    // A long list: both columns of the first page, then a second page.
+    QString values;
+    for (int i = 0; i < 130; ++i)
+        values += QStringLiteral("%1(7,2026,'Item %2',%3,'Group %4')").arg(i ? "," : "").arg(i, 3, 10, QLatin1Char('0')).arg(i % 9 + 1).arg(i % 5);
+    file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
+                             "IngredientsType) VALUES") + values);
+    w.RbButton20Click();
+    EXPECT_EQ(pages.back(), 2);
+    EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 2"));
+    EXPECT_EQ(program.ReportShoppingList->ADOQuery1.value(0, QStringLiteral("IngredientsDescription")).toString(),
+              QStringLiteral("Item 000"));
+}
