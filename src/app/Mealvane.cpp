@@ -9,6 +9,8 @@
 #include "recipes/TForm7.h"
 #include "recipes/TForm8.h"
 #include "reports/ReportLayout.h"
+#include "reports/TReportIngredientsList.h"
+#include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
 #include "toolkit/db/DbError.h"
@@ -30,12 +32,14 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     Form6 = new TForm6(m_form1.get());
     m_form1->attachSelectors(Form5, Form6);
     ReportRecipe = std::make_unique<TReportRecipe>(options.dataFile);
-    Form7 = new TForm7(m_form1.get());
+    Form7 = new TForm7(*m_form1, *m_data);
     ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);
     ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(options.dataFile);
     ReportShoppingList = std::make_unique<TReportShoppingList>(options.dataFile);
-    m_form1->attachReports(ReportWeeklyMenu.get(), ReportShoppingList.get());
+
     Form8 = new TForm8(m_form1.get(), *m_data);
+    m_form1->attachReports({ReportRecipe.get(), ReportIngredientsList.get(), ReportWeeklyMenu.get(),
+                            ReportShoppingList.get(), Form7});
     m_form1->attachPictureViewer(Form8);
 }
 

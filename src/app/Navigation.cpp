@@ -63,12 +63,6 @@ void TForm1::JvXPBar1Items2Click()
         shell.open(QDir(programFolder()).filePath(QStringLiteral("help/html/index.html")));
 }
 
-void TForm1::JvXPBar3Items1Click() { CheckChanges(); }
-
-void TForm1::JvXPBar3Items2Click() { CheckChanges(); }
-
-void TForm1::JvXPBar3Items3Click() { CheckChanges(); }
-
 void TForm1::JvgLabel26Click() { m_services.shell.open(QString::fromLatin1(WebSite)); }
 
 void TForm1::JvNavIconButton1Click()

@@ -38,7 +38,10 @@ class QDialog;
 class SelectorDialog;
 class TDataModule1;
 class TForm3;
+class TReportIngredientsList;
+class TReportRecipe;
 class TReportShoppingList;
+class TForm7;
 class TReportWeeklyMenu;
 class TForm8;
 class DBImage;
@@ -197,7 +200,19 @@ public:
     // Reports (src/reports).
     void RbButton17Click();
     void RbButton20Click();
-    void attachReports(TReportWeeklyMenu *weeklyMenu, TReportShoppingList *shoppingList);
+    /// The report layouts and the Select Meal dialog, created after the main window.
+    struct Reports {
+        TReportRecipe *recipe = nullptr;
+        TReportIngredientsList *ingredients = nullptr;
+        TReportWeeklyMenu *weeklyMenu = nullptr;
+        TReportShoppingList *shoppingList = nullptr;
+        TForm7 *selectMeal = nullptr;
+    };
+    void attachReports(const Reports &reports);
+    /// The report of every recipe bearing that name.
+    void PrintRecipe(const QString &name);
+    void RbButton21Click();
+    void RbButton27Click();
     /// Shows a report in the preview and returns when it is closed; tests look at the report instead.
     std::function<void(const report::BandReport &)> showReport = [this](const report::BandReport &r) {
         previewInWindow(r);
@@ -264,7 +279,8 @@ public:
     DBImage *EDBImage1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
-                *RbButton8 = nullptr, *RbButton9 = nullptr, *RbButton26 = nullptr;
+                *RbButton8 = nullptr, *RbButton9 = nullptr, *RbButton26 = nullptr,
+                *RbButton21 = nullptr;
     // The ingredient and categories pages.
     DBGrid *DBGrid1 = nullptr;
     QLineEdit *DBEdit1 = nullptr;
@@ -274,7 +290,7 @@ public:
     // The search page.
     QRadioButton *rb2 = nullptr, *rb3 = nullptr, *rb4 = nullptr, *rb5 = nullptr;
     QLineEdit *txt2 = nullptr;
-    QPushButton *btn2 = nullptr, *btn3 = nullptr, *Button4 = nullptr, *RbButton28 = nullptr;
+    QPushButton *btn2 = nullptr, *btn3 = nullptr, *Button4 = nullptr, *RbButton28 = nullptr, *RbButton27 = nullptr;
     QListWidget *clbSearch = nullptr;
     QListWidget *lbResult = nullptr;
     QCheckBox *CheckBox1 = nullptr;
@@ -340,8 +356,10 @@ private:
     std::array<QCheckBox *, 5> m_timeFlagBoxes{};
     TForm3 *m_ingredientDialog = nullptr;
     TForm8 *m_pictureViewer = nullptr;
-    TReportWeeklyMenu *m_weeklyMenuReport = nullptr;
-    TReportShoppingList *m_shoppingListReport = nullptr;
+    Reports m_reports;
+    /// Counts the pages, fills the print time, then shows the report.
+    void previewRecipes();
+    void previewCounted(const std::function<report::BandReport()> &build, QString &printTime, QString &ofPages);
     void previewInWindow(const report::BandReport &report);
     void applyDailySizes();
     int checkedTime() const;

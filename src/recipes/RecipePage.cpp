@@ -162,7 +162,9 @@ void TForm1::buildRecipePage()
     recipeButtons->addWidget(RbButton5);
     recipeButtons->addWidget(RbButton7);
     recipeButtons->addStretch(1);
+    RbButton21 = button("RbButton21", "Print Recipe", &TForm1::RbButton21Click);
     RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
+    recipeButtons->addWidget(RbButton21);
     recipeButtons->addWidget(RbButton26);
     page->addLayout(recipeButtons, 1, 0, 1, 2);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);

@@ -20,18 +20,3 @@ public:
 private:
     QString m_name;
 };
-
-/// The recipe report: every recipe, or the recipes of one name.
-class TReportRecipe : public ReportLayout {
-public:
-    explicit TReportRecipe(const QString &dataFile) : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile) {}
-};
-
-/// The ingredient catalogue report.
-class TReportIngredientsList : public ReportLayout {
-public:
-    explicit TReportIngredientsList(const QString &dataFile)
-        : ReportLayout(QStringLiteral("ReportIngredientsList"), true, dataFile)
-    {
-    }
-};

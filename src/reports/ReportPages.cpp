@@ -1,18 +1,25 @@
 // The reports the main window opens: the weekly menu and the week's shopping list.
+#include "TReportIngredientsList.h"
+#include "TReportRecipe.h"
 #include "TReportShoppingList.h"
 #include "TReportWeeklyMenu.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/ui/Clock.h"
 #include "toolkit/ui/Dialogs.h"
+#include "recipes/TForm7.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
 #include <QLocale>
 
-void TForm1::attachReports(TReportWeeklyMenu *weeklyMenu, TReportShoppingList *shoppingList)
+void TForm1::attachReports(const Reports &reports) { m_reports = reports; }
+
+void TForm1::previewCounted(const std::function<report::BandReport()> &build, QString &printTime, QString &ofPages)
 {
-    m_weeklyMenuReport = weeklyMenu;
-    m_shoppingListReport = shoppingList;
+    ofPages = QStringLiteral(" of ") + QString::number(build().pageCount());
+    printTime = this->printTime();
+    showReport(build());
 }
 
 void TForm1::previewInWindow(const report::BandReport &report) { previewReport(report, this, m_services.dialogs); }
@@ -22,11 +29,11 @@ QString TForm1::printTime() const { return report::printTimeText(m_services.cloc
 void TForm1::JvXPBar3Items0Click()
 {
     CheckChanges();
-    if (m_weeklyMenuReport == nullptr)
+    if (m_reports.weeklyMenu == nullptr)
         return;
-    m_weeklyMenuReport->fill(SelectedWeek, SelectedYear, menu::readWeek(*m_data, {SelectedWeek, SelectedYear}),
-                             printTime());
-    showReport(m_weeklyMenuReport->QuickRep1());
+    m_reports.weeklyMenu->fill(SelectedWeek, SelectedYear, menu::readWeek(*m_data, {SelectedWeek, SelectedYear}),
+                               printTime());
+    showReport(m_reports.weeklyMenu->QuickRep1());
 }
 
 void TForm1::RbButton17Click()
@@ -37,7 +44,8 @@ void TForm1::RbButton17Click()
 
 void TForm1::RbButton20Click()
 {
-    if (m_shoppingListReport == nullptr)
+    TReportShoppingList *layout = m_reports.shoppingList;
+    if (layout == nullptr)
         return;
     const QString w = QString::number(SelectedWeek);
     const QString y = QString::number(SelectedYear);
@@ -50,9 +58,62 @@ void TForm1::RbButton20Click()
                                            QStringLiteral(" is empty"));
         return;
     }
-    m_shoppingListReport->open(SelectedWeek, SelectedYear);
-    const int pages = m_shoppingListReport->QuickRep1().pageCount();
-    m_shoppingListReport->QRLabel7 = QStringLiteral(" of ") + QString::number(pages);
-    m_shoppingListReport->QRLabelPrintTime = printTime();
-    showReport(m_shoppingListReport->QuickRep1());
+    layout->open(SelectedWeek, SelectedYear);
+    previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
+}
+
+void TForm1::PrintRecipe(const QString &name)
+{
+    TReportRecipe *layout = m_reports.recipe;
+    if (layout == nullptr)
+        return;
+    layout->open(&name);
+    previewRecipes();
+}
+
+void TForm1::previewRecipes()
+{
+    TReportRecipe *layout = m_reports.recipe;
+    previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
+    if (layout->pictureFailed)
+        m_services.dialogs.showError(QStringLiteral("No puedo cargar la imagen"));
+}
+
+void TForm1::JvXPBar3Items1Click()
+{
+    CheckChanges();
+    if (m_reports.recipe == nullptr)
+        return;
+    m_reports.recipe->open(nullptr);
+    previewRecipes();
+}
+
+void TForm1::JvXPBar3Items2Click()
+{
+    CheckChanges();
+    if (m_reports.selectMeal != nullptr)
+        showModal(*m_reports.selectMeal);
+}
+
+void TForm1::JvXPBar3Items3Click()
+{
+    CheckChanges();
+    TReportIngredientsList *layout = m_reports.ingredients;
+    if (layout == nullptr)
+        return;
+    layout->open();
+    previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
+}
+
+void TForm1::RbButton21Click()
+{
+    if (recipeChosen())
+        PrintRecipe(DBLookupComboBox2->currentText());
+}
+
+void TForm1::RbButton27Click()
+{
+    const QString name = selectedResult();
+    if (!name.isEmpty())
+        PrintRecipe(name);
 }

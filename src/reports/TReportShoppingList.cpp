@@ -1,5 +1,6 @@
 #include "TReportShoppingList.h"
 
+#include "ReportBands.h"
 #include "ReportStyle.h"
 #include "toolkit/db/SqlText.h"
 
@@ -69,15 +70,6 @@ report::BandReport TReportShoppingList::QuickRep1() const
         };
         r.details.push_back(std::move(detail));
     }
-    r.pageFooter.height = 7.9;
-    r.pageFooter.paint = [this](report::Canvas &c, const report::PageInfo &page) {
-        const QFont font = plain(10, true);
-        c.fill(LightBlue);
-        c.frame();
-        c.text(2.1, 1.9, 140, QRLabelPrintTime, font, Qt::AlignLeft, DarkGrey);
-        c.text(152.4, 1.9, 11, QStringLiteral("Page:"), font, Qt::AlignLeft, DarkGrey);
-        c.text(163.0, 1.9, 8.7, QString::number(page.page), font, Qt::AlignRight, DarkGrey);
-        c.text(171.4, 1.9, 12, QRLabel7, font, Qt::AlignLeft, DarkGrey);
-    };
+    r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 2.1);
     return r;
 }

@@ -82,10 +82,13 @@ void TForm1::buildSearchPage()
     lbResult->setAccessibleName(QStringLiteral("Search Result"));
     lbResult->setToolTip(QStringLiteral("Double-click to select recipe"));
     resultCaption->setBuddy(lbResult);
+    RbButton27 = new QPushButton(QStringLiteral("Print Recipe"), body);
+    RbButton27->setObjectName(QStringLiteral("RbButton27"));
     RbButton28 = new QPushButton(QStringLiteral("Email Recipe"), body);
     RbButton28->setObjectName(QStringLiteral("RbButton28"));
     auto *actions = new QHBoxLayout;
     actions->addStretch(1);
+    actions->addWidget(RbButton27);
     actions->addWidget(RbButton28);
     right->addLayout(resultRow);
     right->addWidget(lbResult, 1);
@@ -103,6 +106,8 @@ void TForm1::buildSearchPage()
     });
     connect(Button4, &QPushButton::clicked, this, &TForm1::ResetSearch);
     connect(txt2, &QLineEdit::returnPressed, btn2, &QPushButton::click);
+    connect(RbButton27, &QPushButton::clicked, this, [this] { run([this] { RbButton27Click(); }); });
+    connect(lbResult, &QListWidget::itemDoubleClicked, this, [this] { run([this] { RbButton27Click(); }); });
     connect(RbButton28, &QPushButton::clicked, this, [this] { run([this] { RbButton28Click(); }); });
 }
 

@@ -7,6 +7,8 @@
 #include "recipes/TForm7.h"
 #include "recipes/TForm8.h"
 #include "reports/ReportLayout.h"
+#include "reports/TReportIngredientsList.h"
+#include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
 #include "data/TDataModule1.h"
@@ -41,6 +43,7 @@ protected:
         , w(program.mainWindow())
     {
         w.showReport = [this](const report::BandReport &r) { reportsShown << r.title; };
+        w.showModal = [this](QDialog &d) { dialogsShown << d.objectName(); };
         program.show();
         (void)QTest::qWaitForWindowExposed(&w);
     }
@@ -59,6 +62,7 @@ protected:
     Mealvane program;
     TForm1 &w;
     QStringList reportsShown;
+    QStringList dialogsShown;
 };
 
 QStringList menuTexts(QMenu *menu)
@@ -159,7 +163,8 @@ TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage)
         click(report);
         EXPECT_EQ(w.activePage(), w.TabSheet2) << "a report leaves the page as it is";
     }
-    EXPECT_EQ(reportsShown.value(0), QStringLiteral("Weekly Menu Report"));
+    EXPECT_EQ(reportsShown, (QStringList{"Weekly Menu Report", "Recipe Book", "Ingredients List Report"}));
+    EXPECT_EQ(dialogsShown, (QStringList{"Form7"})) << "Single Recipe asks which recipe";
 }
 
 TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick)

@@ -1,15 +1,19 @@
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "recipes/TForm7.h"
+#include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestDataFile.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -115,4 +119,74 @@ TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers)
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 2"));
     EXPECT_EQ(program.ReportShoppingList->ADOQuery1.value(0, QStringLiteral("IngredientsDescription")).toString(),
               QStringLiteral("Item 000"));
+}
+
+TEST_F(ReportPagesTest, RecipeReportsOneRecipeAPageWithItsIngredients)
+{
+    w.JvXPBar3Items1Click();
+    EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));
+    EXPECT_EQ(pages.back(), 43) << "every recipe on a page of its own";
+    EXPECT_EQ(program.ReportRecipe->QRLabel7, QStringLiteral(" of 43"));
+
+    // Two recipes of one name, one of them without ingredients; a quote in the name.
+    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('Mum''s pie', 'Bake.'),('Mum''s pie', '');"
+                             "INSERT INTO Made_With VALUES((SELECT max(Meal_ID) - 1 FROM Meal), 1)"));
+    w.PrintRecipe(QStringLiteral("Mum's pie"));
+    EXPECT_EQ(pages.back(), 2);
+    const report::BandReport two = program.ReportRecipe->QuickRep1();
+    // First recipe: its band, the heading, one ingredient, the closing rule; second: its band and one blank line.
+    ASSERT_EQ(two.details.size(), 6u);
+    EXPECT_TRUE(two.details[0].startsNewPage);
+    EXPECT_DOUBLE_EQ(two.details[1].height, 7.9);
+    EXPECT_DOUBLE_EQ(two.details[3].height, 3.7);
+    EXPECT_DOUBLE_EQ(two.details[5].height, 4.5);
+    EXPECT_FALSE(bool(two.details[5].paint));
+
+    w.PrintRecipe(QStringLiteral("No such dish"));
+    EXPECT_EQ(pages.back(), 1) << "a page with header and footer only";
+
+    // A long method makes its band grow.
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Recipe=replace(printf('%.600c', 'x'), 'x', 'word ') WHERE Meal_Name='Flapjacks'"));
+    program.ReportRecipe->open(nullptr);
+    const report::BandReport all = program.ReportRecipe->QuickRep1();
+    double tallest = 0;
+    for (const report::Band &band : all.details)
+        tallest = std::max(tallest, band.startsNewPage ? band.height : 0.0);
+    EXPECT_GT(tallest, 38.1);
+}
+
+TEST_F(ReportPagesTest, TheCatalogueReportAndTheSelectMealDialog)
+{
+    w.JvXPBar3Items3Click();
+    EXPECT_EQ(shown.last(), QStringLiteral("Ingredients List Report"));
+    EXPECT_EQ(pages.back(), 2) << "146 ingredients: both columns of page 1, then page 2";
+
+    FakeMailer mailer;
+    Mealvane mailing(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()});
+    TForm1 &m = mailing.mainWindow();
+    QStringList titles;
+    m.showReport = [&titles](const report::BandReport &r) { titles << r.title; };
+    TForm7 &select = *mailing.Form7;
+    m.showModal = [&](QDialog &) {
+        select.DBLookupComboBox1->setCurrentIndex(-1);
+        select.RbButton12->click();
+        select.DBLookupComboBox1->choose(select.DBLookupComboBox1->findText(QStringLiteral("Pancakes")));
+        select.RbButton12->click();
+        select.RbCheckBox1->setChecked(true);
+        select.RbButton12->click();
+    };
+    m.JvXPBar3Items2Click();
+    EXPECT_EQ(titles, (QStringList{"Recipe Book"}));
+    ASSERT_EQ(mailer.sent.size(), 1u);
+    EXPECT_EQ(mailer.sent[0].subject, QStringLiteral("VaneRecipe - Pancakes"));
+    EXPECT_EQ(mailing.dataModule().SQLMEALS.field(QStringLiteral("Meal_Name")).asString(), QStringLiteral("Pancakes"))
+        << "the dialog moves the recipe list the recipe page shares";
+}
+
+TEST_F(ReportPagesTest, APictureThatCannotBeReadIsSaidAndTheReportGoesOn)
+{
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Picture=x'FFD8FF00DEADBEEF' WHERE Meal_Name='Pancakes'"));
+    w.PrintRecipe(QStringLiteral("Pancakes"));
+    EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));
+    EXPECT_EQ(dialogs.errors, (QStringList{"No puedo cargar la imagen"}));
 }

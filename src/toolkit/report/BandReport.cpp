@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 
 namespace report {
@@ -17,6 +18,14 @@ std::vector<Placement> BandReport::layout() const
     const double bottom = footerOnEveryPage ? footerTop : area.bottom();
     int page = 0;
     double top = area.top();
+    const auto startPage = [&] {
+        top = area.top();
+        if (pageHeader.height > 0) {
+            placed.push_back({&pageHeader, page, QRectF(area.left(), top, area.width(), pageHeader.height)});
+            top += pageHeader.height;
+        }
+    };
+    startPage();
     if (titleBand.height > 0) {
         placed.push_back({&titleBand, 0, QRectF(area.left(), top, area.width(), titleBand.height)});
         top += titleBand.height;
@@ -31,16 +40,24 @@ std::vector<Placement> BandReport::layout() const
             y += columnHeader.height;
         }
     };
+    const auto nextPage = [&] {
+        column = 0;
+        ++page;
+        startPage();
+        startColumn();
+    };
     startColumn();
+    const double emptyColumn = columnHeader.height + 1e-6;
     for (const Band &detail : details) {
-        // A band taller than a whole column still gets a column of its own rather than none.
-        if (y + detail.height > bottom + 1e-6 && y > top + columnHeader.height + 1e-6) {
-            if (++column >= columns) {
-                column = 0;
-                ++page;
-                top = area.top();
-            }
-            startColumn();
+        const bool columnUsed = y > top + emptyColumn;
+        if (detail.startsNewPage && (columnUsed || column > 0)) {
+            nextPage();
+        } else if (y + detail.height > bottom + 1e-6 && columnUsed) {
+            // A band taller than a whole column still gets a column of its own rather than none.
+            if (++column >= columns)
+                nextPage();
+            else
+                startColumn();
         }
         placed.push_back({&detail, page, QRectF(area.left() + column * columnWidth, y, columnWidth, detail.height)});
         y += detail.height;
@@ -134,11 +151,38 @@ void Canvas::text(double x, double y, double width, const QString &text, const Q
     m_painter.drawText(box, flags, height > 0 ? text : metrics.elidedText(text, Qt::ElideRight, box.width()));
 }
 
+void Canvas::image(double x, double y, double width, double height, const QImage &picture)
+{
+    const QRectF box = device(x, y, width, height);
+    // A picture's own size: its pixels at 96 to the inch, as on the screen.
+    QSizeF shown(picture.width() * m_scale * 25.4 / 96.0, picture.height() * m_scale * 25.4 / 96.0);
+    if (shown.width() > box.width() || shown.height() > box.height())
+        shown.scale(box.size(), Qt::KeepAspectRatio);
+    const QRectF target(box.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.drawImage(target, picture);
+}
+
 double Canvas::textHeight(double width, const QString &text, const QFont &font) const
 {
     const QFontMetricsF metrics(font, m_painter.device());
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * m_scale, 1e6), int(Qt::TextWordWrap), text);
     return bounds.height() / m_scale;
+}
+
+double textHeight(double width, const QString &text, const QFont &font)
+{
+    // A page at printing resolution to measure on; wrapping depends little on the resolution beyond it.
+    static const QImage measure = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        image.setDotsPerMeterX(23622);
+        image.setDotsPerMeterY(23622);
+        return image;
+    }();
+    const double pixelsPerMm = measure.logicalDpiX() / 25.4;
+    const QFontMetricsF metrics(font, &measure);
+    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * pixelsPerMm, 1e7), int(Qt::TextWordWrap), text);
+    return bounds.height() / pixelsPerMm;
 }
 
 QString printTimeText(const QDateTime &moment, const QLocale &locale)

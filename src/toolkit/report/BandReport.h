@@ -9,6 +9,7 @@
 
 class QColor;
 class QFont;
+class QImage;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -34,6 +35,9 @@ public:
     /// Text in a box `width` wide starting at (`x`, `y`); with a `height`, wrapped within it.
     void text(double x, double y, double width, const QString &text, const QFont &font,
               Qt::Alignment alignment = Qt::AlignLeft, const QColor &colour = Qt::black, double height = 0);
+    /// A picture centred in the box, scaled down to fit when larger (proportions kept), else at its own size
+    /// at the printer's resolution.
+    void image(double x, double y, double width, double height, const QImage &picture);
     /// The height in millimetres `text` takes wrapped in `width`.
     double textHeight(double width, const QString &text, const QFont &font) const;
 
@@ -53,6 +57,8 @@ struct PageInfo {
 struct Band {
     double height = 0; ///< millimetres; 0 for a band the report does not have
     std::function<void(Canvas &, const PageInfo &)> paint;
+    /// The band begins a page of its own (unless the page holds nothing but headers yet).
+    bool startsNewPage = false;
 };
 
 /// Where a band lands: its page (from 0) and its rectangle on the page, in millimetres from the page's
@@ -70,6 +76,8 @@ public:
                            QPageLayout::Millimeter};
     int columns = 1;
     Band titleBand;
+    /// At the top of every page, the first included.
+    Band pageHeader;
     Band columnHeader;
     std::vector<Band> details;
     Band pageFooter;
@@ -82,6 +90,9 @@ public:
     /// Paints every page on the device, which takes the report's page layout.
     void render(QPagedPaintDevice &device) const;
 };
+
+/// The height in millimetres a text takes wrapped in `width` millimetres, measured as a printer would set it.
+double textHeight(double width, const QString &text, const QFont &font);
 
 /// "Printed: " and the moment as the reports write it, e.g. "Printed:  5-Mar-2024,  at  02:07 PM".
 QString printTimeText(const QDateTime &moment, const QLocale &locale);

@@ -1,0 +1,107 @@
+#include "TReportRecipe.h"
+
+#include "ReportBands.h"
+#include "ReportStyle.h"
+#include "recipes/PictureData.h"
+#include "toolkit/db/SqlText.h"
+
+#include <QPainter>
+
+TReportRecipe::TReportRecipe(const QString &dataFile)
+    : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile)
+    , MealTypes(QStringLiteral("MealTypes"), ADOConnection1)
+    , Master(QStringLiteral("Master"), ADOConnection1)
+    , Detail(QStringLiteral("Detail"), ADOConnection1)
+{
+    MealTypes.setSql(QStringLiteral("SELECT ID, Type FROM Meal_Type"));
+    Master.addLookupField(QStringLiteral("Type"),
+                          db::LookupDef{QStringLiteral("Meal_Type"), &MealTypes, QStringLiteral("ID"), QStringLiteral("Type")});
+    Detail.setSql(QStringLiteral("SELECT Meal_ID, Ingredients_Description FROM QMealIng ORDER BY Meal_ID, "
+                                 "Ingredients_Description"));
+}
+
+void TReportRecipe::open(const QString *name)
+{
+    if (!ADOConnection1.isOpen())
+        ADOConnection1.open();
+    Master.close();
+    Detail.close();
+    MealTypes.close();
+    MealTypes.open();
+    Master.setSql(QStringLiteral("SELECT * FROM Meal") +
+                  (name != nullptr ? QStringLiteral(" WHERE Meal_Name=") + sql::literal(*name) : QString()) +
+                  QStringLiteral(" ORDER BY Meal_Name ASC"));
+    Master.open();
+    Detail.open();
+}
+
+report::BandReport TReportRecipe::QuickRep1() const
+{
+    using namespace reportstyle;
+    report::BandReport r;
+    r.title = QStringLiteral("Recipe Book");
+    r.pageHeader = reportbands::pageHeader(QStringLiteral("VaneRecipe"), QStringLiteral("Recipe Book"), 141.3);
+    r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 1.9);
+    pictureFailed = false;
+
+    // The ingredients of every recipe, in order, found by the recipe's key.
+    QHash<QString, QStringList> ingredients;
+    const int detailMeal = Detail.fieldIndex(QStringLiteral("Meal_ID"));
+    const int detailName = Detail.fieldIndex(QStringLiteral("Ingredients_Description"));
+    for (int row = 0; row < Detail.recordCount(); ++row)
+        ingredients[Detail.value(row, detailMeal).toString()] << Detail.value(row, detailName).toString();
+
+    const QFont text = plain(10);
+    const QFont bold = plain(10, true);
+    for (int row = 0; row < Master.recordCount(); ++row) {
+        const QString id = Master.value(row, QStringLiteral("Meal_ID")).toString();
+        const QString name = Master.value(row, QStringLiteral("Meal_Name")).toString();
+        const QString type = Master.value(row, QStringLiteral("Type")).toString();
+        const QString method = Master.value(row, QStringLiteral("Meal_Recipe")).toString();
+        const QByteArray stored = Master.value(row, QStringLiteral("Meal_Picture")).toByteArray();
+        const QImage image = picture::decode(stored);
+        if (image.isNull() && picture::formatOf(stored) != picture::Format::None)
+            pictureFailed = true;
+        // The method grows the band beyond its least height.
+        const double methodHeight = std::max(30.2, report::textHeight(109.5, method, text));
+        report::Band recipe;
+        recipe.height = 38.1 + (methodHeight - 30.2);
+        recipe.startsNewPage = true;
+        recipe.paint = [=](report::Canvas &c, const report::PageInfo &) {
+            c.rule(0, 1, Qt::black);
+            c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
+            c.text(33.1, 1.3, 83.6, name, text);
+            c.text(120.7, 1.3, 20, QStringLiteral("Category"), bold);
+            c.text(141.8, 1.3, 42, type, text);
+            c.rule(6.6, 1, Qt::black);
+            c.text(4.2, 8.2, 28, QStringLiteral("Recipe"), bold);
+            c.text(33.1, 8.2, 109.5, method, text, Qt::AlignLeft, Qt::black, methodHeight);
+            if (!image.isNull())
+                c.image(143.4, 8.2, 40.5, 29.9, image);
+        };
+        r.details.push_back(std::move(recipe));
+        const QStringList lines = ingredients.value(id);
+        if (lines.isEmpty()) {
+            r.details.push_back(report::Band{4.5, {}, false});
+            continue;
+        }
+        r.details.push_back(report::Band{7.9,
+                                         [bold](report::Canvas &c, const report::PageInfo &) {
+                                             c.rule(0, 1, Qt::black);
+                                             c.text(4.2, 2.0, 40, QStringLiteral("Ingredients"), bold);
+                                             c.rule(7.9, 1, Qt::black);
+                                         },
+                                         false});
+        for (const QString &line : lines) {
+            const double height = std::max(4.5, report::textHeight(150, line, text));
+            r.details.push_back(report::Band{height,
+                                             [line, text, height](report::Canvas &c, const report::PageInfo &) {
+                                                 c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
+                                             },
+                                             false});
+        }
+        r.details.push_back(
+            report::Band{3.7, [](report::Canvas &c, const report::PageInfo &) { c.rule(1.3, 1, Qt::black); }, false});
+    }
+    return r;
+}

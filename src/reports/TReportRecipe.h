@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ReportLayout.h"
+#include "toolkit/db/QueryDataset.h"
+#include "toolkit/report/BandReport.h"
+
+/// The recipe report: each recipe on a page of its own with its type, method, picture and ingredients, for
+/// the whole book or for the recipes of one name. It reads the stored book through a connection of its own.
+class TReportRecipe : public ReportLayout {
+public:
+    explicit TReportRecipe(const QString &dataFile);
+
+    /// Re-reads every recipe in name order, or with a name only the recipes bearing it.
+    void open(const QString *name);
+
+    db::QueryDataset MealTypes;
+    db::QueryDataset Master;
+    db::QueryDataset Detail;
+    QString QRLabelPrintTime;
+    /// " of " and the number of pages.
+    QString QRLabel7;
+    /// Set when a picture of a known kind could not be read while the report was made.
+    mutable bool pictureFailed = false;
+
+    report::BandReport QuickRep1() const;
+};
