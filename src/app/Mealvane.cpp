@@ -26,6 +26,7 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
     m_form1->attachDataModule(*m_data);
     Form2 = new TForm2(m_form1.get());
+    m_form1->attachWaitBox(Form2);
     Form3 = new TForm3(*m_form1, *m_data);
     m_form1->attachIngredientDialog(Form3);
     Form5 = new TForm5(m_form1.get());

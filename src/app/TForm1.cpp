@@ -176,7 +176,7 @@ void TForm1::buildMenus()
         {Action11, "Action11", "A&ll Ingredients", [this] { JvXPBar3Items3Click(); }},
         {Action12, "Action12", "&Mealvane Help", [this] { JvXPBar1Items2Click(); }},
         {Action13, "Action13", "Visit us on the Web", [this] { JvXPBar1Items1Click(); }},
-        {Action14, "Action14", "Import Meals from Older DB", nullptr},
+        {Action14, "Action14", "Import Meals from Older DB", [this] { Action14Execute(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);

@@ -37,6 +37,7 @@ class UpDown;
 class QDialog;
 class SelectorDialog;
 class TDataModule1;
+class TForm2;
 class TForm3;
 class TReportIngredientsList;
 class TReportRecipe;
@@ -144,6 +145,13 @@ public:
     /// The week box of a day (0 to 6) and meal-time code (1 to 6), found by its name.
     CheckedComboBox *weekBox(int day, int code) const;
     static QString weekBoxName(int day, int code);
+
+    // Import from an older data file (src/recipes).
+    void Action14Execute();
+    void attachWaitBox(TForm2 *waitBox);
+    /// Where the import keeps its copy of the older file: beside the program, unless `importCopy` is set.
+    QString importCopyPath() const;
+    QString importCopy;
 
     // Recipe page (src/recipes).
     void DBLookupComboBox2CloseUp();
@@ -357,6 +365,7 @@ private:
     TForm3 *m_ingredientDialog = nullptr;
     TForm8 *m_pictureViewer = nullptr;
     Reports m_reports;
+    TForm2 *m_waitBox = nullptr;
     /// Counts the pages, fills the print time, then shows the report.
     void previewRecipes();
     void previewCounted(const std::function<report::BandReport()> &build, QString &printTime, QString &ofPages);

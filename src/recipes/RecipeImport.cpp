@@ -1,0 +1,135 @@
+// Importing recipes, with their ingredients, from an older data file.
+#include "app/TForm1.h"
+#include "app/TForm2.h"
+#include "data/OlderDataFile.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/db/SqlText.h"
+#include "toolkit/db/Transaction.h"
+#include "toolkit/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+/// The key of the first catalogue ingredient of that description, creating one without a group when there
+/// is none.
+qint64 ingredientFor(TDataModule1 &data, const QString &description)
+{
+    const QString find = QStringLiteral("select Ingredients_ID from Ingredients where Ingredients_Description=") +
+                         sql::literal(description);
+    data.runSql(QStringLiteral("select Ingredients_ID,Ingredients_Description from Ingredients where "
+                               "Ingredients_Description=") +
+                sql::literal(description));
+    if (data.SQL.isEmpty()) {
+        data.SQL.close();
+        data.runSql(QStringLiteral("INSERT INTO INGREDIENTS (INGREDIENTS_DESCRIPTION) VALUES(") +
+                    sql::literal(description) + u')');
+        data.runSql(find);
+    }
+    const qint64 id = data.SQL.value(0, 0).toLongLong();
+    data.SQL.close();
+    return id;
+}
+
+/// Copies one recipe of the older file, at the current row of `OLDMeals`, with its ingredients. All or
+/// nothing: a recipe is never left with only some of its ingredients.
+void importRecipe(TDataModule1 &data, const QString &name)
+{
+    db::Transaction transaction(data.ADOConnectionMain);
+    db::TableDataset &meals = data.MEALS;
+    const db::TableDataset &old = data.OLDMeals;
+    meals.append();
+    meals.setValue(QStringLiteral("meal_name"), name);
+    meals.setValue(QStringLiteral("meal_recipe"), old.field(QStringLiteral("meal_recipe")).asString());
+    for (const char *flag : {"meal_morning", "meal_snack", "meal_noon", "meal_night", "meal_dessert"})
+        meals.setValue(QLatin1String(flag), old.field(QLatin1String(flag)).value());
+    try {
+        meals.post();
+    } catch (const db::DbError &) {
+        meals.cancel();
+        throw;
+    }
+    const qint64 newId = meals.field(QStringLiteral("meal_id")).asInteger();
+    db::QueryDataset &links = data.OLDSQLMI;
+    links.close();
+    links.setParameter(QStringLiteral("xMeal_ID"), old.field(QStringLiteral("meal_id")).asInteger());
+    links.open();
+    for (links.first(); !links.eof(); links.next()) {
+        QApplication::processEvents();
+        const qint64 ingredient =
+            ingredientFor(data, links.field(QStringLiteral("Ingredients_Description")).asString());
+        data.runSql(QStringLiteral("INSERT INTO MADE_WITH VALUES(") + sql::number(newId) + u',' +
+                    sql::number(ingredient) + u')');
+    }
+    transaction.commit();
+}
+
+} // namespace
+
+void TForm1::attachWaitBox(TForm2 *waitBox) { m_waitBox = waitBox; }
+
+QString TForm1::importCopyPath() const
+{
+    return importCopy.isEmpty() ? QDir(programFolder()).filePath(QString::fromLatin1(TDataModule1::OldDataFile))
+                                : importCopy;
+}
+
+void TForm1::Action14Execute()
+{
+    db::Connection &old = m_data->OldConnection;
+    m_data->OLDMeals.close();
+    m_data->OLDSQLMI.close();
+    old.close();
+    const QString chosen = m_services.dialogs.openFileName(QStringLiteral("Import Meals from Older DB"),
+                                                           {QStringLiteral("MDB Files (*.mdb)"),
+                                                            QStringLiteral("All Files (*)")});
+    if (chosen.isEmpty() || !QFileInfo::exists(chosen))
+        return;
+    // The older file is never opened itself: the import reads a fresh copy beside the program.
+    const QString copy = importCopyPath();
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    bool connected = olddata::convert(chosen, copy);
+    if (connected) {
+        old.setDataSource(copy);
+        try {
+            old.open();
+        } catch (const db::DbError &) {
+            connected = false;
+        }
+    }
+    if (!connected) {
+        m_services.dialogs.showInformation(QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
+        return;
+    }
+    if (m_waitBox != nullptr)
+        m_waitBox->showCentred();
+    // A file without the recipe tables, or a statement that fails, ends the reading; what was imported stays.
+    try {
+        db::TableDataset &meals = m_data->OLDMeals;
+        meals.open();
+        for (meals.first(); !meals.eof(); meals.next()) {
+            QApplication::processEvents();
+            const QString name = meals.field(QStringLiteral("meal_name")).asString();
+            m_data->runSql(QStringLiteral("select count(*) from meal where meal_name=") + sql::literal(name));
+            const qint64 present = m_data->SQL.value(0, 0).toLongLong();
+            m_data->SQL.close();
+            if (present == 0)
+                importRecipe(*m_data, name);
+        }
+    } catch (const db::DbError &) {
+        // Nothing to tell: the recipes read so far are in the book.
+    }
+    if (m_waitBox != nullptr)
+        m_waitBox->hide();
+    m_data->OLDMeals.close();
+    m_data->OLDSQLMI.close();
+    old.close();
+    m_data->SQLMEALS.close();
+    m_data->SQLMEALS.open();
+    m_data->MEALS.close();
+    m_data->MEALS.open();
+    m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
+}
