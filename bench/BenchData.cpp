@@ -13,12 +13,13 @@ namespace benchdata {
 
 namespace {
 
-const char *const Words[] = {"roast", "spiced", "creamy", "quick", "baked", "fresh", "smoky", "herb", "golden", "crispy",
-                             "tomato", "lemon", "garlic", "ginger", "honey", "chilli", "apple", "berry", "cheese", "bean"};
-const char *const Dishes[] = {"soup", "pie", "salad", "curry", "stew", "risotto", "tart", "bake", "pasta", "wrap"};
+const char *const Words[] = {"roast", "spiced", "creamy", "quick",  "baked",  "fresh",  "smoky",
+                             "herb",  "golden", "crispy", "tomato", "lemon",  "garlic", "ginger",
+                             "honey", "chilli", "apple",  "berry",  "cheese", "bean"};
+const char *const Dishes[] = {"soup",    "pie",  "salad", "curry", "stew",
+                              "risotto", "tart", "bake",  "pasta", "wrap"};
 
-void fill(db::Connection &c, int recipes)
-{
+void fill(db::Connection &c, int recipes) {
     std::mt19937 random(recipes);
     const int groups = std::max(10, recipes / 500);
     const int ingredients = std::max(150, recipes / 10);
@@ -36,7 +37,9 @@ void fill(db::Connection &c, int recipes)
             ty.bind(1, QStringLiteral("Type %1").arg(i + 1));
             ty.step();
         }
-        db::Statement in(c, QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES(?,?)"));
+        db::Statement in(
+            c,
+            QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES(?,?)"));
         for (int i = 0; i < ingredients; ++i) {
             in.reset();
             in.bind(1, QStringLiteral("Ingredient %1 %2").arg(QLatin1String(Words[i % 20])).arg(i));
@@ -45,9 +48,11 @@ void fill(db::Connection &c, int recipes)
         }
     }
     const QByteArray picture(8 * 1024, '\x5a');
-    const QString method = QStringLiteral("Prepare the ingredients, then cook them gently until done. ").repeated(7);
-    db::Statement meal(c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
-                                         "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
+    const QString method =
+        QStringLiteral("Prepare the ingredients, then cook them gently until done. ").repeated(7);
+    db::Statement meal(
+        c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
+                          "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
     db::Statement link(c, QStringLiteral("INSERT INTO Made_With VALUES(?,?)"));
     std::uniform_int_distribution<int> ingredient(1, ingredients);
     std::uniform_int_distribution<int> links(4, 12);
@@ -71,8 +76,9 @@ void fill(db::Connection &c, int recipes)
         }
     }
     // Ten years of weeks, every slot planned with one or two recipes.
-    db::Statement menu(c, QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
-                                         "VALUES(?,?,?,?,?)"));
+    db::Statement menu(
+        c, QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                          "VALUES(?,?,?,?,?)"));
     std::uniform_int_distribution<int> recipe(1, recipes);
     for (int year = FirstYear; year <= LastYear; ++year) {
         for (int week = 1; week <= 52; ++week) {
@@ -92,10 +98,13 @@ void fill(db::Connection &c, int recipes)
         }
     }
     c.execute(QStringLiteral(
-        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
-        "SELECT Menu.Week_Number, Menu.Year_Number, Ingredients.Ingredients_Description, count(*), IGroup.IGROUP_NAME "
+        "INSERT INTO "
+        "ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
+        "SELECT Menu.Week_Number, Menu.Year_Number, Ingredients.Ingredients_Description, count(*), "
+        "IGroup.IGROUP_NAME "
         "FROM Menu, Made_With, Ingredients, IGroup WHERE Menu.Meal_ID = Made_With.Meal_ID AND "
-        "Made_With.Ingredients_ID = Ingredients.Ingredients_ID AND Ingredients.Ingredients_Group = IGroup.IGROUP_ID "
+        "Made_With.Ingredients_ID = Ingredients.Ingredients_ID AND Ingredients.Ingredients_Group = "
+        "IGroup.IGROUP_ID "
         "GROUP BY Menu.Week_Number, Menu.Year_Number, Ingredients.Ingredients_Description"));
     t.commit();
     c.execute(QStringLiteral("ANALYZE"));
@@ -103,8 +112,7 @@ void fill(db::Connection &c, int recipes)
 
 } // namespace
 
-QString dataFile(int recipes)
-{
+QString dataFile(int recipes) {
     static QTemporaryDir folder;
     static QHash<int, QString> made;
     if (made.contains(recipes))

@@ -11,11 +11,12 @@ namespace {
 
 class Ignored : public IngredientGroupItems {
 public:
-    void setIngredientGroupItems(const QStringList &names) override { benchmark::DoNotOptimize(names.size()); }
+    void setIngredientGroupItems(const QStringList &names) override {
+        benchmark::DoNotOptimize(names.size());
+    }
 };
 
-void openStartDatasets(benchmark::State &state)
-{
+void openStartDatasets(benchmark::State &state) {
     const QString path = benchdata::dataFile(int(state.range(0)));
     Ignored box;
     for (auto _ : state) {
@@ -29,8 +30,7 @@ void openStartDatasets(benchmark::State &state)
 }
 BENCHMARK(openStartDatasets)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
-void sqlShopOneWeek(benchmark::State &state)
-{
+void sqlShopOneWeek(benchmark::State &state) {
     const QString path = benchdata::dataFile(int(state.range(0)));
     Ignored box;
     TDataModule1 module(box, path);

@@ -13,15 +13,13 @@
 namespace {
 
 /// Time per operation when every iteration runs `perIteration` of them.
-benchmark::Counter perOperation(const benchmark::State &state, int perIteration)
-{
+benchmark::Counter perOperation(const benchmark::State &state, int perIteration) {
     return benchmark::Counter(double(state.iterations()) * perIteration,
                               benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 /// A recipe dropped into Saturday's morning slot and dragged back out, the six grids re-read after each.
-void dropIntoSlot(benchmark::State &state)
-{
+void dropIntoSlot(benchmark::State &state) {
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
     TForm1 &w = program.mainWindow();
@@ -34,7 +32,8 @@ void dropIntoSlot(benchmark::State &state)
     for (auto _ : state) {
         dm.SQLMEAL3.setCurrentRow(recipe);
         w.slotDragDrop(w.DBGrid8, w.DBLookupListBox1);
-        dm.SQLMT1.locate(QStringLiteral("MEAL_NAME"), dm.SQLMEAL3.field(QStringLiteral("MEAL_NAME")).asString());
+        dm.SQLMT1.locate(QStringLiteral("MEAL_NAME"),
+                         dm.SQLMEAL3.field(QStringLiteral("MEAL_NAME")).asString());
         w.DBLookupListBox1DragDrop(w.DBGrid8);
     }
     state.counters["perDrop"] = perOperation(state, 2);
@@ -42,8 +41,7 @@ void dropIntoSlot(benchmark::State &state)
 BENCHMARK(dropIntoSlot)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// The meal list re-read for the chosen time.
-void refreshMealList(benchmark::State &state)
-{
+void refreshMealList(benchmark::State &state) {
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
     TForm1 &w = program.mainWindow();
@@ -55,8 +53,7 @@ void refreshMealList(benchmark::State &state)
 BENCHMARK(refreshMealList)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// The shopping page's list and picker re-read; 50,000 recipes come with 5,000 ingredients.
-void refreshShoppingList(benchmark::State &state)
-{
+void refreshShoppingList(benchmark::State &state) {
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
     TForm1 &w = program.mainWindow();
@@ -71,8 +68,7 @@ void refreshShoppingList(benchmark::State &state)
 BENCHMARK(refreshShoppingList)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 /// A row added by hand and deleted again, the list and picker re-read after each.
-void shoppingAddAndDelete(benchmark::State &state)
-{
+void shoppingAddAndDelete(benchmark::State &state) {
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
     TForm1 &w = program.mainWindow();

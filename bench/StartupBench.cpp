@@ -12,8 +12,7 @@
 
 namespace {
 
-void startToMainWindow(benchmark::State &state)
-{
+void startToMainWindow(benchmark::State &state) {
     const QString path = benchdata::dataFile(int(state.range(0)));
     BenchServices services;
     for (auto _ : state) {
@@ -34,16 +33,14 @@ BENCHMARK(startToMainWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecon
 namespace {
 
 /// Bytes of heap memory in use by this process.
-double heapInUse()
-{
+double heapInUse() {
     const struct mallinfo2 info = mallinfo2();
     return double(info.uordblks + info.hblkhd);
 }
 
 /// Opening the weekly-style page: every box filled and the week's menu checked. The counter `boxesMB` is
 /// the heap memory the first filling of the 42 boxes holds.
-void openWeeklyPage(benchmark::State &state)
-{
+void openWeeklyPage(benchmark::State &state) {
     const QString path = benchdata::dataFile(int(state.range(0)));
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, path});
@@ -62,8 +59,7 @@ void openWeeklyPage(benchmark::State &state)
 BENCHMARK(openWeeklyPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// Save Menu of a full week, two recipes in every box, with the shopping list regenerated.
-void saveFullWeek(benchmark::State &state)
-{
+void saveFullWeek(benchmark::State &state) {
     const QString path = benchdata::dataFile(int(state.range(0)));
     BenchServices services;
     Mealvane program(services.services(), StartupOptions{0, 0, path});

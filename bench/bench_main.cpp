@@ -1,8 +1,7 @@
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -5,8 +5,7 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mealvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Mealvane"));

@@ -21,8 +21,7 @@
 #include <QScreen>
 
 Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
-    : m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs))
-{
+    : m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
     m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
     m_form1->attachDataModule(*m_data);
     Form2 = new TForm2(m_form1.get());
@@ -46,8 +45,7 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
 
 Mealvane::~Mealvane() = default;
 
-void Mealvane::show()
-{
+void Mealvane::show() {
     TForm1 &window = *m_form1;
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = window.frameGeometry();
@@ -57,8 +55,7 @@ void Mealvane::show()
     window.show();
 }
 
-int runMealvane(const AppServices &services, const StartupOptions &options)
-{
+int runMealvane(const AppServices &services, const StartupOptions &options) {
     std::unique_ptr<Mealvane> program;
     try {
         program = std::make_unique<Mealvane>(services, options);

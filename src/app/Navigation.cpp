@@ -16,8 +16,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-void TForm1::JvXPBar5Items0Click()
-{
+void TForm1::JvXPBar5Items0Click() {
     CheckChanges();
     FillAllCombo();
     if (!RefreshMenuData())
@@ -27,32 +26,27 @@ void TForm1::JvXPBar5Items0Click()
     WeekGridChanged = false;
 }
 
-void TForm1::JvXPBar4Items1Click()
-{
+void TForm1::JvXPBar4Items1Click() {
     CheckChanges();
     showPage(TabSheet6);
 }
 
-void TForm1::JvXPBar4Items3Click()
-{
+void TForm1::JvXPBar4Items3Click() {
     CheckChanges();
     showPage(TabSheet8);
 }
 
-void TForm1::JvXPBar1Items0Click()
-{
+void TForm1::JvXPBar1Items0Click() {
     CheckChanges();
     showPage(TabSheet5);
 }
 
-void TForm1::JvXPBar1Items1Click()
-{
+void TForm1::JvXPBar1Items1Click() {
     CheckChanges();
     JvgLabel26Click();
 }
 
-void TForm1::JvXPBar1Items2Click()
-{
+void TForm1::JvXPBar1Items2Click() {
     CheckChanges();
     // The compiled manual where the desktop has a viewer for it, the same manual as web pages otherwise.
     const QString chm = QDir(programFolder()).filePath(QString::fromLatin1(HelpFile));
@@ -63,20 +57,23 @@ void TForm1::JvXPBar1Items2Click()
         shell.open(QDir(programFolder()).filePath(QStringLiteral("help/html/index.html")));
 }
 
-void TForm1::JvgLabel26Click() { m_services.shell.open(QString::fromLatin1(WebSite)); }
+void TForm1::JvgLabel26Click() {
+    m_services.shell.open(QString::fromLatin1(WebSite));
+}
 
-void TForm1::JvNavIconButton1Click()
-{
+void TForm1::JvNavIconButton1Click() {
     const bool pause = JvScrollText1->isActive();
     JvScrollText1->setActive(!pause);
     JvNavIconButton1->setIcon(style()->standardIcon(pause ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
-    JvNavIconButton1->setAccessibleName(pause ? QStringLiteral("Resume scrolling") : QStringLiteral("Pause scrolling"));
+    JvNavIconButton1->setAccessibleName(pause ? QStringLiteral("Resume scrolling")
+                                              : QStringLiteral("Pause scrolling"));
 }
 
-void TForm1::Action1Execute() { close(); }
+void TForm1::Action1Execute() {
+    close();
+}
 
-void TForm1::RefreshTables()
-{
+void TForm1::RefreshTables() {
     if (m_data == nullptr)
         return;
     try {
@@ -86,10 +83,11 @@ void TForm1::RefreshTables()
     }
 }
 
-QString TForm1::programFolder() const { return QCoreApplication::applicationDirPath(); }
+QString TForm1::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
 
-void TForm1::JvMonthCalendar21Click()
-{
+void TForm1::JvMonthCalendar21Click() {
     const QDate d = JvMonthCalendar21->selectedDate();
     if (activePage() == TabSheet7)
         CheckChanges();

@@ -4,17 +4,18 @@
 
 namespace sizerules {
 
-QSize windowSize(QSize requested)
-{
-    return {std::max(requested.width(), MinimumWindow.width()), std::max(requested.height(), MinimumWindow.height())};
+QSize windowSize(QSize requested) {
+    return {std::max(requested.width(), MinimumWindow.width()),
+            std::max(requested.height(), MinimumWindow.height())};
 }
 
-SlotBoxes slotBoxes(QSize area)
-{
+SlotBoxes slotBoxes(QSize area) {
     // Integer division drops the fraction toward zero, also for areas too small to hold the boxes.
     return {(area.height() - 40) / 3, (area.width() - 5) / 2};
 }
 
-int mealListHeight(int columnHeight) { return columnHeight - 218; }
+int mealListHeight(int columnHeight) {
+    return columnHeight - 218;
+}
 
 } // namespace sizerules

@@ -58,8 +58,7 @@ QAbstractItemView[dropState="accept"] { border: 2px solid #2e9d4f; background: #
 QAbstractItemView[dropState="refuse"] { border: 2px solid #c0392b; background: #fdf0ee; }
 )";
 
-QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent)
-{
+QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setProperty("link", true);
@@ -74,13 +73,10 @@ class ClickFilter : public QObject {
 public:
     ClickFilter(QObject *parent, std::function<void()> onClick)
         : QObject(parent)
-        , m_onClick(std::move(onClick))
-    {
-    }
+        , m_onClick(std::move(onClick)) {}
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
+    bool eventFilter(QObject *, QEvent *event) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             m_onClick();
             return true;
@@ -99,8 +95,7 @@ private:
     std::function<void()> m_onClick;
 };
 
-void onClick(QLabel *label, std::function<void()> handler)
-{
+void onClick(QLabel *label, std::function<void()> handler) {
     label->installEventFilter(new ClickFilter(label, std::move(handler)));
 }
 
@@ -109,8 +104,7 @@ void onClick(QLabel *label, std::function<void()> handler)
 TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     : m_services(services)
     , m_splashSteps(splashSteps)
-    , m_splashStepMs(splashStepMs)
-{
+    , m_splashStepMs(splashStepMs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mealvane v 4.0"));
     setWindowIcon(WelcomePicture::icon());
@@ -137,8 +131,7 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
 
 TForm1::~TForm1() = default;
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     if (m_splash == nullptr)
         m_splash = new TForm4(this);
     m_splash->show();
@@ -155,8 +148,7 @@ void TForm1::FormCreate()
     JvMonthCalendar21Click();
 }
 
-void TForm1::buildMenus()
-{
+void TForm1::buildMenus() {
     struct Def {
         QAction *&action;
         const char *name, *caption;
@@ -202,8 +194,7 @@ void TForm1::buildMenus()
     help->addActions({Action4, Action12, Action13});
 }
 
-QWidget *TForm1::buildLeftColumn()
-{
+QWidget *TForm1::buildLeftColumn() {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("LeftColumn"));
     column->setAttribute(Qt::WA_StyledBackground);
@@ -214,9 +205,11 @@ QWidget *TForm1::buildLeftColumn()
 
     navigationBar = new NavBar(column);
     navigationBar->setObjectName(QStringLiteral("JvXPBarContainer"));
-    const auto item = [this](NavBarGroup *group, const char *name, const char *caption, void (TForm1::*handler)()) {
+    const auto item = [this](NavBarGroup *group, const char *name, const char *caption,
+                             void (TForm1::*handler)()) {
         QAbstractButton *button = group->addItem(QString::fromLatin1(name), QString::fromUtf8(caption));
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
     JvXPBar5 = navigationBar->addGroup(QStringLiteral("JvXPBar5"), QStringLiteral("Pick-A-Menu"));
     item(JvXPBar5, "JvXPBar5Items0", "Weekly Style", &TForm1::JvXPBar5Items0Click);
@@ -245,11 +238,12 @@ QWidget *TForm1::buildLeftColumn()
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A slim scroll bar leaves the longest item its whole caption.
-    scroller->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
-                                           "QScrollBar:vertical { width: 8px; background: transparent; }"
-                                           "QScrollBar::handle:vertical { background: #8fb0d6; border-radius: 3px;"
-                                           " min-height: 24px; }"
-                                           "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"));
+    scroller->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+                       "QScrollBar:vertical { width: 8px; background: transparent; }"
+                       "QScrollBar::handle:vertical { background: #8fb0d6; border-radius: 3px;"
+                       " min-height: 24px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"));
     layout->addWidget(scroller, 1);
 
     auto *weekPanel = new QFrame(column);
@@ -279,22 +273,24 @@ QWidget *TForm1::buildLeftColumn()
     JvgLabel68 = pair(2, "JvgLabel67", "Week Number:", "JvgLabel68");
     JvgLabel30 = pair(3, "JvgLabel28", "Today:", "JvgLabel30");
     week->setColumnStretch(1, 1);
-    connect(JvMonthCalendar21, &QCalendarWidget::clicked, this, [this] { run([this] { JvMonthCalendar21Click(); }); });
-    connect(JvMonthCalendar21, &MonthCalendar::keyReleased, this, [this] { run([this] { JvMonthCalendar21Click(); }); });
+    connect(JvMonthCalendar21, &QCalendarWidget::clicked, this,
+            [this] { run([this] { JvMonthCalendar21Click(); }); });
+    connect(JvMonthCalendar21, &MonthCalendar::keyReleased, this,
+            [this] { run([this] { JvMonthCalendar21Click(); }); });
     layout->addWidget(weekPanel);
 
     auto *linkPanel = new QWidget(column);
     auto *linkLayout = new QHBoxLayout(linkPanel);
     linkLayout->setContentsMargins(2, 2, 2, 2);
-    JvgLabel64 = linkLabel(QStringLiteral("JvgLabel64"), QStringLiteral("Click to visit Mealvane on the Web"), linkPanel);
+    JvgLabel64 = linkLabel(QStringLiteral("JvgLabel64"), QStringLiteral("Click to visit Mealvane on the Web"),
+                           linkPanel);
     onClick(JvgLabel64, [this] { run([this] { JvgLabel26Click(); }); });
     linkLayout->addWidget(JvgLabel64);
     layout->addWidget(linkPanel);
     return column;
 }
 
-QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const QString &header)
-{
+QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const QString &header) {
     auto *page = new QWidget(JvPageControl1);
     page->setObjectName(name);
     page->setWindowTitle(tabCaption);
@@ -311,17 +307,21 @@ QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const Q
     return page;
 }
 
-void TForm1::buildPages()
-{
-    TabSheet1 = addPage(QStringLiteral("TabSheet1"), QStringLiteral("PickAmenu"), QStringLiteral("  Vane Menu Selection"));
-    TabSheet7 = addPage(QStringLiteral("TabSheet7"), QStringLiteral("PichMenuOldStyle"), QStringLiteral("  Vane Menu Selection"));
-    TabSheet2 = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Shopping List"), QStringLiteral("  Vane Shopping"));
-    TabSheet3 = addPage(QStringLiteral("TabSheet3"), QStringLiteral("View Meals"), QStringLiteral("  View/Edit Recipes"));
+void TForm1::buildPages() {
+    TabSheet1 = addPage(QStringLiteral("TabSheet1"), QStringLiteral("PickAmenu"),
+                        QStringLiteral("  Vane Menu Selection"));
+    TabSheet7 = addPage(QStringLiteral("TabSheet7"), QStringLiteral("PichMenuOldStyle"),
+                        QStringLiteral("  Vane Menu Selection"));
+    TabSheet2 = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Shopping List"),
+                        QStringLiteral("  Vane Shopping"));
+    TabSheet3 = addPage(QStringLiteral("TabSheet3"), QStringLiteral("View Meals"),
+                        QStringLiteral("  View/Edit Recipes"));
     TabSheet6 = addPage(QStringLiteral("TabSheet6"), QStringLiteral("Insert/Delete Ingr"),
                         QStringLiteral("  Insert/Delete Ingredients"));
     TabSheet8 = addPage(QStringLiteral("TabSheet8"), QStringLiteral("Categories"),
                         QStringLiteral("  Recipe Types and Ingredient Groups manager"));
-    TabSheet4 = addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
+    TabSheet4 =
+        addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
     buildWeeklyPage();
@@ -335,8 +335,7 @@ void TForm1::buildPages()
     buildWelcomePage();
 }
 
-QWidget *TForm1::buildWelcomePage()
-{
+QWidget *TForm1::buildWelcomePage() {
     auto *body = new QWidget(TabSheet5);
     auto *grid = new QGridLayout(body);
     grid->setContentsMargins(12, 10, 12, 8);
@@ -352,9 +351,11 @@ QWidget *TForm1::buildWelcomePage()
         QStringLiteral("To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!"),
         QString(),
         QString(),
-        QStringLiteral("1.") + eleven + QStringLiteral("Click on Pick-A-Menu on the left hand navigation bar"),
+        QStringLiteral("1.") + eleven +
+            QStringLiteral("Click on Pick-A-Menu on the left hand navigation bar"),
         QStringLiteral("2.") + eleven + QStringLiteral("Click on Weekly Style"),
-        QStringLiteral("3.") + eleven + QStringLiteral("Click on Pick-A-Week from the buttons that appear on the lower right"),
+        QStringLiteral("3.") + eleven +
+            QStringLiteral("Click on Pick-A-Week from the buttons that appear on the lower right"),
         QStringLiteral("4.") + eleven + QStringLiteral("Click on Save Menu in that same button panel"),
         QString(),
         QStringLiteral("You have randomly chosen your entire menu for the week!"),
@@ -365,13 +366,15 @@ QWidget *TForm1::buildWelcomePage()
         QStringLiteral("1.\tClick on Shopping List on the left hand navigation bar"),
         QStringLiteral("2.\tClick on the Print button in the lower right hand button panel"),
         QString(),
-        QStringLiteral("In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping "
-                       "list printed it out and you are ready to go (depending on the speed of your printer!)"),
+        QStringLiteral(
+            "In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping "
+            "list printed it out and you are ready to go (depending on the speed of your printer!)"),
         QString(),
         QStringLiteral("AMAZING!!!"),
         QString(),
         QStringLiteral("  "),
-        QStringLiteral("To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help."),
+        QStringLiteral(
+            "To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help."),
         QString(),
         QString(),
         QStringLiteral("Check out the website to see the latest FREE recipe bonuses for Mealvane"),
@@ -391,7 +394,8 @@ QWidget *TForm1::buildWelcomePage()
     auto *picture = new WelcomePicture(body);
     picture->setObjectName(QStringLiteral("WelcomePicture"));
     grid->addWidget(picture, 1, 1, 2, 1, Qt::AlignCenter);
-    JvgLabel26 = linkLabel(QStringLiteral("JvgLabel26"), QStringLiteral("To know more about Mealvane visit us on the Web"), body);
+    JvgLabel26 = linkLabel(QStringLiteral("JvgLabel26"),
+                           QStringLiteral("To know more about Mealvane visit us on the Web"), body);
     onClick(JvgLabel26, [this] { run([this] { JvgLabel26Click(); }); });
     grid->addWidget(JvgLabel26, 3, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(0, 3);
@@ -401,12 +405,15 @@ QWidget *TForm1::buildWelcomePage()
     return body;
 }
 
-QWidget *TForm1::activePage() const { return JvPageControl1->currentWidget(); }
+QWidget *TForm1::activePage() const {
+    return JvPageControl1->currentWidget();
+}
 
-void TForm1::showPage(QWidget *page) { JvPageControl1->setCurrentWidget(page); }
+void TForm1::showPage(QWidget *page) {
+    JvPageControl1->setCurrentWidget(page);
+}
 
-void TForm1::attachDataModule(TDataModule1 &dataModule)
-{
+void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
     buildDailyPage();
     buildShoppingPage();
@@ -416,22 +423,21 @@ void TForm1::attachDataModule(TDataModule1 &dataModule)
     buildSearchPage();
 }
 
-void TForm1::setIngredientGroupItems(const QStringList &names)
-{
+void TForm1::setIngredientGroupItems(const QStringList &names) {
     ComboBox1->clear();
     ComboBox1->addItems(names);
 }
 
-void TForm1::run(const std::function<void()> &operation) { runOperation(m_services.dialogs, operation); }
+void TForm1::run(const std::function<void()> &operation) {
+    runOperation(m_services.dialogs, operation);
+}
 
-void TForm1::resizeEvent(QResizeEvent *event)
-{
+void TForm1::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
     FormResize();
 }
 
-void TForm1::showEvent(QShowEvent *event)
-{
+void TForm1::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (!m_sized) {
         // Start-up sets the outer size; the frame is known only once the window is shown.
@@ -441,16 +447,14 @@ void TForm1::showEvent(QShowEvent *event)
     FormResize();
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Resize && m_slotArea != nullptr &&
         (watched == m_slotArea || watched == m_dailyColumn))
         applyDailySizes();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::FormResize()
-{
+void TForm1::FormResize() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize outer = size() + frame;
     setMinimumSize((sizerules::MinimumWindow - frame).expandedTo(QSize(0, 0)));

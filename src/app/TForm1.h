@@ -282,13 +282,13 @@ public:
     DBLookupComboBox *DBLookupComboBox2 = nullptr;
     DBLookupComboBox *DBLookupComboBox3 = nullptr;
     DBMemo *DBMemo1 = nullptr;
-    QCheckBox *cbmorning = nullptr, *cbsnack = nullptr, *cbnoon = nullptr, *cbnight = nullptr, *cbdessert = nullptr;
+    QCheckBox *cbmorning = nullptr, *cbsnack = nullptr, *cbnoon = nullptr, *cbnight = nullptr,
+              *cbdessert = nullptr;
     DBGrid *DBGrid2 = nullptr;
     DBImage *EDBImage1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
-                *RbButton8 = nullptr, *RbButton9 = nullptr, *RbButton26 = nullptr,
-                *RbButton21 = nullptr;
+                *RbButton8 = nullptr, *RbButton9 = nullptr, *RbButton26 = nullptr, *RbButton21 = nullptr;
     // The ingredient and categories pages.
     DBGrid *DBGrid1 = nullptr;
     QLineEdit *DBEdit1 = nullptr;
@@ -298,7 +298,8 @@ public:
     // The search page.
     QRadioButton *rb2 = nullptr, *rb3 = nullptr, *rb4 = nullptr, *rb5 = nullptr;
     QLineEdit *txt2 = nullptr;
-    QPushButton *btn2 = nullptr, *btn3 = nullptr, *Button4 = nullptr, *RbButton28 = nullptr, *RbButton27 = nullptr;
+    QPushButton *btn2 = nullptr, *btn3 = nullptr, *Button4 = nullptr, *RbButton28 = nullptr,
+                *RbButton27 = nullptr;
     QListWidget *clbSearch = nullptr;
     QListWidget *lbResult = nullptr;
     QCheckBox *CheckBox1 = nullptr;
@@ -325,9 +326,10 @@ public:
     QPushButton *RbButton10 = nullptr;
     QPushButton *RbButton20 = nullptr;
     QPushButton *RbButton19 = nullptr;
-    QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr, *Action5 = nullptr,
-            *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr, *Action9 = nullptr, *Action10 = nullptr,
-            *Action11 = nullptr, *Action12 = nullptr, *Action13 = nullptr, *Action14 = nullptr;
+    QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr,
+            *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
+            *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
+            *Action13 = nullptr, *Action14 = nullptr;
 
     TDataModule1 *dataModule() const { return m_data; }
     const AppServices &services() const { return m_services; }
@@ -368,7 +370,8 @@ private:
     TForm2 *m_waitBox = nullptr;
     /// Counts the pages, fills the print time, then shows the report.
     void previewRecipes();
-    void previewCounted(const std::function<report::BandReport()> &build, QString &printTime, QString &ofPages);
+    void previewCounted(const std::function<report::BandReport()> &build, QString &printTime,
+                        QString &ofPages);
     void previewInWindow(const report::BandReport &report);
     void applyDailySizes();
     int checkedTime() const;

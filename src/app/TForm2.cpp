@@ -5,8 +5,7 @@
 
 TForm2::TForm2(QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_mainWindow(mainWindow)
-{
+    , m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
     setStyleSheet(QStringLiteral("QWidget#Form2 { background: #f4f8fd; border: 2px solid #2b5d99; }"
                                  "QLabel { color: #1d4f86; font-weight: bold; }"));
@@ -19,8 +18,7 @@ TForm2::TForm2(QWidget *mainWindow)
     adjustSize();
 }
 
-void TForm2::showCentred()
-{
+void TForm2::showCentred() {
     if (m_mainWindow != nullptr)
         move(m_mainWindow->geometry().center() - rect().center());
     show();

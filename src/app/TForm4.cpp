@@ -7,8 +7,7 @@
 #include <QScreen>
 
 TForm4::TForm4(QWidget *owner)
-    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("Form4"));
     setAccessibleName(QStringLiteral("Mealvane"));
     setFixedSize(480, 300);
@@ -16,8 +15,7 @@ TForm4::TForm4(QWidget *owner)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TForm4::paintEvent(QPaintEvent *)
-{
+void TForm4::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int band = 34;
@@ -52,7 +50,8 @@ void TForm4::paintEvent(QPaintEvent *)
     p.setPen(Qt::white);
     p.drawText(top.adjusted(14, 0, -14, 0), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Save time and get your life back !"));
-    p.drawText(bottom.adjusted(14, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Vesion 4.0 2006"));
+    p.drawText(bottom.adjusted(14, 0, -14, 0), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Vesion 4.0 2006"));
     p.setPen(QColor(0x24, 0x50, 0x7f));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));

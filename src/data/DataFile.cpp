@@ -9,14 +9,15 @@
 #include <sqlite3.h>
 
 // The scripts live in a static library, whose resources must be registered by hand.
-static void registerScripts() { Q_INIT_RESOURCE(data); }
+static void registerScripts() {
+    Q_INIT_RESOURCE(data);
+}
 
 namespace datafile {
 
 namespace {
 
-QString resource(const QString &name)
-{
+QString resource(const QString &name) {
     static const bool registered = (registerScripts(), true);
     (void)registered;
     QFile file(name);
@@ -27,17 +28,21 @@ QString resource(const QString &name)
 
 } // namespace
 
-QString schemaSql() { return resource(QStringLiteral(":/mealvane/data/schema.sql")); }
+QString schemaSql() {
+    return resource(QStringLiteral(":/mealvane/data/schema.sql"));
+}
 
-QString starterSql() { return resource(QStringLiteral(":/mealvane/data/starter.sql")); }
+QString starterSql() {
+    return resource(QStringLiteral(":/mealvane/data/starter.sql"));
+}
 
-void create(const QString &path, const QStringList &scripts)
-{
+void create(const QString &path, const QStringList &scripts) {
     if (QFileInfo::exists(path))
         throw db::DbError(QStringLiteral("'%1' already exists; it is left as it is.").arg(path));
     sqlite3 *handle = nullptr;
     const QByteArray name = QFile::encodeName(path);
-    if (sqlite3_open_v2(name.constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE,
+    if (sqlite3_open_v2(name.constData(), &handle,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE,
                         nullptr) != SQLITE_OK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
         sqlite3_close(handle);

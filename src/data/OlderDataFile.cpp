@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <mdbtools.h>
 #include <memory>
-#include <string_view>
 #include <sqlite3.h>
+#include <string_view>
 #include <vector>
 
 namespace olddata {
@@ -19,7 +19,8 @@ struct TableCopy {
 };
 const TableCopy Tables[] = {
     {"Meal",
-     {"Meal_ID", "Meal_Name", "Meal_Recipe", "Meal_Morning", "Meal_Snack", "Meal_Noon", "Meal_Night", "Meal_Dessert"}},
+     {"Meal_ID", "Meal_Name", "Meal_Recipe", "Meal_Morning", "Meal_Snack", "Meal_Noon", "Meal_Night",
+      "Meal_Dessert"}},
     {"Made_With", {"Meal_ID", "Ingredients_ID"}},
     {"Ingredients", {"Ingredients_ID", "Ingredients_Description"}},
 };
@@ -37,25 +38,24 @@ struct StatementFinalize {
     void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
 };
 
-bool startsWithSqliteHeader(const QString &path)
-{
+bool startsWithSqliteHeader(const QString &path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
-std::unique_ptr<MdbHandle, MdbClose> openJet(const QString &path)
-{
+std::unique_ptr<MdbHandle, MdbClose> openJet(const QString &path) {
     std::unique_ptr<MdbHandle, MdbClose> handle(mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS));
     if (handle && !mdb_read_catalog(handle.get(), MDB_TABLE))
         handle.reset();
     return handle;
 }
 
-QString quoted(const char *name) { return u'"' + QString::fromLatin1(name) + u'"'; }
+QString quoted(const char *name) {
+    return u'"' + QString::fromLatin1(name) + u'"';
+}
 
 /// The column as the copy declares it: texts as text, keys and flags as numbers, `key` as the table's own.
-QString declared(const char *name, bool key)
-{
+QString declared(const char *name, bool key) {
     const QString column = QString::fromLatin1(name);
     if (key)
         return quoted(name) + QStringLiteral(" INTEGER PRIMARY KEY");
@@ -65,8 +65,7 @@ QString declared(const char *name, bool key)
 }
 
 /// Copies the columns of one table that the older file has; a table it lacks is left out.
-bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy)
-{
+bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy) {
     QByteArray tableName(copy.table);
     std::unique_ptr<MdbTableDef, TableFree> table(mdb_read_table_by_name(jet, tableName.data(), MDB_TABLE));
     if (!table)
@@ -89,7 +88,8 @@ bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy)
             bound.push_back(c);
         }
     }
-    const QString create = QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(copy.table), declarations.join(u','));
+    const QString create =
+        QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(copy.table), declarations.join(u','));
     if (sqlite3_exec(out, create.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
         return false;
     if (bound.empty())
@@ -97,8 +97,8 @@ bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy)
     QStringList marks;
     for (size_t i = 0; i < bound.size(); ++i)
         marks << QStringLiteral("?");
-    const QString insert =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoted(copy.table), present.join(u','), marks.join(u','));
+    const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(quoted(copy.table), present.join(u','), marks.join(u','));
     sqlite3_stmt *raw = nullptr;
     if (sqlite3_prepare_v2(out, insert.toUtf8().constData(), -1, &raw, nullptr) != SQLITE_OK)
         return false;
@@ -111,7 +111,8 @@ bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy)
             if (lengths[c] <= 0)
                 sqlite3_bind_null(statement.get(), int(i) + 1);
             else
-                sqlite3_bind_text(statement.get(), int(i) + 1, buffers[c].data(), lengths[c], SQLITE_TRANSIENT);
+                sqlite3_bind_text(statement.get(), int(i) + 1, buffers[c].data(), lengths[c],
+                                  SQLITE_TRANSIENT);
         }
         if (sqlite3_step(statement.get()) != SQLITE_DONE)
             return false;
@@ -123,15 +124,13 @@ bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy)
 
 } // namespace
 
-Kind kindOf(const QString &path)
-{
+Kind kindOf(const QString &path) {
     if (startsWithSqliteHeader(path))
         return Kind::Current;
     return openJet(path) ? Kind::Jet : Kind::Unreadable;
 }
 
-bool convert(const QString &source, const QString &target)
-{
+bool convert(const QString &source, const QString &target) {
     QFile::remove(target);
     switch (kindOf(source)) {
     case Kind::Unreadable:

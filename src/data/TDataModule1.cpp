@@ -7,8 +7,7 @@
 
 namespace {
 
-QString lines(std::initializer_list<const char *> parts)
-{
+QString lines(std::initializer_list<const char *> parts) {
     QStringList list;
     for (const char *part : parts)
         list << QString::fromUtf8(part);
@@ -59,8 +58,7 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     , SQLMT6_DS(QStringLiteral("SQLMT6_DS"), SQLMT6, this)
     , SHOP_DS(QStringLiteral("SHOP_DS"), SHOP, this)
     , SHOPINGREDIENTS_DS(QStringLiteral("SHOPINGREDIENTS_DS"), SHOPINGREDIENTS, this)
-    , m_groupItems(groupItems)
-{
+    , m_groupItems(groupItems) {
     setObjectName(QStringLiteral("DataModule1"));
     defineStatements();
     defineLookups();
@@ -70,8 +68,9 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     connect(&SQLGROUPS, &db::Dataset::afterOpen, this, &TDataModule1::SQLGROUPSAfterOpen);
 
     ADOConnectionMain.open();
-    for (db::Dataset *dataset : std::initializer_list<db::Dataset *>{
-             &MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2, &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {
+    for (db::Dataset *dataset :
+         std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,
+                                              &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {
         try {
             dataset->open();
         } catch (const db::DbError &error) {
@@ -82,8 +81,7 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
 
 TDataModule1::~TDataModule1() = default;
 
-void TDataModule1::defineStatements()
-{
+void TDataModule1::defineStatements() {
     SQLMEALS.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
     SQLMEAL1.setSql(lines({
         "SELECT DISTINCT Made_With.Meal_ID, Ingredients.Ingredients_ID,Ingredients.Ingredients_Description, "
@@ -125,9 +123,9 @@ void TDataModule1::defineStatements()
     OLDSQLMI.declareParameter(QStringLiteral("xMeal_ID"));
 }
 
-void TDataModule1::defineLookups()
-{
-    const db::LookupDef type{QStringLiteral("Meal_Type"), &MEALTYPE, QStringLiteral("ID"), QStringLiteral("Type")};
+void TDataModule1::defineLookups() {
+    const db::LookupDef type{QStringLiteral("Meal_Type"), &MEALTYPE, QStringLiteral("ID"),
+                             QStringLiteral("Type")};
     const db::LookupDef group{QStringLiteral("Ingredients_Group"), &IGROUP, QStringLiteral("IGROUP_ID"),
                               QStringLiteral("IGROUP_NAME")};
     MEALS.addLookupField(QStringLiteral("Type"), type);
@@ -140,22 +138,21 @@ void TDataModule1::defineLookups()
     SHOPINGREDIENTS.addLookupField(QStringLiteral("GROUP"), group);
 }
 
-db::QueryDataset &TDataModule1::slotQuery(int index)
-{
+db::QueryDataset &TDataModule1::slotQuery(int index) {
     db::QueryDataset *queries[] = {&SQLMT1, &SQLMT2, &SQLMT3, &SQLMT4, &SQLMT5, &SQLMT6};
     return *queries[index];
 }
 
-void TDataModule1::runSql(const QString &statement) { SQL.run(statement); }
+void TDataModule1::runSql(const QString &statement) {
+    SQL.run(statement);
+}
 
-void TDataModule1::IGROUPAfterEdit()
-{
+void TDataModule1::IGROUPAfterEdit() {
     SQLGROUPS.close();
     SQLGROUPS.open();
 }
 
-void TDataModule1::SQLGROUPSAfterOpen()
-{
+void TDataModule1::SQLGROUPSAfterOpen() {
     QStringList names;
     names.reserve(SQLGROUPS.recordCount());
     for (SQLGROUPS.first(); !SQLGROUPS.eof(); SQLGROUPS.next())

@@ -19,8 +19,8 @@ public:
 
     /// Opens the main connection and the datasets opened at start; throws db::DbError when the data file
     /// cannot be opened or lacks what a dataset needs. `groupItems` receives the ingredient groups.
-    explicit TDataModule1(IngredientGroupItems &groupItems, const QString &dataFile = QString::fromLatin1(DataFile),
-                          QObject *parent = nullptr);
+    explicit TDataModule1(IngredientGroupItems &groupItems,
+                          const QString &dataFile = QString::fromLatin1(DataFile), QObject *parent = nullptr);
     ~TDataModule1() override;
 
     /// Runs one statement through the scratch query `SQL`: opened when it returns rows, executed otherwise.

@@ -5,8 +5,7 @@
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/ui/Mailer.h"
 
-void TForm1::PrintMealToEmail(const QString &name)
-{
+void TForm1::PrintMealToEmail(const QString &name) {
     if (name.isEmpty())
         return;
     db::QueryDataset query(QStringLiteral("EmailQuery"), m_data->ADOConnectionMain);
@@ -16,7 +15,8 @@ void TForm1::PrintMealToEmail(const QString &name)
     QString storedName;
     QString method;
     std::array<bool, 5> flags{};
-    static const char *const FlagFields[] = {"Meal_Morning", "Meal_Snack", "Meal_Noon", "Meal_Night", "Meal_Dessert"};
+    static const char *const FlagFields[] = {"Meal_Morning", "Meal_Snack", "Meal_Noon", "Meal_Night",
+                                             "Meal_Dessert"};
     // When several recipes bear the name, the last one is sent.
     for (query.first(); !query.eof(); query.next()) {
         id = query.field(QStringLiteral("Meal_ID")).asString();
@@ -41,13 +41,10 @@ void TForm1::PrintMealToEmail(const QString &name)
     SendMailMAPI(message);
 }
 
-int TForm1::SendMailMAPI(const MailMessage &message)
-{
+int TForm1::SendMailMAPI(const MailMessage &message) {
     Mailer &mailer = m_services.mailer != nullptr ? *m_services.mailer : m_desktopMailer;
     const int result = mailer.send(message);
     if (result != 0)
         m_services.dialogs.showError(QStringLiteral("Error sending mail (%1).").arg(result));
     return result;
 }
-
-

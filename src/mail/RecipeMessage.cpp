@@ -7,8 +7,7 @@ namespace {
 const char *const TimeLabels[] = {"Breakfast", "Snack", "Lunch", "Dinner", "Dessert"};
 
 /// A text between double quotes, each double quote inside it doubled.
-QString doubleQuoted(const QString &text)
-{
+QString doubleQuoted(const QString &text) {
     QString quoted = text;
     quoted.replace(u'"', QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
@@ -16,23 +15,22 @@ QString doubleQuoted(const QString &text)
 
 } // namespace
 
-QString recipeQuery(const QString &name)
-{
-    return QStringLiteral("SELECT Meal.Meal_ID, Meal.Meal_Name, Meal.Meal_Recipe, Meal.Meal_Morning, Meal.Meal_Snack, "
-                          "Meal.Meal_Noon, Meal.Meal_Night, Meal.Meal_Dessert FROM Meal WHERE (((Meal.Meal_Name)=") +
+QString recipeQuery(const QString &name) {
+    return QStringLiteral(
+               "SELECT Meal.Meal_ID, Meal.Meal_Name, Meal.Meal_Recipe, Meal.Meal_Morning, Meal.Meal_Snack, "
+               "Meal.Meal_Noon, Meal.Meal_Night, Meal.Meal_Dessert FROM Meal WHERE (((Meal.Meal_Name)=") +
            doubleQuoted(name) + QStringLiteral(")); ");
 }
 
-QString ingredientsQuery(const QString &mealId)
-{
-    return QStringLiteral("SELECT Ingredients.Ingredients_Description FROM Meal INNER JOIN (Ingredients INNER JOIN "
-                          "Made_With ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID) ON Meal.Meal_ID = "
-                          "Made_With.Meal_ID WHERE (((Meal.Meal_ID)=") +
+QString ingredientsQuery(const QString &mealId) {
+    return QStringLiteral(
+               "SELECT Ingredients.Ingredients_Description FROM Meal INNER JOIN (Ingredients INNER JOIN "
+               "Made_With ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID) ON Meal.Meal_ID = "
+               "Made_With.Meal_ID WHERE (((Meal.Meal_ID)=") +
            mealId + QStringLiteral(")) ORDER BY Ingredients.Ingredients_Description; ");
 }
 
-QString mealTimeList(const std::array<bool, 5> &flags)
-{
+QString mealTimeList(const std::array<bool, 5> &flags) {
     QStringList labels;
     for (size_t t = 0; t < flags.size(); ++t) {
         if (flags[t])
@@ -41,11 +39,12 @@ QString mealTimeList(const std::array<bool, 5> &flags)
     return labels.join(u',');
 }
 
-QString subject(const QString &name) { return QStringLiteral("VaneRecipe - ") + name; }
+QString subject(const QString &name) {
+    return QStringLiteral("VaneRecipe - ") + name;
+}
 
 QString body(const QString &name, const QString &method, const std::array<bool, 5> &flags,
-             const QStringList &ingredients)
-{
+             const QStringList &ingredients) {
     const QString times = mealTimeList(flags);
     QString text = name + (times.isEmpty() ? QString() : QStringLiteral(" [") + times + u']') + u'\r';
     text += QString(text.size(), u'-');
@@ -57,8 +56,7 @@ QString body(const QString &name, const QString &method, const std::array<bool, 
     return normalised(text);
 }
 
-QString normalised(const QString &text)
-{
+QString normalised(const QString &text) {
     QString result;
     result.reserve(text.size() + text.size() / 16);
     qsizetype start = 0;

@@ -8,8 +8,7 @@ const char *const SaveQuestion = "Do You want to save changes to menu and update
 
 } // namespace
 
-void TForm1::CheckChanges()
-{
+void TForm1::CheckChanges() {
     QWidget *page = activePage();
     if (page == TabSheet7 && WeekGridChanged) {
         if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))

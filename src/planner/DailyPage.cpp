@@ -39,14 +39,12 @@ class TimeButtonRelease : public QObject {
 public:
     TimeButtonRelease(QRadioButton &button, std::function<void(QRadioButton *)> released)
         : QObject(&button)
-        , m_released(std::move(released))
-    {
+        , m_released(std::move(released)) {
         button.installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::MouseButtonRelease)
             return false;
         auto *button = static_cast<QRadioButton *>(watched);
@@ -66,9 +64,9 @@ private:
 
 } // namespace
 
-void TForm1::buildDailyPage()
-{
-    TabSheet1->findChild<QLabel *>(QStringLiteral("TabSheet1Header"))->setObjectName(QStringLiteral("JvNavPanelHeader1"));
+void TForm1::buildDailyPage() {
+    TabSheet1->findChild<QLabel *>(QStringLiteral("TabSheet1Header"))
+        ->setObjectName(QStringLiteral("JvNavPanelHeader1"));
     auto *body = new QWidget(TabSheet1);
     body->setObjectName(QStringLiteral("DailyBody"));
     auto *page = new QVBoxLayout(body);
@@ -121,19 +119,23 @@ void TForm1::buildDailyPage()
             grid->horizontalHeader()->hide();
             grid->setObjectName(QLatin1String(SlotGridNames[code - 1]));
             grid->setAccessibleName(QLatin1String(SlotCaptions[code - 1]) +
-                                    (code == 2 ? QStringLiteral(" after morning") :
-                                     code == 4 ? QStringLiteral(" after noon") : QString()));
+                                    (code == 2   ? QStringLiteral(" after morning")
+                                     : code == 4 ? QStringLiteral(" after noon")
+                                                 : QString()));
             grid->setMinimumHeight(40);
             caption->setBuddy(grid);
             cellLayout->addWidget(caption);
             cellLayout->addWidget(grid, 1);
             m_slotGrids[size_t(code - 1)] = grid;
             // The keyboard's way out of a slot: Delete takes the current entry back to the meal list.
-            new QShortcut(QKeySequence::Delete, grid, [this, grid] { run([this, grid] { DBLookupListBox1DragDrop(grid); }); },
-                          Qt::WidgetShortcut);
+            new QShortcut(
+                QKeySequence::Delete, grid,
+                [this, grid] { run([this, grid] { DBLookupListBox1DragDrop(grid); }); }, Qt::WidgetShortcut);
             auto *drag = new ItemDrag(*grid);
             drag->accepts = [this, grid](QWidget *source) { return slotDragOver(grid, source); };
-            drag->dropped = [this, grid](QWidget *source) { run([this, grid, source] { slotDragDrop(grid, source); }); };
+            drag->dropped = [this, grid](QWidget *source) {
+                run([this, grid, source] { slotDragDrop(grid, source); });
+            };
         }
     }
     DBGrid8 = m_slotGrids[0];
@@ -163,14 +165,23 @@ void TForm1::buildDailyPage()
     listCaption->setBuddy(DBLookupListBox1);
     auto *listDrag = new ItemDrag(*DBLookupListBox1);
     listDrag->accepts = [this](QWidget *source) { return DBLookupListBox1DragOver(source); };
-    listDrag->dropped = [this](QWidget *source) { run([this, source] { DBLookupListBox1DragDrop(source); }); };
+    listDrag->dropped = [this](QWidget *source) {
+        run([this, source] { DBLookupListBox1DragDrop(source); });
+    };
     // The keyboard's way into a slot: Enter adds the current meal to the (first) box of the chosen time.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        new QShortcut(QKeySequence(key), DBLookupListBox1, [this] {
-            run([this] { slotDragDrop(slotGrid(menu::DailyTimes[size_t(checkedTime())].codes[0]), DBLookupListBox1); });
-        }, Qt::WidgetShortcut);
+        new QShortcut(
+            QKeySequence(key), DBLookupListBox1,
+            [this] {
+                run([this] {
+                    slotDragDrop(slotGrid(menu::DailyTimes[size_t(checkedTime())].codes[0]),
+                                 DBLookupListBox1);
+                });
+            },
+            Qt::WidgetShortcut);
     }
-    DBLookupListBox1->setToolTip(QStringLiteral("Drag a meal onto its box, or press Enter to add it to the chosen time"));
+    DBLookupListBox1->setToolTip(
+        QStringLiteral("Drag a meal onto its box, or press Enter to add it to the chosen time"));
     right->addWidget(listCaption);
     right->addWidget(DBLookupListBox1);
 
@@ -219,24 +230,24 @@ void TForm1::buildDailyPage()
             run([this] { JvTabBar1Click(); });
     });
     connect(RbCheckBox1, &QCheckBox::clicked, this, [this] { run([this] { RbRadioButton1Click(); }); });
-    connect(DBLookupComboBox4, &DBLookupComboBox::closeUp, this, [this] { run([this] { DBLookupComboBox4CloseUp(); }); });
+    connect(DBLookupComboBox4, &DBLookupComboBox::closeUp, this,
+            [this] { run([this] { DBLookupComboBox4CloseUp(); }); });
     connect(RbButton11, &QPushButton::clicked, this, [this] { run([this] { RbButton11Click(); }); });
 }
 
-void TForm1::applyDailySizes()
-{
+void TForm1::applyDailySizes() {
     if (m_slotArea == nullptr)
         return;
     const sizerules::SlotBoxes boxes = sizerules::slotBoxes(m_slotArea->size());
     const int row = std::max(boxes.rowHeight, 0);
     m_slotArea->setSizes({row, row, row});
     for (QSplitter *pair : m_slotRows)
-        pair->setSizes({std::max(boxes.leftWidth, 0), std::max(m_slotArea->width() - 5 - boxes.leftWidth, 0)});
+        pair->setSizes(
+            {std::max(boxes.leftWidth, 0), std::max(m_slotArea->width() - 5 - boxes.leftWidth, 0)});
     DBLookupListBox1->setFixedHeight(std::max(sizerules::mealListHeight(m_dailyColumn->height()), 60));
 }
 
-void TForm1::JvXPBar5Click()
-{
+void TForm1::JvXPBar5Click() {
     CheckChanges();
     InitMenu();
     RefreshMenuDays();
@@ -245,8 +256,7 @@ void TForm1::JvXPBar5Click()
     showPage(TabSheet1);
 }
 
-void TForm1::InitMenu()
-{
+void TForm1::InitMenu() {
     m_initialisingMenu = true;
     JvTabBar1->setCurrentIndex(0);
     m_initialisingMenu = false;
@@ -257,14 +267,19 @@ void TForm1::InitMenu()
     SelectedYear = WeekYear(d);
 }
 
-int TForm1::selectedDay() const { return JvTabBar1->tabData(JvTabBar1->currentIndex()).toInt(); }
+int TForm1::selectedDay() const {
+    return JvTabBar1->tabData(JvTabBar1->currentIndex()).toInt();
+}
 
-void TForm1::RefreshMenuDays() { menu::refreshSlots(*m_data, {SelectedWeek, SelectedYear}, selectedDay()); }
+void TForm1::RefreshMenuDays() {
+    menu::refreshSlots(*m_data, {SelectedWeek, SelectedYear}, selectedDay());
+}
 
-void TForm1::JvTabBar1Click() { RefreshMenuDays(); }
+void TForm1::JvTabBar1Click() {
+    RefreshMenuDays();
+}
 
-int TForm1::checkedTime() const
-{
+int TForm1::checkedTime() const {
     for (size_t t = 0; t < m_timeButtons.size(); ++t) {
         if (m_timeButtons[t]->isChecked())
             return int(t);
@@ -272,8 +287,7 @@ int TForm1::checkedTime() const
     return 0;
 }
 
-void TForm1::RefreshMealList()
-{
+void TForm1::RefreshMealList() {
     // The type is the one the box shows: other lists over the types may have moved the shared dataset since.
     std::optional<qint64> type;
     if (RbCheckBox1->isChecked() && !DBLookupComboBox4->currentText().isEmpty())
@@ -282,20 +296,24 @@ void TForm1::RefreshMealList()
     m_data->SQLMEAL3.open();
 }
 
-void TForm1::RbRadioButton1MouseUp(QRadioButton *button)
-{
+void TForm1::RbRadioButton1MouseUp(QRadioButton *button) {
     button->setChecked(true);
     RefreshMealList();
 }
 
-void TForm1::RbRadioButton1Click() { RefreshMealList(); }
+void TForm1::RbRadioButton1Click() {
+    RefreshMealList();
+}
 
-void TForm1::DBLookupComboBox4CloseUp() { RefreshMealList(); }
+void TForm1::DBLookupComboBox4CloseUp() {
+    RefreshMealList();
+}
 
-DBGrid *TForm1::slotGrid(int code) const { return code >= 1 && code <= 6 ? m_slotGrids[size_t(code - 1)] : nullptr; }
+DBGrid *TForm1::slotGrid(int code) const {
+    return code >= 1 && code <= 6 ? m_slotGrids[size_t(code - 1)] : nullptr;
+}
 
-int TForm1::slotCode(const QWidget *widget) const
-{
+int TForm1::slotCode(const QWidget *widget) const {
     for (int code = 1; code <= 6; ++code) {
         if (widget != nullptr && widget == m_slotGrids[size_t(code - 1)])
             return code;
@@ -303,8 +321,7 @@ int TForm1::slotCode(const QWidget *widget) const
     return 0;
 }
 
-bool TForm1::slotDragOver(const QWidget *target, const QWidget *source) const
-{
+bool TForm1::slotDragOver(const QWidget *target, const QWidget *source) const {
     const int code = slotCode(target);
     if (code == 0 || source == nullptr || source != DBLookupListBox1)
         return false;
@@ -312,16 +329,16 @@ bool TForm1::slotDragOver(const QWidget *target, const QWidget *source) const
     return codes[0] == code || codes[1] == code;
 }
 
-void TForm1::slotDragDrop(const QWidget *target, const QWidget *source)
-{
+void TForm1::slotDragDrop(const QWidget *target, const QWidget *source) {
     if (slotDragOver(target, source))
         AddItemTomenu(QString::number(slotCode(target)));
 }
 
-bool TForm1::DBLookupListBox1DragOver(const QWidget *source) const { return slotCode(source) != 0; }
+bool TForm1::DBLookupListBox1DragOver(const QWidget *source) const {
+    return slotCode(source) != 0;
+}
 
-void TForm1::DBLookupListBox1DragDrop(const QWidget *source)
-{
+void TForm1::DBLookupListBox1DragDrop(const QWidget *source) {
     const int code = slotCode(source);
     if (code == 0)
         return;
@@ -339,8 +356,7 @@ void TForm1::DBLookupListBox1DragDrop(const QWidget *source)
     RefreshMenuDays();
 }
 
-void TForm1::AddItemTomenu(const QString &code)
-{
+void TForm1::AddItemTomenu(const QString &code) {
     DailyMenuChanged = true;
     const db::Dataset &meals = m_data->SQLMEAL3;
     qint64 meal = 0;

@@ -8,10 +8,11 @@
 namespace menu {
 
 /// Day names by day number, 0 (Saturday) to 6 (Friday).
-inline const std::array<const char *, 7> DayNames{"Saturday", "Sunday",   "Monday", "Tuesday",
+inline const std::array<const char *, 7> DayNames{"Saturday",  "Sunday",   "Monday", "Tuesday",
                                                   "Wednesday", "Thursday", "Friday"};
 /// Meal-time names by code minus one: codes "1" to "6".
-inline const std::array<const char *, 6> TimeNames{"Morning", "MorningSnack", "Noon", "NoonSnack", "Night", "Dessert"};
+inline const std::array<const char *, 6> TimeNames{"Morning",   "MorningSnack", "Noon",
+                                                   "NoonSnack", "Night",        "Dessert"};
 
 /// The week a statement works on.
 struct Week {

@@ -5,8 +5,7 @@
 
 namespace menu {
 
-std::vector<Entry> readWeek(TDataModule1 &data, Week week)
-{
+std::vector<Entry> readWeek(TDataModule1 &data, Week week) {
     std::vector<Entry> entries;
     db::QueryDataset &q = data.SQL;
     data.runSql(weekMenuQuery(week));
@@ -26,8 +25,7 @@ std::vector<Entry> readWeek(TDataModule1 &data, Week week)
     return entries;
 }
 
-bool addToSlot(TDataModule1 &data, Week week, int day, qint64 meal, const QString &code)
-{
+bool addToSlot(TDataModule1 &data, Week week, int day, qint64 meal, const QString &code) {
     data.runSql(duplicateCheck(week, day, meal, code));
     const bool present = !data.SQL.field(QStringLiteral("MENU_Time")).asString().isEmpty();
     data.SQL.close();
@@ -37,13 +35,11 @@ bool addToSlot(TDataModule1 &data, Week week, int day, qint64 meal, const QStrin
     return true;
 }
 
-void removeFromSlot(TDataModule1 &data, Week week, int day, qint64 meal, const QString &code)
-{
+void removeFromSlot(TDataModule1 &data, Week week, int day, qint64 meal, const QString &code) {
     data.runSql(slotRemoval(week, day, meal, code));
 }
 
-void refreshSlots(TDataModule1 &data, Week week, int day)
-{
+void refreshSlots(TDataModule1 &data, Week week, int day) {
     for (int k = 1; k <= 6; ++k) {
         db::QueryDataset &slot = data.slotQuery(k - 1);
         slot.setSql(slotQuery(week, day, k));
@@ -51,8 +47,7 @@ void refreshSlots(TDataModule1 &data, Week week, int day)
     }
 }
 
-void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &planned)
-{
+void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &planned) {
     data.runSql(weekDelete(week));
     for (const Planned &p : planned) {
         data.runSql(recipeLookupByName(p.name));

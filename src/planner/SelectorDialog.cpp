@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SelectorDialog::SelectorDialog(const QString &name, const QString &caption, const QStringList &captions, int columns,
-                               bool columnMajor, QWidget *owner)
-    : VaneDialog(name, caption, QStringLiteral("  ") + caption, owner)
-{
+SelectorDialog::SelectorDialog(const QString &name, const QString &caption, const QStringList &captions,
+                               int columns, bool columnMajor, QWidget *owner)
+    : VaneDialog(name, caption, QStringLiteral("  ") + caption, owner) {
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(18);
     const int rows = int((captions.size() + columns - 1) / columns);
@@ -38,8 +37,7 @@ SelectorDialog::SelectorDialog(const QString &name, const QString &caption, cons
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QList<int> SelectorDialog::ticked() const
-{
+QList<int> SelectorDialog::ticked() const {
     QList<int> indexes;
     for (int i = 0; i < m_boxes.size(); ++i) {
         if (m_boxes.at(i)->isChecked())
@@ -48,16 +46,16 @@ QList<int> SelectorDialog::ticked() const
     return indexes;
 }
 
-void SelectorDialog::untickAll()
-{
+void SelectorDialog::untickAll() {
     for (QCheckBox *box : m_boxes)
         box->setChecked(false);
 }
 
-void SelectorDialog::RbButton12Click() { accept(); }
+void SelectorDialog::RbButton12Click() {
+    accept();
+}
 
-void SelectorDialog::RbButton1Click()
-{
+void SelectorDialog::RbButton1Click() {
     untickAll();
     reject();
 }

@@ -4,6 +4,4 @@ TForm5::TForm5(QWidget *owner)
     : SelectorDialog(QStringLiteral("Form5"), QStringLiteral("Vane Time Selector"),
                      {QStringLiteral("Morning"), QStringLiteral("Morning Snack"), QStringLiteral("Noon"),
                       QStringLiteral("Afternoon Snack"), QStringLiteral("Night"), QStringLiteral("Dessert")},
-                     3, true, owner)
-{
-}
+                     3, true, owner) {}

@@ -5,6 +5,4 @@ TForm6::TForm6(QWidget *owner)
                      {QStringLiteral("Saturday"), QStringLiteral("Sunday"), QStringLiteral("Monday"),
                       QStringLiteral("Tuesday"), QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
                       QStringLiteral("Friday")},
-                     4, false, owner)
-{
-}
+                     4, false, owner) {}

@@ -35,19 +35,16 @@ const TimeList TimeLists[] = {
 
 } // namespace
 
-QString TForm1::weekBoxName(int day, int code)
-{
+QString TForm1::weekBoxName(int day, int code) {
     return QStringLiteral("cb") + QLatin1String(menu::DayNames[size_t(day)]) +
            QLatin1String(menu::TimeNames[size_t(code - 1)]);
 }
 
-CheckedComboBox *TForm1::weekBox(int day, int code) const
-{
+CheckedComboBox *TForm1::weekBox(int day, int code) const {
     return TabSheet7->findChild<CheckedComboBox *>(weekBoxName(day, code));
 }
 
-void TForm1::buildWeeklyPage()
-{
+void TForm1::buildWeeklyPage() {
     auto *body = new QWidget(TabSheet7);
     auto *grid = new QGridLayout(body);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -90,7 +87,8 @@ void TForm1::buildWeeklyPage()
         b->setObjectName(QString::fromLatin1(name));
         buttons->addWidget(b, row, column, 1, span);
         if (handler != nullptr)
-            connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, handler] { run([this, handler] { (this->*handler)(); }); });
         return b;
     };
     button("RbButton12", "Pick-A-Time", 0, 0, 1, &TForm1::RbButton12Click);
@@ -108,8 +106,7 @@ void TForm1::buildWeeklyPage()
     static_cast<QVBoxLayout *>(TabSheet7->layout())->addWidget(body, 1);
 }
 
-void TForm1::FillAllCombo()
-{
+void TForm1::FillAllCombo() {
     for (const TimeList &time : TimeLists) {
         m_data->runSql(QString::fromLatin1(time.statement));
         QStringList names;
@@ -124,8 +121,7 @@ void TForm1::FillAllCombo()
     }
 }
 
-bool TForm1::RefreshMenuData()
-{
+bool TForm1::RefreshMenuData() {
     for (int day = 0; day < 7; ++day) {
         for (int code = 1; code <= 6; ++code)
             weekBox(day, code)->deselectAll();
@@ -140,14 +136,12 @@ bool TForm1::RefreshMenuData()
     return true;
 }
 
-void TForm1::cbSaturdayMorningChange(CheckedComboBox *box)
-{
+void TForm1::cbSaturdayMorningChange(CheckedComboBox *box) {
     box->setToolTip(box->text());
     WeekGridChanged = true;
 }
 
-void TForm1::RbButton18Click()
-{
+void TForm1::RbButton18Click() {
     std::vector<menu::Planned> planned;
     for (int day = 0; day < 7; ++day) {
         for (int code = 1; code <= 6; ++code) {
@@ -167,14 +161,12 @@ void TForm1::RbButton18Click()
     WeekGridChanged = false;
 }
 
-void TForm1::RbButton13Click()
-{
+void TForm1::RbButton13Click() {
     for (int day = 0; day < 7; ++day)
         PickDay(day);
 }
 
-void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation)
-{
+void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation) {
     if (selector == nullptr)
         return;
     showModal(*selector);
@@ -183,50 +175,52 @@ void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(
     selector->untickAll();
 }
 
-void TForm1::RbButton12Click() { runWithSelector(m_timeSelector, [this](int i) { PickTime(i + 1); }); }
+void TForm1::RbButton12Click() {
+    runWithSelector(m_timeSelector, [this](int i) { PickTime(i + 1); });
+}
 
-void TForm1::RbButton14Click() { runWithSelector(m_daySelector, [this](int i) { PickDay(i); }); }
+void TForm1::RbButton14Click() {
+    runWithSelector(m_daySelector, [this](int i) { PickDay(i); });
+}
 
-void TForm1::RbButton15Click() { runWithSelector(m_timeSelector, [this](int i) { ClearTime(i + 1); }); }
+void TForm1::RbButton15Click() {
+    runWithSelector(m_timeSelector, [this](int i) { ClearTime(i + 1); });
+}
 
-void TForm1::RbButton16Click() { runWithSelector(m_daySelector, [this](int i) { ClearDay(i); }); }
+void TForm1::RbButton16Click() {
+    runWithSelector(m_daySelector, [this](int i) { ClearDay(i); });
+}
 
-void TForm1::PickTime(int code)
-{
+void TForm1::PickTime(int code) {
     for (int day = 0; day < 7; ++day)
         pickInBox(weekBox(day, code));
 }
 
-void TForm1::ClearTime(int code)
-{
+void TForm1::ClearTime(int code) {
     for (int day = 0; day < 7; ++day) {
         weekBox(day, code)->deselectAll();
         cbSaturdayMorningChange(weekBox(day, code));
     }
 }
 
-void TForm1::ClearDay(int day)
-{
+void TForm1::ClearDay(int day) {
     for (int code = 1; code <= 6; ++code) {
         weekBox(day, code)->deselectAll();
         cbSaturdayMorningChange(weekBox(day, code));
     }
 }
 
-void TForm1::attachSelectors(SelectorDialog *times, SelectorDialog *days)
-{
+void TForm1::attachSelectors(SelectorDialog *times, SelectorDialog *days) {
     m_timeSelector = times;
     m_daySelector = days;
 }
 
-void TForm1::PickDay(int day)
-{
+void TForm1::PickDay(int day) {
     for (int code = 1; code <= 6; ++code)
         pickInBox(weekBox(day, code));
 }
 
-void TForm1::pickInBox(CheckedComboBox *box)
-{
+void TForm1::pickInBox(CheckedComboBox *box) {
     box->deselectAll();
     if (box->count() > 0)
         box->setChecked(m_random.below(box->count()), true);

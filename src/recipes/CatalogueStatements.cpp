@@ -10,57 +10,53 @@ const QString ByDescription = QStringLiteral(" WHERE INGREDIENTS_DESCRIPTION=");
 
 } // namespace
 
-QString groupByName(const QString &name)
-{
+QString groupByName(const QString &name) {
     return QStringLiteral("SELECT * FROM IGROUP WHERE IGROUP_NAME=") + sql::literal(name);
 }
 
-QString ingredientCount(const QString &description)
-{
+QString ingredientCount(const QString &description) {
     return QStringLiteral("SELECT count(*) FROM INGREDIENTS") + ByDescription + sql::literal(description);
 }
 
-QString ingredientInsert(const QString &description, qint64 group)
-{
+QString ingredientInsert(const QString &description, qint64 group) {
     return QStringLiteral("INSERT INTO INGREDIENTS (INGREDIENTS_DESCRIPTION,INGREDIENTS_GROUP) VALUES(") +
            sql::literal(description) + u',' + sql::number(group) + u')';
 }
 
-QString ingredientRegroup(qint64 group, const QString &description)
-{
+QString ingredientRegroup(qint64 group, const QString &description) {
     return QStringLiteral("UPDATE INGREDIENTS SET INGREDIENTS_GROUP=") + sql::number(group) + ByDescription +
            sql::literal(description);
 }
 
-QString ingredientRename(const QString &newDescription, const QString &oldDescription)
-{
+QString ingredientRename(const QString &newDescription, const QString &oldDescription) {
     return QStringLiteral("UPDATE INGREDIENTS SET INGREDIENTS_DESCRIPTION=") + sql::literal(newDescription) +
            ByDescription + sql::literal(oldDescription);
 }
 
-QString ingredientUses(const QString &description)
-{
-    return QStringLiteral("SELECT count(*) from MADE_WITH WHERE INGREDIENTS_ID IN (SELECT INGREDIENTS_ID FROM "
-                          "INGREDIENTS") +
+QString ingredientUses(const QString &description) {
+    return QStringLiteral(
+               "SELECT count(*) from MADE_WITH WHERE INGREDIENTS_ID IN (SELECT INGREDIENTS_ID FROM "
+               "INGREDIENTS") +
            ByDescription + sql::literal(description) + u')';
 }
 
-QString ingredientDelete(const QString &description)
-{
+QString ingredientDelete(const QString &description) {
     return QStringLiteral("DELETE FROM INGREDIENTS") + ByDescription + sql::literal(description);
 }
 
-QString recipesOfType(qint64 type) { return QStringLiteral("SELECT COUNT(*) FROM MEAL WHERE MEAL_TYPE=") + sql::number(type); }
+QString recipesOfType(qint64 type) {
+    return QStringLiteral("SELECT COUNT(*) FROM MEAL WHERE MEAL_TYPE=") + sql::number(type);
+}
 
-QString deleteRecipesOfType(qint64 type) { return QStringLiteral("DELETE FROM MEAL WHERE MEAL_TYPE=") + sql::number(type); }
+QString deleteRecipesOfType(qint64 type) {
+    return QStringLiteral("DELETE FROM MEAL WHERE MEAL_TYPE=") + sql::number(type);
+}
 
-QString ingredientsOfGroup(qint64 group)
-{
+QString ingredientsOfGroup(qint64 group) {
     return QStringLiteral("SELECT COUNT(*) FROM INGREDIENTS WHERE INGREDIENTS_GROUP=") + sql::number(group);
 }
 
-QString deleteIngredientsOfGroup(qint64 group)
-{
+QString deleteIngredientsOfGroup(qint64 group) {
     return QStringLiteral("DELETE FROM INGREDIENTS WHERE INGREDIENTS_GROUP=") + sql::number(group);
 }
 

@@ -22,20 +22,17 @@ struct CategoryKind {
     const char *inputPrompt;
 };
 
-CategoryKind recipeTypes(TDataModule1 &data)
-{
+CategoryKind recipeTypes(TDataModule1 &data) {
     return {data.MEALTYPE, "ID", "Type", "Eneter New Meal Type", "Meal Type:"};
 }
 
-CategoryKind ingredientGroups(TDataModule1 &data)
-{
+CategoryKind ingredientGroups(TDataModule1 &data) {
     return {data.IGROUP, "IGROUP_ID", "IGROUP_NAME", "Eneter New Ingredient Group", "Group Name:"};
 }
 
 } // namespace
 
-void TForm1::buildCategoriesPage()
-{
+void TForm1::buildCategoriesPage() {
     auto *body = new QWidget(TabSheet8);
     body->setObjectName(QStringLiteral("CategoriesBody"));
     auto *page = new QGridLayout(body);
@@ -63,24 +60,28 @@ void TForm1::buildCategoriesPage()
              {std::tuple{addName, addText, add}, std::tuple{deleteName, "Delete Current", remove}}) {
             auto *b = new QPushButton(QString::fromLatin1(text), body);
             b->setObjectName(QString::fromLatin1(name));
-            connect(b, &QPushButton::clicked, this, [this, h = handler] { run([this, h] { (this->*h)(); }); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, h = handler] { run([this, h] { (this->*h)(); }); });
             column->addWidget(b);
         }
         column->addStretch(1);
         page->addLayout(column, row + 1, 1);
     };
     DBGrid10 = half(0, "Recipe Types Editor", m_data->MEALTYPE, "Type", "DBGrid10", "Recipe types");
-    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23", &TForm1::RbButton23Click);
-    DBGrid11 = half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
-    buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25", &TForm1::RbButton25Click);
+    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23",
+            &TForm1::RbButton23Click);
+    DBGrid11 =
+        half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
+    buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25",
+            &TForm1::RbButton25Click);
     page->setColumnStretch(0, 1);
     static_cast<QVBoxLayout *>(TabSheet8->layout())->addWidget(body, 1);
 }
 
-void TForm1::addCategory(bool groups)
-{
+void TForm1::addCategory(bool groups) {
     const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
-    const QString answer = m_services.dialogs.input(QLatin1String(kind.inputCaption), QLatin1String(kind.inputPrompt), QString());
+    const QString answer = m_services.dialogs.input(QLatin1String(kind.inputCaption),
+                                                    QLatin1String(kind.inputPrompt), QString());
     if (answer.trimmed().isEmpty())
         return;
     kind.dataset.append();
@@ -93,8 +94,7 @@ void TForm1::addCategory(bool groups)
     }
 }
 
-void TForm1::deleteCategory(bool groups)
-{
+void TForm1::deleteCategory(bool groups) {
     const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
     qint64 id = 0;
     QString name;
@@ -112,9 +112,11 @@ void TForm1::deleteCategory(bool groups)
     if (count > 0) {
         const QString question =
             groups ? QString::number(count) + QStringLiteral(" ingredient(s) belong to the ") + name +
-                         QStringLiteral(" group. Deleting this Group will delete all these Ingredients. Continue?")
+                         QStringLiteral(
+                             " group. Deleting this Group will delete all these Ingredients. Continue?")
                    : QString::number(count) + QStringLiteral(" meal(s) exist in ") + name +
-                         QStringLiteral(" category. Deleting of this Type will delete all these Meals. Continue?");
+                         QStringLiteral(
+                             " category. Deleting of this Type will delete all these Meals. Continue?");
         if (!m_services.dialogs.confirm(question))
             return;
         m_data->runSql(groups ? catalogue::deleteIngredientsOfGroup(id) : catalogue::deleteRecipesOfType(id));
@@ -127,10 +129,18 @@ void TForm1::deleteCategory(bool groups)
     RefreshTables();
 }
 
-void TForm1::RbButton22Click() { addCategory(false); }
+void TForm1::RbButton22Click() {
+    addCategory(false);
+}
 
-void TForm1::RbButton23Click() { deleteCategory(false); }
+void TForm1::RbButton23Click() {
+    deleteCategory(false);
+}
 
-void TForm1::RbButton24Click() { addCategory(true); }
+void TForm1::RbButton24Click() {
+    addCategory(true);
+}
 
-void TForm1::RbButton25Click() { deleteCategory(true); }
+void TForm1::RbButton25Click() {
+    deleteCategory(true);
+}

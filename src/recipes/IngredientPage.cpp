@@ -17,8 +17,7 @@ namespace {
 
 /// The first field of the scratch query's first row as a number; `fallback` when there is none or it cannot
 /// be read.
-qint64 firstNumber(TDataModule1 &data, const QString &statement, qint64 fallback)
-{
+qint64 firstNumber(TDataModule1 &data, const QString &statement, qint64 fallback) {
     qint64 value = fallback;
     try {
         data.runSql(statement);
@@ -33,15 +32,15 @@ qint64 firstNumber(TDataModule1 &data, const QString &statement, qint64 fallback
 
 } // namespace
 
-void TForm1::buildIngredientPage()
-{
+void TForm1::buildIngredientPage() {
     auto *body = new QWidget(TabSheet6);
     body->setObjectName(QStringLiteral("IngredientBody"));
     auto *page = new QGridLayout(body);
     page->setContentsMargins(8, 6, 8, 8);
     page->setHorizontalSpacing(12);
 
-    DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS, {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
+    DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS,
+                         {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
                          {QStringLiteral("Description"), QStringLiteral("Group")}, body);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Ingredients"));
@@ -73,7 +72,8 @@ void TForm1::buildIngredientPage()
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
         auto *b = new QPushButton(QString::fromLatin1(text), body);
         b->setObjectName(QString::fromLatin1(name));
-        connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
         form->addWidget(b);
         return b;
     };
@@ -89,8 +89,7 @@ void TForm1::buildIngredientPage()
     connect(DBGrid1, &DBGrid::cellClicked, this, &TForm1::DBGrid1CellClick);
 }
 
-void TForm1::DBGrid1CellClick()
-{
+void TForm1::DBGrid1CellClick() {
     QString description;
     QString group;
     try {
@@ -109,8 +108,7 @@ void TForm1::DBGrid1CellClick()
     ComboBox1->setEditText(group);
 }
 
-void TForm1::clearIngredientBoxes()
-{
+void TForm1::clearIngredientBoxes() {
     m_data->SQLINGREDIENTS.close();
     m_data->SQLINGREDIENTS.open();
     DBEdit1->clear();
@@ -119,8 +117,7 @@ void TForm1::clearIngredientBoxes()
     DBEdit1->setFocus();
 }
 
-void TForm1::RbButton2Click()
-{
+void TForm1::RbButton2Click() {
     if (DBEdit1->text().trimmed().isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Enter Ingredients Description first!"));
         DBEdit1->setFocus();
@@ -136,30 +133,29 @@ void TForm1::RbButton2Click()
     if (firstNumber(*m_data, catalogue::ingredientCount(description), 0) <= 0) {
         m_data->runSql(catalogue::ingredientInsert(description, group));
     } else {
-        if (!m_services.dialogs.confirm(QStringLiteral("Ingredient already exists. Do you want to update its Group?")))
+        if (!m_services.dialogs.confirm(
+                QStringLiteral("Ingredient already exists. Do you want to update its Group?")))
             return;
         m_data->runSql(catalogue::ingredientRegroup(group, description));
     }
     clearIngredientBoxes();
 }
 
-void TForm1::RbButton3Click()
-{
+void TForm1::RbButton3Click() {
     const QString old = DBEdit1->text();
     if (old.trimmed().isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Select Ingredient first!"));
         return;
     }
-    const QString answer =
-        m_services.dialogs.input(QStringLiteral("Enter New Description"), QStringLiteral("Ingredient Description:"), old);
+    const QString answer = m_services.dialogs.input(QStringLiteral("Enter New Description"),
+                                                    QStringLiteral("Ingredient Description:"), old);
     if (answer == old)
         return;
     m_data->runSql(catalogue::ingredientRename(answer, old));
     clearIngredientBoxes();
 }
 
-void TForm1::RbButton1Click()
-{
+void TForm1::RbButton1Click() {
     const QString description = DBEdit1->text();
     if (description.trimmed().isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Select Ingredient to delete first!"));

@@ -12,8 +12,7 @@
 
 namespace picture {
 
-Format formatOf(const QByteArray &stored)
-{
+Format formatOf(const QByteArray &stored) {
     if (stored.size() <= 2)
         return Format::None;
     const auto word = qFromLittleEndian<quint16>(stored.constData());
@@ -37,8 +36,7 @@ namespace {
 
 /// Where a bitmap starts: after a graphic header of eight bytes (word 1, word 0x0100, the length of the rest)
 /// when the data has one.
-QByteArray bitmapBytes(const QByteArray &stored)
-{
+QByteArray bitmapBytes(const QByteArray &stored) {
     if (stored.size() >= 8 && qFromLittleEndian<quint16>(stored.constData()) == 0x0001 &&
         qFromLittleEndian<quint16>(stored.constData() + 2) == 0x0100 &&
         qFromLittleEndian<quint32>(stored.constData() + 4) == quint32(stored.size() - 8))
@@ -53,8 +51,7 @@ struct JpegError {
     std::jmp_buf jump;
 };
 
-void jpegFailed(j_common_ptr info)
-{
+void jpegFailed(j_common_ptr info) {
     std::longjmp(reinterpret_cast<JpegError *>(info->err)->jump, 1);
 }
 
@@ -63,8 +60,7 @@ void jpegWarning(j_common_ptr, int) {}
 /// Decodes into `pixels` (RGB, three bytes a pixel). Kept free of objects with destructors, since a failure
 /// jumps out of libjpeg straight back here.
 bool decodeRgb(const unsigned char *data, unsigned long size, std::vector<unsigned char> &pixels, int &width,
-               int &height)
-{
+               int &height) {
     jpeg_decompress_struct info{};
     JpegError error{};
     info.err = jpeg_std_error(&error.manager);
@@ -101,18 +97,16 @@ bool decodeRgb(const unsigned char *data, unsigned long size, std::vector<unsign
 
 } // namespace
 
-QByteArray fileBytes(const QByteArray &stored)
-{
+QByteArray fileBytes(const QByteArray &stored) {
     return formatOf(stored) == Format::Bitmap ? bitmapBytes(stored) : stored;
 }
 
-QImage decodeJpeg(const QByteArray &data)
-{
+QImage decodeJpeg(const QByteArray &data) {
     std::vector<unsigned char> pixels;
     int width = 0;
     int height = 0;
-    if (!decodeRgb(reinterpret_cast<const unsigned char *>(data.constData()), static_cast<unsigned long>(data.size()),
-                   pixels, width, height) ||
+    if (!decodeRgb(reinterpret_cast<const unsigned char *>(data.constData()),
+                   static_cast<unsigned long>(data.size()), pixels, width, height) ||
         width <= 0 || height <= 0)
         return {};
     QImage image(width, height, QImage::Format_RGB888);
@@ -121,8 +115,7 @@ QImage decodeJpeg(const QByteArray &data)
     return image;
 }
 
-QImage decode(const QByteArray &stored)
-{
+QImage decode(const QByteArray &stored) {
     switch (formatOf(stored)) {
     case Format::Jpeg:
         return decodeJpeg(stored);
@@ -137,18 +130,19 @@ QImage decode(const QByteArray &stored)
     return {};
 }
 
-QByteArray readFile(const QString &path, QString &error)
-{
+QByteArray readFile(const QString &path, QString &error) {
     const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension != QLatin1String("jpg") && extension != QLatin1String("jpeg") && extension != QLatin1String("bmp") &&
-        extension != QLatin1String("ico")) {
-        error = QStringLiteral("Mealvane cannot read pictures of the kind \"%1\". Choose a JPEG, bitmap or icon file.")
+    if (extension != QLatin1String("jpg") && extension != QLatin1String("jpeg") &&
+        extension != QLatin1String("bmp") && extension != QLatin1String("ico")) {
+        error = QStringLiteral(
+                    "Mealvane cannot read pictures of the kind \"%1\". Choose a JPEG, bitmap or icon file.")
                     .arg(QFileInfo(path).fileName());
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Could not read \"%1\": %2").arg(QFileInfo(path).fileName(), file.errorString());
+        error =
+            QStringLiteral("Could not read \"%1\": %2").arg(QFileInfo(path).fileName(), file.errorString());
         return {};
     }
     const QByteArray bytes = file.readAll();
@@ -163,10 +157,10 @@ QByteArray readFile(const QString &path, QString &error)
     return bytes;
 }
 
-QStringList fileFilters()
-{
-    return {QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico)"), QStringLiteral("JPEG Image File (*.jpg *.jpeg)"),
-            QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("Icons (*.ico)")};
+QStringList fileFilters() {
+    return {QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico)"),
+            QStringLiteral("JPEG Image File (*.jpg *.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),
+            QStringLiteral("Icons (*.ico)")};
 }
 
 } // namespace picture

@@ -16,10 +16,10 @@ namespace {
 
 /// The key of the first catalogue ingredient of that description, creating one without a group when there
 /// is none.
-qint64 ingredientFor(TDataModule1 &data, const QString &description)
-{
-    const QString find = QStringLiteral("select Ingredients_ID from Ingredients where Ingredients_Description=") +
-                         sql::literal(description);
+qint64 ingredientFor(TDataModule1 &data, const QString &description) {
+    const QString find =
+        QStringLiteral("select Ingredients_ID from Ingredients where Ingredients_Description=") +
+        sql::literal(description);
     data.runSql(QStringLiteral("select Ingredients_ID,Ingredients_Description from Ingredients where "
                                "Ingredients_Description=") +
                 sql::literal(description));
@@ -36,8 +36,7 @@ qint64 ingredientFor(TDataModule1 &data, const QString &description)
 
 /// Copies one recipe of the older file, at the current row of `OLDMeals`, with its ingredients. All or
 /// nothing: a recipe is never left with only some of its ingredients.
-void importRecipe(TDataModule1 &data, const QString &name)
-{
+void importRecipe(TDataModule1 &data, const QString &name) {
     db::Transaction transaction(data.ADOConnectionMain);
     db::TableDataset &meals = data.MEALS;
     const db::TableDataset &old = data.OLDMeals;
@@ -69,23 +68,24 @@ void importRecipe(TDataModule1 &data, const QString &name)
 
 } // namespace
 
-void TForm1::attachWaitBox(TForm2 *waitBox) { m_waitBox = waitBox; }
-
-QString TForm1::importCopyPath() const
-{
-    return importCopy.isEmpty() ? QDir(programFolder()).filePath(QString::fromLatin1(TDataModule1::OldDataFile))
-                                : importCopy;
+void TForm1::attachWaitBox(TForm2 *waitBox) {
+    m_waitBox = waitBox;
 }
 
-void TForm1::Action14Execute()
-{
+QString TForm1::importCopyPath() const {
+    return importCopy.isEmpty()
+               ? QDir(programFolder()).filePath(QString::fromLatin1(TDataModule1::OldDataFile))
+               : importCopy;
+}
+
+void TForm1::Action14Execute() {
     db::Connection &old = m_data->OldConnection;
     m_data->OLDMeals.close();
     m_data->OLDSQLMI.close();
     old.close();
-    const QString chosen = m_services.dialogs.openFileName(QStringLiteral("Import Meals from Older DB"),
-                                                           {QStringLiteral("MDB Files (*.mdb)"),
-                                                            QStringLiteral("All Files (*)")});
+    const QString chosen = m_services.dialogs.openFileName(
+        QStringLiteral("Import Meals from Older DB"),
+        {QStringLiteral("MDB Files (*.mdb)"), QStringLiteral("All Files (*)")});
     if (chosen.isEmpty() || !QFileInfo::exists(chosen))
         return;
     // The older file is never opened itself: the import reads a fresh copy beside the program.
@@ -101,7 +101,8 @@ void TForm1::Action14Execute()
         }
     }
     if (!connected) {
-        m_services.dialogs.showInformation(QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
+        m_services.dialogs.showInformation(
+            QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
         return;
     }
     if (m_waitBox != nullptr)

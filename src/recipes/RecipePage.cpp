@@ -15,12 +15,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
-#include <QSaveFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,8 +42,7 @@ constexpr int MaximumNameLength = 50;
 
 } // namespace
 
-void TForm1::buildRecipePage()
-{
+void TForm1::buildRecipePage() {
     auto *body = new QWidget(TabSheet3);
     body->setObjectName(QStringLiteral("RecipeBody"));
     auto *page = new QGridLayout(body);
@@ -60,7 +59,8 @@ void TForm1::buildRecipePage()
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
         auto *b = new QPushButton(QString::fromLatin1(text), body);
         b->setObjectName(QString::fromLatin1(name));
-        connect(b, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
         return b;
     };
 
@@ -114,8 +114,9 @@ void TForm1::buildRecipePage()
 
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
-    DBGrid2 = new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
-                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+    DBGrid2 =
+        new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
+                   {QStringLiteral("Description"), QStringLiteral("Group")}, body);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
     right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
@@ -127,7 +128,8 @@ void TForm1::buildRecipePage()
     ingredientButtons->addWidget(RbButton9);
     right->addLayout(ingredientButtons);
 
-    EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode, DBImage::Fit::ShrinkToFit, body);
+    EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode,
+                            DBImage::Fit::ShrinkToFit, body);
     EDBImage1->setObjectName(QStringLiteral("EDBImage1"));
     EDBImage1->setAccessibleName(QStringLiteral("Picture"));
     EDBImage1->setFocusPolicy(Qt::StrongFocus);
@@ -138,7 +140,8 @@ void TForm1::buildRecipePage()
     const auto menuItem = [this](const char *name, const char *text, void (TForm1::*handler)()) {
         QAction *action = PopupMenu1->addAction(QString::fromLatin1(text));
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
     menuItem("LoadNewPicture1", "Load New Picture", &TForm1::LoadNewPicture1Click);
     menuItem("ClearPicture1", "Clear Picture", &TForm1::ClearPicture1Click);
@@ -169,18 +172,23 @@ void TForm1::buildRecipePage()
     page->addLayout(recipeButtons, 1, 0, 1, 2);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
 
-    connect(DBLookupComboBox2, &QComboBox::activated, this, [this] { run([this] { DBLookupComboBox2CloseUp(); }); });
+    connect(DBLookupComboBox2, &QComboBox::activated, this,
+            [this] { run([this] { DBLookupComboBox2CloseUp(); }); });
 }
 
-void TForm1::attachIngredientDialog(TForm3 *dialog) { m_ingredientDialog = dialog; }
+void TForm1::attachIngredientDialog(TForm3 *dialog) {
+    m_ingredientDialog = dialog;
+}
 
-void TForm1::attachPictureViewer(TForm8 *viewer) { m_pictureViewer = viewer; }
+void TForm1::attachPictureViewer(TForm8 *viewer) {
+    m_pictureViewer = viewer;
+}
 
-void TForm1::LoadNewPicture1Click()
-{
+void TForm1::LoadNewPicture1Click() {
     if (!recipeChosen())
         return;
-    const QString path = m_services.dialogs.openFileName(QStringLiteral("Load New Picture"), picture::fileFilters());
+    const QString path =
+        m_services.dialogs.openFileName(QStringLiteral("Load New Picture"), picture::fileFilters());
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     QString error;
@@ -199,8 +207,7 @@ void TForm1::LoadNewPicture1Click()
     }
 }
 
-void TForm1::ClearPicture1Click()
-{
+void TForm1::ClearPicture1Click() {
     if (!recipeChosen())
         return;
     db::TableDataset &meals = m_data->MEALS;
@@ -213,8 +220,7 @@ void TForm1::ClearPicture1Click()
     }
 }
 
-void TForm1::SavePicture1Click()
-{
+void TForm1::SavePicture1Click() {
     if (!recipeChosen())
         return;
     const QString path = m_services.dialogs.saveFileName(QStringLiteral("Save Picture"), {});
@@ -228,8 +234,7 @@ void TForm1::SavePicture1Click()
                                          .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
-void TForm1::Vieworiginalsize1Click()
-{
+void TForm1::Vieworiginalsize1Click() {
     if (m_pictureViewer == nullptr)
         return;
     m_pictureViewer->show();
@@ -237,18 +242,18 @@ void TForm1::Vieworiginalsize1Click()
     m_pictureViewer->activateWindow();
 }
 
-bool TForm1::recipeChosen() const { return !DBLookupComboBox2->currentText().isEmpty(); }
+bool TForm1::recipeChosen() const {
+    return !DBLookupComboBox2->currentText().isEmpty();
+}
 
-void TForm1::JvXPBar4Items0Click()
-{
+void TForm1::JvXPBar4Items0Click() {
     CheckChanges();
     DBLookupComboBox2->update();
     DBLookupComboBox2CloseUp();
     showPage(TabSheet3);
 }
 
-void TForm1::DBLookupComboBox2CloseUp()
-{
+void TForm1::DBLookupComboBox2CloseUp() {
     db::TableDataset &meals = m_data->MEALS;
     if (m_data->SQLMEALS.hasCurrentRow()) {
         const QVariant id = m_data->SQLMEALS.field(QStringLiteral("MEAL_ID")).value();
@@ -266,16 +271,15 @@ void TForm1::DBLookupComboBox2CloseUp()
     RefreshIngredients();
 }
 
-void TForm1::rereadRecipeList()
-{
+void TForm1::rereadRecipeList() {
     m_data->SQLMEALS.close();
     m_data->SQLMEALS.open();
     const db::TableDataset &meals = m_data->MEALS;
-    DBLookupComboBox2->setKeyValue(meals.hasCurrentRow() ? meals.field(QStringLiteral("MEAL_ID")).value() : QVariant());
+    DBLookupComboBox2->setKeyValue(meals.hasCurrentRow() ? meals.field(QStringLiteral("MEAL_ID")).value()
+                                                         : QVariant());
 }
 
-std::optional<QString> TForm1::askRecipeName(const QString &caption, const QString &preset)
-{
+std::optional<QString> TForm1::askRecipeName(const QString &caption, const QString &preset) {
     const QString answer = m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset);
     if (answer.isEmpty() || answer == preset)
         return std::nullopt;
@@ -287,8 +291,7 @@ std::optional<QString> TForm1::askRecipeName(const QString &caption, const QStri
     return answer;
 }
 
-void TForm1::RbButton4Click()
-{
+void TForm1::RbButton4Click() {
     if (!recipeChosen())
         return;
     db::TableDataset &meals = m_data->MEALS;
@@ -309,8 +312,7 @@ void TForm1::RbButton4Click()
         throw *failure;
 }
 
-void TForm1::RbButton5Click()
-{
+void TForm1::RbButton5Click() {
     db::TableDataset &meals = m_data->MEALS;
     if (!recipeChosen() || !meals.hasCurrentRow())
         return;
@@ -321,8 +323,7 @@ void TForm1::RbButton5Click()
     DBLookupComboBox2CloseUp();
 }
 
-void TForm1::RbButton6Click()
-{
+void TForm1::RbButton6Click() {
     const std::optional<QString> name = askRecipeName(QStringLiteral("Add New Recipe"), QString());
     if (!name)
         return;
@@ -330,7 +331,8 @@ void TForm1::RbButton6Click()
     const bool taken = m_data->SQL.value(0, 0).toLongLong() > 0;
     m_data->SQL.close();
     if (taken) {
-        m_services.dialogs.showError(QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(*name));
+        m_services.dialogs.showError(
+            QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(*name));
         return;
     }
     db::TableDataset &meals = m_data->MEALS;
@@ -346,8 +348,7 @@ void TForm1::RbButton6Click()
     DBLookupComboBox2CloseUp();
 }
 
-void TForm1::RbButton7Click()
-{
+void TForm1::RbButton7Click() {
     if (!recipeChosen())
         return;
     m_data->MEALS.deleteCurrent();
@@ -358,8 +359,7 @@ void TForm1::RbButton7Click()
 namespace {
 
 /// Re-runs an ingredient query of the recipe page for the current recipe; false when there is none.
-bool rerunForRecipe(const db::TableDataset &meals, db::QueryDataset &query)
-{
+bool rerunForRecipe(const db::TableDataset &meals, db::QueryDataset &query) {
     const QString id = meals.hasCurrentRow() ? meals.field(QStringLiteral("Meal_ID")).asString() : QString();
     if (id.isEmpty())
         return false;
@@ -371,17 +371,17 @@ bool rerunForRecipe(const db::TableDataset &meals, db::QueryDataset &query)
 
 } // namespace
 
-void TForm1::RefreshIngredients()
-{
+void TForm1::RefreshIngredients() {
     // With no recipe left there is nothing to list; the last recipe's ingredients must not stay in view.
     if (!rerunForRecipe(m_data->MEALS, m_data->SQLMEAL1))
         m_data->SQLMEAL1.close();
 }
 
-void TForm1::RefreshNotIngredients() { rerunForRecipe(m_data->MEALS, m_data->SQLMEAL2); }
+void TForm1::RefreshNotIngredients() {
+    rerunForRecipe(m_data->MEALS, m_data->SQLMEAL2);
+}
 
-void TForm1::RbButton8Click()
-{
+void TForm1::RbButton8Click() {
     if (!recipeChosen() || m_ingredientDialog == nullptr)
         return;
     m_ingredientDialog->MealID = m_data->MEALS.field(QStringLiteral("MEAL_ID")).asInteger();
@@ -389,8 +389,7 @@ void TForm1::RbButton8Click()
     showModal(*m_ingredientDialog);
 }
 
-void TForm1::RbButton9Click()
-{
+void TForm1::RbButton9Click() {
     const db::QueryDataset &list = m_data->SQLMEAL1;
     qint64 meal = 0;
     qint64 ingredient = 0;
@@ -407,4 +406,6 @@ void TForm1::RbButton9Click()
     RefreshIngredients();
 }
 
-void TForm1::RbButton26Click() { PrintMealToEmail(DBLookupComboBox2->currentText()); }
+void TForm1::RbButton26Click() {
+    PrintMealToEmail(DBLookupComboBox2->currentText());
+}

@@ -11,13 +11,14 @@
 #include <QVBoxLayout>
 
 TForm3::TForm3(TForm1 &owner, TDataModule1 &dataModule)
-    : VaneDialog(QStringLiteral("Form3"), QStringLiteral("Add ingredient to Meal"), QStringLiteral("  Add ingredient to Meal"), &owner)
+    : VaneDialog(QStringLiteral("Form3"), QStringLiteral("Add ingredient to Meal"),
+                 QStringLiteral("  Add ingredient to Meal"), &owner)
     , m_owner(owner)
-    , m_data(dataModule)
-{
+    , m_data(dataModule) {
     auto *instruction = new QLabel(QStringLiteral("Select Ingredient and click \"Add\" button"), this);
-    DBGrid2 = new DBGrid(dataModule.SQLMEAL2, {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
-                         {QStringLiteral("Description"), QStringLiteral("Group")}, this);
+    DBGrid2 =
+        new DBGrid(dataModule.SQLMEAL2, {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
+                   {QStringLiteral("Description"), QStringLiteral("Group")}, this);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
     DBGrid2->setAccessibleName(QStringLiteral("Ingredients"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
@@ -36,12 +37,12 @@ TForm3::TForm3(TForm1 &owner, TDataModule1 &dataModule)
     body()->addLayout(buttons);
     setFixedSize(420, 440);
     connect(RbButton8, &QPushButton::clicked, this, [this] { m_owner.run([this] { RbButton8Click(); }); });
-    connect(DBGrid2, &QAbstractItemView::doubleClicked, this, [this] { m_owner.run([this] { RbButton8Click(); }); });
+    connect(DBGrid2, &QAbstractItemView::doubleClicked, this,
+            [this] { m_owner.run([this] { RbButton8Click(); }); });
     connect(RbButton1, &QPushButton::clicked, this, &TForm3::RbButton1Click);
 }
 
-void TForm3::RbButton8Click()
-{
+void TForm3::RbButton8Click() {
     const db::QueryDataset &candidates = m_data.SQLMEAL2;
     if (!candidates.hasCurrentRow())
         return;
@@ -51,4 +52,6 @@ void TForm3::RbButton8Click()
     m_owner.RefreshNotIngredients();
 }
 
-void TForm3::RbButton1Click() { close(); }
+void TForm3::RbButton1Click() {
+    close();
+}

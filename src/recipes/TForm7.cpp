@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 TForm7::TForm7(TForm1 &owner, TDataModule1 &dataModule)
-    : VaneDialog(QStringLiteral("Form7"), QStringLiteral("Select Meal"), QStringLiteral("  Select Meal"), &owner)
-    , m_owner(owner)
-{
+    : VaneDialog(QStringLiteral("Form7"), QStringLiteral("Select Meal"), QStringLiteral("  Select Meal"),
+                 &owner)
+    , m_owner(owner) {
     DBLookupComboBox1 = new DBLookupComboBox(dataModule.SQLMEALS, QStringLiteral("Meal_Name"), this);
     DBLookupComboBox1->setObjectName(QStringLiteral("DBLookupComboBox1"));
     DBLookupComboBox1->setKeyField(QStringLiteral("Meal_ID"));
@@ -37,8 +37,7 @@ TForm7::TForm7(TForm1 &owner, TDataModule1 &dataModule)
     connect(RbButton1, &QPushButton::clicked, this, &TForm7::RbButton1Click);
 }
 
-void TForm7::RbButton12Click()
-{
+void TForm7::RbButton12Click() {
     const QString name = DBLookupComboBox1->currentText();
     if (name.isEmpty()) {
         close();
@@ -50,4 +49,6 @@ void TForm7::RbButton12Click()
         m_owner.PrintRecipe(name);
 }
 
-void TForm7::RbButton1Click() { close(); }
+void TForm7::RbButton1Click() {
+    close();
+}

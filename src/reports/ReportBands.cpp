@@ -4,22 +4,20 @@
 
 namespace reportbands {
 
-report::Band pageHeader(const QString &name, const QString &title, double titleLeft)
-{
+report::Band pageHeader(const QString &name, const QString &title, double titleLeft) {
     using namespace reportstyle;
     return {15.1,
             [name, title, titleLeft](report::Canvas &c, const report::PageInfo &) {
                 c.fill(LightBlue);
                 c.frame();
                 c.text(6.3, 2.9, titleLeft - 8, name, decorative(20), Qt::AlignLeft, DarkGrey);
-                c.text(titleLeft, 4.5, c.band().width() - titleLeft - 1, title, plain(16, true), Qt::AlignLeft,
-                       DarkGrey);
+                c.text(titleLeft, 4.5, c.band().width() - titleLeft - 1, title, plain(16, true),
+                       Qt::AlignLeft, DarkGrey);
             },
             false};
 }
 
-report::Band pageFooter(const QString &printTime, const QString &ofPages, double printTimeLeft)
-{
+report::Band pageFooter(const QString &printTime, const QString &ofPages, double printTimeLeft) {
     using namespace reportstyle;
     return {7.9,
             [printTime, ofPages, printTimeLeft](report::Canvas &c, const report::PageInfo &page) {

@@ -2,8 +2,7 @@
 
 ReportLayout::ReportLayout(QString name, bool ownConnection, const QString &dataFile)
     : ADOConnection1(dataFile)
-    , m_name(std::move(name))
-{
+    , m_name(std::move(name)) {
     if (ownConnection)
         ADOConnection1.open();
 }

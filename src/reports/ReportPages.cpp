@@ -5,45 +5,48 @@
 #include "TReportWeeklyMenu.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "recipes/TForm7.h"
 #include "toolkit/ui/Clock.h"
 #include "toolkit/ui/Dialogs.h"
-#include "recipes/TForm7.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
 #include <QLocale>
 
-void TForm1::attachReports(const Reports &reports) { m_reports = reports; }
+void TForm1::attachReports(const Reports &reports) {
+    m_reports = reports;
+}
 
-void TForm1::previewCounted(const std::function<report::BandReport()> &build, QString &printTime, QString &ofPages)
-{
+void TForm1::previewCounted(const std::function<report::BandReport()> &build, QString &printTime,
+                            QString &ofPages) {
     ofPages = QStringLiteral(" of ") + QString::number(build().pageCount());
     printTime = this->printTime();
     showReport(build());
 }
 
-void TForm1::previewInWindow(const report::BandReport &report) { previewReport(report, this, m_services.dialogs); }
+void TForm1::previewInWindow(const report::BandReport &report) {
+    previewReport(report, this, m_services.dialogs);
+}
 
-QString TForm1::printTime() const { return report::printTimeText(m_services.clock.now(), QLocale()); }
+QString TForm1::printTime() const {
+    return report::printTimeText(m_services.clock.now(), QLocale());
+}
 
-void TForm1::JvXPBar3Items0Click()
-{
+void TForm1::JvXPBar3Items0Click() {
     CheckChanges();
     if (m_reports.weeklyMenu == nullptr)
         return;
-    m_reports.weeklyMenu->fill(SelectedWeek, SelectedYear, menu::readWeek(*m_data, {SelectedWeek, SelectedYear}),
-                               printTime());
+    m_reports.weeklyMenu->fill(SelectedWeek, SelectedYear,
+                               menu::readWeek(*m_data, {SelectedWeek, SelectedYear}), printTime());
     showReport(m_reports.weeklyMenu->QuickRep1());
 }
 
-void TForm1::RbButton17Click()
-{
+void TForm1::RbButton17Click() {
     RbButton18Click();
     JvXPBar3Items0Click();
 }
 
-void TForm1::RbButton20Click()
-{
+void TForm1::RbButton20Click() {
     TReportShoppingList *layout = m_reports.shoppingList;
     if (layout == nullptr)
         return;
@@ -62,8 +65,7 @@ void TForm1::RbButton20Click()
     previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
 }
 
-void TForm1::PrintRecipe(const QString &name)
-{
+void TForm1::PrintRecipe(const QString &name) {
     TReportRecipe *layout = m_reports.recipe;
     if (layout == nullptr)
         return;
@@ -71,16 +73,14 @@ void TForm1::PrintRecipe(const QString &name)
     previewRecipes();
 }
 
-void TForm1::previewRecipes()
-{
+void TForm1::previewRecipes() {
     TReportRecipe *layout = m_reports.recipe;
     previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
     if (layout->pictureFailed)
         m_services.dialogs.showError(QStringLiteral("No puedo cargar la imagen"));
 }
 
-void TForm1::JvXPBar3Items1Click()
-{
+void TForm1::JvXPBar3Items1Click() {
     CheckChanges();
     if (m_reports.recipe == nullptr)
         return;
@@ -88,15 +88,13 @@ void TForm1::JvXPBar3Items1Click()
     previewRecipes();
 }
 
-void TForm1::JvXPBar3Items2Click()
-{
+void TForm1::JvXPBar3Items2Click() {
     CheckChanges();
     if (m_reports.selectMeal != nullptr)
         showModal(*m_reports.selectMeal);
 }
 
-void TForm1::JvXPBar3Items3Click()
-{
+void TForm1::JvXPBar3Items3Click() {
     CheckChanges();
     TReportIngredientsList *layout = m_reports.ingredients;
     if (layout == nullptr)
@@ -105,14 +103,12 @@ void TForm1::JvXPBar3Items3Click()
     previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
 }
 
-void TForm1::RbButton21Click()
-{
+void TForm1::RbButton21Click() {
     if (recipeChosen())
         PrintRecipe(DBLookupComboBox2->currentText());
 }
 
-void TForm1::RbButton27Click()
-{
+void TForm1::RbButton27Click() {
     const QString name = selectedResult();
     if (!name.isEmpty())
         PrintRecipe(name);

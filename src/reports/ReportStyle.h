@@ -14,8 +14,7 @@ inline const QColor DarkGrey{72, 72, 72};
 inline constexpr double SansScale = 0.88;
 
 /// The plain typeface of the reports' texts.
-inline QFont plain(double points, bool bold = false, bool italic = false)
-{
+inline QFont plain(double points, bool bold = false, bool italic = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points * SansScale);
     font.setBold(bold);
@@ -24,8 +23,7 @@ inline QFont plain(double points, bool bold = false, bool italic = false)
 }
 
 /// The decorative typeface of the reports' titles.
-inline QFont decorative(double points)
-{
+inline QFont decorative(double points) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSizeF(points);
     font.setBold(true);

@@ -11,17 +11,16 @@ TReportRecipe::TReportRecipe(const QString &dataFile)
     : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile)
     , MealTypes(QStringLiteral("MealTypes"), ADOConnection1)
     , Master(QStringLiteral("Master"), ADOConnection1)
-    , Detail(QStringLiteral("Detail"), ADOConnection1)
-{
+    , Detail(QStringLiteral("Detail"), ADOConnection1) {
     MealTypes.setSql(QStringLiteral("SELECT ID, Type FROM Meal_Type"));
-    Master.addLookupField(QStringLiteral("Type"),
-                          db::LookupDef{QStringLiteral("Meal_Type"), &MealTypes, QStringLiteral("ID"), QStringLiteral("Type")});
+    Master.addLookupField(
+        QStringLiteral("Type"),
+        db::LookupDef{QStringLiteral("Meal_Type"), &MealTypes, QStringLiteral("ID"), QStringLiteral("Type")});
     Detail.setSql(QStringLiteral("SELECT Meal_ID, Ingredients_Description FROM QMealIng ORDER BY Meal_ID, "
                                  "Ingredients_Description"));
 }
 
-void TReportRecipe::open(const QString *name)
-{
+void TReportRecipe::open(const QString *name) {
     if (!ADOConnection1.isOpen())
         ADOConnection1.open();
     Master.close();
@@ -35,12 +34,12 @@ void TReportRecipe::open(const QString *name)
     Detail.open();
 }
 
-report::BandReport TReportRecipe::QuickRep1() const
-{
+report::BandReport TReportRecipe::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Recipe Book");
-    r.pageHeader = reportbands::pageHeader(QStringLiteral("VaneRecipe"), QStringLiteral("Recipe Book"), 141.3);
+    r.pageHeader =
+        reportbands::pageHeader(QStringLiteral("VaneRecipe"), QStringLiteral("Recipe Book"), 141.3);
     r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 1.9);
     pictureFailed = false;
 
@@ -94,14 +93,15 @@ report::BandReport TReportRecipe::QuickRep1() const
                                          false});
         for (const QString &line : lines) {
             const double height = std::max(4.5, report::textHeight(150, line, text));
-            r.details.push_back(report::Band{height,
-                                             [line, text, height](report::Canvas &c, const report::PageInfo &) {
-                                                 c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
-                                             },
-                                             false});
+            r.details.push_back(
+                report::Band{height,
+                             [line, text, height](report::Canvas &c, const report::PageInfo &) {
+                                 c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
+                             },
+                             false});
         }
-        r.details.push_back(
-            report::Band{3.7, [](report::Canvas &c, const report::PageInfo &) { c.rule(1.3, 1, Qt::black); }, false});
+        r.details.push_back(report::Band{
+            3.7, [](report::Canvas &c, const report::PageInfo &) { c.rule(1.3, 1, Qt::black); }, false});
     }
     return r;
 }

@@ -6,12 +6,9 @@
 
 TReportShoppingList::TReportShoppingList(const QString &dataFile)
     : ReportLayout(QStringLiteral("ReportShoppingList"), true, dataFile)
-    , ADOQuery1(QStringLiteral("ADOQuery1"), ADOConnection1)
-{
-}
+    , ADOQuery1(QStringLiteral("ADOQuery1"), ADOConnection1) {}
 
-void TReportShoppingList::open(int week, int year)
-{
+void TReportShoppingList::open(int week, int year) {
     if (!ADOConnection1.isOpen())
         ADOConnection1.open();
     ADOQuery1.close();
@@ -22,21 +19,23 @@ void TReportShoppingList::open(int week, int year)
     ADOQuery1.open();
 }
 
-report::BandReport TReportShoppingList::QuickRep1() const
-{
+report::BandReport TReportShoppingList::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Shopping List Report");
     r.columns = 2;
     r.titleBand.height = 15.1;
-    const QString week = ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("WeekNumber")).toString();
-    const QString year = ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("YearNumber")).toString();
+    const QString week =
+        ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("WeekNumber")).toString();
+    const QString year =
+        ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("YearNumber")).toString();
     r.titleBand.paint = [week, year](report::Canvas &c, const report::PageInfo &) {
         c.fill(LightBlue);
         c.frame();
         c.text(6.3, 2.9, 76, QStringLiteral("Vane Shopping"), decorative(20), Qt::AlignLeft, DarkGrey);
         // Ends where the week number starts, whatever the width of the installed typeface.
-        c.text(70, 4.5, 79, QStringLiteral(" Shopping List for week:"), plain(16, true), Qt::AlignRight, DarkGrey);
+        c.text(70, 4.5, 79, QStringLiteral(" Shopping List for week:"), plain(16, true), Qt::AlignRight,
+               DarkGrey);
         c.text(149.0, 4.5, 10.8, week, plain(16, true), Qt::AlignHCenter, DarkGrey);
         c.text(158.8, 4.5, 2, QStringLiteral("-"), plain(16, true), Qt::AlignLeft, DarkGrey);
         c.text(160.6, 4.5, 16.1, year, plain(16, true), Qt::AlignHCenter, DarkGrey);

@@ -9,21 +9,19 @@ struct DayBlock {
     double captionLeft, captionTop, timeLeft, timeWidth, mealLeft, mealWidth, memoTop;
 };
 const DayBlock DayBlocks[] = {
-    {12.7, 14.3, 12.7, 20.4, 33.6, 40.7, 21.2},   {78.3, 14.3, 78.6, 20.4, 99.5, 40.5, 21.2},
+    {12.7, 14.3, 12.7, 20.4, 33.6, 40.7, 21.2},    {78.3, 14.3, 78.6, 20.4, 99.5, 40.5, 21.2},
     {143.9, 14.3, 143.9, 20.4, 164.8, 39.2, 21.2}, {207.2, 14.3, 207.4, 20.4, 228.6, 42.1, 21.2},
-    {31.2, 80.4, 31.8, 20.4, 55.0, 44.2, 88.9},   {109.5, 80.4, 110.1, 20.4, 131.2, 44.7, 88.6},
+    {31.2, 80.4, 31.8, 20.4, 55.0, 44.2, 88.9},    {109.5, 80.4, 110.1, 20.4, 131.2, 44.7, 88.6},
     {187.9, 80.4, 187.3, 20.4, 211.7, 46.8, 88.9},
 };
 
 } // namespace
 
 TReportWeeklyMenu::TReportWeeklyMenu(const QString &dataFile)
-    : ReportLayout(QStringLiteral("ReportWeeklyMenu"), false, dataFile)
-{
-}
+    : ReportLayout(QStringLiteral("ReportWeeklyMenu"), false, dataFile) {}
 
-void TReportWeeklyMenu::fill(int week, int year, const std::vector<menu::Entry> &entries, const QString &printTime)
-{
+void TReportWeeklyMenu::fill(int week, int year, const std::vector<menu::Entry> &entries,
+                             const QString &printTime) {
     for (int day = 0; day < 7; ++day) {
         m_txt[size_t(day)].clear();
         m_time[size_t(day)].clear();
@@ -37,13 +35,12 @@ void TReportWeeklyMenu::fill(int week, int year, const std::vector<menu::Entry> 
     QRLabelPrintTime = printTime;
 }
 
-report::BandReport TReportWeeklyMenu::QuickRep1() const
-{
+report::BandReport TReportWeeklyMenu::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Weekly Menu Report");
-    r.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                               QPageLayout::Millimeter);
+    r.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                               QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
     r.footerOnEveryPage = false;
     r.titleBand.height = 15.1;
     r.titleBand.paint = [this](report::Canvas &c, const report::PageInfo &) {
@@ -51,7 +48,8 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const
         c.frame();
         c.text(6.3, 2.9, 120, QStringLiteral("VaneMenu"), decorative(20), Qt::AlignLeft, DarkGrey);
         // Ends where the week number starts, whatever the width of the installed typeface.
-        c.text(150, 4.5, 87.9, QStringLiteral("   Menu for week:"), plain(16, true), Qt::AlignRight, DarkGrey);
+        c.text(150, 4.5, 87.9, QStringLiteral("   Menu for week:"), plain(16, true), Qt::AlignRight,
+               DarkGrey);
         c.text(237.9, 4.5, 10.8, lblWeekNumber, plain(16, true), Qt::AlignHCenter, DarkGrey);
         c.text(248.4, 4.5, 2, QStringLiteral("-"), plain(16, true), Qt::AlignLeft, DarkGrey);
         c.text(250.3, 4.5, 16.7, lblYearNumber, plain(16, true), Qt::AlignHCenter, DarkGrey);
@@ -65,15 +63,16 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const
         c.fillRect(0, 87.3, c.band().width(), 0.3, Qt::black);
         for (int day = 0; day < 7; ++day) {
             const DayBlock &b = DayBlocks[day];
-            c.text(b.captionLeft, b.captionTop, 50, QLatin1String(menu::DayNames[size_t(day)]), plain(10, true));
+            c.text(b.captionLeft, b.captionTop, 50, QLatin1String(menu::DayNames[size_t(day)]),
+                   plain(10, true));
             // The memos grow with their text; each line of the one names the time of the other's.
             const QFont timeFont = plain(8, false, true);
             const QFont mealFont = plain(8);
             double y = b.memoTop;
             for (qsizetype line = 0; line < m_txt[size_t(day)].size(); ++line) {
                 const QString &meal = m_txt[size_t(day)].at(line);
-                const double height =
-                    std::max(c.textHeight(b.mealWidth, meal, mealFont), c.textHeight(b.timeWidth, QStringLiteral("X"), timeFont));
+                const double height = std::max(c.textHeight(b.mealWidth, meal, mealFont),
+                                               c.textHeight(b.timeWidth, QStringLiteral("X"), timeFont));
                 c.text(b.timeLeft, y, b.timeWidth, m_time[size_t(day)].value(line), timeFont, Qt::AlignLeft,
                        QColor(110, 110, 110));
                 c.text(b.mealLeft, y, b.mealWidth, meal, mealFont, Qt::AlignLeft, Qt::black, height);

@@ -15,8 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-void TForm1::buildSearchPage()
-{
+void TForm1::buildSearchPage() {
     auto *body = new QWidget(TabSheet4);
     body->setObjectName(QStringLiteral("SearchBody"));
     auto *columns = new QHBoxLayout(body);
@@ -111,19 +110,18 @@ void TForm1::buildSearchPage()
     connect(RbButton28, &QPushButton::clicked, this, [this] { run([this] { RbButton28Click(); }); });
 }
 
-void TForm1::JvXPBar4Items2Click()
-{
+void TForm1::JvXPBar4Items2Click() {
     CheckChanges();
     RefreshTables();
     Fillingredientslist();
     showPage(TabSheet4);
 }
 
-void TForm1::Fillingredientslist()
-{
+void TForm1::Fillingredientslist() {
     m_data->SQL.close();
     m_data->SQL.setSql(QString());
-    m_data->runSql(QStringLiteral("select Ingredients_Description from Ingredients order by Ingredients_Description;"));
+    m_data->runSql(
+        QStringLiteral("select Ingredients_Description from Ingredients order by Ingredients_Description;"));
     QStringList names;
     names.reserve(m_data->SQL.recordCount());
     for (int r = 0; r < m_data->SQL.recordCount(); ++r)
@@ -135,16 +133,14 @@ void TForm1::Fillingredientslist()
         clbSearch->item(i)->setCheckState(Qt::Unchecked);
 }
 
-void TForm1::chooseSearchMode(QRadioButton *chosen)
-{
+void TForm1::chooseSearchMode(QRadioButton *chosen) {
     // One of the four at a time; a click on the checked one keeps it checked.
     for (QRadioButton *button : {rb2, rb3, rb4, rb5})
         button->setChecked(button == chosen);
     SelectQuery();
 }
 
-void TForm1::SelectQuery()
-{
+void TForm1::SelectQuery() {
     const bool names = rb2->isChecked();
     txt2->setEnabled(names);
     btn2->setEnabled(names);
@@ -167,18 +163,20 @@ void TForm1::SelectQuery()
     }
 }
 
-void TForm1::setAllSearchChecks(Qt::CheckState state)
-{
+void TForm1::setAllSearchChecks(Qt::CheckState state) {
     for (int i = 0; i < clbSearch->count(); ++i)
         clbSearch->item(i)->setCheckState(state);
 }
 
-void TForm1::CheckAll() { setAllSearchChecks(Qt::Checked); }
+void TForm1::CheckAll() {
+    setAllSearchChecks(Qt::Checked);
+}
 
-void TForm1::UncheckAll() { setAllSearchChecks(Qt::Unchecked); }
+void TForm1::UncheckAll() {
+    setAllSearchChecks(Qt::Unchecked);
+}
 
-void TForm1::ResetSearch()
-{
+void TForm1::ResetSearch() {
     txt2->clear();
     btn2->setEnabled(false);
     btn3->setEnabled(false);
@@ -192,8 +190,7 @@ void TForm1::ResetSearch()
     CheckBox1->setChecked(false);
 }
 
-search::Criteria TForm1::searchCriteria() const
-{
+search::Criteria TForm1::searchCriteria() const {
     search::Criteria criteria;
     criteria.mode = rb2->isChecked()   ? search::Mode::Names
                     : rb3->isChecked() ? search::Mode::Only
@@ -210,8 +207,7 @@ search::Criteria TForm1::searchCriteria() const
     return criteria;
 }
 
-void TForm1::btn2Click()
-{
+void TForm1::btn2Click() {
     const search::Criteria criteria = searchCriteria();
     if (!search::ValidCriteria(criteria)) {
         m_services.dialogs.showError(QStringLiteral("Please check at least 1 ingredient"));
@@ -234,8 +230,7 @@ void TForm1::btn2Click()
                                : QStringLiteral("Found: %1 items").arg(n));
 }
 
-void TForm1::GoSearch(const search::Criteria &criteria)
-{
+void TForm1::GoSearch(const search::Criteria &criteria) {
     db::QueryDataset query(QStringLiteral("SearchQuery"), m_data->ADOConnectionMain);
     query.setSql(search::GetQueryString(criteria));
     query.open();
@@ -248,14 +243,12 @@ void TForm1::GoSearch(const search::Criteria &criteria)
     lbResult->addItems(names);
 }
 
-QString TForm1::selectedResult() const
-{
+QString TForm1::selectedResult() const {
     const QListWidgetItem *item = lbResult->currentItem();
     return item != nullptr && item->isSelected() ? item->text() : QString();
 }
 
-void TForm1::RbButton28Click()
-{
+void TForm1::RbButton28Click() {
     const QString name = selectedResult();
     if (!name.isEmpty())
         PrintMealToEmail(name);

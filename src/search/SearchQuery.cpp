@@ -8,8 +8,7 @@ namespace search {
 
 namespace {
 
-QStringList checkedEntries(const Criteria &criteria)
-{
+QStringList checkedEntries(const Criteria &criteria) {
     QStringList entries;
     for (qsizetype i = 0; i < criteria.entries.size(); ++i) {
         if (size_t(i) < criteria.checked.size() && criteria.checked[size_t(i)])
@@ -19,8 +18,7 @@ QStringList checkedEntries(const Criteria &criteria)
 }
 
 /// The checked entries as text literals joined by commas.
-QString quotedList(const QStringList &entries)
-{
+QString quotedList(const QStringList &entries) {
     QStringList quoted;
     quoted.reserve(entries.size());
     for (const QString &entry : entries)
@@ -30,8 +28,7 @@ QString quotedList(const QStringList &entries)
 
 } // namespace
 
-QString GetQueryString(const Criteria &criteria)
-{
+QString GetQueryString(const Criteria &criteria) {
     const QStringList entries = checkedEntries(criteria);
     switch (criteria.mode) {
     case Mode::Names:
@@ -39,10 +36,12 @@ QString GetQueryString(const Criteria &criteria)
                sql::literal(u'%' + criteria.nameText + u'%') + QStringLiteral(" order by Meal_Name;");
     case Mode::Only: {
         const QString list = quotedList(entries);
-        return QStringLiteral("select distinct Meal_Name from QSearchMeal  where Ingredients_Description in ( ") +
+        return QStringLiteral(
+                   "select distinct Meal_Name from QSearchMeal  where Ingredients_Description in ( ") +
                list +
-               QStringLiteral(") AND Meal_Name not in (select Meal_Name from QSearchMeal where Ingredients_Description "
-                              "not in ( ") +
+               QStringLiteral(
+                   ") AND Meal_Name not in (select Meal_Name from QSearchMeal where Ingredients_Description "
+                   "not in ( ") +
                list + QStringLiteral("))");
     }
     case Mode::Any: {
@@ -54,8 +53,9 @@ QString GetQueryString(const Criteria &criteria)
         return text;
     }
     case Mode::Minimum:
-        return QStringLiteral("select distinct Meal_Name, Count(Ingredients_Description) from QSearchMeal  where "
-                              "Ingredients_Description in ( ") +
+        return QStringLiteral(
+                   "select distinct Meal_Name, Count(Ingredients_Description) from QSearchMeal  where "
+                   "Ingredients_Description in ( ") +
                quotedList(entries) +
                QStringLiteral(")  Group By Meal_Name having Count(Ingredients_Description) =") +
                sql::number(entries.size());
@@ -65,8 +65,7 @@ QString GetQueryString(const Criteria &criteria)
     return {};
 }
 
-bool ValidCriteria(const Criteria &criteria)
-{
+bool ValidCriteria(const Criteria &criteria) {
     if (criteria.mode != Mode::Only && criteria.mode != Mode::Any && criteria.mode != Mode::Minimum)
         return true;
     return std::find(criteria.checked.begin(), criteria.checked.end(), true) != criteria.checked.end();

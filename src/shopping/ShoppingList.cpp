@@ -6,8 +6,7 @@
 
 namespace shopping {
 
-void regenerateWeekList(TDataModule1 &data, int week, int year)
-{
+void regenerateWeekList(TDataModule1 &data, int week, int year) {
     db::Transaction transaction(data.ADOConnectionMain);
     data.runSql(deleteWeekList(week, year));
     db::QueryDataset &counts = data.SQLSHOP;
@@ -16,7 +15,8 @@ void regenerateWeekList(TDataModule1 &data, int week, int year)
     counts.setParameter(QStringLiteral("xYear"), QString::number(year));
     counts.open();
     for (counts.first(); !counts.eof(); counts.next()) {
-        data.runSql(insertDerivedRow(week, year, counts.field(QStringLiteral("Ingredients_Description")).asString(),
+        data.runSql(insertDerivedRow(week, year,
+                                     counts.field(QStringLiteral("Ingredients_Description")).asString(),
                                      counts.field(QStringLiteral("NumberOfMeals")).asInteger(),
                                      counts.field(QStringLiteral("IGroup")).asString()));
     }

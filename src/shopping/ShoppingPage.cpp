@@ -24,8 +24,7 @@
 namespace {
 
 /// A field of a dataset's current row as text; empty when it cannot be read.
-QString currentText(const db::Dataset &dataset, const QString &field)
-{
+QString currentText(const db::Dataset &dataset, const QString &field) {
     try {
         return dataset.hasCurrentRow() ? dataset.field(field).asString() : QString();
     } catch (const db::DbError &) {
@@ -35,8 +34,7 @@ QString currentText(const db::Dataset &dataset, const QString &field)
 
 } // namespace
 
-void TForm1::buildShoppingPage()
-{
+void TForm1::buildShoppingPage() {
     auto *body = new QWidget(TabSheet2);
     body->setObjectName(QStringLiteral("ShoppingBody"));
     auto *columns = new QHBoxLayout(body);
@@ -46,10 +44,11 @@ void TForm1::buildShoppingPage()
     auto *left = new QVBoxLayout;
     auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
     preview->setProperty("sectionCaption", true);
-    DBGrid9 = new DBGrid(m_data->SHOP, {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSCOUNT"),
-                                        QStringLiteral("INGREDIENTSTYPE")},
-                         {QStringLiteral("Ingredient"), QStringLiteral("Number Of Meals"), QStringLiteral("Group")},
-                         body);
+    DBGrid9 = new DBGrid(
+        m_data->SHOP,
+        {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSCOUNT"),
+         QStringLiteral("INGREDIENTSTYPE")},
+        {QStringLiteral("Ingredient"), QStringLiteral("Number Of Meals"), QStringLiteral("Group")}, body);
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
     DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
@@ -66,7 +65,8 @@ void TForm1::buildShoppingPage()
     DBLookupComboBox5->setObjectName(QStringLiteral("DBLookupComboBox5"));
     DBLookupComboBox5->setKeyField(QStringLiteral("IGROUP_ID"));
     DBLookupComboBox5->setAccessibleName(QStringLiteral("Group to filter by"));
-    DBLookupListBox2 = new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
+    DBLookupListBox2 =
+        new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
     DBLookupListBox2->setObjectName(QStringLiteral("DBLookupListBox2"));
     DBLookupListBox2->setAccessibleName(QStringLiteral("Ingredients not on the list"));
     right->addWidget(RbCheckBox2);
@@ -118,7 +118,8 @@ void TForm1::buildShoppingPage()
     connect(RbButton19, &QPushButton::clicked, this, [this] { run([this] { RbButton19Click(); }); });
     connect(RbButton20, &QPushButton::clicked, this, [this] { run([this] { RbButton20Click(); }); });
     connect(Edit3, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
-    connect(RbCheckBox2, &QCheckBox::clicked, this, [this] { run([this] { RefreshShoppingListIngredients(); }); });
+    connect(RbCheckBox2, &QCheckBox::clicked, this,
+            [this] { run([this] { RefreshShoppingListIngredients(); }); });
     connect(DBLookupComboBox5, &DBLookupComboBox::closeUp, this,
             [this] { run([this] { DBLookupComboBox5CloseUp(); }); });
     connect(DBLookupListBox2, &DBLookupListBox::itemClicked, this, &TForm1::DBLookupListBox2Click);
@@ -127,41 +128,40 @@ void TForm1::buildShoppingPage()
     new ItemDrag(*DBLookupListBox2);
     // Enter in the picker does what a drag onto the list does.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        new QShortcut(QKeySequence(key), DBLookupListBox2,
-                      [this] { run([this] { DBGrid9DragDrop(DBLookupListBox2); }); }, Qt::WidgetShortcut);
+        new QShortcut(
+            QKeySequence(key), DBLookupListBox2,
+            [this] { run([this] { DBGrid9DragDrop(DBLookupListBox2); }); }, Qt::WidgetShortcut);
     }
-    DBLookupListBox2->setToolTip(QStringLiteral("Drag an ingredient onto the list, or press Enter to add it"));
+    DBLookupListBox2->setToolTip(
+        QStringLiteral("Drag an ingredient onto the list, or press Enter to add it"));
     auto *gridDrop = new ItemDrag(*DBGrid9);
     gridDrop->accepts = [this](QWidget *source) { return DBGrid9DragOver(source); };
     gridDrop->dropped = [this](QWidget *source) { run([this, source] { DBGrid9DragDrop(source); }); };
 }
 
-void TForm1::JvXPBar2Click()
-{
+void TForm1::JvXPBar2Click() {
     CheckChanges();
     RefreshShoppingList();
     QApplication::processEvents();
     showPage(TabSheet2);
 }
 
-void TForm1::RbButton11Click()
-{
+void TForm1::RbButton11Click() {
     if (m_data == nullptr)
         return;
     shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
     DailyMenuChanged = false;
 }
 
-void TForm1::RefreshShoppingList()
-{
+void TForm1::RefreshShoppingList() {
     m_data->SHOP.setSql(shopping::weekListQuery(SelectedWeek, SelectedYear));
     m_data->SHOP.open();
     RefreshShoppingListIngredients();
 }
 
-void TForm1::RefreshShoppingListIngredients()
-{
-    // The group is the one the box shows: other lists over the groups may have moved the shared dataset since.
+void TForm1::RefreshShoppingListIngredients() {
+    // The group is the one the box shows: other lists over the groups may have moved the shared dataset
+    // since.
     std::optional<qint64> group;
     if (RbCheckBox2->isChecked() && !DBLookupComboBox5->currentText().isEmpty())
         group = DBLookupComboBox5->keyValue().toLongLong();
@@ -171,10 +171,11 @@ void TForm1::RefreshShoppingListIngredients()
     picker.open();
 }
 
-void TForm1::DBLookupComboBox5CloseUp() { RefreshShoppingListIngredients(); }
+void TForm1::DBLookupComboBox5CloseUp() {
+    RefreshShoppingListIngredients();
+}
 
-bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity)
-{
+bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity) {
     const std::optional<qint64> count = shopping::parseQuantity(quantity);
     if (!count) {
         m_services.dialogs.showError(QStringLiteral("The quantity must be a whole number from 1 to %1.")
@@ -195,8 +196,7 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
     return true;
 }
 
-void TForm1::DeleteFromShoppingList(const QString &description)
-{
+void TForm1::DeleteFromShoppingList(const QString &description) {
     m_data->runSql(shopping::deleteRow(SelectedWeek, SelectedYear, description));
     RefreshShoppingList();
     Edit1->clear();
@@ -204,23 +204,21 @@ void TForm1::DeleteFromShoppingList(const QString &description)
     Edit3->clear();
 }
 
-void TForm1::RbButton10Click()
-{
+void TForm1::RbButton10Click() {
     if (Edit1->text().isEmpty() || Edit3->text().isEmpty())
         return;
     AddToShoppingList(Edit1->text(), shopping::groupCase(Edit2->text()), Edit3->text());
 }
 
-void TForm1::RbButton19Click()
-{
+void TForm1::RbButton19Click() {
     const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
     if (!description.isEmpty())
         DeleteFromShoppingList(description);
 }
 
-void TForm1::DBLookupListBox2Click()
-{
-    const QString description = currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
+void TForm1::DBLookupListBox2Click() {
+    const QString description =
+        currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
     if (description.isEmpty())
         return;
     Edit1->setText(description);
@@ -228,8 +226,7 @@ void TForm1::DBLookupListBox2Click()
     Edit3->setText(QStringLiteral("1"));
 }
 
-void TForm1::DBGrid9CellClick()
-{
+void TForm1::DBGrid9CellClick() {
     const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
     if (description.isEmpty())
         return;
@@ -238,13 +235,15 @@ void TForm1::DBGrid9CellClick()
     Edit3->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSCOUNT")));
 }
 
-bool TForm1::DBGrid9DragOver(const QWidget *source) const { return source == DBLookupListBox2; }
+bool TForm1::DBGrid9DragOver(const QWidget *source) const {
+    return source == DBLookupListBox2;
+}
 
-void TForm1::DBGrid9DragDrop(const QWidget *source)
-{
+void TForm1::DBGrid9DragDrop(const QWidget *source) {
     if (!DBGrid9DragOver(source))
         return;
-    const QString description = currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
+    const QString description =
+        currentText(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"));
     if (!description.isEmpty())
         AddToShoppingList(description, currentText(m_data->SHOPINGREDIENTS, QStringLiteral("GROUP")),
                           QStringLiteral("1"));

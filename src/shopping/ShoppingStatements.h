@@ -9,7 +9,8 @@ namespace shopping {
 /// Removes every row of the week's list.
 QString deleteWeekList(int week, int year);
 /// One row of the derived list: an ingredient, the number of planned meals using it, and its group's name.
-QString insertDerivedRow(int week, int year, const QString &description, qint64 numberOfMeals, const QString &group);
+QString insertDerivedRow(int week, int year, const QString &description, qint64 numberOfMeals,
+                         const QString &group);
 
 /// The week's list in ingredient order, as the shopping page's grid shows it.
 QString weekListQuery(int week, int year);

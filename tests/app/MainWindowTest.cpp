@@ -1,6 +1,7 @@
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
+#include "data/TDataModule1.h"
 #include "planner/TForm5.h"
 #include "planner/TForm6.h"
 #include "recipes/TForm3.h"
@@ -11,7 +12,6 @@
 #include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
-#include "data/TDataModule1.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
 #include "support/TestDataFile.h"
@@ -40,16 +40,14 @@ protected:
         : file(TestDataFile::Contents::Starter)
         , clock(QDateTime(QDate(2006, 5, 21), QTime(10, 0)))
         , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-    {
+        , w(program.mainWindow()) {
         w.showReport = [this](const report::BandReport &r) { reportsShown << r.title; };
         w.showModal = [this](QDialog &d) { dialogsShown << d.objectName(); };
         program.show();
         (void)QTest::qWaitForWindowExposed(&w);
     }
 
-    void click(const char *name)
-    {
+    void click(const char *name) {
         auto *button = w.findChild<QAbstractButton *>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         button->click();
@@ -65,8 +63,7 @@ protected:
     QStringList dialogsShown;
 };
 
-QStringList menuTexts(QMenu *menu)
-{
+QStringList menuTexts(QMenu *menu) {
     QStringList texts;
     for (QAction *a : menu->actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -75,8 +72,7 @@ QStringList menuTexts(QMenu *menu)
 
 } // namespace
 
-TEST_F(MainWindowTest, StartsOnTheWelcomePageAt800By580)
-{
+TEST_F(MainWindowTest, StartsOnTheWelcomePageAt800By580) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Mealvane v 4.0"));
     EXPECT_EQ(w.activePage(), w.TabSheet5);
     EXPECT_FALSE(w.WeekGridChanged);
@@ -93,8 +89,7 @@ TEST_F(MainWindowTest, StartsOnTheWelcomePageAt800By580)
     EXPECT_EQ(status->text(), QStringLiteral("Save time and get your life back !"));
 }
 
-TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan800By580)
-{
+TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan800By580) {
     w.resize(640, 400);
     QCoreApplication::processEvents();
     EXPECT_GE(w.frameGeometry().width(), 800);
@@ -104,8 +99,7 @@ TEST_F(MainWindowTest, TheWindowCannotBeMadeSmallerThan800By580)
     EXPECT_EQ(w.size(), QSize(1100, 700));
 }
 
-TEST_F(MainWindowTest, TheGroupBoxListsEveryGroupByNameRightAfterStartUp)
-{
+TEST_F(MainWindowTest, TheGroupBoxListsEveryGroupByNameRightAfterStartUp) {
     QStringList items;
     for (int i = 0; i < w.ComboBox1->count(); ++i)
         items << w.ComboBox1->itemText(i);
@@ -117,22 +111,23 @@ TEST_F(MainWindowTest, TheGroupBoxListsEveryGroupByNameRightAfterStartUp)
     EXPECT_EQ(items, sorted);
 }
 
-TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
-{
+TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     const QList<QAction *> menus = w.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menuTexts(menus[0]->menu()), (QStringList{"&Database", "-", "&Exit"}));
-    EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()), QStringList{"Import Meals from Older DB"});
+    EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
+              QStringList{"Import Meals from Older DB"});
     EXPECT_EQ(menuTexts(menus[1]->menu()),
               (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch"}));
-    EXPECT_EQ(menuTexts(menus[2]->menu()), (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
-    EXPECT_EQ(menuTexts(menus[3]->menu()), (QStringList{"&Quick Start", "&Mealvane Help", "Visit us on the Web"}));
+    EXPECT_EQ(menuTexts(menus[2]->menu()),
+              (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
+    EXPECT_EQ(menuTexts(menus[3]->menu()),
+              (QStringList{"&Quick Start", "&Mealvane Help", "Visit us on the Web"}));
     EXPECT_EQ(w.Action12->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage)
-{
+TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage) {
     const struct {
         const char *item;
         QAction *action;
@@ -167,8 +162,7 @@ TEST_F(MainWindowTest, EveryNavigationItemAndMenuActionReachesItsPage)
     EXPECT_EQ(dialogsShown, (QStringList{"Form7"})) << "Single Recipe asks which recipe";
 }
 
-TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick)
-{
+TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick) {
     w.JvXPBar4->header()->click();
     EXPECT_TRUE(w.JvXPBar4->isExpanded());
     w.JvXPBar4->header()->click();
@@ -176,14 +170,14 @@ TEST_F(MainWindowTest, GroupHeadersOpenAndCloseOnAClick)
     EXPECT_EQ(w.activePage(), w.TabSheet5);
 }
 
-TEST_F(MainWindowTest, LeavingThePageAsksBeforeThePageChanges)
-{
+TEST_F(MainWindowTest, LeavingThePageAsksBeforeThePageChanges) {
     QWidget *pageWhenAsked = nullptr;
     dialogs.onQuestion = [&] { pageWhenAsked = w.activePage(); };
     w.showPage(w.TabSheet1);
     w.DailyMenuChanged = true;
     click("JvXPBar4Items1");
-    ASSERT_EQ(dialogs.questions, QStringList{"Do You want to save changes to menu and update shopping list?"});
+    ASSERT_EQ(dialogs.questions,
+              QStringList{"Do You want to save changes to menu and update shopping list?"});
     EXPECT_EQ(pageWhenAsked, w.TabSheet1) << "asked while the page being left was still shown";
     EXPECT_EQ(w.activePage(), w.TabSheet6);
     EXPECT_FALSE(w.DailyMenuChanged) << "No drops the flag";
@@ -195,19 +189,20 @@ TEST_F(MainWindowTest, LeavingThePageAsksBeforeThePageChanges)
     EXPECT_FALSE(w.WeekGridChanged);
 }
 
-TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList)
-{
+TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList) {
     TDataModule1 &dm = program.dataModule();
     dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
                              "SELECT 20, 2006, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name='Pancakes'"));
-    dm.runSql(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount) "
-                             "VALUES(20,2006,'Hand-made row',1),(21,2006,'Next week',1)"));
+    dm.runSql(QStringLiteral(
+        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount) "
+        "VALUES(20,2006,'Hand-made row',1),(21,2006,'Next week',1)"));
     w.showPage(w.TabSheet1);
     w.DailyMenuChanged = true;
     dialogs.confirmAnswers = {true};
     click("JvXPBar1Items0");
-    dm.runSql(QStringLiteral("SELECT IngredientsDescription, IngredientsCount, IngredientsType FROM ShoppingList "
-                             "WHERE WeekNumber=20 AND YearNumber=2006 ORDER BY IngredientsDescription"));
+    dm.runSql(
+        QStringLiteral("SELECT IngredientsDescription, IngredientsCount, IngredientsType FROM ShoppingList "
+                       "WHERE WeekNumber=20 AND YearNumber=2006 ORDER BY IngredientsDescription"));
     QStringList rows;
     for (dm.SQL.first(); !dm.SQL.eof(); dm.SQL.next())
         rows << dm.SQL.field(QStringLiteral("IngredientsDescription")).asString() + u'/' +
@@ -220,8 +215,7 @@ TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList)
     EXPECT_EQ(w.activePage(), w.TabSheet5);
 }
 
-TEST_F(MainWindowTest, WebLabelsOpenTheSiteWithoutAskingTheMenuItemAsks)
-{
+TEST_F(MainWindowTest, WebLabelsOpenTheSiteWithoutAskingTheMenuItemAsks) {
     w.showPage(w.TabSheet1);
     w.DailyMenuChanged = true;
     QTest::mouseClick(w.JvgLabel64, Qt::LeftButton);
@@ -234,17 +228,17 @@ TEST_F(MainWindowTest, WebLabelsOpenTheSiteWithoutAskingTheMenuItemAsks)
     EXPECT_EQ(w.activePage(), w.TabSheet1);
 }
 
-TEST_F(MainWindowTest, F1OpensTheManualFromEveryPage)
-{
+TEST_F(MainWindowTest, F1OpensTheManualFromEveryPage) {
     const QString chm = QDir(w.programFolder()).filePath(QString::fromLatin1(TForm1::HelpFile));
-    for (QWidget *page : {w.TabSheet1, w.TabSheet2, w.TabSheet3, w.TabSheet4, w.TabSheet5, w.TabSheet6, w.TabSheet7,
-                          w.TabSheet8}) {
+    for (QWidget *page : {w.TabSheet1, w.TabSheet2, w.TabSheet3, w.TabSheet4, w.TabSheet5, w.TabSheet6,
+                          w.TabSheet7, w.TabSheet8}) {
         w.showPage(page);
         shell.opened.clear();
         shell.hasChmViewer = QFileInfo::exists(chm);
         QTest::keyClick(&w, Qt::Key_F1);
         ASSERT_EQ(shell.opened.size(), 1) << page->objectName().toStdString();
-        EXPECT_EQ(shell.opened.first(), QFileInfo::exists(chm) ? chm : QDir(w.programFolder()).filePath("help/html/index.html"));
+        EXPECT_EQ(shell.opened.first(),
+                  QFileInfo::exists(chm) ? chm : QDir(w.programFolder()).filePath("help/html/index.html"));
         shell.hasChmViewer = false;
         shell.opened.clear();
         QTest::keyClick(&w, Qt::Key_F1);
@@ -257,8 +251,7 @@ TEST_F(MainWindowTest, F1OpensTheManualFromEveryPage)
     EXPECT_EQ(dialogs.questions.size(), 1) << "F1 asks about unsaved changes first";
 }
 
-TEST_F(MainWindowTest, AWeekChangeOnTheWelcomePageTouchesNoDataset)
-{
+TEST_F(MainWindowTest, AWeekChangeOnTheWelcomePageTouchesNoDataset) {
     TDataModule1 &dm = program.dataModule();
     QSignalSpy slotOpens(&dm.SQLMT1, &db::Dataset::afterOpen);
     QSignalSpy shop(&dm.SHOP, &db::Dataset::afterOpen);
@@ -278,8 +271,7 @@ TEST_F(MainWindowTest, AWeekChangeOnTheWelcomePageTouchesNoDataset)
     EXPECT_EQ(w.JvMonthCalendar21->firstDayOfWeek(), Qt::Saturday);
 }
 
-TEST_F(MainWindowTest, WelcomeTextScrollsAndPauses)
-{
+TEST_F(MainWindowTest, WelcomeTextScrollsAndPauses) {
     const QStringList lines = w.JvScrollText1->lines();
     ASSERT_EQ(lines.size(), 28);
     EXPECT_EQ(lines[3], QStringLiteral("1.           Click on Pick-A-Menu on the left hand navigation bar"));
@@ -303,8 +295,7 @@ TEST_F(MainWindowTest, WelcomeTextScrollsAndPauses)
     SUCCEED() << "it starts again after its last line";
 }
 
-TEST_F(MainWindowTest, ExitClosesAtOnceWithoutAsking)
-{
+TEST_F(MainWindowTest, ExitClosesAtOnceWithoutAsking) {
     w.showPage(w.TabSheet7);
     w.WeekGridChanged = true;
     w.Action1->trigger();
@@ -312,8 +303,7 @@ TEST_F(MainWindowTest, ExitClosesAtOnceWithoutAsking)
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
-TEST_F(MainWindowTest, DialogsAndLayoutsExistWithTheirCaptions)
-{
+TEST_F(MainWindowTest, DialogsAndLayoutsExistWithTheirCaptions) {
     EXPECT_EQ(program.Form3->windowTitle(), QStringLiteral("Add ingredient to Meal"));
     EXPECT_EQ(program.Form5->windowTitle(), QStringLiteral("Vane Time Selector"));
     EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Vane Day Selector"));
@@ -328,8 +318,7 @@ TEST_F(MainWindowTest, DialogsAndLayoutsExistWithTheirCaptions)
     EXPECT_FALSE(program.Form2->isVisible());
 }
 
-TEST(MainWindowStart, ADataFileThatCannotBeOpenedEndsTheProgramWithItsMessage)
-{
+TEST(MainWindowStart, ADataFileThatCannotBeOpenedEndsTheProgramWithItsMessage) {
     FakeDialogs dialogs;
     FakeShell shell;
     FixedClock clock(QDateTime::currentDateTime());

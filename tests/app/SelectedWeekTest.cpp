@@ -9,8 +9,7 @@ namespace {
 struct Week {
     int number, year;
 };
-Week countSaturdays(QDate d)
-{
+Week countSaturdays(QDate d) {
     const int back = (d.dayOfWeek() + 1) % 7; // days since Saturday (Qt: Monday 1 ... Sunday 7)
     const QDate saturday = d.addDays(-back);
     int count = 0;
@@ -21,8 +20,7 @@ Week countSaturdays(QDate d)
 
 } // namespace
 
-TEST(SelectedWeek, WorkedExamples)
-{
+TEST(SelectedWeek, WorkedExamples) {
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     const struct {
         QDate date, start;
@@ -50,15 +48,13 @@ TEST(SelectedWeek, WorkedExamples)
         EXPECT_EQ(WeekNumber(QDate(2006, 1, day)), 1);
 }
 
-TEST(SelectedWeek, TimeOfDayIsKept)
-{
+TEST(SelectedWeek, TimeOfDayIsKept) {
     const QDateTime evening(QDate(2006, 5, 21), QTime(21, 30, 15));
     EXPECT_EQ(GetFirstWeekDate(evening), QDateTime(QDate(2006, 5, 20), QTime(21, 30, 15)));
     EXPECT_EQ(WeekNumber(evening), 20);
 }
 
-TEST(SelectedWeek, YearsOf53WeeksAreThoseStartingOnSaturdayOrFridayInALeapYear)
-{
+TEST(SelectedWeek, YearsOf53WeeksAreThoseStartingOnSaturdayOrFridayInALeapYear) {
     for (int year = 1900; year <= 2100; ++year) {
         const QDate jan1(year, 1, 1);
         const bool long53 = jan1.dayOfWeek() == 6 || (jan1.dayOfWeek() == 5 && QDate::isLeapYear(year));
@@ -69,8 +65,7 @@ TEST(SelectedWeek, YearsOf53WeeksAreThoseStartingOnSaturdayOrFridayInALeapYear)
     }
 }
 
-TEST(SelectedWeek, AgreesWithAnIndependentCountFrom1900To2100)
-{
+TEST(SelectedWeek, AgreesWithAnIndependentCountFrom1900To2100) {
     for (QDate d(1900, 1, 1); d <= QDate(2100, 12, 31); d = d.addDays(1)) {
         const Week expected = countSaturdays(d);
         ASSERT_EQ(WeekNumber(d), expected.number) << d.toString(Qt::ISODate).toStdString();
@@ -80,8 +75,9 @@ TEST(SelectedWeek, AgreesWithAnIndependentCountFrom1900To2100)
     }
 }
 
-TEST(SelectedWeek, RangeTextUsesTheLocalesShortMonthName)
-{
-    EXPECT_EQ(WeekRangeText(QDate(2006, 2, 2), QLocale(QLocale::German)), QStringLiteral("28 - 03 Feb. 2006"));
-    EXPECT_EQ(TodayText(QDate(2006, 5, 21), QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("5/21/06"));
+TEST(SelectedWeek, RangeTextUsesTheLocalesShortMonthName) {
+    EXPECT_EQ(WeekRangeText(QDate(2006, 2, 2), QLocale(QLocale::German)),
+              QStringLiteral("28 - 03 Feb. 2006"));
+    EXPECT_EQ(TodayText(QDate(2006, 5, 21), QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("5/21/06"));
 }

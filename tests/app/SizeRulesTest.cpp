@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(SizeRules, WindowIsNeverSmallerThan800By580)
-{
+TEST(SizeRules, WindowIsNeverSmallerThan800By580) {
     EXPECT_EQ(sizerules::windowSize({800, 568}), QSize(800, 580));
     EXPECT_EQ(sizerules::windowSize({640, 900}), QSize(800, 900));
     EXPECT_EQ(sizerules::windowSize({1280, 800}), QSize(1280, 800));
 }
 
-TEST(SizeRules, SlotBoxesDropTheFraction)
-{
+TEST(SizeRules, SlotBoxesDropTheFraction) {
     const auto boxes = sizerules::slotBoxes({606, 342});
     EXPECT_EQ(boxes.rowHeight, 100);
     EXPECT_EQ(boxes.leftWidth, 300);

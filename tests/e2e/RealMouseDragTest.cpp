@@ -15,19 +15,20 @@
 namespace {
 
 /// Presses the left button at `from`, moves in a few steps to `to` and lets go there.
-void dragWithTheMouse(QProcess &xdotool, QPoint from, QPoint to)
-{
-    const auto at = [](QPoint p) { return QStringList{QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())}; };
+void dragWithTheMouse(QProcess &xdotool, QPoint from, QPoint to) {
+    const auto at = [](QPoint p) {
+        return QStringList{QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())};
+    };
     const QStringList pause{QStringLiteral("sleep"), QStringLiteral("0.3")};
-    QStringList args = at(from) + pause + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} + pause;
+    QStringList args =
+        at(from) + pause + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} + pause;
     for (int step = 1; step <= 4; ++step)
         args += at(from + (to - from) * step / 4) + pause;
     args += QStringList{QStringLiteral("mouseup"), QStringLiteral("1")};
     xdotool.start(QStringLiteral("xdotool"), args);
 }
 
-QStringList names(const QAbstractItemModel &model)
-{
+QStringList names(const QAbstractItemModel &model) {
     QStringList list;
     for (int r = 0; r < model.rowCount(); ++r)
         list << model.index(r, 0).data().toString();
@@ -44,8 +45,7 @@ protected:
         : file(TestDataFile::Contents::Starter)
         , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
         , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-    {
+        , w(program.mainWindow()) {
         program.show();
     }
     TestDataFile file;
@@ -59,8 +59,7 @@ protected:
 
 } // namespace
 
-TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut)
-{
+TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.JvXPBar5Click();
     QApplication::processEvents();
@@ -72,7 +71,8 @@ TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut)
     const QPoint morning = w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->viewport()->rect().center());
 
     dragWithTheMouse(xdotool, recipe, morning);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid8->model()).contains(QStringLiteral("Pancakes")); }, 15000))
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return names(*w.DBGrid8->model()).contains(QStringLiteral("Pancakes")); }, 15000))
         << "the recipe reaches the Morning grid";
     xdotool.waitForFinished(5000);
     EXPECT_TRUE(w.DailyMenuChanged);
@@ -84,7 +84,8 @@ TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut)
     EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 15000));
     EXPECT_TRUE(names(*w.DBGrid4->model()).isEmpty());
 
-    const QPoint entry = w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->visualRect(w.DBGrid8->model()->index(0, 0)).center());
+    const QPoint entry =
+        w.DBGrid8->viewport()->mapToGlobal(w.DBGrid8->visualRect(w.DBGrid8->model()->index(0, 0)).center());
     const QPoint listMiddle = list.viewport()->mapToGlobal(list.viewport()->rect().center());
     dragWithTheMouse(xdotool, entry, listMiddle);
     EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid8->model()).isEmpty(); }, 15000))
@@ -97,18 +98,19 @@ TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(RealMouse, DragAnIngredientFromThePickerOntoTheShoppingList)
-{
+TEST_F(RealMouse, DragAnIngredientFromThePickerOntoTheShoppingList) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.JvXPBar2Click();
     QApplication::processEvents();
     DBLookupListBox &picker = *w.DBLookupListBox2;
     const int row = names(*picker.model()).indexOf(QStringLiteral("Almonds"));
     ASSERT_GE(row, 0);
-    const QPoint from = picker.viewport()->mapToGlobal(picker.visualRect(picker.model()->index(row, 0)).center());
+    const QPoint from =
+        picker.viewport()->mapToGlobal(picker.visualRect(picker.model()->index(row, 0)).center());
     const QPoint to = w.DBGrid9->viewport()->mapToGlobal(w.DBGrid9->viewport()->rect().center());
     dragWithTheMouse(xdotool, from, to);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*w.DBGrid9->model()).contains(QStringLiteral("Almonds")); }, 15000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return names(*w.DBGrid9->model()).contains(QStringLiteral("Almonds")); }, 15000));
     xdotool.waitForFinished(5000);
     EXPECT_EQ(w.DBGrid9->model()->index(0, 1).data().toString(), QStringLiteral("1"));
     EXPECT_FALSE(names(*picker.model()).contains(QStringLiteral("Almonds")));

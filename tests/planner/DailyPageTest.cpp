@@ -1,10 +1,5 @@
-#include "app/Mealvane.h"
 #include "app/SizeRules.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBLookupListBox.h"
@@ -22,68 +17,50 @@
 
 namespace {
 
-class DailyPageTest : public ::testing::Test {
+class DailyPageTest : public ProgramTest {
 protected:
     DailyPageTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-        , dm(program.dataModule())
-    {
+        : ProgramTest(QDateTime(QDate(2005, 12, 31), QTime(9, 0))) {
         w.JvXPBar5Click();
     }
-    QStringList mealList()
-    {
+    QStringList mealList() {
         QStringList names;
         for (int r = 0; r < dm.SQLMEAL3.recordCount(); ++r)
             names << w.DBLookupListBox1->model()->index(r, 0).data().toString();
         return names;
     }
-    QStringList slot(int code)
-    {
+    QStringList slot(int code) {
         QStringList names;
         const QAbstractItemModel *model = w.slotGrid(code)->model();
         for (int r = 0; r < model->rowCount(); ++r)
             names << model->index(r, 0).data().toString();
         return names;
     }
-    int count(const QString &sql)
-    {
+    int count(const QString &sql) {
         dm.runSql(sql);
         return int(dm.SQL.value(0, 0).toLongLong());
     }
     /// Makes a recipe current in the meal list and drops it on a slot grid.
-    void dropRecipe(const QString &name, int code)
-    {
+    void dropRecipe(const QString &name, int code) {
         ASSERT_TRUE(dm.SQLMEAL3.locate(QStringLiteral("Meal_Name"), name)) << qPrintable(name);
         w.slotDragDrop(w.slotGrid(code), w.DBLookupListBox1);
     }
     /// Makes a recipe current in a slot grid and drops it on the meal list.
-    void dropBack(const QString &name, int code)
-    {
+    void dropBack(const QString &name, int code) {
         ASSERT_TRUE(dm.slotQuery(code - 1).locate(QStringLiteral("MEAL_NAME"), name)) << qPrintable(name);
         w.DBLookupListBox1DragDrop(w.slotGrid(code));
     }
     void chooseTime(QRadioButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
-    TDataModule1 &dm;
 };
 
 } // namespace
 
-TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff)
-{
+TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff) {
     ASSERT_EQ(w.activePage(), w.TabSheet1);
     EXPECT_EQ(w.TabSheet1->findChild<QLabel *>(QStringLiteral("JvNavPanelHeader1"))->text(),
               QStringLiteral("  Vane Menu Selection"));
-    for (const char *caption : {"Use Drag&Drop to Add/Delete Meals to Menu", "Vane Drag Meals to Menu Boxes", "Select Time:"}) {
+    for (const char *caption :
+         {"Use Drag&Drop to Add/Delete Meals to Menu", "Vane Drag Meals to Menu Boxes", "Select Time:"}) {
         const QList<QLabel *> labels = w.TabSheet1->findChildren<QLabel *>();
         EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel *l) {
             return l->text() == QString::fromLatin1(caption);
@@ -105,13 +82,13 @@ TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff)
     EXPECT_TRUE(w.RbRadioButton1->isChecked());
     EXPECT_FALSE(w.RbCheckBox1->isChecked());
     EXPECT_EQ(w.DBLookupComboBox4->currentText(), QStringLiteral("Salad")) << "the type box keeps its choice";
-    EXPECT_EQ(dm.SQLMEAL3.sql(), QStringLiteral("SELECT * FROM MEAL WHERE MEAL_MORNING=TRUE ORDER BY MEAL_NAME"));
+    EXPECT_EQ(dm.SQLMEAL3.sql(),
+              QStringLiteral("SELECT * FROM MEAL WHERE MEAL_MORNING=TRUE ORDER BY MEAL_NAME"));
     EXPECT_EQ(w.SelectedWeek, 53);
     EXPECT_EQ(w.SelectedYear, 2005);
 }
 
-TEST_F(DailyPageTest, TheTypeFilterNeedsBothTheBoxAndAType)
-{
+TEST_F(DailyPageTest, TheTypeFilterNeedsBothTheBoxAndAType) {
     chooseTime(w.RbRadioButton2);
     const int snacks = int(mealList().size());
     w.RbCheckBox1->click();
@@ -133,8 +110,7 @@ TEST_F(DailyPageTest, TheTypeFilterNeedsBothTheBoxAndAType)
     EXPECT_EQ(mealList().size(), snacks);
 }
 
-TEST_F(DailyPageTest, AReleaseOfAnyMouseButtonChoosesTheTime)
-{
+TEST_F(DailyPageTest, AReleaseOfAnyMouseButtonChoosesTheTime) {
     QTest::mouseRelease(w.RbRadioButton5, Qt::RightButton, {}, w.RbRadioButton5->rect().center());
     EXPECT_TRUE(w.RbRadioButton5->isChecked());
     EXPECT_FALSE(w.RbRadioButton1->isChecked());
@@ -144,12 +120,13 @@ TEST_F(DailyPageTest, AReleaseOfAnyMouseButtonChoosesTheTime)
     EXPECT_TRUE(dm.SQLMEAL3.sql().contains(QStringLiteral("MEAL_NIGHT=TRUE")));
 }
 
-TEST_F(DailyPageTest, WhichGridTakesWhichDrag)
-{
+TEST_F(DailyPageTest, WhichGridTakesWhichDrag) {
     // Per chosen time, the slot codes whose grid takes a drag from the meal list.
-    const std::vector<std::pair<QRadioButton *, std::vector<int>>> rules = {
-        {w.RbRadioButton1, {1}}, {w.RbRadioButton2, {2, 4}}, {w.RbRadioButton3, {3}},
-        {w.RbRadioButton4, {5}}, {w.RbRadioButton5, {6}}};
+    const std::vector<std::pair<QRadioButton *, std::vector<int>>> rules = {{w.RbRadioButton1, {1}},
+                                                                            {w.RbRadioButton2, {2, 4}},
+                                                                            {w.RbRadioButton3, {3}},
+                                                                            {w.RbRadioButton4, {5}},
+                                                                            {w.RbRadioButton5, {6}}};
     for (const auto &[button, codes] : rules) {
         chooseTime(button);
         for (int code = 1; code <= 6; ++code) {
@@ -169,14 +146,15 @@ TEST_F(DailyPageTest, WhichGridTakesWhichDrag)
     }
 }
 
-TEST_F(DailyPageTest, DropsWriteTheSlotAndEveryDropSetsTheFlag)
-{
+TEST_F(DailyPageTest, DropsWriteTheSlotAndEveryDropSetsTheFlag) {
     dropRecipe(QStringLiteral("Pancakes"), 1);
     EXPECT_TRUE(w.DailyMenuChanged);
     EXPECT_EQ(slot(1), (QStringList{"Pancakes"}));
     w.RbButton11->click();
     EXPECT_FALSE(w.DailyMenuChanged) << "Update Shopping List clears it";
-    EXPECT_GT(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005")), 0);
+    EXPECT_GT(
+        count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005")),
+        0);
 
     // A duplicate writes nothing but still counts as a change; a refused drop does nothing at all.
     dropRecipe(QStringLiteral("Pancakes"), 1);
@@ -212,8 +190,7 @@ TEST_F(DailyPageTest, DropsWriteTheSlotAndEveryDropSetsTheFlag)
               2);
 }
 
-TEST_F(DailyPageTest, EmptyListsAndGridsWriteNothingButStillCountAsAChange)
-{
+TEST_F(DailyPageTest, EmptyListsAndGridsWriteNothingButStillCountAsAChange) {
     w.DBLookupComboBox4->choose(w.DBLookupComboBox4->findText(QStringLiteral("Soup")));
     w.RbCheckBox1->click();
     ASSERT_TRUE(mealList().isEmpty()) << "no soup is a breakfast";
@@ -226,8 +203,7 @@ TEST_F(DailyPageTest, EmptyListsAndGridsWriteNothingButStillCountAsAChange)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(DailyPageTest, ARecipeNotAdmittedAtItsTimeCanStillBeTakenOut)
-{
+TEST_F(DailyPageTest, ARecipeNotAdmittedAtItsTimeCanStillBeTakenOut) {
     // Apple crumble is a dessert; an older plan put it in the morning.
     file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
                              "53,2005,0,'1',Meal_ID FROM Meal WHERE Meal_Name='Apple crumble'"));
@@ -238,12 +214,12 @@ TEST_F(DailyPageTest, ARecipeNotAdmittedAtItsTimeCanStillBeTakenOut)
     EXPECT_TRUE(slot(1).isEmpty());
 }
 
-TEST_F(DailyPageTest, LeavingAfterChangesAsksAndYesUpdatesTheList)
-{
+TEST_F(DailyPageTest, LeavingAfterChangesAsksAndYesUpdatesTheList) {
     dropRecipe(QStringLiteral("Pancakes"), 1);
     dialogs.confirmAnswers = {false};
     w.JvXPBar2Click();
-    EXPECT_EQ(dialogs.questions, (QStringList{"Do You want to save changes to menu and update shopping list?"}));
+    EXPECT_EQ(dialogs.questions,
+              (QStringList{"Do You want to save changes to menu and update shopping list?"}));
     EXPECT_TRUE(w.DBGrid9->model()->rowCount() == 0) << "No leaves the list as it was";
     EXPECT_FALSE(w.DailyMenuChanged);
 
@@ -254,11 +230,11 @@ TEST_F(DailyPageTest, LeavingAfterChangesAsksAndYesUpdatesTheList)
     w.JvXPBar2Click();
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_GT(w.DBGrid9->model()->rowCount(), 0);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsDescription='Bananas'")), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsDescription='Bananas'")), 1);
 }
 
-TEST_F(DailyPageTest, AWeekChangeRereadsTheGridsWithoutAsking)
-{
+TEST_F(DailyPageTest, AWeekChangeRereadsTheGridsWithoutAsking) {
     dropRecipe(QStringLiteral("Pancakes"), 1);
     w.JvTabBar1->setCurrentIndex(0);
     w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 7));
@@ -269,12 +245,13 @@ TEST_F(DailyPageTest, AWeekChangeRereadsTheGridsWithoutAsking)
     EXPECT_TRUE(slot(1).isEmpty());
     dropRecipe(QStringLiteral("Pancakes"), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=1 AND Year_Number=2006")), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")),
+              1);
 }
 
-TEST_F(DailyPageTest, AFailedWriteShowsTheEnginesMessageAndKeepsTheFlag)
-{
-    dm.runSql(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Menu BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+TEST_F(DailyPageTest, AFailedWriteShowsTheEnginesMessageAndKeepsTheFlag) {
+    dm.runSql(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Menu BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     ASSERT_TRUE(dm.SQLMEAL3.locate(QStringLiteral("Meal_Name"), QStringLiteral("Pancakes")));
     w.run([this] { w.slotDragDrop(w.DBGrid8, w.DBLookupListBox1); });
     EXPECT_EQ(dialogs.errors, (QStringList{"disk full"}));
@@ -282,8 +259,7 @@ TEST_F(DailyPageTest, AFailedWriteShowsTheEnginesMessageAndKeepsTheFlag)
     EXPECT_TRUE(slot(1).isEmpty());
 }
 
-TEST_F(DailyPageTest, TheSlotBoxesFollowTheWindowSize)
-{
+TEST_F(DailyPageTest, TheSlotBoxesFollowTheWindowSize) {
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (const QSize size : {QSize(800, 580), QSize(1200, 860)}) {
@@ -298,8 +274,7 @@ TEST_F(DailyPageTest, TheSlotBoxesFollowTheWindowSize)
     }
 }
 
-TEST_F(DailyPageTest, EnterAddsTheMealToTheChosenTimeAndDeleteTakesItOut)
-{
+TEST_F(DailyPageTest, EnterAddsTheMealToTheChosenTimeAndDeleteTakesItOut) {
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();

@@ -1,9 +1,4 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/MonthCalendar.h"
 
@@ -12,34 +7,19 @@
 
 namespace {
 
-class WeeklyPageTest : public ::testing::Test {
+class WeeklyPageTest : public ProgramTest {
 protected:
     WeeklyPageTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-        , dm(program.dataModule())
-    {
-    }
-    int count(const QString &sql)
-    {
+        : ProgramTest(QDateTime(QDate(2005, 12, 31), QTime(9, 0))) {}
+    int count(const QString &sql) {
         dm.runSql(sql);
         return int(dm.SQL.value(0, 0).toLongLong());
     }
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
-    TDataModule1 &dm;
 };
 
 } // namespace
 
-TEST_F(WeeklyPageTest, PickAWeekSaveMenuAndTheWeeksShoppingList)
-{
+TEST_F(WeeklyPageTest, PickAWeekSaveMenuAndTheWeeksShoppingList) {
     w.JvXPBar5Items0Click();
     ASSERT_EQ(w.activePage(), w.TabSheet7);
     EXPECT_FALSE(w.WeekGridChanged);
@@ -55,9 +35,12 @@ TEST_F(WeeklyPageTest, PickAWeekSaveMenuAndTheWeeksShoppingList)
     }
     w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
     EXPECT_FALSE(w.WeekGridChanged);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")), 42);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")),
+              42);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Year_Number=2006")), 0);
-    EXPECT_GT(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005")), 20);
+    EXPECT_GT(
+        count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005")),
+        20);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsCount < 1")), 0);
 
     // Reopening shows what was saved.
@@ -68,8 +51,7 @@ TEST_F(WeeklyPageTest, PickAWeekSaveMenuAndTheWeeksShoppingList)
     EXPECT_FALSE(w.WeekGridChanged);
 }
 
-TEST_F(WeeklyPageTest, AWeekChangeAsksFirstAndYesSavesIntoTheWeekShown)
-{
+TEST_F(WeeklyPageTest, AWeekChangeAsksFirstAndYesSavesIntoTheWeekShown) {
     w.JvXPBar5Items0Click();
     CheckedComboBox *box = w.weekBox(1, 5);
     box->setChecked(box->indexOf(QStringLiteral("Fish pie")), true);
@@ -77,15 +59,15 @@ TEST_F(WeeklyPageTest, AWeekChangeAsksFirstAndYesSavesIntoTheWeekShown)
     w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 7));
     w.JvMonthCalendar21Click();
     EXPECT_EQ(dialogs.questions.size(), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005")),
+              1);
     EXPECT_EQ(w.SelectedWeek, 1);
     EXPECT_EQ(w.SelectedYear, 2006);
     EXPECT_TRUE(w.weekBox(1, 5)->text().isEmpty()) << "the new week is shown";
     EXPECT_FALSE(w.WeekGridChanged);
 }
 
-TEST_F(WeeklyPageTest, NoDropsTheEditsAndAFailedSaveKeepsTheStoredWeek)
-{
+TEST_F(WeeklyPageTest, NoDropsTheEditsAndAFailedSaveKeepsTheStoredWeek) {
     w.JvXPBar5Items0Click();
     w.weekBox(0, 1)->setChecked(0, true);
     w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
@@ -99,7 +81,8 @@ TEST_F(WeeklyPageTest, NoDropsTheEditsAndAFailedSaveKeepsTheStoredWeek)
 
     w.JvXPBar5Items0Click();
     w.weekBox(2, 3)->setChecked(0, true);
-    dm.runSql(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Menu BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    dm.runSql(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Menu BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     w.findChild<QAbstractButton *>(QStringLiteral("RbButton18"))->click();
     EXPECT_EQ(dialogs.errors, QStringList{"disk full"});
     EXPECT_TRUE(w.WeekGridChanged);
@@ -107,14 +90,14 @@ TEST_F(WeeklyPageTest, NoDropsTheEditsAndAFailedSaveKeepsTheStoredWeek)
         << "the stored week is as it was";
 }
 
-TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening)
-{
+TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening) {
     QStringList values;
     for (int i = 0; i < 30; ++i)
         values << QStringLiteral("('Long breakfast name number %1',1)").arg(i);
     dm.runSql(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Morning) VALUES ") + values.join(u','));
-    dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
-                             "SELECT 53, 2005, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name LIKE 'Long breakfast%'"));
+    dm.runSql(
+        QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                       "SELECT 53, 2005, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name LIKE 'Long breakfast%'"));
     w.JvXPBar5Items0Click();
     EXPECT_EQ(dialogs.errors, QStringList{"Too many items selected"});
     EXPECT_EQ(w.activePage(), w.TabSheet5) << "the page switch does not happen";
@@ -127,8 +110,7 @@ TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening)
 #include <QCheckBox>
 #include <set>
 
-TEST_F(WeeklyPageTest, PickATimeChangesOnlyTheTickedTimes)
-{
+TEST_F(WeeklyPageTest, PickATimeChangesOnlyTheTickedTimes) {
     w.JvXPBar5Items0Click();
     w.weekBox(3, 1)->setChecked(0, true);
     w.showModal = [](QDialog &dialog) {
@@ -154,8 +136,7 @@ TEST_F(WeeklyPageTest, PickATimeChangesOnlyTheTickedTimes)
     EXPECT_TRUE(program.Form5->ticked().isEmpty()) << "the selector opens empty next time";
 }
 
-TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks)
-{
+TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks) {
     w.JvXPBar5Items0Click();
     w.showModal = [](QDialog &dialog) {
         auto &days = static_cast<SelectorDialog &>(dialog);
@@ -187,8 +168,7 @@ TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks)
     EXPECT_EQ(program.Form5->checkBox(3)->text(), QStringLiteral("Afternoon Snack"));
 }
 
-TEST_F(WeeklyPageTest, EveryRecipeOfABoxCanBeDrawn)
-{
+TEST_F(WeeklyPageTest, EveryRecipeOfABoxCanBeDrawn) {
     w.JvXPBar5Items0Click();
     CheckedComboBox *box = w.weekBox(0, 6);
     ASSERT_GE(box->count(), 6);

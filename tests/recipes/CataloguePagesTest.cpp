@@ -1,9 +1,4 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 
@@ -15,49 +10,32 @@
 
 namespace {
 
-class CataloguePagesTest : public ::testing::Test {
+class CataloguePagesTest : public ProgramTest {
 protected:
     CataloguePagesTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2006, 5, 20), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-        , dm(program.dataModule())
-    {
+        : ProgramTest(QDateTime(QDate(2006, 5, 20), QTime(9, 0))) {
         w.JvXPBar4Items1Click();
     }
-    qint64 count(const QString &sql)
-    {
+    qint64 count(const QString &sql) {
         dm.runSql(sql);
         const qint64 n = dm.SQL.value(0, 0).toLongLong();
         dm.SQL.close();
         return n;
     }
-    void clickIngredient(const QString &description)
-    {
+    void clickIngredient(const QString &description) {
         ASSERT_TRUE(dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"), description));
         w.DBGrid1CellClick();
     }
-    void fill(const QString &description, const QString &group)
-    {
+    void fill(const QString &description, const QString &group) {
         w.DBEdit1->setText(description);
         w.ComboBox1->setEditText(group);
     }
     bool boxesEmpty() const { return w.DBEdit1->text().isEmpty() && w.ComboBox1->currentText().isEmpty(); }
-
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
-    TDataModule1 &dm;
 };
 
 } // namespace
 
-TEST_F(CataloguePagesTest, AClickFillsTheBoxesAndAddNewAddsOrRegroups)
-{
+TEST_F(CataloguePagesTest, AClickFillsTheBoxesAndAddNewAddsOrRegroups) {
     clickIngredient(QStringLiteral("Avocado"));
     EXPECT_EQ(w.DBEdit1->text(), QStringLiteral("Avocado"));
     EXPECT_EQ(w.ComboBox1->currentText(), QStringLiteral("Vegetables"));
@@ -69,23 +47,26 @@ TEST_F(CataloguePagesTest, AClickFillsTheBoxesAndAddNewAddsOrRegroups)
     w.RbButton2->click();
     fill(QStringLiteral("Dragon fruit"), QStringLiteral("Exotic"));
     w.RbButton2->click();
-    EXPECT_EQ(dialogs.informations,
-              (QStringList{"Enter Ingredients Description first!", "Select Group for Ingredient from List!"}));
+    EXPECT_EQ(dialogs.informations, (QStringList{"Enter Ingredients Description first!",
+                                                 "Select Group for Ingredient from List!"}));
 
     fill(QStringLiteral("Baker's \"fresh\" yeast"), QStringLiteral("baking goods"));
     w.RbButton2->click();
     EXPECT_TRUE(boxesEmpty());
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients i JOIN IGroup g ON g.IGROUP_ID=i.Ingredients_Group "
-                                   "WHERE Ingredients_Description='Baker''s \"fresh\" yeast' AND IGROUP_NAME='Baking Goods'")),
+    EXPECT_EQ(count(QStringLiteral(
+                  "SELECT count(*) FROM Ingredients i JOIN IGroup g ON g.IGROUP_ID=i.Ingredients_Group "
+                  "WHERE Ingredients_Description='Baker''s \"fresh\" yeast' AND IGROUP_NAME='Baking Goods'")),
               1);
-    EXPECT_TRUE(dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"), QStringLiteral("Baker's \"fresh\" yeast")))
+    EXPECT_TRUE(dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"),
+                                         QStringLiteral("Baker's \"fresh\" yeast")))
         << "the grid was read again";
 
     // An ingredient that exists: No keeps everything, Yes moves it to the group.
     fill(QStringLiteral("Avocado"), QStringLiteral("Fruit"));
     dialogs.confirmAnswers = {false};
     w.RbButton2->click();
-    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Ingredient already exists. Do you want to update its Group?"));
+    EXPECT_EQ(dialogs.questions.last(),
+              QStringLiteral("Ingredient already exists. Do you want to update its Group?"));
     EXPECT_EQ(w.DBEdit1->text(), QStringLiteral("Avocado"));
     dialogs.confirmAnswers = {true};
     w.RbButton2->click();
@@ -93,8 +74,7 @@ TEST_F(CataloguePagesTest, AClickFillsTheBoxesAndAddNewAddsOrRegroups)
     EXPECT_EQ(w.ComboBox1->currentText(), QStringLiteral("Fruit"));
 }
 
-TEST_F(CataloguePagesTest, AGroupNameCutToTwentyIsNotFoundAgain)
-{
+TEST_F(CataloguePagesTest, AGroupNameCutToTwentyIsNotFoundAgain) {
     clickIngredient(QStringLiteral("Balsamic vinegar"));
     EXPECT_EQ(w.ComboBox1->currentText(), QStringLiteral("Oils, Vinegars and S"));
     w.RbButton2->click();
@@ -102,7 +82,8 @@ TEST_F(CataloguePagesTest, AGroupNameCutToTwentyIsNotFoundAgain)
     EXPECT_TRUE(dialogs.questions.isEmpty());
 
     // A group number that has no group leaves the group box empty.
-    file.exec(QStringLiteral("UPDATE Ingredients SET Ingredients_Group=999 WHERE Ingredients_Description='Basil'"));
+    file.exec(
+        QStringLiteral("UPDATE Ingredients SET Ingredients_Group=999 WHERE Ingredients_Description='Basil'"));
     dm.SQLINGREDIENTS.close();
     dm.SQLINGREDIENTS.open();
     clickIngredient(QStringLiteral("Basil"));
@@ -110,12 +91,12 @@ TEST_F(CataloguePagesTest, AGroupNameCutToTwentyIsNotFoundAgain)
     EXPECT_TRUE(w.ComboBox1->currentText().isEmpty());
 }
 
-TEST_F(CataloguePagesTest, ChangeDescriptionRenamesEveryRowButNotTheShoppingLists)
-{
+TEST_F(CataloguePagesTest, ChangeDescriptionRenamesEveryRowButNotTheShoppingLists) {
     w.RbButton3->click();
     EXPECT_EQ(dialogs.informations, (QStringList{"Select Ingredient first!"}));
-    file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount) "
-                             "VALUES(20,2006,'Milk',2)"));
+    file.exec(QStringLiteral(
+        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount) "
+        "VALUES(20,2006,'Milk',2)"));
     clickIngredient(QStringLiteral("Milk"));
     w.RbButton3->click(); // cancelled: the preset comes back
     EXPECT_EQ(w.DBEdit1->text(), QStringLiteral("Milk"));
@@ -123,12 +104,14 @@ TEST_F(CataloguePagesTest, ChangeDescriptionRenamesEveryRowButNotTheShoppingList
     w.RbButton3->click();
     EXPECT_EQ(dialogs.inputs.last(), QStringLiteral("Enter New Description|Ingredient Description:"));
     EXPECT_TRUE(boxesEmpty());
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Whole milk'")), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsDescription='Milk'")), 1);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Whole milk'")),
+        1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE IngredientsDescription='Milk'")),
+              1);
 }
 
-TEST_F(CataloguePagesTest, DeleteRefusesAnIngredientInUse)
-{
+TEST_F(CataloguePagesTest, DeleteRefusesAnIngredientInUse) {
     w.RbButton1->click();
     EXPECT_EQ(dialogs.informations, (QStringList{"Select Ingredient to delete first!"}));
     const qint64 uses = count(QStringLiteral(
@@ -136,49 +119,58 @@ TEST_F(CataloguePagesTest, DeleteRefusesAnIngredientInUse)
         "Ingredients_Description='Milk'"));
     clickIngredient(QStringLiteral("Milk"));
     w.RbButton1->click();
-    EXPECT_EQ(dialogs.informations.last(), QStringLiteral("Milk - ingredient is used in ") + QString::number(uses) +
+    EXPECT_EQ(dialogs.informations.last(), QStringLiteral("Milk - ingredient is used in ") +
+                                               QString::number(uses) +
                                                QStringLiteral(" meal(s). Delete it from meals first!"));
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Milk'")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Milk'")),
+              1);
 
     // A second row of the same description, unused, does not let the used one go.
-    file.exec(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES('Milk',1)"));
+    file.exec(QStringLiteral(
+        "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES('Milk',1)"));
     w.RbButton1->click();
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Milk'")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Milk'")),
+              2);
 
     fill(QStringLiteral("Nothing of the kind"), QString());
     w.RbButton1->click();
     EXPECT_TRUE(boxesEmpty());
     clickIngredient(QStringLiteral("Almonds"));
-    ASSERT_EQ(count(QStringLiteral("SELECT count(*) FROM Made_With m JOIN Ingredients i ON i.Ingredients_ID=m.Ingredients_ID "
-                                   "WHERE Ingredients_Description='Almonds'")),
+    ASSERT_EQ(count(QStringLiteral(
+                  "SELECT count(*) FROM Made_With m JOIN Ingredients i ON i.Ingredients_ID=m.Ingredients_ID "
+                  "WHERE Ingredients_Description='Almonds'")),
               0);
     w.RbButton1->click();
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Almonds'")), 0);
-    EXPECT_FALSE(dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"), QStringLiteral("Almonds")));
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Almonds'")), 0);
+    EXPECT_FALSE(
+        dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"), QStringLiteral("Almonds")));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(CataloguePagesTest, TypesAndGroupsAreAddedAsTyped)
-{
+TEST_F(CataloguePagesTest, TypesAndGroupsAreAddedAsTyped) {
     w.JvXPBar4Items3Click();
-    dialogs.inputAnswers = {QStringLiteral("   "), QString(), QStringLiteral(" Brunch "), QStringLiteral("Soup")};
+    dialogs.inputAnswers = {QStringLiteral("   "), QString(), QStringLiteral(" Brunch "),
+                            QStringLiteral("Soup")};
     for (int i = 0; i < 4; ++i)
         w.findChild<QPushButton *>(QStringLiteral("RbButton22"))->click();
     EXPECT_EQ(dialogs.inputs.first(), QStringLiteral("Eneter New Meal Type|Meal Type:"));
     EXPECT_EQ(dialogs.errors, QStringList());
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal_Type WHERE Type=' Brunch '")), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal_Type WHERE Type='Soup'")), 2) << "repeats are allowed";
-    EXPECT_EQ(dm.MEALTYPE.field(QStringLiteral("Type")).asString(), QStringLiteral("Soup")) << "the new row is current";
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal_Type WHERE Type='Soup'")), 2)
+        << "repeats are allowed";
+    EXPECT_EQ(dm.MEALTYPE.field(QStringLiteral("Type")).asString(), QStringLiteral("Soup"))
+        << "the new row is current";
     EXPECT_EQ(w.DBGrid10->currentIndex().row(), dm.MEALTYPE.currentRow());
 
     dialogs.inputAnswers = {QStringLiteral("Frozen")};
     w.findChild<QPushButton *>(QStringLiteral("RbButton24"))->click();
     EXPECT_EQ(dialogs.inputs.last(), QStringLiteral("Eneter New Ingredient Group|Group Name:"));
-    EXPECT_GE(w.ComboBox1->findText(QStringLiteral("Frozen")), 0) << "the ingredient page's group box is refilled";
+    EXPECT_GE(w.ComboBox1->findText(QStringLiteral("Frozen")), 0)
+        << "the ingredient page's group box is refilled";
 }
 
-TEST_F(CataloguePagesTest, DeletingACategoryInUseAsksAndTakesItsContentsAlong)
-{
+TEST_F(CataloguePagesTest, DeletingACategoryInUseAsksAndTakesItsContentsAlong) {
     w.JvXPBar4Items3Click();
     auto *deleteType = w.findChild<QPushButton *>(QStringLiteral("RbButton23"));
     ASSERT_TRUE(dm.MEALTYPE.locate(QStringLiteral("Type"), QStringLiteral("Side Dish")));
@@ -189,8 +181,8 @@ TEST_F(CataloguePagesTest, DeletingACategoryInUseAsksAndTakesItsContentsAlong)
     ASSERT_TRUE(dm.MEALTYPE.locate(QStringLiteral("Type"), QStringLiteral("Soup")));
     dialogs.confirmAnswers = {false};
     deleteType->click();
-    EXPECT_EQ(dialogs.questions.last(),
-              QStringLiteral("3 meal(s) exist in Soup category. Deleting of this Type will delete all these Meals. Continue?"));
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("3 meal(s) exist in Soup category. Deleting of this "
+                                                       "Type will delete all these Meals. Continue?"));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal")), 43);
     dialogs.confirmAnswers = {true};
     deleteType->click();
@@ -204,7 +196,8 @@ TEST_F(CataloguePagesTest, DeletingACategoryInUseAsksAndTakesItsContentsAlong)
     ASSERT_GT(drinks, 0);
     dialogs.confirmAnswers = {true};
     w.findChild<QPushButton *>(QStringLiteral("RbButton25"))->click();
-    EXPECT_TRUE(dialogs.questions.last().startsWith(QString::number(drinks) + QStringLiteral(" ingredient(s)")));
+    EXPECT_TRUE(
+        dialogs.questions.last().startsWith(QString::number(drinks) + QStringLiteral(" ingredient(s)")));
     EXPECT_TRUE(dialogs.questions.last().contains(QStringLiteral("Drinks")));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='Drinks'")), 0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients")), 146 - drinks);

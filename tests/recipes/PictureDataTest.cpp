@@ -8,8 +8,7 @@ using namespace picture;
 
 namespace {
 
-QByteArray encoded(const QImage &image, const char *format)
-{
+QByteArray encoded(const QImage &image, const char *format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -17,15 +16,13 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-QImage sample(int width, int height)
-{
+QImage sample(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(200, 40, 40));
     return image;
 }
 
-QString written(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
+QString written(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes) {
     QFile file(dir.filePath(name));
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
@@ -34,8 +31,7 @@ QString written(const QTemporaryDir &dir, const QString &name, const QByteArray 
 
 } // namespace
 
-TEST(PictureData, TheFirstTwoBytesTellTheFormat)
-{
+TEST(PictureData, TheFirstTwoBytesTellTheFormat) {
     EXPECT_EQ(formatOf(QByteArray("BM\x01\x02", 4)), Format::Bitmap);
     EXPECT_EQ(formatOf(QByteArray("\xFF\xD8\xFF", 3)), Format::Jpeg);
     EXPECT_EQ(formatOf(QByteArray("\xD7\xCD\xC6\x9A", 4)), Format::Metafile);
@@ -46,8 +42,7 @@ TEST(PictureData, TheFirstTwoBytesTellTheFormat)
     EXPECT_EQ(formatOf(QByteArray()), Format::None);
 }
 
-TEST(PictureData, JpegAndBitmapDataShowAndDamagedDataDoesNot)
-{
+TEST(PictureData, JpegAndBitmapDataShowAndDamagedDataDoesNot) {
     const QByteArray jpeg = encoded(sample(64, 48), "JPG");
     ASSERT_TRUE(jpeg.startsWith("\xFF\xD8"));
     const QImage shown = decode(jpeg);
@@ -70,8 +65,7 @@ TEST(PictureData, JpegAndBitmapDataShowAndDamagedDataDoesNot)
     EXPECT_EQ(fileBytes(jpeg), jpeg);
 }
 
-TEST(PictureData, FilesAreReadByTheirExtensionAndChecked)
-{
+TEST(PictureData, FilesAreReadByTheirExtensionAndChecked) {
     QTemporaryDir dir;
     QString error;
     const QByteArray jpeg = encoded(sample(20, 20), "JPG");

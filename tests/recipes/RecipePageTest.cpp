@@ -1,11 +1,6 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
 #include "recipes/TForm3.h"
 #include "recipes/TForm8.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
@@ -13,49 +8,40 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class RecipePageTest : public ::testing::Test {
+class RecipePageTest : public ProgramTest {
 protected:
     explicit RecipePageTest(TestDataFile::Contents contents = TestDataFile::Contents::Starter)
-        : file(contents)
-        , clock(QDateTime(QDate(2006, 5, 20), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-        , dm(program.dataModule())
-    {
+        : ProgramTest(QDateTime(QDate(2006, 5, 20), QTime(9, 0)), contents) {
         w.JvXPBar4Items0Click();
     }
     /// Picks a recipe in the chooser as the user would.
-    void pick(const QString &name)
-    {
+    void pick(const QString &name) {
         const int row = w.DBLookupComboBox2->findText(name);
         ASSERT_GE(row, 0) << qPrintable(name);
         w.DBLookupComboBox2->choose(row);
         w.DBLookupComboBox2CloseUp();
     }
-    QString stored(const QString &sql)
-    {
+    QString stored(const QString &sql) {
         dm.runSql(sql);
         const QString value = dm.SQL.value(0, 0).toString();
         dm.SQL.close();
         return value;
     }
-    QStringList ingredients()
-    {
+    QStringList ingredients() {
         QStringList names;
         const QAbstractItemModel *model = w.DBGrid2->model();
         for (int r = 0; r < model->rowCount(); ++r)
             names << model->index(r, 0).data().toString();
         return names;
     }
-    QStringList flags() const
-    {
+    QStringList flags() const {
         QStringList ticked;
         for (QCheckBox *box : {w.cbmorning, w.cbsnack, w.cbnoon, w.cbnight, w.cbdessert}) {
             if (box->isChecked())
@@ -63,30 +49,20 @@ protected:
         }
         return ticked;
     }
-
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
-    TDataModule1 &dm;
 };
 
 class EmptyBookTest : public RecipePageTest {
 protected:
     EmptyBookTest()
-        : RecipePageTest(TestDataFile::Contents::Empty)
-    {
-    }
+        : RecipePageTest(TestDataFile::Contents::Empty) {}
 };
 
 } // namespace
 
-TEST_F(RecipePageTest, EnteringShowsTheChosenRecipeWithItsTimesAndIngredients)
-{
+TEST_F(RecipePageTest, EnteringShowsTheChosenRecipeWithItsTimesAndIngredients) {
     ASSERT_EQ(w.activePage(), w.TabSheet3);
-    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Apple and peanut butter slices")) << "first by name";
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Apple and peanut butter slices"))
+        << "first by name";
     pick(QStringLiteral("Pancakes"));
     EXPECT_EQ(flags(), (QStringList{"MORNING", "SNACK", "DESSERT"}));
     EXPECT_EQ(w.DBLookupComboBox3->currentText(), QStringLiteral("Breakfast"));
@@ -103,8 +79,7 @@ TEST_F(RecipePageTest, EnteringShowsTheChosenRecipeWithItsTimesAndIngredients)
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Pancakes"));
 }
 
-TEST_F(RecipePageTest, EditsArePostedWhenAnotherRecipeIsChosenButTicksNeedSave)
-{
+TEST_F(RecipePageTest, EditsArePostedWhenAnotherRecipeIsChosenButTicksNeedSave) {
     pick(QStringLiteral("Pancakes"));
     w.DBMemo1->setPlainText(QStringLiteral("Mix, rest, fry. Don't rush: 100% worth it."));
     w.DBLookupComboBox3->choose(w.DBLookupComboBox3->findText(QStringLiteral("Dessert")));
@@ -128,8 +103,7 @@ TEST_F(RecipePageTest, EditsArePostedWhenAnotherRecipeIsChosenButTicksNeedSave)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange)
-{
+TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange) {
     pick(QStringLiteral("Pancakes"));
     QSignalSpy rereads(&dm.SQLMEALS, &db::Dataset::afterOpen);
     dialogs.inputAnswers = {QStringLiteral("Pancakes"), QString()};
@@ -140,12 +114,14 @@ TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange)
 
     dialogs.inputAnswers = {QStringLiteral("PANCAKES")};
     w.RbButton4->click();
-    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("PANCAKES")) << "a change of case is written";
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("PANCAKES"))
+        << "a change of case is written";
     EXPECT_EQ(rereads.count(), 1);
 
     dialogs.inputAnswers = {QStringLiteral("Flapjacks")};
     w.RbButton4->click();
-    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Flapjacks'")), QStringLiteral("2"))
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Flapjacks'")),
+              QStringLiteral("2"))
         << "names need not be unique";
     EXPECT_EQ(w.DBLookupComboBox2->keyValue(), dm.MEALS.field(QStringLiteral("Meal_ID")).value());
 
@@ -155,8 +131,7 @@ TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange)
     EXPECT_EQ(dm.MEALS.state(), db::Dataset::State::Browse);
 }
 
-TEST_F(RecipePageTest, AddNewRecipeStartsAnEmptyRecipeUnderAFreshName)
-{
+TEST_F(RecipePageTest, AddNewRecipeStartsAnEmptyRecipeUnderAFreshName) {
     dialogs.inputAnswers = {QStringLiteral("Mum's \"best\" soup")};
     w.RbButton6->click();
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Mum's \"best\" soup"));
@@ -172,29 +147,31 @@ TEST_F(RecipePageTest, AddNewRecipeStartsAnEmptyRecipeUnderAFreshName)
     EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal")), QStringLiteral("44"));
 }
 
-TEST_F(RecipePageTest, DeleteRecipeLeavesItsLinksButShowsTheNextRecipe)
-{
+TEST_F(RecipePageTest, DeleteRecipeLeavesItsLinksButShowsTheNextRecipe) {
     pick(QStringLiteral("Pancakes"));
     const QString id = dm.MEALS.field(QStringLiteral("Meal_ID")).asString();
-    file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) VALUES(20,2006,0,'1',") +
-              id + u')');
+    file.exec(
+        QStringLiteral(
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) VALUES(20,2006,0,'1',") +
+        id + u')');
     w.RbButton7->click();
     EXPECT_EQ(w.DBLookupComboBox2->findText(QStringLiteral("Pancakes")), -1);
     EXPECT_FALSE(w.DBLookupComboBox2->currentText().isEmpty());
     EXPECT_EQ(w.DBLookupComboBox2->keyValue(), dm.MEALS.field(QStringLiteral("Meal_ID")).value());
-    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Made_With WHERE Meal_ID=") + id), QStringLiteral("7"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Made_With WHERE Meal_ID=") + id),
+              QStringLiteral("7"));
     EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Menu WHERE Meal_ID=") + id), QStringLiteral("1"));
 
     // The last row of the table leaves the one before it chosen.
     dm.MEALS.last();
-    const QString beforeLast = dm.MEALS.value(dm.MEALS.recordCount() - 2, QStringLiteral("Meal_Name")).toString();
+    const QString beforeLast =
+        dm.MEALS.value(dm.MEALS.recordCount() - 2, QStringLiteral("Meal_Name")).toString();
     pick(dm.MEALS.field(QStringLiteral("Meal_Name")).asString());
     w.RbButton7->click();
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), beforeLast);
 }
 
-TEST_F(RecipePageTest, IngredientsAreAddedThroughTheDialogAndDeletedAgain)
-{
+TEST_F(RecipePageTest, IngredientsAreAddedThroughTheDialogAndDeletedAgain) {
     dialogs.inputAnswers = {QStringLiteral("Test dish")};
     w.RbButton6->click();
     w.RbButton9->click();
@@ -231,8 +208,7 @@ TEST_F(RecipePageTest, IngredientsAreAddedThroughTheDialogAndDeletedAgain)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything)
-{
+TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything) {
     EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty());
     EXPECT_TRUE(flags().isEmpty());
     int shown = 0;
@@ -247,14 +223,14 @@ TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything)
     w.RbButton6->click();
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Only dish"));
     w.RbButton7->click();
-    EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty()) << "deleting the only recipe empties the chooser";
+    EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty())
+        << "deleting the only recipe empties the chooser";
     EXPECT_TRUE(ingredients().isEmpty());
 }
 
 namespace {
 
-QString pictureFile(const QTemporaryDir &dir, const QString &name, QSize size, const char *format)
-{
+QString pictureFile(const QTemporaryDir &dir, const QString &name, QSize size, const char *format) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(30, 120, 60));
     const QString path = dir.filePath(name);
@@ -264,8 +240,7 @@ QString pictureFile(const QTemporaryDir &dir, const QString &name, QSize size, c
 
 } // namespace
 
-TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed)
-{
+TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed) {
     QTemporaryDir dir;
     pick(QStringLiteral("Pancakes"));
     EXPECT_TRUE(w.EDBImage1->image().isNull());
@@ -311,13 +286,13 @@ TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed)
     EXPECT_EQ(program.Form8->picture()->image().size(), QSize(1600, 400));
     w.ClearPicture1Click();
     EXPECT_TRUE(program.Form8->picture()->image().isNull());
-    dm.runSql(QStringLiteral("SELECT length(Meal_Picture) IS NULL OR length(Meal_Picture)=0 FROM Meal WHERE Meal_Name='Pancakes'"));
+    dm.runSql(QStringLiteral("SELECT length(Meal_Picture) IS NULL OR length(Meal_Picture)=0 FROM Meal WHERE "
+                             "Meal_Name='Pancakes'"));
     EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 1);
     program.Form8->close();
 }
 
-TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart)
-{
+TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart) {
     QTemporaryDir dir;
     pick(QStringLiteral("Flapjacks"));
     dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("small.bmp"), QSize(40, 30), "BMP")};
@@ -330,11 +305,8 @@ TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart)
     EXPECT_EQ(again.mainWindow().EDBImage1->image().size(), QSize(40, 30));
 }
 
-TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram)
-{
-    FakeMailer mailer;
-    Mealvane mailing(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()});
-    TForm1 &m = mailing.mainWindow();
+TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram) {
+    TForm1 &m = w;
     m.JvXPBar4Items0Click();
     dialogs.inputAnswers = {QStringLiteral("Mum's \"best\" pie")};
     m.RbButton6->click();
@@ -343,7 +315,8 @@ TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram)
     ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_EQ(mailer.sent[0].subject, QStringLiteral("VaneRecipe - Mum's \"best\" pie"));
     EXPECT_TRUE(mailer.sent[0].body.startsWith(QStringLiteral("\r\nMum's \"best\" pie\r\n")));
-    EXPECT_FALSE(mailer.sent[0].body.contains(QStringLiteral("Not yet saved"))) << "the stored recipe is sent";
+    EXPECT_FALSE(mailer.sent[0].body.contains(QStringLiteral("Not yet saved")))
+        << "the stored recipe is sent";
     EXPECT_TRUE(mailer.sent[0].recipientAddress.isEmpty());
 
     const int row = m.DBLookupComboBox2->findText(QStringLiteral("Pancakes"));
@@ -353,7 +326,8 @@ TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram)
     m.RbButton26->click();
     ASSERT_EQ(mailer.sent.size(), 2u);
     EXPECT_TRUE(mailer.sent[1].body.contains(QStringLiteral("Pancakes [Breakfast,Snack,Dessert]\r\n")));
-    EXPECT_TRUE(mailer.sent[1].body.contains(QStringLiteral("-----------\r\nButter\r\nCaster sugar\r\nEggs\r\n")));
+    EXPECT_TRUE(
+        mailer.sent[1].body.contains(QStringLiteral("-----------\r\nButter\r\nCaster sugar\r\nEggs\r\n")));
     EXPECT_EQ(dialogs.errors, (QStringList{"Error sending mail (1)."}));
     m.PrintMealToEmail(QString());
     m.PrintMealToEmail(QStringLiteral("No such dish"));

@@ -8,8 +8,7 @@ using namespace report;
 
 namespace {
 
-BandReport twoColumnList(int rows)
-{
+BandReport twoColumnList(int rows) {
     BandReport r;
     r.columns = 2;
     r.titleBand.height = 15.1;
@@ -22,13 +21,13 @@ BandReport twoColumnList(int rows)
 
 } // namespace
 
-TEST(BandReport, RowsFillTheFirstColumnThenTheSecondThenTheNextPage)
-{
+TEST(BandReport, RowsFillTheFirstColumnThenTheSecondThenTheNextPage) {
     const BandReport one = twoColumnList(1);
     EXPECT_EQ(one.pageCount(), 1);
     EXPECT_EQ(one.layout().size(), 4u) << "title, one column header, the row, the footer";
 
-    // A4 portrait: 297 - 2 * 12.7 = 271.6 mm; the first page's columns hold (271.6 - 15.1 - 10.6 - 7.9) / 4.8 rows.
+    // A4 portrait: 297 - 2 * 12.7 = 271.6 mm; the first page's columns hold (271.6 - 15.1 - 10.6 - 7.9) / 4.8
+    // rows.
     const int firstColumn = int((271.6 - 15.1 - 10.6 - 7.9) / 4.8);
     const BandReport list = twoColumnList(2 * firstColumn + 1);
     const std::vector<Placement> placed = list.layout();
@@ -54,8 +53,7 @@ TEST(BandReport, RowsFillTheFirstColumnThenTheSecondThenTheNextPage)
     EXPECT_EQ(footers, 2) << "a footer on every page";
 }
 
-TEST(BandReport, TheFooterAtTheEndOnlyNeedsRoomOnTheLastPage)
-{
+TEST(BandReport, TheFooterAtTheEndOnlyNeedsRoomOnTheLastPage) {
     BandReport r;
     r.footerOnEveryPage = false;
     r.pageFooter.height = 20;
@@ -65,8 +63,7 @@ TEST(BandReport, TheFooterAtTheEndOnlyNeedsRoomOnTheLastPage)
     EXPECT_EQ(r.pageCount(), 1);
 }
 
-TEST(BandReport, PrintTimeText)
-{
+TEST(BandReport, PrintTimeText) {
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     EXPECT_EQ(printTimeText(QDateTime(QDate(2024, 3, 5), QTime(14, 7)), english),
               QStringLiteral("Printed:  5-Mar-2024,  at  02:07 PM"));

@@ -1,61 +1,48 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
 #include "recipes/TForm7.h"
 #include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-class ReportPagesTest : public ::testing::Test {
+class ReportPagesTest : public ProgramTest {
 protected:
     ReportPagesTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2026, 2, 14), QTime(14, 5)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-    {
+        : ProgramTest(QDateTime(QDate(2026, 2, 14), QTime(14, 5))) {
         w.showReport = [this](const report::BandReport &r) {
             shown.push_back(r.title);
             pages.push_back(r.pageCount());
             // Where MEALVANE_REPORT_DIR names a folder, the reports are kept there to be looked at.
             const QString keep = qEnvironmentVariable("MEALVANE_REPORT_DIR");
             const QString folder = keep.isEmpty() ? output.path() : keep;
-            const QString path = QDir(folder).filePath(QString::number(shown.size()) + QStringLiteral(".pdf"));
+            const QString path =
+                QDir(folder).filePath(QString::number(shown.size()) + QStringLiteral(".pdf"));
             EXPECT_TRUE(saveReportAsPdf(r, path));
             EXPECT_GT(QFileInfo(path).size(), 1000);
         };
     }
-    void planWeek7()
-    {
-        file.exec(QStringLiteral(
-            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,0,'2',Meal_ID FROM "
-            "Meal WHERE Meal_Name='Flapjacks';"
-            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,0,'4',Meal_ID FROM "
-            "Meal WHERE Meal_Name='Flapjacks';"
-            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 7,2026,6,'5',Meal_ID FROM "
-            "Meal WHERE Meal_Name='Fish pie';"));
+    void planWeek7() {
+        file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) "
+                                 "SELECT 7,2026,0,'2',Meal_ID FROM "
+                                 "Meal WHERE Meal_Name='Flapjacks';"
+                                 "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) "
+                                 "SELECT 7,2026,0,'4',Meal_ID FROM "
+                                 "Meal WHERE Meal_Name='Flapjacks';"
+                                 "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) "
+                                 "SELECT 7,2026,6,'5',Meal_ID FROM "
+                                 "Meal WHERE Meal_Name='Fish pie';"));
     }
 
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
     QTemporaryDir output;
     QStringList shown;
     std::vector<int> pages;
@@ -63,8 +50,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReportPagesTest, TheWeeklyMenuShowsTheStoredWeekDayByDay)
-{
+TEST_F(ReportPagesTest, TheWeeklyMenuShowsTheStoredWeekDayByDay) {
     ASSERT_EQ(w.SelectedWeek, 7);
     w.JvXPBar3Items0Click();
     EXPECT_EQ(shown, (QStringList{"Weekly Menu Report"})) << "an empty week still has its page";
@@ -78,13 +64,13 @@ TEST_F(ReportPagesTest, TheWeeklyMenuShowsTheStoredWeekDayByDay)
     EXPECT_EQ(report.txt(6), (QStringList{"Fish pie"}));
     EXPECT_EQ(report.time(6), (QStringList{"Night"}));
     EXPECT_TRUE(report.txt(3).isEmpty());
-    EXPECT_EQ(report.lblWeekNumber + QStringLiteral(" - ") + report.lblYearNumber, QStringLiteral("7 - 2026"));
+    EXPECT_EQ(report.lblWeekNumber + QStringLiteral(" - ") + report.lblYearNumber,
+              QStringLiteral("7 - 2026"));
     EXPECT_TRUE(report.QRLabelPrintTime.startsWith(QStringLiteral("Printed:  14-")));
     EXPECT_TRUE(report.QRLabelPrintTime.endsWith(QStringLiteral("2026,  at  02:05 PM")));
 }
 
-TEST_F(ReportPagesTest, PrintOnTheWeeklyPageStoresTheWeekFirst)
-{
+TEST_F(ReportPagesTest, PrintOnTheWeeklyPageStoresTheWeekFirst) {
     w.JvXPBar5Items0Click();
     w.findChild<QPushButton *>(QStringLiteral("RbButton13"))->click();
     w.findChild<QPushButton *>(QStringLiteral("RbButton17"))->click();
@@ -96,14 +82,14 @@ TEST_F(ReportPagesTest, PrintOnTheWeeklyPageStoresTheWeekFirst)
     EXPECT_EQ(lines, 42);
 }
 
-TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers)
-{
+TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers) {
     w.RbButton20Click();
     EXPECT_EQ(dialogs.informations, (QStringList{"Shopping List for week 7-2026 is empty"}));
     EXPECT_TRUE(shown.isEmpty());
 
-    file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
-                             "IngredientsType) VALUES(7,2026,'Milk',2,'Dairy and Eggs')"));
+    file.exec(QStringLiteral(
+        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
+        "IngredientsType) VALUES(7,2026,'Milk',2,'Dairy and Eggs')"));
     w.RbButton20Click();
     EXPECT_EQ(shown, (QStringList{"Shopping List Report"}));
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 1"));
@@ -111,30 +97,38 @@ TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers)
     // A long list: both columns of the first page, then a second page.
     QString values;
     for (int i = 0; i < 130; ++i)
-        values += QStringLiteral("%1(7,2026,'Item %2',%3,'Group %4')").arg(i ? "," : "").arg(i, 3, 10, QLatin1Char('0')).arg(i % 9 + 1).arg(i % 5);
-    file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
-                             "IngredientsType) VALUES") + values);
+        values += QStringLiteral("%1(7,2026,'Item %2',%3,'Group %4')")
+                      .arg(i ? "," : "")
+                      .arg(i, 3, 10, QLatin1Char('0'))
+                      .arg(i % 9 + 1)
+                      .arg(i % 5);
+    file.exec(QStringLiteral(
+                  "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
+                  "IngredientsType) VALUES") +
+              values);
     w.RbButton20Click();
     EXPECT_EQ(pages.back(), 2);
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 2"));
-    EXPECT_EQ(program.ReportShoppingList->ADOQuery1.value(0, QStringLiteral("IngredientsDescription")).toString(),
-              QStringLiteral("Item 000"));
+    EXPECT_EQ(
+        program.ReportShoppingList->ADOQuery1.value(0, QStringLiteral("IngredientsDescription")).toString(),
+        QStringLiteral("Item 000"));
 }
 
-TEST_F(ReportPagesTest, RecipeReportsOneRecipeAPageWithItsIngredients)
-{
+TEST_F(ReportPagesTest, RecipeReportsOneRecipeAPageWithItsIngredients) {
     w.JvXPBar3Items1Click();
     EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));
     EXPECT_EQ(pages.back(), 43) << "every recipe on a page of its own";
     EXPECT_EQ(program.ReportRecipe->QRLabel7, QStringLiteral(" of 43"));
 
     // Two recipes of one name, one of them without ingredients; a quote in the name.
-    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('Mum''s pie', 'Bake.'),('Mum''s pie', '');"
-                             "INSERT INTO Made_With VALUES((SELECT max(Meal_ID) - 1 FROM Meal), 1)"));
+    file.exec(QStringLiteral(
+        "INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('Mum''s pie', 'Bake.'),('Mum''s pie', '');"
+        "INSERT INTO Made_With VALUES((SELECT max(Meal_ID) - 1 FROM Meal), 1)"));
     w.PrintRecipe(QStringLiteral("Mum's pie"));
     EXPECT_EQ(pages.back(), 2);
     const report::BandReport two = program.ReportRecipe->QuickRep1();
-    // First recipe: its band, the heading, one ingredient, the closing rule; second: its band and one blank line.
+    // First recipe: its band, the heading, one ingredient, the closing rule; second: its band and one blank
+    // line.
     ASSERT_EQ(two.details.size(), 6u);
     EXPECT_TRUE(two.details[0].startsNewPage);
     EXPECT_DOUBLE_EQ(two.details[1].height, 7.9);
@@ -146,7 +140,8 @@ TEST_F(ReportPagesTest, RecipeReportsOneRecipeAPageWithItsIngredients)
     EXPECT_EQ(pages.back(), 1) << "a page with header and footer only";
 
     // A long method makes its band grow.
-    file.exec(QStringLiteral("UPDATE Meal SET Meal_Recipe=replace(printf('%.600c', 'x'), 'x', 'word ') WHERE Meal_Name='Flapjacks'"));
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Recipe=replace(printf('%.600c', 'x'), 'x', 'word ') WHERE "
+                             "Meal_Name='Flapjacks'"));
     program.ReportRecipe->open(nullptr);
     const report::BandReport all = program.ReportRecipe->QuickRep1();
     double tallest = 0;
@@ -155,19 +150,14 @@ TEST_F(ReportPagesTest, RecipeReportsOneRecipeAPageWithItsIngredients)
     EXPECT_GT(tallest, 38.1);
 }
 
-TEST_F(ReportPagesTest, TheCatalogueReportAndTheSelectMealDialog)
-{
+TEST_F(ReportPagesTest, TheCatalogueReportAndTheSelectMealDialog) {
     w.JvXPBar3Items3Click();
     EXPECT_EQ(shown.last(), QStringLiteral("Ingredients List Report"));
     EXPECT_EQ(pages.back(), 2) << "146 ingredients: both columns of page 1, then page 2";
 
-    FakeMailer mailer;
-    Mealvane mailing(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()});
-    TForm1 &m = mailing.mainWindow();
-    QStringList titles;
-    m.showReport = [&titles](const report::BandReport &r) { titles << r.title; };
-    TForm7 &select = *mailing.Form7;
-    m.showModal = [&](QDialog &) {
+    TForm7 &select = *program.Form7;
+    const qsizetype before = shown.size();
+    w.showModal = [&](QDialog &) {
         select.DBLookupComboBox1->setCurrentIndex(-1);
         select.RbButton12->click();
         select.DBLookupComboBox1->choose(select.DBLookupComboBox1->findText(QStringLiteral("Pancakes")));
@@ -175,16 +165,15 @@ TEST_F(ReportPagesTest, TheCatalogueReportAndTheSelectMealDialog)
         select.RbCheckBox1->setChecked(true);
         select.RbButton12->click();
     };
-    m.JvXPBar3Items2Click();
-    EXPECT_EQ(titles, (QStringList{"Recipe Book"}));
+    w.JvXPBar3Items2Click();
+    EXPECT_EQ(shown.mid(before), (QStringList{"Recipe Book"}));
     ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_EQ(mailer.sent[0].subject, QStringLiteral("VaneRecipe - Pancakes"));
-    EXPECT_EQ(mailing.dataModule().SQLMEALS.field(QStringLiteral("Meal_Name")).asString(), QStringLiteral("Pancakes"))
+    EXPECT_EQ(dm.SQLMEALS.field(QStringLiteral("Meal_Name")).asString(), QStringLiteral("Pancakes"))
         << "the dialog moves the recipe list the recipe page shares";
 }
 
-TEST_F(ReportPagesTest, APictureThatCannotBeReadIsSaidAndTheReportGoesOn)
-{
+TEST_F(ReportPagesTest, APictureThatCannotBeReadIsSaidAndTheReportGoesOn) {
     file.exec(QStringLiteral("UPDATE Meal SET Meal_Picture=x'FFD8FF00DEADBEEF' WHERE Meal_Name='Pancakes'"));
     w.PrintRecipe(QStringLiteral("Pancakes"));
     EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));

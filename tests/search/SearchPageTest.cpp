@@ -1,9 +1,4 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,46 +10,32 @@
 
 namespace {
 
-class SearchPageTest : public ::testing::Test {
+class SearchPageTest : public ProgramTest {
 protected:
     SearchPageTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2006, 5, 20), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-    {
+        : ProgramTest(QDateTime(QDate(2006, 5, 20), QTime(9, 0))) {
         w.JvXPBar4Items2Click();
     }
-    int checkedCount() const
-    {
+    int checkedCount() const {
         int n = 0;
         for (int i = 0; i < w.clbSearch->count(); ++i)
             n += w.clbSearch->item(i)->checkState() == Qt::Checked ? 1 : 0;
         return n;
     }
-    void checkEntry(const QString &name)
-    {
+    void checkEntry(const QString &name) {
         const QList<QListWidgetItem *> items = w.clbSearch->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << qPrintable(name);
         items.first()->setCheckState(Qt::Checked);
     }
-
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    FakeMailer mailer;
-    Mealvane program;
-    TForm1 &w;
 };
 
 } // namespace
 
-TEST_F(SearchPageTest, ModesEnableTheirControlsAndKeepOrDropTheChecks)
-{
+TEST_F(SearchPageTest, ModesEnableTheirControlsAndKeepOrDropTheChecks) {
     ASSERT_EQ(w.activePage(), w.TabSheet4);
     EXPECT_EQ(w.clbSearch->count(), 146);
-    for (QWidget *control : std::initializer_list<QWidget *>{w.txt2, w.btn2, w.btn3, w.clbSearch, w.CheckBox1})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{w.txt2, w.btn2, w.btn3, w.clbSearch, w.CheckBox1})
         EXPECT_TRUE(control->isEnabled()) << qPrintable(control->objectName());
 
     w.rb4->click();
@@ -75,8 +56,7 @@ TEST_F(SearchPageTest, ModesEnableTheirControlsAndKeepOrDropTheChecks)
     EXPECT_TRUE(w.txt2->isEnabled());
 }
 
-TEST_F(SearchPageTest, GoCountsWhatItFinds)
-{
+TEST_F(SearchPageTest, GoCountsWhatItFinds) {
     w.rb2->click();
     w.btn2->click();
     EXPECT_EQ(w.lblFound->text(), QStringLiteral("Found: 43 items"));
@@ -101,8 +81,7 @@ TEST_F(SearchPageTest, GoCountsWhatItFinds)
     EXPECT_TRUE(w.lbResult->findItems(QStringLiteral("Pancakes"), Qt::MatchExactly).size() == 1);
 }
 
-TEST_F(SearchPageTest, ResetComingBackAndEmailingAFoundRecipe)
-{
+TEST_F(SearchPageTest, ResetComingBackAndEmailingAFoundRecipe) {
     w.rb2->click();
     w.txt2->setText(QStringLiteral("pie"));
     w.btn2->click();

@@ -1,9 +1,4 @@
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDialogs.h"
-#include "support/TestDataFile.h"
+#include "support/ProgramTest.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBLookupListBox.h"
@@ -18,77 +13,65 @@
 
 namespace {
 
-class ShoppingPageTest : public ::testing::Test {
+class ShoppingPageTest : public ProgramTest {
 protected:
     ShoppingPageTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow())
-        , dm(program.dataModule())
-    {
+        : ProgramTest(QDateTime(QDate(2005, 12, 31), QTime(9, 0))) {
         // Week 53 of 2005: pancakes twice and a tomato soup; a hand-made row of week 1 of 2006 beside it.
         file.exec(QStringLiteral(
-            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 53,2005,0,'1',Meal_ID "
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+            "53,2005,0,'1',Meal_ID "
             "FROM Meal WHERE Meal_Name='Pancakes';"
-            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT 53,2005,3,'1',Meal_ID "
+            "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+            "53,2005,3,'1',Meal_ID "
             "FROM Meal WHERE Meal_Name='Pancakes';"
-            "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
+            "INSERT INTO "
+            "ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
             "VALUES(1,2006,'Next year',4,'Other');"));
         w.RbButton11Click();
         w.JvXPBar2Click();
     }
-    QStringList listRows()
-    {
+    QStringList listRows() {
         QStringList rows;
         for (int r = 0; r < dm.SHOP.recordCount(); ++r)
             rows << dm.SHOP.value(r, 0).toString() + u'=' + dm.SHOP.value(r, 1).toString() + u'/' +
                         dm.SHOP.value(r, 2).toString();
         return rows;
     }
-    QStringList picker()
-    {
+    QStringList picker() {
         QStringList names;
         for (int r = 0; r < dm.SHOPINGREDIENTS.recordCount(); ++r)
             names << w.DBLookupListBox2->model()->index(r, 0).data().toString();
         return names;
     }
-    int stored(const QString &where)
-    {
+    int stored(const QString &where) {
         dm.runSql(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE ") + where);
         return int(dm.SQL.value(0, 0).toLongLong());
     }
-    void typeRow(const QString &name, const QString &group, const QString &quantity)
-    {
+    void typeRow(const QString &name, const QString &group, const QString &quantity) {
         w.Edit1->setText(name);
         w.Edit2->setText(group);
         w.Edit3->setText(quantity);
         w.RbButton10->click();
     }
-    bool boxesEmpty() const { return w.Edit1->text().isEmpty() && w.Edit2->text().isEmpty() && w.Edit3->text().isEmpty(); }
-
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
-    TDataModule1 &dm;
+    bool boxesEmpty() const {
+        return w.Edit1->text().isEmpty() && w.Edit2->text().isEmpty() && w.Edit3->text().isEmpty();
+    }
 };
 
 } // namespace
 
-TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt)
-{
+TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt) {
     ASSERT_EQ(w.activePage(), w.TabSheet2);
     const QAbstractItemModel *grid = w.DBGrid9->model();
     ASSERT_EQ(grid->columnCount(), 3);
     EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ingredient"));
     EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Number Of Meals"));
     EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Group"));
-    EXPECT_EQ(listRows(), (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods",
-                                       "Eggs=2/Dairy and Eggs", "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and S",
-                                       "Milk=2/Dairy and Eggs", "Plain flour=2/Baking Goods"}))
+    EXPECT_EQ(listRows(),
+              (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods", "Eggs=2/Dairy and Eggs",
+                           "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and S", "Milk=2/Dairy and Eggs",
+                           "Plain flour=2/Baking Goods"}))
         << "groups cut to 20 characters";
     const QStringList names = picker();
     EXPECT_EQ(names.size(), 146 - 7);
@@ -103,8 +86,7 @@ TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt)
     EXPECT_EQ(picker().size(), 146);
 }
 
-TEST_F(ShoppingPageTest, TheGroupFilterNarrowsThePickerOnlyWhenCheckedWithAGroup)
-{
+TEST_F(ShoppingPageTest, TheGroupFilterNarrowsThePickerOnlyWhenCheckedWithAGroup) {
     const int all = int(picker().size());
     w.RbCheckBox2->click();
     EXPECT_EQ(picker().size(), all) << "no group chosen yet";
@@ -126,8 +108,7 @@ TEST_F(ShoppingPageTest, TheGroupFilterNarrowsThePickerOnlyWhenCheckedWithAGroup
     EXPECT_EQ(picker().size(), all);
 }
 
-TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand)
-{
+TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand) {
     // A picker click fills the boxes with the ingredient, its group and a quantity of one.
     dm.SHOPINGREDIENTS.locate(QStringLiteral("INGREDIENTS_DESCRIPTION"), QStringLiteral("Bananas"));
     w.DBLookupListBox2Click();
@@ -142,7 +123,8 @@ TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand)
 
     // A typed milk changes the row stored as Milk, which keeps its name.
     typeRow(QStringLiteral("milk"), QStringLiteral("DAIRY"), QStringLiteral("3"));
-    EXPECT_EQ(w.DBGrid9->currentIndex().data().toString(), QStringLiteral("Milk")) << "the changed row is current";
+    EXPECT_EQ(w.DBGrid9->currentIndex().data().toString(), QStringLiteral("Milk"))
+        << "the changed row is current";
     EXPECT_EQ(stored(QStringLiteral("WeekNumber=53 AND IngredientsDescription='Milk'")), 1);
     EXPECT_TRUE(listRows().contains(QStringLiteral("Milk=3/Dairy")));
 
@@ -166,14 +148,15 @@ TEST_F(ShoppingPageTest, AddChangeAndDeleteByHand)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(ShoppingPageTest, HostileQuantitiesAndNamesWriteNothingAndKeepTheBoxes)
-{
+TEST_F(ShoppingPageTest, HostileQuantitiesAndNamesWriteNothingAndKeepTheBoxes) {
     const QStringList before = listRows();
-    for (const char *quantity : {"1 WHERE 1=1 --", "abc", "0", "-3", "1.5", "2147483648", "5); DELETE FROM Menu; --"}) {
+    for (const char *quantity :
+         {"1 WHERE 1=1 --", "abc", "0", "-3", "1.5", "2147483648", "5); DELETE FROM Menu; --"}) {
         dialogs.errors.clear();
         typeRow(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString::fromLatin1(quantity));
         ASSERT_EQ(dialogs.errors.size(), 1) << quantity;
-        EXPECT_EQ(dialogs.errors.first(), QStringLiteral("The quantity must be a whole number from 1 to 2147483647."));
+        EXPECT_EQ(dialogs.errors.first(),
+                  QStringLiteral("The quantity must be a whole number from 1 to 2147483647."));
         EXPECT_EQ(w.Edit3->text(), QString::fromLatin1(quantity));
         EXPECT_EQ(w.Edit1->text(), QStringLiteral("Milk"));
         EXPECT_EQ(listRows(), before);
@@ -192,28 +175,28 @@ TEST_F(ShoppingPageTest, HostileQuantitiesAndNamesWriteNothingAndKeepTheBoxes)
     const QString longName(10000, u'x');
     typeRow(longName, QStringLiteral("Dairy"), QStringLiteral("2"));
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("longer than 50 characters"))) << qPrintable(dialogs.errors.first());
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("longer than 50 characters")))
+        << qPrintable(dialogs.errors.first());
     EXPECT_EQ(w.Edit1->text(), longName);
     EXPECT_EQ(listRows(), before);
 }
 
-TEST_F(ShoppingPageTest, DraggingFromThePickerAddsOneWithTheCatalogueGroup)
-{
+TEST_F(ShoppingPageTest, DraggingFromThePickerAddsOneWithTheCatalogueGroup) {
     EXPECT_TRUE(w.DBGrid9DragOver(w.DBLookupListBox2));
     EXPECT_FALSE(w.DBGrid9DragOver(w.DBGrid9));
     EXPECT_FALSE(w.DBGrid9DragOver(w.Edit1));
     w.Edit1->setText(QStringLiteral("left over"));
     dm.SHOPINGREDIENTS.locate(QStringLiteral("INGREDIENTS_DESCRIPTION"), QStringLiteral("Crème fraîche"));
     w.DBGrid9DragDrop(w.DBLookupListBox2);
-    EXPECT_TRUE(listRows().contains(QStringLiteral("Crème fraîche=1/Dairy and Eggs"))) << "group not re-cased";
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Crème fraîche=1/Dairy and Eggs")))
+        << "group not re-cased";
     EXPECT_FALSE(picker().contains(QStringLiteral("Crème fraîche")));
     EXPECT_TRUE(boxesEmpty());
     w.DBGrid9DragDrop(w.DBGrid9);
     EXPECT_EQ(listRows().size(), 8);
 }
 
-TEST_F(ShoppingPageTest, AnEmptyListGivesNothingToDeleteOrClick)
-{
+TEST_F(ShoppingPageTest, AnEmptyListGivesNothingToDeleteOrClick) {
     w.JvMonthCalendar21->setSelectedDate(QDate(2006, 3, 4));
     w.JvMonthCalendar21Click();
     ASSERT_TRUE(listRows().isEmpty());
@@ -224,8 +207,7 @@ TEST_F(ShoppingPageTest, AnEmptyListGivesNothingToDeleteOrClick)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand)
-{
+TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand) {
     w.Edit3->setText(QStringLiteral("1"));
     w.JvUpDown1->stepBy(-1);
     EXPECT_EQ(w.Edit3->text(), QStringLiteral("1"));
@@ -239,8 +221,7 @@ TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand)
     EXPECT_EQ(w.Edit3->text(), QStringLiteral("9999"));
 }
 
-TEST_F(ShoppingPageTest, EnterInThePickerAddsTheIngredient)
-{
+TEST_F(ShoppingPageTest, EnterInThePickerAddsTheIngredient) {
     program.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();

@@ -10,8 +10,7 @@
 /// Records what the program asked the shell to open.
 class FakeShell : public Shell {
 public:
-    bool open(const QString &target) override
-    {
+    bool open(const QString &target) override {
         opened << target;
         return true;
     }
@@ -24,9 +23,7 @@ public:
 class FixedClock : public Clock {
 public:
     explicit FixedClock(QDateTime time)
-        : at(std::move(time))
-    {
-    }
+        : at(std::move(time)) {}
     QDateTime now() const override { return at; }
     QDateTime at;
 };
@@ -34,8 +31,7 @@ public:
 /// Records the messages handed to the mail program and answers with `result`.
 class FakeMailer : public Mailer {
 public:
-    int send(const MailMessage &message) override
-    {
+    int send(const MailMessage &message) override {
         sent.push_back(message);
         return result;
     }

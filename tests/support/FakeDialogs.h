@@ -11,25 +11,21 @@ class FakeDialogs : public Dialogs {
 public:
     void showError(const QString &text) override { errors << text; }
     void showInformation(const QString &text) override { informations << text; }
-    bool confirm(const QString &text) override
-    {
+    bool confirm(const QString &text) override {
         questions << text;
         if (onQuestion)
             onQuestion();
         return pop(confirmAnswers, false);
     }
-    QString input(const QString &caption, const QString &prompt, const QString &preset) override
-    {
+    QString input(const QString &caption, const QString &prompt, const QString &preset) override {
         inputs << caption + u'|' + prompt;
         return pop(inputAnswers, preset);
     }
-    QString openFileName(const QString &caption, const QStringList &) override
-    {
+    QString openFileName(const QString &caption, const QStringList &) override {
         fileBoxes << caption;
         return pop(fileAnswers, QString());
     }
-    QString saveFileName(const QString &caption, const QStringList &) override
-    {
+    QString saveFileName(const QString &caption, const QStringList &) override {
         fileBoxes << caption;
         return pop(fileAnswers, QString());
     }
@@ -41,8 +37,7 @@ public:
     std::function<void()> onQuestion;
 
 private:
-    template <typename T> static T pop(std::deque<T> &queue, T fallback)
-    {
+    template <typename T> static T pop(std::deque<T> &queue, T fallback) {
         if (queue.empty())
             return fallback;
         T value = queue.front();

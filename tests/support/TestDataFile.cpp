@@ -6,8 +6,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-TestDataFile::TestDataFile(Contents contents)
-{
+TestDataFile::TestDataFile(Contents contents) {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder");
     m_path = m_dir.filePath(QStringLiteral("MealvaneData40.mdb"));
@@ -17,8 +16,7 @@ TestDataFile::TestDataFile(Contents contents)
     datafile::create(m_path, scripts);
 }
 
-void TestDataFile::exec(const QString &sql) const
-{
+void TestDataFile::exec(const QString &sql) const {
     db::Connection connection(m_path);
     connection.open();
     for (const QString &statement : sql.split(u';', Qt::SkipEmptyParts)) {

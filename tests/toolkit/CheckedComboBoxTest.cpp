@@ -1,5 +1,5 @@
-#include "support/QtPrinters.h"
 #include "toolkit/widgets/CheckedComboBox.h"
+#include "support/QtPrinters.h"
 
 #include <QAction>
 #include <QListView>
@@ -9,8 +9,7 @@
 
 namespace {
 
-QStringList names(int n)
-{
+QStringList names(int n) {
     QStringList list;
     for (int i = 0; i < n; ++i)
         list << QStringLiteral("Recipe %1").arg(i, 5, 10, QLatin1Char('0'));
@@ -19,8 +18,7 @@ QStringList names(int n)
 
 } // namespace
 
-TEST(CheckedComboBox, EveryChangeOfTheChecksRaisesOneChange)
-{
+TEST(CheckedComboBox, EveryChangeOfTheChecksRaisesOneChange) {
     CheckedComboBox box;
     QSignalSpy changes(&box, &CheckedComboBox::changed);
     box.setItems({"Pancakes", "Porridge", "Toast"});
@@ -40,8 +38,7 @@ TEST(CheckedComboBox, EveryChangeOfTheChecksRaisesOneChange)
     EXPECT_TRUE(box.text().isEmpty());
 }
 
-TEST(CheckedComboBox, ACheckPastTheLimitIsRefusedAndStaysUnchecked)
-{
+TEST(CheckedComboBox, ACheckPastTheLimitIsRefusedAndStaysUnchecked) {
     CheckedComboBox box;
     box.setItems({QString(250, u'a'), QStringLiteral("Toast")});
     QSignalSpy refusals(&box, &CheckedComboBox::refused);
@@ -53,8 +50,7 @@ TEST(CheckedComboBox, ACheckPastTheLimitIsRefusedAndStaysUnchecked)
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST(CheckedComboBox, TheDropDownTogglesAndOffersSelectAll)
-{
+TEST(CheckedComboBox, TheDropDownTogglesAndOffersSelectAll) {
     CheckedComboBox box;
     box.setObjectName(QStringLiteral("cbSaturdayMorning"));
     box.setItems(names(40));
@@ -64,7 +60,8 @@ TEST(CheckedComboBox, TheDropDownTogglesAndOffersSelectAll)
     QListView *view = box.popupView();
     ASSERT_TRUE(box.isPopupVisible());
     EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 15) << "15 lines show";
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(1, 0)).center());
     EXPECT_TRUE(box.isChecked(1));
     EXPECT_EQ(view->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     view->setCurrentIndex(view->model()->index(3, 0));
@@ -82,8 +79,7 @@ TEST(CheckedComboBox, TheDropDownTogglesAndOffersSelectAll)
     box.hidePopup();
 }
 
-TEST(CheckedComboBox, ManyBoxesShareOneLongList)
-{
+TEST(CheckedComboBox, ManyBoxesShareOneLongList) {
     const QStringList recipes = names(10000);
     std::vector<std::unique_ptr<CheckedComboBox>> boxes;
     for (int i = 0; i < 42; ++i) {

@@ -1,10 +1,9 @@
-#include "support/QtPrinters.h"
 #include "toolkit/model/CheckedList.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-TEST(CheckedList, TextFollowsTheOrderOfChecking)
-{
+TEST(CheckedList, TextFollowsTheOrderOfChecking) {
     CheckedList list;
     list.setItems({"Pancakes", "Porridge", "Toast"});
     EXPECT_TRUE(list.setChecked(2, true));
@@ -19,10 +18,10 @@ TEST(CheckedList, TextFollowsTheOrderOfChecking)
     EXPECT_FALSE(list.isChecked(0));
 }
 
-TEST(CheckedList, TheTextNeverPasses255Characters)
-{
+TEST(CheckedList, TheTextNeverPasses255Characters) {
     CheckedList list;
-    list.setItems({QString(200, u'a'), QString(54, u'b'), QString(1, u'c'), QString(255, u'd'), QString(256, u'e')});
+    list.setItems(
+        {QString(200, u'a'), QString(54, u'b'), QString(1, u'c'), QString(255, u'd'), QString(256, u'e')});
     EXPECT_TRUE(list.setChecked(0, true));
     EXPECT_TRUE(list.setChecked(1, true));
     EXPECT_EQ(list.text().size(), 255);
@@ -36,8 +35,7 @@ TEST(CheckedList, TheTextNeverPasses255Characters)
     EXPECT_TRUE(list.text().isEmpty());
 }
 
-TEST(CheckedList, CheckAllStopsWhereTheTextIsFull)
-{
+TEST(CheckedList, CheckAllStopsWhereTheTextIsFull) {
     CheckedList list;
     QStringList names;
     for (int i = 0; i < 100; ++i)
@@ -53,8 +51,7 @@ TEST(CheckedList, CheckAllStopsWhereTheTextIsFull)
     EXPECT_EQ(list.text(), QStringLiteral("a;b"));
 }
 
-TEST(CheckedList, FindsNamesWithoutRegardToCase)
-{
+TEST(CheckedList, FindsNamesWithoutRegardToCase) {
     CheckedList list;
     list.setItems({"Pasta", "PASTA", "Crème brûlée"});
     EXPECT_EQ(list.indexOf(QStringLiteral("pasta")), 0);
@@ -62,8 +59,7 @@ TEST(CheckedList, FindsNamesWithoutRegardToCase)
     EXPECT_EQ(list.indexOf(QStringLiteral("Toast")), -1);
 }
 
-TEST(CheckedList, CopiesShareTheirNames)
-{
+TEST(CheckedList, CopiesShareTheirNames) {
     QStringList names;
     for (int i = 0; i < 10000; ++i)
         names << QStringLiteral("Recipe number %1").arg(i);

@@ -1,5 +1,5 @@
-#include "support/TestDataFile.h"
 #include "toolkit/db/Connection.h"
+#include "support/TestDataFile.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
 
@@ -11,14 +11,12 @@ using namespace db;
 
 namespace {
 
-qint64 count(Connection &connection, const QString &sql)
-{
+qint64 count(Connection &connection, const QString &sql) {
     Statement s(connection, sql);
     return s.step() ? s.value(0).toLongLong() : -1;
 }
 
-QString errorOf(const std::function<void()> &f)
-{
+QString errorOf(const std::function<void()> &f) {
     try {
         f();
     } catch (const DbError &e) {
@@ -29,8 +27,7 @@ QString errorOf(const std::function<void()> &f)
 
 } // namespace
 
-TEST(Connection, RefusesFilesThatAreNoDataFile)
-{
+TEST(Connection, RefusesFilesThatAreNoDataFile) {
     TestDataFile file;
     Connection missing(file.folder() + QStringLiteral("/nothing.mdb"));
     EXPECT_TRUE(errorOf([&] { missing.open(); }).contains(QStringLiteral("Could not find file")));
@@ -49,15 +46,15 @@ TEST(Connection, RefusesFilesThatAreNoDataFile)
     EXPECT_TRUE(errorOf([&] { jet.open(); }).contains(QStringLiteral("not a database")));
 }
 
-TEST(Connection, ARejectedStatementCarriesTheEnginesMessageAndChangesNothing)
-{
+TEST(Connection, ARejectedStatementCarriesTheEnginesMessageAndChangesNothing) {
     TestDataFile file;
     Connection c(file.path());
     c.open();
     EXPECT_EQ(errorOf([&] { c.execute(QStringLiteral("INSERT INTO Nowhere VALUES(1)")); }),
               QStringLiteral("no such table: Nowhere"));
     EXPECT_EQ(errorOf([&] {
-                  c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('a'); DELETE FROM IGroup"));
+                  c.execute(
+                      QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('a'); DELETE FROM IGroup"));
               }),
               QStringLiteral("Characters found after end of SQL statement."));
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 0);
@@ -65,8 +62,7 @@ TEST(Connection, ARejectedStatementCarriesTheEnginesMessageAndChangesNothing)
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1) << "a trailing ; is allowed";
 }
 
-TEST(Connection, SeveralConnectionsShareTheFile)
-{
+TEST(Connection, SeveralConnectionsShareTheFile) {
     TestDataFile file;
     Connection main(file.path()), report(file.path());
     main.open();
@@ -77,8 +73,7 @@ TEST(Connection, SeveralConnectionsShareTheFile)
     EXPECT_EQ(count(main, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
 }
 
-TEST(Connection, AWriterWaitsForAnotherLockThenReports)
-{
+TEST(Connection, AWriterWaitsForAnotherLockThenReports) {
     TestDataFile file;
     Connection first(file.path()), second(file.path());
     first.open();
@@ -88,7 +83,8 @@ TEST(Connection, AWriterWaitsForAnotherLockThenReports)
     first.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Dairy')"));
     QElapsedTimer timer;
     timer.start();
-    const QString message = errorOf([&] { second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('x')")); });
+    const QString message =
+        errorOf([&] { second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('x')")); });
     EXPECT_EQ(message, QStringLiteral("database is locked"));
     EXPECT_GE(timer.elapsed(), 250) << "it waited before giving up";
     holding.commit();
@@ -96,8 +92,7 @@ TEST(Connection, AWriterWaitsForAnotherLockThenReports)
     EXPECT_EQ(count(second, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
 }
 
-TEST(Transaction, RollsBackUnlessCommitted)
-{
+TEST(Transaction, RollsBackUnlessCommitted) {
     TestDataFile file;
     Connection c(file.path());
     c.open();
@@ -121,11 +116,11 @@ TEST(Transaction, RollsBackUnlessCommitted)
         t.commit();
     } catch (const DbError &) {
     }
-    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1) << "a failure part-way leaves nothing";
+    EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 1)
+        << "a failure part-way leaves nothing";
 }
 
-TEST(Transaction, InsideAnotherOnlyItsOwnPartIsUndone)
-{
+TEST(Transaction, InsideAnotherOnlyItsOwnPartIsUndone) {
     TestDataFile file;
     Connection c(file.path());
     c.open();

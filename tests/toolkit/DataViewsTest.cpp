@@ -17,8 +17,7 @@ protected:
     DataViewsTest()
         : file(TestDataFile::Contents::Starter)
         , connection(file.path())
-        , groups(QStringLiteral("GROUPS"), connection)
-    {
+        , groups(QStringLiteral("GROUPS"), connection) {
         connection.open();
         groups.setSql(QStringLiteral("SELECT IGROUP_ID, IGROUP_NAME FROM IGroup ORDER BY IGROUP_NAME"));
         groups.open();
@@ -30,8 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(DataViewsTest, AGridAndItsDatasetShareTheCurrentRow)
-{
+TEST_F(DataViewsTest, AGridAndItsDatasetShareTheCurrentRow) {
     DBGrid grid(groups, {QStringLiteral("IGROUP_NAME")});
     grid.resize(300, 400);
     grid.show();
@@ -40,7 +38,8 @@ TEST_F(DataViewsTest, AGridAndItsDatasetShareTheCurrentRow)
     EXPECT_EQ(grid.currentIndex().row(), 0);
 
     QSignalSpy clicks(&grid, &DBGrid::cellClicked);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(3, 0)).center());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                      grid.visualRect(grid.model()->index(3, 0)).center());
     EXPECT_EQ(groups.currentRow(), 3);
     EXPECT_EQ(clicks.count(), 1);
     QTest::keyClick(&grid, Qt::Key_Down);
@@ -57,8 +56,7 @@ TEST_F(DataViewsTest, AGridAndItsDatasetShareTheCurrentRow)
     EXPECT_FALSE(grid.selectionModel()->hasSelection());
 }
 
-TEST_F(DataViewsTest, AListBoxFollowsItsDatasetAndShowsOneField)
-{
+TEST_F(DataViewsTest, AListBoxFollowsItsDatasetAndShowsOneField) {
     DBLookupListBox list(groups, QStringLiteral("IGROUP_NAME"));
     ASSERT_EQ(list.model()->rowCount(), groups.recordCount());
     EXPECT_EQ(list.model()->index(0, 0).data().toString(), QStringLiteral("Baking Goods"));
@@ -68,8 +66,7 @@ TEST_F(DataViewsTest, AListBoxFollowsItsDatasetAndShowsOneField)
     EXPECT_EQ(groups.currentRow(), 2);
 }
 
-TEST_F(DataViewsTest, AComboBoxStartsEmptyAndTellsTheCloseAfterTheChoice)
-{
+TEST_F(DataViewsTest, AComboBoxStartsEmptyAndTellsTheCloseAfterTheChoice) {
     DBLookupComboBox combo(groups, QStringLiteral("IGROUP_NAME"));
     combo.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));

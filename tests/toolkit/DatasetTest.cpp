@@ -15,8 +15,7 @@ namespace {
 class DatasetTest : public ::testing::Test {
 protected:
     void SetUp() override { connection.open(); }
-    qint64 count(const QString &sql)
-    {
+    qint64 count(const QString &sql) {
         Statement s(connection, sql);
         return s.step() ? s.value(0).toLongLong() : -1;
     }
@@ -27,8 +26,7 @@ protected:
 
 } // namespace
 
-TEST_F(DatasetTest, TableDatasetAppendsEditsAndDeletesAtOnce)
-{
+TEST_F(DatasetTest, TableDatasetAppendsEditsAndDeletesAtOnce) {
     TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
     groups.open();
     EXPECT_TRUE(groups.isEmpty());
@@ -63,8 +61,7 @@ TEST_F(DatasetTest, TableDatasetAppendsEditsAndDeletesAtOnce)
     EXPECT_THROW(groups.deleteCurrent(), DbError);
 }
 
-TEST_F(DatasetTest, KeysAreNeverReusedAfterADelete)
-{
+TEST_F(DatasetTest, KeysAreNeverReusedAfterADelete) {
     TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
     meals.open();
     meals.append();
@@ -79,8 +76,7 @@ TEST_F(DatasetTest, KeysAreNeverReusedAfterADelete)
         << "menu rows left behind by the deleted recipe must not attach to the new one";
 }
 
-TEST_F(DatasetTest, AFailedPostKeepsThePendingRowAndTheTableUnchanged)
-{
+TEST_F(DatasetTest, AFailedPostKeepsThePendingRowAndTheTableUnchanged) {
     TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
     meals.open();
     meals.append();
@@ -98,8 +94,7 @@ TEST_F(DatasetTest, AFailedPostKeepsThePendingRowAndTheTableUnchanged)
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal")), 1);
 }
 
-TEST_F(DatasetTest, HostileTextRoundTripsUnchanged)
-{
+TEST_F(DatasetTest, HostileTextRoundTripsUnchanged) {
     const QString method = QString(10000, u'é') + QStringLiteral("'\"%_;--\r\n\t DROP TABLE Meal;");
     const QString name = QStringLiteral("O'Brien's \"50%\" _crème_ ; --");
     TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
@@ -118,8 +113,7 @@ TEST_F(DatasetTest, HostileTextRoundTripsUnchanged)
     EXPECT_EQ(meals.field(QStringLiteral("Meal_Picture")).isNull(), true);
 }
 
-TEST_F(DatasetTest, ASnapshotShowsChangesOnlyAfterReopening)
-{
+TEST_F(DatasetTest, ASnapshotShowsChangesOnlyAfterReopening) {
     QueryDataset groups(QStringLiteral("SQLGROUPS"), connection);
     groups.setSql(QStringLiteral("SELECT * FROM IGROUP ORDER BY IGROUP_NAME"));
     groups.open();
@@ -131,11 +125,11 @@ TEST_F(DatasetTest, ASnapshotShowsChangesOnlyAfterReopening)
     QStringList names;
     for (groups.first(); !groups.eof(); groups.next())
         names << groups.field(QStringLiteral("igroup_name")).asString();
-    EXPECT_EQ(names, (QStringList{QStringLiteral("A"), QStringLiteral("Ä"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("A"), QStringLiteral("Ä"), QStringLiteral("b"),
+                                  QStringLiteral("c")}));
 }
 
-TEST_F(DatasetTest, NavigationAndFieldsWithoutACurrentRow)
-{
+TEST_F(DatasetTest, NavigationAndFieldsWithoutACurrentRow) {
     QueryDataset q(QStringLiteral("Q"), connection);
     q.setSql(QStringLiteral("SELECT Meal_ID, Meal_Name FROM Meal"));
     q.open();
@@ -168,9 +162,9 @@ TEST_F(DatasetTest, NavigationAndFieldsWithoutACurrentRow)
     EXPECT_FALSE(q.locate(QStringLiteral("Meal_Name"), QStringLiteral("zzz")));
 }
 
-TEST_F(DatasetTest, ParametersAreNullUntilSetAndBoundByName)
-{
-    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Meal_ID) VALUES(20,2006,1),(20,2005,2)"));
+TEST_F(DatasetTest, ParametersAreNullUntilSetAndBoundByName) {
+    connection.execute(
+        QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Meal_ID) VALUES(20,2006,1),(20,2005,2)"));
     QueryDataset q(QStringLiteral("SQLSHOP"), connection);
     q.setSql(QStringLiteral("SELECT Meal_ID FROM Menu WHERE Week_Number=:xWeek AND Year_Number=:XYEAR"));
     q.declareParameter(QStringLiteral("xWeek"));
@@ -186,8 +180,7 @@ TEST_F(DatasetTest, ParametersAreNullUntilSetAndBoundByName)
     EXPECT_THROW(q.setParameter(QStringLiteral("xMonth"), 1), DbError);
 }
 
-TEST_F(DatasetTest, ScratchQueryOpensSelectsAndExecutesTheRest)
-{
+TEST_F(DatasetTest, ScratchQueryOpensSelectsAndExecutesTheRest) {
     QueryDataset scratch(QStringLiteral("SQL"), connection);
     scratch.run(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Fruit')"));
     EXPECT_FALSE(scratch.isOpen());
@@ -200,9 +193,9 @@ TEST_F(DatasetTest, ScratchQueryOpensSelectsAndExecutesTheRest)
     EXPECT_THROW(empty.open(), DbError);
 }
 
-TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches)
-{
-    connection.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_ID,IGROUP_NAME) VALUES(1,'Thirty characters long groups!')"));
+TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches) {
+    connection.execute(QStringLiteral(
+        "INSERT INTO IGroup(IGROUP_ID,IGROUP_NAME) VALUES(1,'Thirty characters long groups!')"));
     connection.execute(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
                                       "VALUES('Milk',1),('Salt',99),('Water',NULL)"));
     TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
@@ -217,7 +210,8 @@ TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches)
     for (ingredients.first(); !ingredients.eof(); ingredients.next())
         looked << ingredients.field(QStringLiteral("igroup")).asString();
     EXPECT_EQ(looked, (QStringList{QStringLiteral("Thirty characters lo"), QString(), QString()}));
-    EXPECT_EQ(groups.field(QStringLiteral("IGROUP_NAME")).asString().size(), 30) << "the group itself is whole";
+    EXPECT_EQ(groups.field(QStringLiteral("IGROUP_NAME")).asString().size(), 30)
+        << "the group itself is whole";
 
     // The lookup reads the lookup dataset as it stands now.
     groups.edit();
@@ -227,11 +221,11 @@ TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches)
     EXPECT_EQ(ingredients.field(QStringLiteral("IGroup")).asString(), QStringLiteral("Dairy"));
 }
 
-TEST_F(DatasetTest, DuplicateColumnNamesArePrefixedWithTheirTable)
-{
+TEST_F(DatasetTest, DuplicateColumnNamesArePrefixedWithTheirTable) {
     connection.execute(QStringLiteral("INSERT INTO Meal(Meal_ID,Meal_Name) VALUES(7,'Toast')"));
-    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
-                                      "VALUES(1,2006,0,7,'1')"));
+    connection.execute(
+        QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                       "VALUES(1,2006,0,7,'1')"));
     QueryDataset slot(QStringLiteral("SQLMT1"), connection);
     slot.setSql(QStringLiteral("SELECT MENU.MENU_ID,MENU.MEAL_ID, MEAL.MEAL_ID,MEAL.MEAL_NAME FROM MENU,MEAL "
                                "WHERE MENU.MEAL_ID=MEAL.MEAL_ID"));
@@ -242,8 +236,7 @@ TEST_F(DatasetTest, DuplicateColumnNamesArePrefixedWithTheirTable)
     EXPECT_EQ(slot.field(QStringLiteral("MENU_ID")).asInteger(), 1);
 }
 
-TEST_F(DatasetTest, FieldConversions)
-{
+TEST_F(DatasetTest, FieldConversions) {
     EXPECT_EQ(Field(QStringLiteral(" 42 "), FieldType::Text, {}).asInteger(), 42);
     EXPECT_THROW(Field(QStringLiteral("abc"), FieldType::Text, {}).asInteger(), DbError);
     EXPECT_EQ(Field(QVariant(true), FieldType::Boolean, {}).asString(), QStringLiteral("True"));
@@ -251,12 +244,12 @@ TEST_F(DatasetTest, FieldConversions)
     EXPECT_FALSE(Field(QVariant(), FieldType::Boolean, {}).asBoolean());
 }
 
-TEST_F(DatasetTest, ModelShowsFieldsAndFollowsTheCurrentRow)
-{
+TEST_F(DatasetTest, ModelShowsFieldsAndFollowsTheCurrentRow) {
     connection.execute(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon) VALUES('b',1),('a',0)"));
     QueryDataset q(QStringLiteral("Q"), connection);
     q.setSql(QStringLiteral("SELECT * FROM Meal ORDER BY Meal_Name"));
-    DatasetModel model(q, {QStringLiteral("Meal_Name"), QStringLiteral("Meal_Noon")}, {QStringLiteral("Name")});
+    DatasetModel model(q, {QStringLiteral("Meal_Name"), QStringLiteral("Meal_Noon")},
+                       {QStringLiteral("Name")});
     EXPECT_EQ(model.rowCount(), 0);
     QSignalSpy moved(&model, &DatasetModel::currentRowChanged);
     q.open();
@@ -272,9 +265,9 @@ TEST_F(DatasetTest, ModelShowsFieldsAndFollowsTheCurrentRow)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
-TEST_F(DatasetTest, MovingOnPostsThePendingEditAndAFailedPostStaysPut)
-{
-    Statement(connection, QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('One'),('Two'),('Three')")).step();
+TEST_F(DatasetTest, MovingOnPostsThePendingEditAndAFailedPostStaysPut) {
+    Statement(connection, QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('One'),('Two'),('Three')"))
+        .step();
     TableDataset groups(QStringLiteral("IGROUP"), connection, QStringLiteral("IGroup"));
     groups.open();
     groups.edit();

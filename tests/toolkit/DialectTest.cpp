@@ -1,5 +1,5 @@
-#include "support/QtPrinters.h"
 #include "toolkit/db/Dialect.h"
+#include "support/QtPrinters.h"
 
 #include <QByteArray>
 #include <gtest/gtest.h>
@@ -8,22 +8,19 @@ using namespace db;
 
 namespace {
 
-int cmp(const char *a, const char *b)
-{
+int cmp(const char *a, const char *b) {
     const QByteArray x(a), y(b);
     return dialect::compare(x.constData(), int(x.size()), y.constData(), int(y.size()));
 }
 
-bool like(const char *pattern, const char *value, char32_t escape = 0)
-{
+bool like(const char *pattern, const char *value, char32_t escape = 0) {
     const QByteArray p(pattern), v(value);
     return dialect::like(p.constData(), int(p.size()), v.constData(), int(v.size()), escape);
 }
 
 } // namespace
 
-TEST(DialectCompare, IgnoresCaseOfEveryLetter)
-{
+TEST(DialectCompare, IgnoresCaseOfEveryLetter) {
     EXPECT_EQ(cmp("Pasta", "PASTA"), 0);
     EXPECT_EQ(cmp("Crème brûlée", "CRÈME BRÛLÉE"), 0);
     EXPECT_EQ(cmp("ÆBLE", "æble"), 0);
@@ -31,8 +28,7 @@ TEST(DialectCompare, IgnoresCaseOfEveryLetter)
     EXPECT_EQ(cmp("straße", "STRASSE") == 0, false) << "one letter folding to two is not case";
 }
 
-TEST(DialectCompare, AccentsStillDistinguishButSortBesideTheirLetter)
-{
+TEST(DialectCompare, AccentsStillDistinguishButSortBesideTheirLetter) {
     EXPECT_NE(cmp("rosé", "rose"), 0);
     EXPECT_LT(cmp("Cream", "Crème"), 0);
     EXPECT_LT(cmp("Crème", "Crumble"), 0);
@@ -42,17 +38,16 @@ TEST(DialectCompare, AccentsStillDistinguishButSortBesideTheirLetter)
     EXPECT_GT(cmp("rosé", "rose"), 0);
 }
 
-TEST(DialectCompare, PrefixesAndEmptyTextOrderFirst)
-{
+TEST(DialectCompare, PrefixesAndEmptyTextOrderFirst) {
     EXPECT_LT(cmp("", "a"), 0);
     EXPECT_EQ(cmp("", ""), 0);
     EXPECT_LT(cmp("Milk", "milkshake"), 0);
     EXPECT_GT(cmp("Milkshake", "MILK"), 0);
 }
 
-TEST(DialectCompare, IsAConsistentOrderOverMixedTexts)
-{
-    const char *texts[] = {"apple", "Apple", "APPLE", "äpple", "Äpple", "apples", "b", "B", "é", "E", "e", "", "z"};
+TEST(DialectCompare, IsAConsistentOrderOverMixedTexts) {
+    const char *texts[] = {"apple", "Apple", "APPLE", "äpple", "Äpple", "apples", "b",
+                           "B",     "é",     "E",     "e",     "",      "z"};
     for (const char *a : texts) {
         for (const char *b : texts) {
             EXPECT_EQ(cmp(a, b), -cmp(b, a)) << a << " / " << b;
@@ -65,14 +60,12 @@ TEST(DialectCompare, IsAConsistentOrderOverMixedTexts)
     }
 }
 
-TEST(DialectCompare, MalformedBytesDoNotCrash)
-{
+TEST(DialectCompare, MalformedBytesDoNotCrash) {
     EXPECT_NE(cmp("\xC3", "a"), 0);
     EXPECT_EQ(cmp("\xFF\xFE", "\xFF\xFE"), 0);
 }
 
-TEST(DialectLike, PercentAndUnderscoreWildcards)
-{
+TEST(DialectLike, PercentAndUnderscoreWildcards) {
     EXPECT_TRUE(like("%pie%", "Mum's Pie"));
     EXPECT_TRUE(like("%%", ""));
     EXPECT_TRUE(like("%", "anything"));
@@ -85,25 +78,24 @@ TEST(DialectLike, PercentAndUnderscoreWildcards)
     EXPECT_FALSE(like("a%b%c", "aXXbYY"));
 }
 
-TEST(DialectLike, EscapeMakesWildcardsLiteral)
-{
+TEST(DialectLike, EscapeMakesWildcardsLiteral) {
     EXPECT_TRUE(like("100!%", "100%", U'!'));
     EXPECT_FALSE(like("100!%", "1000", U'!'));
     EXPECT_TRUE(like("a!_b", "a_b", U'!'));
     EXPECT_FALSE(like("a!_b", "axb", U'!'));
 }
 
-TEST(DialectTranslate, DoubleQuotedTextBecomesATextLiteral)
-{
+TEST(DialectTranslate, DoubleQuotedTextBecomesATextLiteral) {
     EXPECT_EQ(dialect::translate(u"WHERE (((Meal.Meal_Name)=\"Mum's pie\")); "),
               QStringLiteral("WHERE (((Meal.Meal_Name)='Mum''s pie')); "));
     EXPECT_EQ(dialect::translate(u"x=\"say \"\"hi\"\"\""), QStringLiteral("x='say \"hi\"'"));
     EXPECT_EQ(dialect::translate(u"x=\"Meal_Name\""), QStringLiteral("x='Meal_Name'"));
 }
 
-TEST(DialectTranslate, SingleQuotedLiteralsAndBracketsPassUnchanged)
-{
-    const QString statement = QStringLiteral("SELECT [Meal].[Meal_ID] FROM Meal WHERE Meal_Name='say \"hi\" ''x'''");
+TEST(DialectTranslate, SingleQuotedLiteralsAndBracketsPassUnchanged) {
+    const QString statement =
+        QStringLiteral("SELECT [Meal].[Meal_ID] FROM Meal WHERE Meal_Name='say \"hi\" ''x'''");
     EXPECT_EQ(dialect::translate(statement), statement);
-    EXPECT_EQ(dialect::translate(u"SELECT 1 -- it's \"fine\"\nFROM x"), QStringLiteral("SELECT 1 -- it's \"fine\"\nFROM x"));
+    EXPECT_EQ(dialect::translate(u"SELECT 1 -- it's \"fine\"\nFROM x"),
+              QStringLiteral("SELECT 1 -- it's \"fine\"\nFROM x"));
 }

@@ -9,20 +9,18 @@
 namespace db {
 
 Connection::Connection(QString dataSource)
-    : m_dataSource(std::move(dataSource))
-{
+    : m_dataSource(std::move(dataSource)) {}
+
+Connection::~Connection() {
+    close();
 }
 
-Connection::~Connection() { close(); }
-
-void Connection::setDataSource(const QString &path)
-{
+void Connection::setDataSource(const QString &path) {
     close();
     m_dataSource = path;
 }
 
-void Connection::open()
-{
+void Connection::open() {
     if (m_handle != nullptr)
         return;
     const QFileInfo info(m_dataSource);
@@ -30,7 +28,8 @@ void Connection::open()
         throw DbError(QStringLiteral("Could not find file '%1'.").arg(info.absoluteFilePath()));
     sqlite3 *handle = nullptr;
     const QByteArray path = QFile::encodeName(m_dataSource);
-    const int rc = sqlite3_open_v2(path.constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc =
+        sqlite3_open_v2(path.constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = handle != nullptr ? QString::fromUtf8(sqlite3_errmsg(handle))
                                                   : QString::fromUtf8(sqlite3_errstr(rc));
@@ -53,54 +52,53 @@ void Connection::open()
     m_handle = handle;
 }
 
-void Connection::close()
-{
+void Connection::close() {
     if (m_handle == nullptr)
         return;
     sqlite3_close_v2(m_handle);
     m_handle = nullptr;
 }
 
-void Connection::execute(const QString &statement)
-{
+void Connection::execute(const QString &statement) {
     Statement s(*this, statement);
     while (s.step()) {
     }
 }
 
-qint64 Connection::lastInsertRowId() const { return sqlite3_last_insert_rowid(handle()); }
+qint64 Connection::lastInsertRowId() const {
+    return sqlite3_last_insert_rowid(handle());
+}
 
-int Connection::changes() const { return sqlite3_changes(handle()); }
+int Connection::changes() const {
+    return sqlite3_changes(handle());
+}
 
-void Connection::setLockWait(int milliseconds)
-{
+void Connection::setLockWait(int milliseconds) {
     m_lockWait = milliseconds;
     if (m_handle != nullptr)
         sqlite3_busy_timeout(m_handle, milliseconds);
 }
 
-sqlite3 *Connection::handle() const
-{
+sqlite3 *Connection::handle() const {
     if (m_handle == nullptr)
         throw DbError(QStringLiteral("Operation is not allowed when the connection is closed."));
     return m_handle;
 }
 
-QString Connection::lastError() const
-{
+QString Connection::lastError() const {
     return m_handle != nullptr ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QString();
 }
 
 Statement::Statement(Connection &connection, const QString &text)
-    : m_connection(connection)
-{
+    : m_connection(connection) {
     const QByteArray utf8 = dialect::translate(text).toUtf8();
     const char *tail = nullptr;
     sqlite3 *handle = connection.handle();
     if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, &tail) != SQLITE_OK)
         throw DbError(connection.lastError());
     if (m_statement == nullptr)
-        throw DbError(QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'SELECT' or 'UPDATE'."));
+        throw DbError(
+            QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'SELECT' or 'UPDATE'."));
     // One statement at a time: only a trailing ";" and blanks may follow it.
     for (const char *p = tail; p != nullptr && *p != '\0'; ++p) {
         if (*p != ';' && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n') {
@@ -111,20 +109,22 @@ Statement::Statement(Connection &connection, const QString &text)
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(m_statement); }
+Statement::~Statement() {
+    sqlite3_finalize(m_statement);
+}
 
-int Statement::parameterCount() const { return sqlite3_bind_parameter_count(m_statement); }
+int Statement::parameterCount() const {
+    return sqlite3_bind_parameter_count(m_statement);
+}
 
-QString Statement::parameterName(int index) const
-{
+QString Statement::parameterName(int index) const {
     const char *name = sqlite3_bind_parameter_name(m_statement, index);
     if (name == nullptr)
         return {};
     return QString::fromUtf8(name + 1);
 }
 
-void Statement::bind(int index, const QVariant &value)
-{
+void Statement::bind(int index, const QVariant &value) {
     int rc = SQLITE_OK;
     if (value.isNull()) {
         rc = sqlite3_bind_null(m_statement, index);
@@ -162,8 +162,7 @@ void Statement::bind(int index, const QVariant &value)
         throw DbError(m_connection.lastError());
 }
 
-bool Statement::bind(const QString &name, const QVariant &value)
-{
+bool Statement::bind(const QString &name, const QVariant &value) {
     bool found = false;
     for (int i = 1, n = parameterCount(); i <= n; ++i) {
         if (parameterName(i).compare(name, Qt::CaseInsensitive) == 0) {
@@ -174,8 +173,7 @@ bool Statement::bind(const QString &name, const QVariant &value)
     return found;
 }
 
-bool Statement::step()
-{
+bool Statement::step() {
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW)
         return true;
@@ -186,42 +184,41 @@ bool Statement::step()
     throw DbError(message);
 }
 
-void Statement::reset()
-{
+void Statement::reset() {
     sqlite3_reset(m_statement);
     sqlite3_clear_bindings(m_statement);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(m_statement); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(m_statement);
+}
 
-QString Statement::columnName(int column) const
-{
+QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_statement, column));
 }
 
-QString Statement::columnDeclaredType(int column) const
-{
+QString Statement::columnDeclaredType(int column) const {
     return QString::fromUtf8(sqlite3_column_decltype(m_statement, column));
 }
 
-QString Statement::columnTable(int column) const
-{
+QString Statement::columnTable(int column) const {
     return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
 }
 
-QVariant Statement::value(int column) const
-{
+QVariant Statement::value(int column) const {
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_INTEGER:
         return QVariant(qint64(sqlite3_column_int64(m_statement, column)));
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(m_statement, column));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column)),
-                                          sqlite3_column_bytes(m_statement, column)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column)));
     case SQLITE_BLOB: {
         const void *data = sqlite3_column_blob(m_statement, column);
-        return QVariant(QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_statement, column)));
+        return QVariant(
+            QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_statement, column)));
     }
     default:
         return QVariant();

@@ -12,8 +12,7 @@ class DataSource : public QObject {
 public:
     DataSource(const QString &name, Dataset &dataset, QObject *parent = nullptr)
         : QObject(parent)
-        , m_dataset(&dataset)
-    {
+        , m_dataset(&dataset) {
         setObjectName(name);
     }
     Dataset &dataset() const { return *m_dataset; }

@@ -9,8 +9,7 @@ namespace db {
 
 namespace {
 
-FieldDef fieldFromDeclaration(const QString &name, const QString &declared)
-{
+FieldDef fieldFromDeclaration(const QString &name, const QString &declared) {
     FieldDef def;
     def.name = name;
     const QString type = declared.trimmed().toUpper();
@@ -32,8 +31,7 @@ FieldDef fieldFromDeclaration(const QString &name, const QString &declared)
     return def;
 }
 
-QString keyText(const QVariant &value)
-{
+QString keyText(const QVariant &value) {
     if (value.typeId() == QMetaType::QString)
         return value.toString().toCaseFolded();
     return value.toString();
@@ -43,22 +41,19 @@ QString keyText(const QVariant &value)
 
 Dataset::Dataset(const QString &name, Connection &connection, QObject *parent)
     : QObject(parent)
-    , m_connection(connection)
-{
+    , m_connection(connection) {
     setObjectName(name);
 }
 
 Dataset::~Dataset() = default;
 
-void Dataset::open()
-{
+void Dataset::open() {
     if (isOpen())
         return;
     openWith(openStatement());
 }
 
-void Dataset::openWith(std::unique_ptr<Statement> statement)
-{
+void Dataset::openWith(std::unique_ptr<Statement> statement) {
     readFields(*statement);
     std::vector<std::vector<QVariant>> rows;
     const int columns = statement->columnCount();
@@ -83,8 +78,7 @@ void Dataset::openWith(std::unique_ptr<Statement> statement)
     emit currentRowChanged(m_current);
 }
 
-void Dataset::close()
-{
+void Dataset::close() {
     if (!isOpen())
         return;
     m_rows.clear();
@@ -95,18 +89,18 @@ void Dataset::close()
     emit afterClose();
 }
 
-void Dataset::setState(State state)
-{
+void Dataset::setState(State state) {
     if (m_state == state)
         return;
     m_state = state;
     emit stateChanged();
 }
 
-void Dataset::invalidateLookups() { m_keyIndex.clear(); }
+void Dataset::invalidateLookups() {
+    m_keyIndex.clear();
+}
 
-void Dataset::readFields(const Statement &statement)
-{
+void Dataset::readFields(const Statement &statement) {
     std::vector<FieldDef> fields;
     const int columns = statement.columnCount();
     QHash<QString, int> seen;
@@ -128,8 +122,7 @@ void Dataset::readFields(const Statement &statement)
     m_fieldIndex.clear();
 }
 
-void Dataset::addLookupField(const QString &fieldName, const LookupDef &lookup)
-{
+void Dataset::addLookupField(const QString &fieldName, const LookupDef &lookup) {
     FieldDef def;
     def.name = fieldName;
     def.type = FieldType::Text;
@@ -139,8 +132,7 @@ void Dataset::addLookupField(const QString &fieldName, const LookupDef &lookup)
     m_lookups.push_back(def);
 }
 
-void Dataset::setCurrentRow(int row)
-{
+void Dataset::setCurrentRow(int row) {
     if (row < -1 || row >= recordCount())
         row = recordCount() > 0 ? recordCount() - 1 : -1;
     if (row != m_current)
@@ -153,20 +145,17 @@ void Dataset::setCurrentRow(int row)
     emit currentRowChanged(row);
 }
 
-void Dataset::first()
-{
+void Dataset::first() {
     setCurrentRow(m_rows.empty() ? -1 : 0);
     m_bof = true;
 }
 
-void Dataset::last()
-{
+void Dataset::last() {
     setCurrentRow(recordCount() - 1);
     m_eof = m_rows.empty();
 }
 
-void Dataset::next()
-{
+void Dataset::next() {
     if (m_current + 1 < recordCount()) {
         setCurrentRow(m_current + 1);
         m_bof = false;
@@ -175,8 +164,7 @@ void Dataset::next()
     }
 }
 
-void Dataset::prior()
-{
+void Dataset::prior() {
     if (m_current > 0) {
         setCurrentRow(m_current - 1);
         m_eof = false;
@@ -185,8 +173,7 @@ void Dataset::prior()
     }
 }
 
-bool Dataset::locate(const QString &fieldName, const QVariant &value)
-{
+bool Dataset::locate(const QString &fieldName, const QVariant &value) {
     const int column = fieldIndex(fieldName);
     if (column < 0)
         throw DbError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
@@ -200,8 +187,7 @@ bool Dataset::locate(const QString &fieldName, const QVariant &value)
     return false;
 }
 
-int Dataset::fieldIndex(const QString &fieldName) const
-{
+int Dataset::fieldIndex(const QString &fieldName) const {
     if (m_fieldIndex.isEmpty()) {
         for (int c = 0; c < fieldCount(); ++c)
             m_fieldIndex.insert(m_fields[size_t(c)].name.toCaseFolded(), c);
@@ -209,8 +195,7 @@ int Dataset::fieldIndex(const QString &fieldName) const
     return m_fieldIndex.value(fieldName.toCaseFolded(), -1);
 }
 
-Field Dataset::field(const QString &fieldName) const
-{
+Field Dataset::field(const QString &fieldName) const {
     const int column = fieldIndex(fieldName);
     if (column < 0)
         throw DbError(QStringLiteral("%1: Field '%2' not found").arg(objectName(), fieldName));
@@ -218,8 +203,7 @@ Field Dataset::field(const QString &fieldName) const
     return Field(hasCurrentRow() ? value(m_current, column) : QVariant(), def.type, def.name);
 }
 
-QVariant Dataset::value(int row, int column) const
-{
+QVariant Dataset::value(int row, int column) const {
     if (row < 0 || row >= recordCount() || column < 0 || column >= fieldCount())
         return {};
     const FieldDef &def = m_fields[size_t(column)];
@@ -229,18 +213,19 @@ QVariant Dataset::value(int row, int column) const
     return size_t(column) < values.size() ? values[size_t(column)] : QVariant();
 }
 
-QVariant Dataset::value(int row, const QString &fieldName) const { return value(row, fieldIndex(fieldName)); }
+QVariant Dataset::value(int row, const QString &fieldName) const {
+    return value(row, fieldIndex(fieldName));
+}
 
-QVariant Dataset::lookupValue(const FieldDef &def, int row) const
-{
+QVariant Dataset::lookupValue(const FieldDef &def, int row) const {
     const QVariant key = value(row, fieldIndex(def.lookup.keyField));
     if (key.isNull() || def.lookup.dataset == nullptr)
         return QString();
-    return def.lookup.dataset->lookupText(def.lookup.lookupKey, key, def.lookup.resultField).left(LookupFieldSize);
+    return def.lookup.dataset->lookupText(def.lookup.lookupKey, key, def.lookup.resultField)
+        .left(LookupFieldSize);
 }
 
-QString Dataset::lookupText(const QString &keyField, const QVariant &key, const QString &resultField) const
-{
+QString Dataset::lookupText(const QString &keyField, const QVariant &key, const QString &resultField) const {
     const int keyColumn = fieldIndex(keyField);
     const int resultColumn = fieldIndex(resultField);
     if (keyColumn < 0 || resultColumn < 0 || !isOpen())

@@ -8,8 +8,7 @@ DatasetModel::DatasetModel(Dataset &dataset, QStringList fields, QStringList tit
     : QAbstractTableModel(parent)
     , m_dataset(&dataset)
     , m_fields(std::move(fields))
-    , m_titles(titles.isEmpty() ? m_fields : std::move(titles))
-{
+    , m_titles(titles.isEmpty() ? m_fields : std::move(titles)) {
     connect(m_dataset, &Dataset::afterOpen, this, &DatasetModel::reload);
     connect(m_dataset, &Dataset::afterClose, this, &DatasetModel::reload);
     connect(m_dataset, &Dataset::rowsChanged, this, &DatasetModel::reload);
@@ -17,8 +16,7 @@ DatasetModel::DatasetModel(Dataset &dataset, QStringList fields, QStringList tit
     reload();
 }
 
-void DatasetModel::reload()
-{
+void DatasetModel::reload() {
     beginResetModel();
     m_columns.clear();
     for (const QString &name : std::as_const(m_fields))
@@ -26,15 +24,15 @@ void DatasetModel::reload()
     endResetModel();
 }
 
-int DatasetModel::rowCount(const QModelIndex &parent) const
-{
+int DatasetModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : m_dataset->recordCount();
 }
 
-int DatasetModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_fields.size()); }
+int DatasetModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_fields.size());
+}
 
-QVariant DatasetModel::data(const QModelIndex &index, int role) const
-{
+QVariant DatasetModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.column() >= m_columns.size())
         return {};
     const int column = m_columns.at(index.column());
@@ -42,7 +40,8 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole) {
         const FieldType type = m_dataset->fieldDef(column).type;
-        const bool number = type == FieldType::Integer || type == FieldType::AutoKey || type == FieldType::Float;
+        const bool number =
+            type == FieldType::Integer || type == FieldType::AutoKey || type == FieldType::Float;
         return QVariant::fromValue(Qt::Alignment(number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     const QVariant value = m_dataset->value(index.row(), column);
@@ -54,13 +53,14 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const
     return Field(value, def.type, def.name).asString();
 }
 
-QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_titles.size())
         return m_titles.at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-void DatasetModel::setCurrentRow(int row) { m_dataset->setCurrentRow(row); }
+void DatasetModel::setCurrentRow(int row) {
+    m_dataset->setCurrentRow(row);
+}
 
 } // namespace db

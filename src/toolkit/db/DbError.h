@@ -10,9 +10,7 @@ class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString &message)
         : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
+        , m_message(message) {}
     const QString &message() const noexcept { return m_message; }
 
 private:

@@ -9,8 +9,7 @@ namespace db::dialect {
 namespace {
 
 /// Reads one code point from UTF-8 at `p` (before `end`), advancing `p`. Malformed bytes read as themselves.
-char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end)
-{
+char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end) {
     const unsigned char c = *p++;
     if (c < 0x80)
         return c;
@@ -36,16 +35,14 @@ char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end)
     return cp;
 }
 
-char32_t fold(char32_t cp)
-{
+char32_t fold(char32_t cp) {
     if (cp < 0x80)
         return (cp >= 'A' && cp <= 'Z') ? cp + 32 : cp;
     return QChar::toCaseFolded(cp);
 }
 
 /// Base letters of the accented Latin letters (U+00C0 to U+024F), already folded; 0 where there is none.
-const std::array<char32_t, 0x190> &baseLetters()
-{
+const std::array<char32_t, 0x190> &baseLetters() {
     static const std::array<char32_t, 0x190> table = [] {
         std::array<char32_t, 0x190> t{};
         for (char32_t cp = 0xC0; cp < 0x250; ++cp) {
@@ -61,8 +58,7 @@ const std::array<char32_t, 0x190> &baseLetters()
 }
 
 /// The letter a folded code point sorts with: its base letter for accented Latin letters.
-char32_t primary(char32_t folded)
-{
+char32_t primary(char32_t folded) {
     if (folded >= 0xC0 && folded < 0x250) {
         const char32_t base = baseLetters()[folded - 0xC0];
         if (base != 0)
@@ -71,8 +67,7 @@ char32_t primary(char32_t folded)
     return folded;
 }
 
-int compareBy(const char *a, int lengthA, const char *b, int lengthB, bool primaryOnly)
-{
+int compareBy(const char *a, int lengthA, const char *b, int lengthB, bool primaryOnly) {
     auto *pa = reinterpret_cast<const unsigned char *>(a);
     auto *pb = reinterpret_cast<const unsigned char *>(b);
     const unsigned char *ea = pa + lengthA;
@@ -94,9 +89,8 @@ int compareBy(const char *a, int lengthA, const char *b, int lengthB, bool prima
     return 0;
 }
 
-bool likeFrom(const unsigned char *p, const unsigned char *pe, const unsigned char *v, const unsigned char *ve,
-              char32_t escape)
-{
+bool likeFrom(const unsigned char *p, const unsigned char *pe, const unsigned char *v,
+              const unsigned char *ve, char32_t escape) {
     while (p < pe) {
         char32_t pc = nextCodePoint(p, pe);
         if (escape != 0 && pc == escape && p < pe) {
@@ -132,13 +126,11 @@ bool likeFrom(const unsigned char *p, const unsigned char *pe, const unsigned ch
     return v == ve;
 }
 
-int collate(void *, int lengthA, const void *a, int lengthB, const void *b)
-{
+int collate(void *, int lengthA, const void *a, int lengthB, const void *b) {
     return compare(static_cast<const char *>(a), lengthA, static_cast<const char *>(b), lengthB);
 }
 
-void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
-{
+void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv) {
     const auto *pattern = sqlite3_value_text(argv[0]);
     const int patternLength = sqlite3_value_bytes(argv[0]);
     const auto *value = sqlite3_value_text(argv[1]);
@@ -165,23 +157,20 @@ void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
 
 } // namespace
 
-int compare(const char *a, int lengthA, const char *b, int lengthB)
-{
+int compare(const char *a, int lengthA, const char *b, int lengthB) {
     const int byPrimary = compareBy(a, lengthA, b, lengthB, true);
     if (byPrimary != 0)
         return byPrimary;
     return compareBy(a, lengthA, b, lengthB, false);
 }
 
-bool like(const char *pattern, int patternLength, const char *value, int valueLength, char32_t escape)
-{
+bool like(const char *pattern, int patternLength, const char *value, int valueLength, char32_t escape) {
     auto *p = reinterpret_cast<const unsigned char *>(pattern);
     auto *v = reinterpret_cast<const unsigned char *>(value);
     return likeFrom(p, p + patternLength, v, v + valueLength, escape);
 }
 
-QString translate(QStringView statement)
-{
+QString translate(QStringView statement) {
     QString out;
     out.reserve(statement.size() + 8);
     const qsizetype n = statement.size();
@@ -231,8 +220,7 @@ QString translate(QStringView statement)
     return out;
 }
 
-void install(sqlite3 *handle)
-{
+void install(sqlite3 *handle) {
     sqlite3_create_collation(handle, "NOCASE", SQLITE_UTF8, nullptr, &collate);
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     sqlite3_create_function(handle, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr);

@@ -4,8 +4,7 @@
 
 namespace db {
 
-QString Field::asString() const
-{
+QString Field::asString() const {
     if (m_value.isNull())
         return {};
     if (m_type == FieldType::Boolean || m_value.typeId() == QMetaType::Bool)
@@ -15,8 +14,7 @@ QString Field::asString() const
     return m_value.toString();
 }
 
-qint64 Field::asInteger() const
-{
+qint64 Field::asInteger() const {
     if (m_value.isNull())
         return 0;
     switch (m_value.typeId()) {
@@ -37,8 +35,7 @@ qint64 Field::asInteger() const
     return number;
 }
 
-bool Field::asBoolean() const
-{
+bool Field::asBoolean() const {
     if (m_value.isNull())
         return false;
     if (m_value.typeId() == QMetaType::QString) {
@@ -52,8 +49,7 @@ bool Field::asBoolean() const
     return m_value.toLongLong() != 0 || m_value.toBool();
 }
 
-QByteArray Field::asBytes() const
-{
+QByteArray Field::asBytes() const {
     if (m_value.typeId() == QMetaType::QByteArray)
         return m_value.toByteArray();
     return m_value.toString().toUtf8();

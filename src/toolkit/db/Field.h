@@ -39,9 +39,7 @@ public:
     Field(QVariant value, FieldType type, QString name)
         : m_value(std::move(value))
         , m_type(type)
-        , m_name(std::move(name))
-    {
-    }
+        , m_name(std::move(name)) {}
 
     bool isNull() const { return m_value.isNull(); }
     const QVariant &value() const { return m_value; }

@@ -6,24 +6,19 @@
 namespace db {
 
 QueryDataset::QueryDataset(const QString &name, Connection &connection, QObject *parent)
-    : Dataset(name, connection, parent)
-{
-}
+    : Dataset(name, connection, parent) {}
 
-void QueryDataset::setSql(const QString &statement)
-{
+void QueryDataset::setSql(const QString &statement) {
     close();
     m_sql = statement;
 }
 
-void QueryDataset::declareParameter(const QString &name)
-{
+void QueryDataset::declareParameter(const QString &name) {
     if (parameterIndex(name) < 0)
         m_parameters.emplace_back(name, QVariant());
 }
 
-int QueryDataset::parameterIndex(const QString &name) const
-{
+int QueryDataset::parameterIndex(const QString &name) const {
     for (size_t i = 0; i < m_parameters.size(); ++i) {
         if (m_parameters[i].first.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
@@ -31,24 +26,22 @@ int QueryDataset::parameterIndex(const QString &name) const
     return -1;
 }
 
-void QueryDataset::setParameter(const QString &name, const QVariant &value)
-{
+void QueryDataset::setParameter(const QString &name, const QVariant &value) {
     const int index = parameterIndex(name);
     if (index < 0)
         throw DbError(QStringLiteral("%1: Parameter '%2' not found").arg(objectName(), name));
     m_parameters[size_t(index)].second = value;
 }
 
-QVariant QueryDataset::parameter(const QString &name) const
-{
+QVariant QueryDataset::parameter(const QString &name) const {
     const int index = parameterIndex(name);
     return index < 0 ? QVariant() : m_parameters[size_t(index)].second;
 }
 
-std::unique_ptr<Statement> QueryDataset::prepare()
-{
+std::unique_ptr<Statement> QueryDataset::prepare() {
     if (m_sql.trimmed().isEmpty())
-        throw DbError(QStringLiteral("%1: Command text was not set for the command object.").arg(objectName()));
+        throw DbError(
+            QStringLiteral("%1: Command text was not set for the command object.").arg(objectName()));
     auto statement = std::make_unique<Statement>(connection(), m_sql);
     for (int i = 1, n = statement->parameterCount(); i <= n; ++i) {
         const int index = parameterIndex(statement->parameterName(i));
@@ -57,18 +50,18 @@ std::unique_ptr<Statement> QueryDataset::prepare()
     return statement;
 }
 
-std::unique_ptr<Statement> QueryDataset::openStatement() { return prepare(); }
+std::unique_ptr<Statement> QueryDataset::openStatement() {
+    return prepare();
+}
 
-void QueryDataset::execSql()
-{
+void QueryDataset::execSql() {
     close();
     auto statement = prepare();
     while (statement->step()) {
     }
 }
 
-void QueryDataset::run(const QString &statement)
-{
+void QueryDataset::run(const QString &statement) {
     setSql(statement);
     auto prepared = prepare();
     if (prepared->columnCount() > 0) {

@@ -2,8 +2,7 @@
 
 namespace sql {
 
-QString literal(const QString &value)
-{
+QString literal(const QString &value) {
     QString out;
     out.reserve(value.size() + 2);
     out += u'\'';
@@ -16,6 +15,8 @@ QString literal(const QString &value)
     return out;
 }
 
-QString number(qint64 value) { return QString::number(value); }
+QString number(qint64 value) {
+    return QString::number(value);
+}
 
 } // namespace sql

@@ -9,12 +9,9 @@ namespace db {
 
 TableDataset::TableDataset(const QString &name, Connection &connection, QString table, QObject *parent)
     : Dataset(name, connection, parent)
-    , m_table(std::move(table))
-{
-}
+    , m_table(std::move(table)) {}
 
-std::unique_ptr<Statement> TableDataset::openStatement()
-{
+std::unique_ptr<Statement> TableDataset::openStatement() {
     m_keyName.clear();
     bool exists = false;
     Statement info(connection(), QStringLiteral("PRAGMA table_info(%1)").arg(m_table));
@@ -30,21 +27,19 @@ std::unique_ptr<Statement> TableDataset::openStatement()
     return std::make_unique<Statement>(connection(), QStringLiteral("SELECT * FROM ") + m_table);
 }
 
-void TableDataset::beforeMove()
-{
+void TableDataset::beforeMove() {
     if (state() == State::Edit || state() == State::Insert)
         post();
 }
 
-int TableDataset::keyColumn() const
-{
+int TableDataset::keyColumn() const {
     return fieldIndex(m_keyName);
 }
 
-void TableDataset::append()
-{
+void TableDataset::append() {
     if (!isOpen())
-        throw DbError(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+        throw DbError(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
     if (state() != State::Browse)
         post();
     m_assigned.assign(size_t(dataColumnCount()), false);
@@ -56,10 +51,10 @@ void TableDataset::append()
     emit currentRowChanged(currentRow());
 }
 
-void TableDataset::edit()
-{
+void TableDataset::edit() {
     if (!isOpen())
-        throw DbError(QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
+        throw DbError(
+            QStringLiteral("%1: Cannot perform this operation on a closed dataset").arg(objectName()));
     if (state() == State::Edit || state() == State::Insert)
         return;
     if (!hasCurrentRow())
@@ -70,8 +65,7 @@ void TableDataset::edit()
     emit afterEdit();
 }
 
-void TableDataset::setValue(const QString &fieldName, const QVariant &value)
-{
+void TableDataset::setValue(const QString &fieldName, const QVariant &value) {
     if (state() != State::Edit && state() != State::Insert)
         throw DbError(QStringLiteral("%1: Dataset not in edit or insert mode").arg(objectName()));
     const int column = fieldIndex(fieldName);
@@ -85,11 +79,10 @@ void TableDataset::setValue(const QString &fieldName, const QVariant &value)
     emit rowsChanged();
 }
 
-void TableDataset::readRow(qint64 key, std::vector<QVariant> &into)
-{
+void TableDataset::readRow(qint64 key, std::vector<QVariant> &into) {
     const int keyCol = keyColumn();
-    Statement statement(connection(),
-                        QStringLiteral("SELECT * FROM %1 WHERE %2 = :key").arg(m_table, fieldDef(keyCol).name));
+    Statement statement(
+        connection(), QStringLiteral("SELECT * FROM %1 WHERE %2 = :key").arg(m_table, fieldDef(keyCol).name));
     statement.bind(1, key);
     if (!statement.step())
         return;
@@ -101,8 +94,7 @@ void TableDataset::readRow(qint64 key, std::vector<QVariant> &into)
     }
 }
 
-void TableDataset::post()
-{
+void TableDataset::post() {
     if (state() != State::Edit && state() != State::Insert)
         return;
     const int keyCol = keyColumn();
@@ -157,8 +149,7 @@ void TableDataset::post()
     emit afterPost();
 }
 
-void TableDataset::cancel()
-{
+void TableDataset::cancel() {
     if (state() == State::Insert) {
         rows().erase(rows().begin() + currentRow());
         setCurrentRowSilently(-1);
@@ -174,8 +165,7 @@ void TableDataset::cancel()
     m_assigned.clear();
 }
 
-void TableDataset::deleteCurrent()
-{
+void TableDataset::deleteCurrent() {
     if (state() == State::Insert) {
         cancel();
         return;
@@ -197,8 +187,7 @@ void TableDataset::deleteCurrent()
     setCurrentRow(row < recordCount() ? row : recordCount() - 1);
 }
 
-void TableDataset::refresh()
-{
+void TableDataset::refresh() {
     if (!isOpen()) {
         open();
         return;

@@ -4,8 +4,8 @@
 
 namespace db {
 
-/// Every row of one table, editable: append or edit, assign fields, then post; delete removes the current row.
-/// A post or a delete takes effect in the table at once.
+/// Every row of one table, editable: append or edit, assign fields, then post; delete removes the current
+/// row. A post or a delete takes effect in the table at once.
 class TableDataset : public Dataset {
     Q_OBJECT
 public:

@@ -10,23 +10,21 @@ namespace db {
 
 Transaction::Transaction(Connection &connection)
     : m_connection(&connection)
-    , m_nested(sqlite3_get_autocommit(connection.handle()) == 0)
-{
+    , m_nested(sqlite3_get_autocommit(connection.handle()) == 0) {
     // Inside another transaction this one is a savepoint: it undoes only its own part, and the outer one
     // decides what lasts.
     connection.execute(m_nested ? QStringLiteral("SAVEPOINT guard") : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
-Transaction::~Transaction() { rollback(); }
+Transaction::~Transaction() {
+    rollback();
+}
 
 Transaction::Transaction(Transaction &&other) noexcept
     : m_connection(std::exchange(other.m_connection, nullptr))
-    , m_nested(other.m_nested)
-{
-}
+    , m_nested(other.m_nested) {}
 
-Transaction &Transaction::operator=(Transaction &&other) noexcept
-{
+Transaction &Transaction::operator=(Transaction &&other) noexcept {
     if (this != &other) {
         rollback();
         m_connection = std::exchange(other.m_connection, nullptr);
@@ -35,16 +33,14 @@ Transaction &Transaction::operator=(Transaction &&other) noexcept
     return *this;
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     if (m_connection == nullptr)
         return;
     m_connection->execute(m_nested ? QStringLiteral("RELEASE guard") : QStringLiteral("COMMIT"));
     m_connection = nullptr;
 }
 
-void Transaction::rollback()
-{
+void Transaction::rollback() {
     if (m_connection == nullptr)
         return;
     Connection *connection = std::exchange(m_connection, nullptr);

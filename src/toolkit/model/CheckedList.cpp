@@ -2,21 +2,18 @@
 
 #include <algorithm>
 
-void CheckedList::setItems(const QStringList &items)
-{
+void CheckedList::setItems(const QStringList &items) {
     m_items = items;
     m_checked.assign(size_t(items.size()), false);
     m_order.clear();
     m_text.clear();
 }
 
-bool CheckedList::isChecked(int index) const
-{
+bool CheckedList::isChecked(int index) const {
     return index >= 0 && index < count() && m_checked[size_t(index)];
 }
 
-bool CheckedList::setChecked(int index, bool checked)
-{
+bool CheckedList::setChecked(int index, bool checked) {
     if (index < 0 || index >= count() || m_checked[size_t(index)] == checked)
         return true;
     if (checked) {
@@ -37,8 +34,7 @@ bool CheckedList::setChecked(int index, bool checked)
     return true;
 }
 
-bool CheckedList::checkAll()
-{
+bool CheckedList::checkAll() {
     for (int i = 0; i < count(); ++i) {
         if (!setChecked(i, true))
             return false;
@@ -46,15 +42,13 @@ bool CheckedList::checkAll()
     return true;
 }
 
-void CheckedList::uncheckAll()
-{
+void CheckedList::uncheckAll() {
     m_checked.assign(m_checked.size(), false);
     m_order.clear();
     m_text.clear();
 }
 
-int CheckedList::indexOf(const QString &name) const
-{
+int CheckedList::indexOf(const QString &name) const {
     for (int i = 0; i < count(); ++i) {
         if (m_items.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
@@ -62,8 +56,7 @@ int CheckedList::indexOf(const QString &name) const
     return -1;
 }
 
-void CheckedList::rebuildText()
-{
+void CheckedList::rebuildText() {
     QStringList names;
     names.reserve(qsizetype(m_order.size()));
     for (int i : m_order)

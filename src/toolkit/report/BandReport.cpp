@@ -1,16 +1,15 @@
 #include "BandReport.h"
 
 #include <QDateTime>
-#include <QLocale>
-#include <QPagedPaintDevice>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace report {
 
-std::vector<Placement> BandReport::layout() const
-{
+std::vector<Placement> BandReport::layout() const {
     std::vector<Placement> placed;
     const QRectF area = pageLayout.paintRect(QPageLayout::Millimeter);
     const double columnWidth = area.width() / std::max(columns, 1);
@@ -35,8 +34,9 @@ std::vector<Placement> BandReport::layout() const
     const auto startColumn = [&] {
         y = top;
         if (columnHeader.height > 0) {
-            placed.push_back({&columnHeader, page, QRectF(area.left() + column * columnWidth, y, columnWidth,
-                                                          columnHeader.height)});
+            placed.push_back(
+                {&columnHeader, page,
+                 QRectF(area.left() + column * columnWidth, y, columnWidth, columnHeader.height)});
             y += columnHeader.height;
         }
     };
@@ -59,7 +59,8 @@ std::vector<Placement> BandReport::layout() const
             else
                 startColumn();
         }
-        placed.push_back({&detail, page, QRectF(area.left() + column * columnWidth, y, columnWidth, detail.height)});
+        placed.push_back(
+            {&detail, page, QRectF(area.left() + column * columnWidth, y, columnWidth, detail.height)});
         y += detail.height;
     }
     if (pageFooter.height > 0) {
@@ -67,21 +68,20 @@ std::vector<Placement> BandReport::layout() const
         if (!footerOnEveryPage && y > footerTop + 1e-6)
             ++page;
         for (int p = footerOnEveryPage ? 0 : page; p <= page; ++p)
-            placed.push_back({&pageFooter, p, QRectF(area.left(), footerTop, area.width(), pageFooter.height)});
+            placed.push_back(
+                {&pageFooter, p, QRectF(area.left(), footerTop, area.width(), pageFooter.height)});
     }
     return placed;
 }
 
-int BandReport::pageCount() const
-{
+int BandReport::pageCount() const {
     int last = 0;
     for (const Placement &p : layout())
         last = std::max(last, p.page);
     return last + 1;
 }
 
-void BandReport::render(QPagedPaintDevice &device) const
-{
+void BandReport::render(QPagedPaintDevice &device) const {
     device.setPageLayout(pageLayout);
     const std::vector<Placement> placed = layout();
     const int pages = pageCount();
@@ -106,53 +106,50 @@ void BandReport::render(QPagedPaintDevice &device) const
 Canvas::Canvas(QPainter &painter, double pixelsPerMm, const QRectF &band)
     : m_painter(painter)
     , m_scale(pixelsPerMm)
-    , m_band(band)
-{
-}
+    , m_band(band) {}
 
-QRectF Canvas::device(double x, double y, double width, double height) const
-{
+QRectF Canvas::device(double x, double y, double width, double height) const {
     return {(m_band.left() + x) * m_scale, (m_band.top() + y) * m_scale, width * m_scale, height * m_scale};
 }
 
-void Canvas::fill(const QColor &colour) { fillRect(0, 0, m_band.width(), m_band.height(), colour); }
+void Canvas::fill(const QColor &colour) {
+    fillRect(0, 0, m_band.width(), m_band.height(), colour);
+}
 
-void Canvas::frame(double penPoints) { box(0, 0, m_band.width(), m_band.height(), penPoints); }
+void Canvas::frame(double penPoints) {
+    box(0, 0, m_band.width(), m_band.height(), penPoints);
+}
 
-void Canvas::fillRect(double x, double y, double width, double height, const QColor &colour)
-{
+void Canvas::fillRect(double x, double y, double width, double height, const QColor &colour) {
     m_painter.fillRect(device(x, y, width, height), colour);
 }
 
-void Canvas::box(double x, double y, double width, double height, double penPoints)
-{
+void Canvas::box(double x, double y, double width, double height, double penPoints) {
     m_painter.setPen(QPen(Qt::black, penPoints / 72.0 * 25.4 * m_scale));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(device(x, y, width, height));
 }
 
-void Canvas::rule(double y, double penPoints, const QColor &colour)
-{
+void Canvas::rule(double y, double penPoints, const QColor &colour) {
     m_painter.setPen(QPen(colour, penPoints / 72.0 * 25.4 * m_scale));
     const QRectF line = device(0, y, m_band.width(), 0);
     m_painter.drawLine(line.topLeft(), line.topRight());
 }
 
-void Canvas::text(double x, double y, double width, const QString &text, const QFont &font, Qt::Alignment alignment,
-                  const QColor &colour, double height)
-{
+void Canvas::text(double x, double y, double width, const QString &text, const QFont &font,
+                  Qt::Alignment alignment, const QColor &colour, double height) {
     m_painter.setFont(font);
     m_painter.setPen(colour);
     const QFontMetricsF metrics(font, m_painter.device());
     const double lineHeight = metrics.height() / m_scale;
     const QRectF box = device(x, y, width, height > 0 ? height : lineHeight);
-    const int flags = int(alignment | Qt::AlignTop) | (height > 0 ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
+    const int flags =
+        int(alignment | Qt::AlignTop) | (height > 0 ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
     // A single line longer than its box ends in an ellipsis instead of being cut off mid-letter.
     m_painter.drawText(box, flags, height > 0 ? text : metrics.elidedText(text, Qt::ElideRight, box.width()));
 }
 
-void Canvas::image(double x, double y, double width, double height, const QImage &picture)
-{
+void Canvas::image(double x, double y, double width, double height, const QImage &picture) {
     const QRectF box = device(x, y, width, height);
     // A picture's own size: its pixels at 96 to the inch, as on the screen.
     QSizeF shown(picture.width() * m_scale * 25.4 / 96.0, picture.height() * m_scale * 25.4 / 96.0);
@@ -163,15 +160,14 @@ void Canvas::image(double x, double y, double width, double height, const QImage
     m_painter.drawImage(target, picture);
 }
 
-double Canvas::textHeight(double width, const QString &text, const QFont &font) const
-{
+double Canvas::textHeight(double width, const QString &text, const QFont &font) const {
     const QFontMetricsF metrics(font, m_painter.device());
-    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * m_scale, 1e6), int(Qt::TextWordWrap), text);
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, width * m_scale, 1e6), int(Qt::TextWordWrap), text);
     return bounds.height() / m_scale;
 }
 
-double textHeight(double width, const QString &text, const QFont &font)
-{
+double textHeight(double width, const QString &text, const QFont &font) {
     // A page at printing resolution to measure on; wrapping depends little on the resolution beyond it.
     static const QImage measure = [] {
         QImage image(1, 1, QImage::Format_Mono);
@@ -181,12 +177,12 @@ double textHeight(double width, const QString &text, const QFont &font)
     }();
     const double pixelsPerMm = measure.logicalDpiX() / 25.4;
     const QFontMetricsF metrics(font, &measure);
-    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width * pixelsPerMm, 1e7), int(Qt::TextWordWrap), text);
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, width * pixelsPerMm, 1e7), int(Qt::TextWordWrap), text);
     return bounds.height() / pixelsPerMm;
 }
 
-QString printTimeText(const QDateTime &moment, const QLocale &locale)
-{
+QString printTimeText(const QDateTime &moment, const QLocale &locale) {
     const QDate date = moment.date();
     const QTime time = moment.time();
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;

@@ -7,15 +7,13 @@
 
 namespace {
 
-QString address(const QString &name, const QString &mail)
-{
+QString address(const QString &name, const QString &mail) {
     return name.isEmpty() ? mail : name + QStringLiteral(" <") + mail + u'>';
 }
 
 } // namespace
 
-int DesktopMailer::send(const MailMessage &message)
-{
+int DesktopMailer::send(const MailMessage &message) {
     const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (!xdgEmail.isEmpty()) {
         QStringList arguments{QStringLiteral("--utf8")};

@@ -4,14 +4,12 @@
 #include <QProcess>
 #include <QUrl>
 
-bool DesktopShell::open(const QString &target)
-{
+bool DesktopShell::open(const QString &target) {
     const QUrl url = target.contains(QLatin1String("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
 }
 
-bool DesktopShell::canOpen(const QString &path)
-{
+bool DesktopShell::canOpen(const QString &path) {
     // The desktop's file-type database names the program for the file's type, if it has one.
     QProcess type;
     type.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), path});

@@ -3,8 +3,7 @@
 #include "Dialogs.h"
 #include "toolkit/db/DbError.h"
 
-bool runOperation(Dialogs &dialogs, const std::function<void()> &operation)
-{
+bool runOperation(Dialogs &dialogs, const std::function<void()> &operation) {
     try {
         operation();
         return true;

@@ -7,33 +7,35 @@
 
 namespace {
 
-QString title() { return QApplication::applicationDisplayName(); }
+QString title() {
+    return QApplication::applicationDisplayName();
+}
 
 } // namespace
 
-void WidgetDialogs::showError(const QString &text) { QMessageBox::critical(m_parent, title(), text); }
-
-void WidgetDialogs::showInformation(const QString &text) { QMessageBox::information(m_parent, title(), text); }
-
-bool WidgetDialogs::confirm(const QString &text)
-{
-    return QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+void WidgetDialogs::showError(const QString &text) {
+    QMessageBox::critical(m_parent, title(), text);
 }
 
-QString WidgetDialogs::input(const QString &caption, const QString &prompt, const QString &preset)
-{
+void WidgetDialogs::showInformation(const QString &text) {
+    QMessageBox::information(m_parent, title(), text);
+}
+
+bool WidgetDialogs::confirm(const QString &text) {
+    return QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString WidgetDialogs::input(const QString &caption, const QString &prompt, const QString &preset) {
     bool ok = false;
     const QString answer = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, preset, &ok);
     return ok ? answer : preset;
 }
 
-QString WidgetDialogs::openFileName(const QString &caption, const QStringList &filters)
-{
+QString WidgetDialogs::openFileName(const QString &caption, const QStringList &filters) {
     return QFileDialog::getOpenFileName(m_parent, caption, QString(), filters.join(QStringLiteral(";;")));
 }
 
-QString WidgetDialogs::saveFileName(const QString &caption, const QStringList &filters)
-{
+QString WidgetDialogs::saveFileName(const QString &caption, const QStringList &filters) {
     return QFileDialog::getSaveFileName(m_parent, caption, QString(), filters.join(QStringLiteral(";;")));
 }

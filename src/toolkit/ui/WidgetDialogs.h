@@ -8,9 +8,7 @@ class QWidget;
 class WidgetDialogs : public Dialogs {
 public:
     explicit WidgetDialogs(QWidget *parent = nullptr)
-        : m_parent(parent)
-    {
-    }
+        : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
 
     void showError(const QString &text) override;

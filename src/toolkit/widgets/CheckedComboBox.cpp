@@ -16,12 +16,11 @@ class CheckedListModel : public QAbstractListModel {
 public:
     explicit CheckedListModel(const CheckedList &list, QObject *parent)
         : QAbstractListModel(parent)
-        , m_list(list)
-    {
+        , m_list(list) {}
+    int rowCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : m_list.count();
     }
-    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_list.count(); }
-    QVariant data(const QModelIndex &index, int role) const override
-    {
+    QVariant data(const QModelIndex &index, int role) const override {
         if (!index.isValid())
             return {};
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
@@ -30,18 +29,15 @@ public:
             return m_list.isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
         return {};
     }
-    Qt::ItemFlags flags(const QModelIndex &index) const override
-    {
+    Qt::ItemFlags flags(const QModelIndex &index) const override {
         return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
-    void reset()
-    {
+    void reset() {
         beginResetModel();
         endResetModel();
     }
     void rowChanged(int row) { emit dataChanged(index(row), index(row), {Qt::CheckStateRole}); }
-    void allChanged()
-    {
+    void allChanged() {
         if (m_list.count() > 0)
             emit dataChanged(index(0), index(m_list.count() - 1), {Qt::CheckStateRole});
     }
@@ -51,8 +47,7 @@ private:
 };
 
 CheckedComboBox::CheckedComboBox(QWidget *parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
@@ -60,8 +55,7 @@ CheckedComboBox::CheckedComboBox(QWidget *parent)
 
 CheckedComboBox::~CheckedComboBox() = default;
 
-void CheckedComboBox::setItems(const QStringList &items)
-{
+void CheckedComboBox::setItems(const QStringList &items) {
     const bool hadChecks = !m_list.checkedOrder().empty();
     m_list.setItems(items);
     if (m_model != nullptr)
@@ -70,8 +64,7 @@ void CheckedComboBox::setItems(const QStringList &items)
         checksChanged();
 }
 
-bool CheckedComboBox::setChecked(int index, bool checked)
-{
+bool CheckedComboBox::setChecked(int index, bool checked) {
     if (m_list.isChecked(index) == checked || index < 0 || index >= count())
         return true;
     if (!m_list.setChecked(index, checked)) {
@@ -84,8 +77,7 @@ bool CheckedComboBox::setChecked(int index, bool checked)
     return true;
 }
 
-bool CheckedComboBox::selectAll()
-{
+bool CheckedComboBox::selectAll() {
     const size_t before = m_list.checkedOrder().size();
     const bool all = m_list.checkAll();
     if (m_model != nullptr)
@@ -97,8 +89,7 @@ bool CheckedComboBox::selectAll()
     return all;
 }
 
-void CheckedComboBox::deselectAll()
-{
+void CheckedComboBox::deselectAll() {
     if (m_list.checkedOrder().empty())
         return;
     m_list.uncheckAll();
@@ -107,17 +98,17 @@ void CheckedComboBox::deselectAll()
     checksChanged();
 }
 
-void CheckedComboBox::checksChanged()
-{
+void CheckedComboBox::checksChanged() {
     setAccessibleDescription(m_list.text());
     update();
     emit changed();
 }
 
-void CheckedComboBox::toggle(int index) { setChecked(index, !m_list.isChecked(index)); }
+void CheckedComboBox::toggle(int index) {
+    setChecked(index, !m_list.isChecked(index));
+}
 
-void CheckedComboBox::ensurePopup()
-{
+void CheckedComboBox::ensurePopup() {
     if (m_popup != nullptr)
         return;
     m_popup = new QFrame(this, Qt::Popup);
@@ -142,14 +133,12 @@ void CheckedComboBox::ensurePopup()
     layout->addWidget(m_view);
 }
 
-QListView *CheckedComboBox::popupView()
-{
+QListView *CheckedComboBox::popupView() {
     ensurePopup();
     return m_view;
 }
 
-void CheckedComboBox::showPopup()
-{
+void CheckedComboBox::showPopup() {
     ensurePopup();
     const int rows = std::clamp(count(), 1, MaximumVisibleLines);
     const int rowHeight = count() > 0 ? m_view->sizeHintForRow(0) : fontMetrics().height() + 4;
@@ -169,52 +158,51 @@ void CheckedComboBox::showPopup()
         m_view->scrollTo(m_model->index(m_list.checkedOrder().front()));
 }
 
-void CheckedComboBox::hidePopup()
-{
+void CheckedComboBox::hidePopup() {
     if (m_popup != nullptr)
         m_popup->hide();
 }
 
-bool CheckedComboBox::isPopupVisible() const { return m_popup != nullptr && m_popup->isVisible(); }
+bool CheckedComboBox::isPopupVisible() const {
+    return m_popup != nullptr && m_popup->isVisible();
+}
 
-QSize CheckedComboBox::sizeHint() const
-{
+QSize CheckedComboBox::sizeHint() const {
     QStyleOptionComboBox option;
     option.initFrom(this);
-    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Spaghetti bolognese")), fontMetrics().height());
+    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Spaghetti bolognese")),
+                     fontMetrics().height());
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
 }
 
-QSize CheckedComboBox::minimumSizeHint() const
-{
+QSize CheckedComboBox::minimumSizeHint() const {
     QSize hint = sizeHint();
     hint.setWidth(fontMetrics().horizontalAdvance(QStringLiteral("Spaghetti")) + 24);
     return hint;
 }
 
-void CheckedComboBox::paintEvent(QPaintEvent *)
-{
+void CheckedComboBox::paintEvent(QPaintEvent *) {
     QStylePainter painter(this);
     QStyleOptionComboBox option;
     option.initFrom(this);
     option.editable = false;
-    const QRect textArea = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect textArea =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     option.currentText = fontMetrics().elidedText(m_list.text(), Qt::ElideRight, textArea.width());
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
-void CheckedComboBox::mousePressEvent(QMouseEvent *event)
-{
+void CheckedComboBox::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         showPopup();
 }
 
-bool CheckedComboBox::eventFilter(QObject *watched, QEvent *event)
-{
+bool CheckedComboBox::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_view && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && m_view->currentIndex().isValid()) {
+        if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            m_view->currentIndex().isValid()) {
             toggle(m_view->currentIndex().row());
             return true;
         }
@@ -222,8 +210,7 @@ bool CheckedComboBox::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void CheckedComboBox::keyPressEvent(QKeyEvent *event)
-{
+void CheckedComboBox::keyPressEvent(QKeyEvent *event) {
     const bool open = event->key() == Qt::Key_F4 || event->key() == Qt::Key_Space ||
                       ((event->modifiers() & Qt::AltModifier) && event->key() == Qt::Key_Down);
     if (open) {

@@ -8,12 +8,12 @@
 CurrentRowLink::CurrentRowLink(QAbstractItemView &view, db::DatasetModel &model)
     : QObject(&view)
     , m_view(view)
-    , m_model(model)
-{
-    connect(view.selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        if (!m_following && current.isValid())
-            m_model.setCurrentRow(current.row());
-    });
+    , m_model(model) {
+    connect(view.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) {
+                if (!m_following && current.isValid())
+                    m_model.setCurrentRow(current.row());
+            });
     connect(&model, &db::DatasetModel::currentRowChanged, this, &CurrentRowLink::followDataset);
     connect(&model, &QAbstractItemModel::modelReset, this, &CurrentRowLink::followDataset);
     connect(&view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
@@ -24,8 +24,7 @@ CurrentRowLink::CurrentRowLink(QAbstractItemView &view, db::DatasetModel &model)
     followDataset();
 }
 
-void CurrentRowLink::followDataset()
-{
+void CurrentRowLink::followDataset() {
     m_following = true;
     const int row = m_model.dataset().currentRow();
     if (row >= 0 && row < m_model.rowCount())

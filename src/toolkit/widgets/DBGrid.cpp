@@ -4,11 +4,9 @@
 #include "toolkit/db/Dataset.h"
 #include "toolkit/db/DatasetModel.h"
 
-
 DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringList &titles, QWidget *parent)
     : QTableView(parent)
-    , m_model(new db::DatasetModel(dataset, fields, titles, this))
-{
+    , m_model(new db::DatasetModel(dataset, fields, titles, this)) {
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);
@@ -18,7 +16,8 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
     QPalette colours = palette();
     colours.setColor(QPalette::Inactive, QPalette::Highlight,
                      colours.color(QPalette::Active, QPalette::Highlight).lighter(175));
-    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Active, QPalette::Text));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::Text));
     setPalette(colours);
     setTabKeyNavigation(false);
     verticalHeader()->hide();
@@ -34,16 +33,16 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
     connect(new CurrentRowLink(*this, *m_model), &CurrentRowLink::clicked, this, &DBGrid::cellClicked);
 }
 
-db::Dataset &DBGrid::dataset() const { return m_model->dataset(); }
+db::Dataset &DBGrid::dataset() const {
+    return m_model->dataset();
+}
 
-void DBGrid::setColumnModes(const QList<QHeaderView::ResizeMode> &modes)
-{
+void DBGrid::setColumnModes(const QList<QHeaderView::ResizeMode> &modes) {
     m_columnModes = modes;
     applyColumnModes();
 }
 
-void DBGrid::applyColumnModes()
-{
+void DBGrid::applyColumnModes() {
     for (int c = 0; c < m_columnModes.size() && c < m_model->columnCount(); ++c)
         horizontalHeader()->setSectionResizeMode(c, m_columnModes.at(c));
 }

@@ -15,7 +15,8 @@ class DBGrid : public QTableView {
     Q_OBJECT
 public:
     /// `titles` head the columns; with no titles the grid has no title row and one column fills its width.
-    DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringList &titles = {}, QWidget *parent = nullptr);
+    DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringList &titles = {},
+           QWidget *parent = nullptr);
 
     db::Dataset &dataset() const;
     db::DatasetModel &datasetModel() const { return *m_model; }

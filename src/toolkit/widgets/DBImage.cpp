@@ -9,8 +9,7 @@ DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Fit 
     , m_dataset(dataset)
     , m_field(std::move(field))
     , m_decoder(std::move(decoder))
-    , m_fit(fit)
-{
+    , m_fit(fit) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
                         &db::Dataset::afterPost, &db::Dataset::stateChanged})
@@ -19,8 +18,7 @@ DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Fit 
     showField();
 }
 
-void DBImage::showField()
-{
+void DBImage::showField() {
     const QByteArray data = m_dataset.isOpen() && m_dataset.hasCurrentRow()
                                 ? m_dataset.field(m_field).value().toByteArray()
                                 : QByteArray();
@@ -32,15 +30,13 @@ void DBImage::showField()
     update();
 }
 
-QSize DBImage::sizeHint() const
-{
+QSize DBImage::sizeHint() const {
     if (m_fit == Fit::OwnSize && !m_image.isNull())
         return m_image.size();
     return {200, 150};
 }
 
-void DBImage::paintEvent(QPaintEvent *)
-{
+void DBImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(219, 235, 247));
     if (m_image.isNull())
@@ -53,8 +49,7 @@ void DBImage::paintEvent(QPaintEvent *)
     painter.drawImage(target, m_image);
 }
 
-void DBImage::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void DBImage::mouseDoubleClickEvent(QMouseEvent *event) {
     QWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
 }

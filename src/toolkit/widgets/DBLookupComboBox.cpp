@@ -8,8 +8,7 @@
 
 DBLookupComboBox::DBLookupComboBox(db::Dataset &dataset, const QString &listField, QWidget *parent)
     : QComboBox(parent)
-    , m_model(new db::DatasetModel(dataset, {listField}, {}, this))
-{
+    , m_model(new db::DatasetModel(dataset, {listField}, {}, this)) {
     setModel(m_model);
     setCurrentIndex(-1);
     setMaxVisibleItems(15);
@@ -25,10 +24,11 @@ DBLookupComboBox::DBLookupComboBox(db::Dataset &dataset, const QString &listFiel
     });
 }
 
-db::Dataset &DBLookupComboBox::dataset() const { return m_model->dataset(); }
+db::Dataset &DBLookupComboBox::dataset() const {
+    return m_model->dataset();
+}
 
-void DBLookupComboBox::bindField(db::TableDataset &target, const QString &dataField)
-{
+void DBLookupComboBox::bindField(db::TableDataset &target, const QString &dataField) {
     m_data = &target;
     m_dataField = dataField;
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
@@ -38,8 +38,7 @@ void DBLookupComboBox::bindField(db::TableDataset &target, const QString &dataFi
     showDataField(true);
 }
 
-int DBLookupComboBox::rowOfKey(const QVariant &key) const
-{
+int DBLookupComboBox::rowOfKey(const QVariant &key) const {
     if (key.isNull() || m_keyField.isEmpty())
         return -1;
     const db::Dataset &list = dataset();
@@ -53,8 +52,7 @@ int DBLookupComboBox::rowOfKey(const QVariant &key) const
     return -1;
 }
 
-void DBLookupComboBox::showDataField(bool moveList)
-{
+void DBLookupComboBox::showDataField(bool moveList) {
     const bool present = m_data->isOpen() && m_data->hasCurrentRow();
     const int row = present ? rowOfKey(m_data->field(m_dataField).value()) : -1;
     setCurrentIndex(row);
@@ -64,8 +62,7 @@ void DBLookupComboBox::showDataField(bool moveList)
         m_model->setCurrentRow(row);
 }
 
-void DBLookupComboBox::choose(int row)
-{
+void DBLookupComboBox::choose(int row) {
     if (row < 0 || row >= count())
         return;
     if (m_data != nullptr) {
@@ -82,8 +79,7 @@ void DBLookupComboBox::choose(int row)
     m_model->setCurrentRow(row);
 }
 
-void DBLookupComboBox::setKeyValue(const QVariant &key)
-{
+void DBLookupComboBox::setKeyValue(const QVariant &key) {
     const int row = rowOfKey(key);
     if (row < 0) {
         setCurrentIndex(-1);
@@ -93,16 +89,14 @@ void DBLookupComboBox::setKeyValue(const QVariant &key)
     choose(row);
 }
 
-QVariant DBLookupComboBox::keyValue() const
-{
+QVariant DBLookupComboBox::keyValue() const {
     const int row = currentIndex();
     if (row < 0 || m_keyField.isEmpty() || row >= dataset().recordCount())
         return {};
     return dataset().value(row, m_keyField);
 }
 
-void DBLookupComboBox::hidePopup()
-{
+void DBLookupComboBox::hidePopup() {
     const bool wasVisible = view() != nullptr && view()->isVisible();
     QComboBox::hidePopup();
     // A click on an entry closes the list before the entry is chosen; the close is told once it is.

@@ -6,13 +6,15 @@
 
 DBLookupListBox::DBLookupListBox(db::Dataset &dataset, const QString &listField, QWidget *parent)
     : QListView(parent)
-    , m_model(new db::DatasetModel(dataset, {listField}, {}, this))
-{
+    , m_model(new db::DatasetModel(dataset, {listField}, {}, this)) {
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
     setUniformItemSizes(true);
-    connect(new CurrentRowLink(*this, *m_model), &CurrentRowLink::clicked, this, &DBLookupListBox::itemClicked);
+    connect(new CurrentRowLink(*this, *m_model), &CurrentRowLink::clicked, this,
+            &DBLookupListBox::itemClicked);
 }
 
-db::Dataset &DBLookupListBox::dataset() const { return m_model->dataset(); }
+db::Dataset &DBLookupListBox::dataset() const {
+    return m_model->dataset();
+}

@@ -6,8 +6,7 @@
 DBMemo::DBMemo(db::TableDataset &dataset, QString field, QWidget *parent)
     : QPlainTextEdit(parent)
     , m_dataset(dataset)
-    , m_field(std::move(field))
-{
+    , m_field(std::move(field)) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
@@ -18,8 +17,7 @@ DBMemo::DBMemo(db::TableDataset &dataset, QString field, QWidget *parent)
     showField();
 }
 
-void DBMemo::showField()
-{
+void DBMemo::showField() {
     if (m_writing)
         return;
     const bool present = m_dataset.isOpen() && m_dataset.hasCurrentRow();
@@ -32,8 +30,7 @@ void DBMemo::showField()
     m_showing = false;
 }
 
-void DBMemo::writeField()
-{
+void DBMemo::writeField() {
     if (m_showing || !m_dataset.isOpen() || !m_dataset.hasCurrentRow())
         return;
     m_writing = true;

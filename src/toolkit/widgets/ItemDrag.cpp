@@ -10,21 +10,18 @@
 ItemDrag::ItemDrag(QAbstractItemView &view)
     : QObject(&view)
     , m_view(view)
-    , m_viewport(view.viewport())
-{
+    , m_viewport(view.viewport()) {
     view.setAcceptDrops(true);
     view.setDragEnabled(false);
     view.viewport()->installEventFilter(this);
 }
 
-bool ItemDrag::takes(QObject *source) const
-{
+bool ItemDrag::takes(QObject *source) const {
     auto *widget = qobject_cast<QWidget *>(source);
     return widget != nullptr && accepts && accepts(widget);
 }
 
-void ItemDrag::showDropState(const char *state)
-{
+void ItemDrag::showDropState(const char *state) {
     if (m_view.property("dropState").toString() == QLatin1String(state))
         return;
     m_view.setProperty("dropState", QString::fromLatin1(state));
@@ -33,9 +30,9 @@ void ItemDrag::showDropState(const char *state)
     m_view.update();
 }
 
-bool ItemDrag::eventFilter(QObject *watched, QEvent *event)
-{
-    // Compared with the viewport kept from the start: the view may be half destroyed when its last events come.
+bool ItemDrag::eventFilter(QObject *watched, QEvent *event) {
+    // Compared with the viewport kept from the start: the view may be half destroyed when its last events
+    // come.
     if (watched != m_viewport)
         return false;
     switch (event->type()) {

@@ -5,8 +5,7 @@
 #include <QTextCharFormat>
 
 MonthCalendar::MonthCalendar(QWidget *parent)
-    : QCalendarWidget(parent)
-{
+    : QCalendarWidget(parent) {
     setFirstDayOfWeek(Qt::Saturday);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
@@ -19,8 +18,7 @@ MonthCalendar::MonthCalendar(QWidget *parent)
     installEventFilter(this);
 }
 
-bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
-{
+bool MonthCalendar::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyRelease)
         emit keyReleased();
     return QCalendarWidget::eventFilter(watched, event);

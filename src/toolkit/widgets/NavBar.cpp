@@ -10,8 +10,7 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     , m_header(new QToolButton(this))
     , m_items(new QWidget(this))
     , m_itemLayout(new QVBoxLayout(m_items))
-    , m_rollable(rollable)
-{
+    , m_rollable(rollable) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -37,10 +36,11 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     });
 }
 
-QAbstractButton *NavBarGroup::header() const { return m_header; }
+QAbstractButton *NavBarGroup::header() const {
+    return m_header;
+}
 
-QAbstractButton *NavBarGroup::addItem(const QString &name, const QString &caption)
-{
+QAbstractButton *NavBarGroup::addItem(const QString &name, const QString &caption) {
     auto *item = new QPushButton(caption, m_items);
     item->setObjectName(name);
     item->setAccessibleName(caption);
@@ -53,8 +53,7 @@ QAbstractButton *NavBarGroup::addItem(const QString &name, const QString &captio
     return item;
 }
 
-void NavBarGroup::setExpanded(bool expanded)
-{
+void NavBarGroup::setExpanded(bool expanded) {
     if (!m_rollable)
         return;
     m_expanded = expanded;
@@ -64,15 +63,13 @@ void NavBarGroup::setExpanded(bool expanded)
 
 NavBar::NavBar(QWidget *parent)
     : QWidget(parent)
-    , m_layout(new QVBoxLayout(this))
-{
+    , m_layout(new QVBoxLayout(this)) {
     m_layout->setContentsMargins(4, 4, 4, 4);
     m_layout->setSpacing(4);
     m_layout->addStretch(1);
 }
 
-NavBarGroup *NavBar::addGroup(const QString &name, const QString &caption, bool rollable)
-{
+NavBarGroup *NavBar::addGroup(const QString &name, const QString &caption, bool rollable) {
     auto *group = new NavBarGroup(caption, rollable, this);
     group->setObjectName(name);
     group->header()->setObjectName(name + QStringLiteral("Header"));

@@ -10,8 +10,7 @@
 #include <QPrinter>
 #include <QToolBar>
 
-bool saveReportAsPdf(const report::BandReport &report, const QString &path)
-{
+bool saveReportAsPdf(const report::BandReport &report, const QString &path) {
     QPdfWriter writer(path);
     if (!writer.setPageLayout(report.pageLayout))
         return false;
@@ -22,8 +21,7 @@ bool saveReportAsPdf(const report::BandReport &report, const QString &path)
     return QFileInfo(path).size() > 0;
 }
 
-void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs)
-{
+void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(report.pageLayout);
     printer.setDocName(report.title);
@@ -37,7 +35,8 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
         save->setObjectName(QStringLiteral("SaveAsPdf"));
         save->setToolTip(QObject::tr("Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &preview, [&report, &dialogs] {
-            QString path = dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")});
+            QString path =
+                dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")});
             if (path.isEmpty())
                 return;
             if (QFileInfo(path).suffix().isEmpty())

@@ -10,37 +10,32 @@ constexpr int Margin = 6;
 } // namespace
 
 ScrollText::ScrollText(QWidget *parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     m_timer.setInterval(55);
     connect(&m_timer, &QTimer::timeout, this, &ScrollText::step);
     setAttribute(Qt::WA_StyledBackground);
 }
 
-void ScrollText::setLines(const QStringList &lines)
-{
+void ScrollText::setLines(const QStringList &lines) {
     m_lines = lines;
     setAccessibleDescription(lines.join(u'\n'));
     update();
 }
 
-void ScrollText::setActive(bool active)
-{
+void ScrollText::setActive(bool active) {
     if (active)
         m_timer.start();
     else
         m_timer.stop();
 }
 
-int ScrollText::lineHeight(const QString &line, int width) const
-{
+int ScrollText::lineHeight(const QString &line, int width) const {
     if (line.isEmpty())
         return fontMetrics().lineSpacing();
     return fontMetrics().boundingRect(QRect(0, 0, width, 100000), TextFlags, line).height();
 }
 
-int ScrollText::textHeight() const
-{
+int ScrollText::textHeight() const {
     const int width = std::max(1, this->width() - 2 * Margin);
     int total = 0;
     for (const QString &line : m_lines)
@@ -48,8 +43,7 @@ int ScrollText::textHeight() const
     return total;
 }
 
-void ScrollText::step()
-{
+void ScrollText::step() {
     ++m_offset;
     // The text starts below the box; it starts again once its last line has left the top.
     if (m_offset > height() + textHeight())
@@ -57,8 +51,7 @@ void ScrollText::step()
     update();
 }
 
-void ScrollText::paintEvent(QPaintEvent *)
-{
+void ScrollText::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setClipRect(rect());
     const int width = std::max(1, this->width() - 2 * Margin);

@@ -13,8 +13,7 @@ UpDown::UpDown(QLineEdit &buddy, int minimum, int maximum, QWidget *parent)
     , m_maximum(maximum)
     , m_position(minimum)
     , m_up(new QToolButton(this))
-    , m_down(new QToolButton(this))
-{
+    , m_down(new QToolButton(this)) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -34,8 +33,7 @@ UpDown::UpDown(QLineEdit &buddy, int minimum, int maximum, QWidget *parent)
     buddy.installEventFilter(this);
 }
 
-void UpDown::stepBy(int steps)
-{
+void UpDown::stepBy(int steps) {
     // A number typed into the box is where the step starts from; anything else steps from the last position.
     bool ok = false;
     const qint64 typed = m_buddy.text().trimmed().toLongLong(&ok);
@@ -46,8 +44,7 @@ void UpDown::stepBy(int steps)
     m_buddy.setText(QString::number(m_position));
 }
 
-bool UpDown::eventFilter(QObject *watched, QEvent *event)
-{
+bool UpDown::eventFilter(QObject *watched, QEvent *event) {
     if (watched == &m_buddy && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

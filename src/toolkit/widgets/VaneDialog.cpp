@@ -4,8 +4,7 @@
 #include <QVBoxLayout>
 
 VaneDialog::VaneDialog(const QString &name, const QString &caption, const QString &header, QWidget *owner)
-    : QDialog(owner)
-{
+    : QDialog(owner) {
     setObjectName(name);
     setWindowTitle(caption);
     auto *layout = new QVBoxLayout(this);
@@ -13,8 +12,9 @@ VaneDialog::VaneDialog(const QString &name, const QString &caption, const QStrin
     layout->setSpacing(0);
     auto *title = new QLabel(header, this);
     title->setObjectName(name + QStringLiteral("Header"));
-    title->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d99, "
-                                        "stop:1 #7fa9d8); color: white; font-weight: bold; padding: 6px 4px;"));
+    title->setStyleSheet(
+        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d99, "
+                       "stop:1 #7fa9d8); color: white; font-weight: bold; padding: 6px 4px;"));
     layout->addWidget(title);
     m_body = new QVBoxLayout;
     m_body->setContentsMargins(10, 10, 10, 10);

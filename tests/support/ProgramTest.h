@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+
+#include <gtest/gtest.h>
+
+/// A running program on a data file of its own, its desktop faked: the boxes answered from queues, the shell
+/// and the mail program recorded, the clock standing at `now`.
+class ProgramTest : public ::testing::Test {
+protected:
+    explicit ProgramTest(const QDateTime &now,
+                         TestDataFile::Contents contents = TestDataFile::Contents::Starter)
+        : file(contents)
+        , clock(now)
+        , program(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()})
+        , w(program.mainWindow())
+        , dm(program.dataModule()) {}
+
+    TestDataFile file;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock;
+    FakeMailer mailer;
+    Mealvane program;
+    TForm1 &w;
+    TDataModule1 &dm;
+};
