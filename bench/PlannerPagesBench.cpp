@@ -1,10 +1,6 @@
 // The daily-style page and the shopping page at work on large data files.
-#include "BenchData.h"
-#include "BenchServices.h"
+#include "PageBench.h"
 
-#include "app/Mealvane.h"
-#include "app/TForm1.h"
-#include "data/TDataModule1.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupListBox.h"
 
@@ -20,10 +16,9 @@ benchmark::Counter perOperation(const benchmark::State &state, int perIteration)
 
 /// A recipe dropped into Saturday's morning slot and dragged back out, the six grids re-read after each.
 void dropIntoSlot(benchmark::State &state) {
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
-    TForm1 &w = program.mainWindow();
-    TDataModule1 &dm = program.dataModule();
+    PageBench bench(int(state.range(0)));
+    TForm1 &w = bench.w;
+    TDataModule1 &dm = bench.dm;
     w.JvXPBar5Click();
     w.SelectedWeek = 20;
     w.SelectedYear = 2021;
@@ -42,42 +37,33 @@ BENCHMARK(dropIntoSlot)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// The meal list re-read for the chosen time.
 void refreshMealList(benchmark::State &state) {
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
-    TForm1 &w = program.mainWindow();
-    w.JvXPBar5Click();
+    PageBench bench(int(state.range(0)));
+    bench.w.JvXPBar5Click();
     for (auto _ : state)
-        w.RefreshMealList();
-    state.counters["recipes"] = program.dataModule().SQLMEAL3.recordCount();
+        bench.w.RefreshMealList();
+    state.counters["recipes"] = bench.dm.SQLMEAL3.recordCount();
 }
 BENCHMARK(refreshMealList)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// The shopping page's list and picker re-read; 50,000 recipes come with 5,000 ingredients.
 void refreshShoppingList(benchmark::State &state) {
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
-    TForm1 &w = program.mainWindow();
-    w.SelectedWeek = 20;
-    w.SelectedYear = 2021;
-    w.JvXPBar2Click();
+    PageBench bench(int(state.range(0)));
+    bench.w.JvXPBar2Click();
     for (auto _ : state)
-        w.RefreshShoppingList();
-    state.counters["listRows"] = program.dataModule().SHOP.recordCount();
-    state.counters["pickerRows"] = program.dataModule().SHOPINGREDIENTS.recordCount();
+        bench.w.RefreshShoppingList();
+    state.counters["listRows"] = bench.dm.SHOP.recordCount();
+    state.counters["pickerRows"] = bench.dm.SHOPINGREDIENTS.recordCount();
 }
 BENCHMARK(refreshShoppingList)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 /// A row added by hand and deleted again, the list and picker re-read after each.
 void shoppingAddAndDelete(benchmark::State &state) {
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, benchdata::dataFile(int(state.range(0)))});
-    TForm1 &w = program.mainWindow();
-    w.SelectedWeek = 20;
-    w.SelectedYear = 2021;
-    w.JvXPBar2Click();
+    PageBench bench(int(state.range(0)));
+    bench.w.JvXPBar2Click();
     for (auto _ : state) {
-        w.AddToShoppingList(QStringLiteral("Bench item"), QStringLiteral("Bench group"), QStringLiteral("3"));
-        w.DeleteFromShoppingList(QStringLiteral("Bench item"));
+        bench.w.AddToShoppingList(QStringLiteral("Bench item"), QStringLiteral("Bench group"),
+                                  QStringLiteral("3"));
+        bench.w.DeleteFromShoppingList(QStringLiteral("Bench item"));
     }
     state.counters["perEdit"] = perOperation(state, 2);
 }

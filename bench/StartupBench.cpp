@@ -1,6 +1,7 @@
 // Start-up to the main window shown, without the splash wait.
 #include "BenchData.h"
 #include "BenchServices.h"
+#include "PageBench.h"
 
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
@@ -41,12 +42,8 @@ double heapInUse() {
 /// Opening the weekly-style page: every box filled and the week's menu checked. The counter `boxesMB` is
 /// the heap memory the first filling of the 42 boxes holds.
 void openWeeklyPage(benchmark::State &state) {
-    const QString path = benchdata::dataFile(int(state.range(0)));
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, path});
-    TForm1 &w = program.mainWindow();
-    w.SelectedWeek = 20;
-    w.SelectedYear = 2021;
+    PageBench bench(int(state.range(0)));
+    TForm1 &w = bench.w;
     const double before = heapInUse();
     w.FillAllCombo();
     w.RefreshMenuData();
@@ -60,10 +57,8 @@ BENCHMARK(openWeeklyPage)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 /// Save Menu of a full week, two recipes in every box, with the shopping list regenerated.
 void saveFullWeek(benchmark::State &state) {
-    const QString path = benchdata::dataFile(int(state.range(0)));
-    BenchServices services;
-    Mealvane program(services.services(), StartupOptions{0, 0, path});
-    TForm1 &w = program.mainWindow();
+    PageBench bench(int(state.range(0)));
+    TForm1 &w = bench.w;
     w.SelectedWeek = 30;
     w.SelectedYear = 2022;
     w.FillAllCombo();

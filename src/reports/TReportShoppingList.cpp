@@ -24,22 +24,13 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     report::BandReport r;
     r.title = QStringLiteral("Shopping List Report");
     r.columns = 2;
-    r.titleBand.height = 15.1;
     const QString week =
         ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("WeekNumber")).toString();
     const QString year =
         ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("YearNumber")).toString();
-    r.titleBand.paint = [week, year](report::Canvas &c, const report::PageInfo &) {
-        c.fill(LightBlue);
-        c.frame();
-        c.text(6.3, 2.9, 76, QStringLiteral("Vane Shopping"), decorative(20), Qt::AlignLeft, DarkGrey);
-        // Ends where the week number starts, whatever the width of the installed typeface.
-        c.text(70, 4.5, 79, QStringLiteral(" Shopping List for week:"), plain(16, true), Qt::AlignRight,
-               DarkGrey);
-        c.text(149.0, 4.5, 10.8, week, plain(16, true), Qt::AlignHCenter, DarkGrey);
-        c.text(158.8, 4.5, 2, QStringLiteral("-"), plain(16, true), Qt::AlignLeft, DarkGrey);
-        c.text(160.6, 4.5, 16.1, year, plain(16, true), Qt::AlignHCenter, DarkGrey);
-    };
+    r.titleBand =
+        reportbands::weekTitle(QStringLiteral("Vane Shopping"), QStringLiteral(" Shopping List for week:"),
+                               {149.0, 158.8, 160.6, 16.1}, week, year);
     r.columnHeader.height = 10.6;
     r.columnHeader.paint = [](report::Canvas &c, const report::PageInfo &) {
         c.rule(0.5, 2, Qt::black);

@@ -1,5 +1,6 @@
 #include "TReportWeeklyMenu.h"
 
+#include "ReportBands.h"
 #include "ReportStyle.h"
 
 namespace {
@@ -42,18 +43,8 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
     r.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
     r.footerOnEveryPage = false;
-    r.titleBand.height = 15.1;
-    r.titleBand.paint = [this](report::Canvas &c, const report::PageInfo &) {
-        c.fill(LightBlue);
-        c.frame();
-        c.text(6.3, 2.9, 120, QStringLiteral("VaneMenu"), decorative(20), Qt::AlignLeft, DarkGrey);
-        // Ends where the week number starts, whatever the width of the installed typeface.
-        c.text(150, 4.5, 87.9, QStringLiteral("   Menu for week:"), plain(16, true), Qt::AlignRight,
-               DarkGrey);
-        c.text(237.9, 4.5, 10.8, lblWeekNumber, plain(16, true), Qt::AlignHCenter, DarkGrey);
-        c.text(248.4, 4.5, 2, QStringLiteral("-"), plain(16, true), Qt::AlignLeft, DarkGrey);
-        c.text(250.3, 4.5, 16.7, lblYearNumber, plain(16, true), Qt::AlignHCenter, DarkGrey);
-    };
+    r.titleBand = reportbands::weekTitle(QStringLiteral("VaneMenu"), QStringLiteral("   Menu for week:"),
+                                         {237.9, 248.4, 250.3, 16.7}, lblWeekNumber, lblYearNumber);
     report::Band detail;
     detail.height = 158.75;
     detail.paint = [this](report::Canvas &c, const report::PageInfo &) {

@@ -14,6 +14,7 @@
 #include "reports/TReportWeeklyMenu.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
+#include "support/ProgramTest.h"
 #include "support/TestDataFile.h"
 #include "toolkit/widgets/MonthCalendar.h"
 #include "toolkit/widgets/NavBar.h"
@@ -34,13 +35,10 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest {
 protected:
     MainWindowTest()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2006, 5, 21), QTime(10, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow()) {
+        : ProgramTest(QDateTime(QDate(2006, 5, 21), QTime(10, 0))) {
         w.showReport = [this](const report::BandReport &r) { reportsShown << r.title; };
         w.showModal = [this](QDialog &d) { dialogsShown << d.objectName(); };
         program.show();
@@ -53,12 +51,6 @@ protected:
         button->click();
     }
 
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
     QStringList reportsShown;
     QStringList dialogsShown;
 };
@@ -190,7 +182,6 @@ TEST_F(MainWindowTest, LeavingThePageAsksBeforeThePageChanges) {
 }
 
 TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList) {
-    TDataModule1 &dm = program.dataModule();
     dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
                              "SELECT 20, 2006, 0, Meal_ID, '1' FROM Meal WHERE Meal_Name='Pancakes'"));
     dm.runSql(QStringLiteral(
@@ -252,7 +243,6 @@ TEST_F(MainWindowTest, F1OpensTheManualFromEveryPage) {
 }
 
 TEST_F(MainWindowTest, AWeekChangeOnTheWelcomePageTouchesNoDataset) {
-    TDataModule1 &dm = program.dataModule();
     QSignalSpy slotOpens(&dm.SQLMT1, &db::Dataset::afterOpen);
     QSignalSpy shop(&dm.SHOP, &db::Dataset::afterOpen);
     w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 1));

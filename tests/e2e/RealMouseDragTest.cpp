@@ -1,3 +1,4 @@
+#include "support/ProgramTest.h"
 // Drags with the real mouse pointer of an X display, moved by xdotool while the program runs its events.
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
@@ -39,21 +40,12 @@ QStringList names(const QAbstractItemModel &model) {
 
 namespace {
 
-class RealMouse : public ::testing::Test {
+class RealMouse : public ProgramTest {
 protected:
     RealMouse()
-        : file(TestDataFile::Contents::Starter)
-        , clock(QDateTime(QDate(2005, 12, 31), QTime(9, 0)))
-        , program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()})
-        , w(program.mainWindow()) {
+        : ProgramTest(QDateTime(QDate(2005, 12, 31), QTime(9, 0))) {
         program.show();
     }
-    TestDataFile file;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock;
-    Mealvane program;
-    TForm1 &w;
     QProcess xdotool;
 };
 
@@ -92,7 +84,6 @@ TEST_F(RealMouse, DragARecipeIntoASlotAndBackOut) {
         << "the recipe leaves the Morning grid";
     xdotool.waitForFinished(5000);
 
-    TDataModule1 &dm = program.dataModule();
     dm.runSql(QStringLiteral("SELECT count(*) FROM Menu"));
     EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 0);
     EXPECT_TRUE(dialogs.errors.isEmpty());
