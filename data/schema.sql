@@ -1,8 +1,10 @@
 -- The Mealvane data file: recipes, the ingredient catalogue, the weekly menu and the shopping lists.
 --
 -- Text compares and sorts without regard to letter case: every text column uses the NOCASE collation, which
--- the program replaces with one that folds the case of every letter, not only A to Z. Widths and whole
--- numbers are enforced by named checks, so that a refused value is reported with the column's name.
+-- the program replaces with one that folds the case of every letter, not only A to Z. The stock engine's
+-- NOCASE folds only A to Z, so nothing stored may depend on that order: no index has a text key, and the
+-- file stays sound whichever program writes it. Widths and whole numbers are enforced by named checks, so
+-- that a refused value is reported with the column's name.
 -- No foreign key is enforced: deleting a parent row is never refused, and every read joins through the
 -- parent. Keys are never reused, so that rows left behind by a delete never attach to a new row.
 
@@ -98,17 +100,13 @@ CREATE TABLE tmp (
     Value TEXT COLLATE NOCASE
 );
 
-CREATE INDEX Meal_Name_Index ON Meal (Meal_Name);
 CREATE INDEX Meal_Type_Index ON Meal (Meal_Type);
-CREATE INDEX Meal_Type_Name_Index ON Meal_Type (Type);
-CREATE INDEX Ingredients_Description_Index ON Ingredients (Ingredients_Description);
 CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
-CREATE INDEX IGroup_Name_Index ON IGroup (IGROUP_NAME);
 CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);
 CREATE INDEX Made_With_Ingredient_Index ON Made_With (Ingredients_ID, Meal_ID);
-CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number, Menu_Time);
+CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number);
 CREATE INDEX Menu_Meal_Index ON Menu (Meal_ID);
-CREATE INDEX ShoppingList_Week_Index ON ShoppingList (WeekNumber, YearNumber, IngredientsDescription);
+CREATE INDEX ShoppingList_Week_Index ON ShoppingList (WeekNumber, YearNumber);
 
 -- One row for each pair of a recipe and one of its ingredients.
 CREATE VIEW QSearchMeal AS

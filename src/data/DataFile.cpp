@@ -1,7 +1,9 @@
 #include "DataFile.h"
 
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Dialect.h"
+#include "toolkit/db/Transaction.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +50,7 @@ void create(const QString &path, const QStringList &scripts) {
         sqlite3_close(handle);
         throw db::DbError(QStringLiteral("Cannot create '%1': %2").arg(path, message));
     }
-    // Indexes on text are ordered by the data file's own comparison, so it must be in place before they fill.
+    // The starter book's statements compare text as the program does.
     db::dialect::install(handle);
     QString failure;
     const QString all = QStringLiteral("BEGIN;\n") + scripts.join(u'\n') + QStringLiteral("\nCOMMIT;");
@@ -62,6 +64,29 @@ void create(const QString &path, const QStringList &scripts) {
         QFile::remove(path);
         throw db::DbError(QStringLiteral("Cannot create '%1': %2").arg(path, failure));
     }
+}
+
+void upgrade(db::Connection &connection) {
+    QStringList missing;
+    const QStringList statements = schemaSql().split(u';');
+    for (const QString &statement : statements) {
+        const QString text = statement.trimmed();
+        // The schema's comments never stand right before an index.
+        if (!text.startsWith(QLatin1String("CREATE INDEX ")))
+            continue;
+        const QString name = text.section(u' ', 2, 2);
+        db::Statement exists(
+            connection,
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name='%1'").arg(name));
+        if (exists.step() && exists.value(0).toLongLong() == 0)
+            missing << text;
+    }
+    if (missing.isEmpty())
+        return;
+    db::Transaction transaction(connection);
+    for (const QString &create : missing)
+        connection.execute(create);
+    transaction.commit();
 }
 
 } // namespace datafile

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace db {
+class Connection;
+}
+
 /// Making a new data file from the schema and starter book that ship with the program.
 namespace datafile {
 
@@ -13,5 +17,9 @@ QString starterSql();
 /// Creates a data file at `path` and runs the scripts on it. Refuses (throws db::DbError) when a file is
 /// already there: an existing data file is never overwritten. A file left half made is removed.
 void create(const QString &path, const QStringList &scripts);
+
+/// Brings a data file written by an earlier build, or changed by another tool, up to the schema's indexes:
+/// each index the schema defines is created when missing. Rows are never touched.
+void upgrade(db::Connection &connection);
 
 } // namespace datafile

@@ -1,8 +1,10 @@
 #include "Dialect.h"
 
 #include <QChar>
+#include <QStringList>
 #include <array>
 #include <sqlite3.h>
+#include <vector>
 
 namespace db::dialect {
 
@@ -89,42 +91,73 @@ int compareBy(const char *a, int lengthA, const char *b, int lengthB, bool prima
     return 0;
 }
 
-bool likeFrom(const unsigned char *p, const unsigned char *pe, const unsigned char *v,
-              const unsigned char *ve, char32_t escape) {
+/// One element of a LIKE pattern: a folded character to match, any one character, or any run.
+struct PatternItem {
+    enum Kind : char32_t { Literal, AnyOne, AnyRun } kind;
+    char32_t folded;
+};
+using Pattern = std::vector<PatternItem>;
+
+Pattern compilePattern(const unsigned char *p, const unsigned char *pe, char32_t escape) {
+    Pattern pattern;
     while (p < pe) {
         char32_t pc = nextCodePoint(p, pe);
         if (escape != 0 && pc == escape && p < pe) {
-            pc = nextCodePoint(p, pe);
+            pattern.push_back({PatternItem::Literal, fold(nextCodePoint(p, pe))});
         } else if (pc == '%') {
-            while (p < pe) {
-                const unsigned char *q = p;
-                const char32_t next = nextCodePoint(q, pe);
-                if (next != '%')
-                    break;
-                p = q;
-            }
-            if (p == pe)
-                return true;
-            for (const unsigned char *s = v;;) {
-                if (likeFrom(p, pe, s, ve, escape))
-                    return true;
-                if (s >= ve)
-                    return false;
-                nextCodePoint(s, ve);
-            }
+            // Runs of % mean the same as one.
+            if (pattern.empty() || pattern.back().kind != PatternItem::AnyRun)
+                pattern.push_back({PatternItem::AnyRun, 0});
         } else if (pc == '_') {
-            if (v >= ve)
-                return false;
-            nextCodePoint(v, ve);
-            continue;
+            pattern.push_back({PatternItem::AnyOne, 0});
+        } else {
+            pattern.push_back({PatternItem::Literal, fold(pc)});
         }
-        if (v >= ve)
-            return false;
-        if (fold(nextCodePoint(v, ve)) != fold(pc))
-            return false;
     }
-    return v == ve;
+    return pattern;
 }
+
+/// Matches with one remembered restart point, the last % met: each value position is tried at most once
+/// per pattern position, so the time grows with the product of the two lengths, never exponentially.
+bool matches(const Pattern &pattern, const unsigned char *v, const unsigned char *ve) {
+    const size_t n = pattern.size();
+    size_t p = 0;
+    bool restartable = false;
+    size_t restartPattern = 0;
+    const unsigned char *restartValue = nullptr;
+    while (v < ve) {
+        if (p < n) {
+            if (pattern[p].kind == PatternItem::AnyRun) {
+                restartable = true;
+                restartPattern = ++p;
+                restartValue = v;
+                continue;
+            }
+            const unsigned char *next = v;
+            const char32_t c = nextCodePoint(next, ve);
+            if (pattern[p].kind == PatternItem::AnyOne || fold(c) == pattern[p].folded) {
+                ++p;
+                v = next;
+                continue;
+            }
+        }
+        if (!restartable)
+            return false;
+        // The last % takes one more character; matching goes on from just after it.
+        nextCodePoint(restartValue, ve);
+        v = restartValue;
+        p = restartPattern;
+    }
+    while (p < n && pattern[p].kind == PatternItem::AnyRun)
+        ++p;
+    return p == n;
+}
+
+/// A compiled pattern kept with the statement while its pattern argument stays the same.
+struct CompiledLike {
+    char32_t escape;
+    Pattern pattern;
+};
 
 int collate(void *, int lengthA, const void *a, int lengthB, const void *b) {
     return compare(static_cast<const char *>(a), lengthA, static_cast<const char *>(b), lengthB);
@@ -149,10 +182,19 @@ void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv) {
         ep = e;
         escape = nextCodePoint(ep, e + eLength);
     }
-    sqlite3_result_int(context, like(reinterpret_cast<const char *>(pattern), patternLength,
-                                     reinterpret_cast<const char *>(value), valueLength, escape)
-                                    ? 1
-                                    : 0);
+    auto *compiled = static_cast<CompiledLike *>(sqlite3_get_auxdata(context, 0));
+    if (compiled == nullptr || compiled->escape != escape) {
+        compiled = new CompiledLike{escape, compilePattern(pattern, pattern + patternLength, escape)};
+        sqlite3_set_auxdata(context, 0, compiled, [](void *p) { delete static_cast<CompiledLike *>(p); });
+        // SQLite may free it at once when it cannot keep it; fetch it back.
+        compiled = static_cast<CompiledLike *>(sqlite3_get_auxdata(context, 0));
+        if (compiled == nullptr) {
+            const Pattern once = compilePattern(pattern, pattern + patternLength, escape);
+            sqlite3_result_int(context, matches(once, value, value + valueLength) ? 1 : 0);
+            return;
+        }
+    }
+    sqlite3_result_int(context, matches(compiled->pattern, value, value + valueLength) ? 1 : 0);
 }
 
 } // namespace
@@ -167,7 +209,7 @@ int compare(const char *a, int lengthA, const char *b, int lengthB) {
 bool like(const char *pattern, int patternLength, const char *value, int valueLength, char32_t escape) {
     auto *p = reinterpret_cast<const unsigned char *>(pattern);
     auto *v = reinterpret_cast<const unsigned char *>(value);
-    return likeFrom(p, p + patternLength, v, v + valueLength, escape);
+    return matches(compilePattern(p, p + patternLength, escape), v, v + valueLength);
 }
 
 QString translate(QStringView statement) {
@@ -225,6 +267,49 @@ void install(sqlite3 *handle) {
     constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     sqlite3_create_function(handle, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr);
     sqlite3_create_function(handle, "like", 3, flags, nullptr, &likeFunction, nullptr, nullptr);
+}
+
+int dropCaseOrderedIndexes(sqlite3 *handle) {
+    QStringList doomed;
+    sqlite3_stmt *indexes = nullptr;
+    int rc =
+        sqlite3_prepare_v2(handle, "SELECT name FROM sqlite_master WHERE type='index' AND sql IS NOT NULL",
+                           -1, &indexes, nullptr);
+    if (rc != SQLITE_OK)
+        return rc;
+    while ((rc = sqlite3_step(indexes)) == SQLITE_ROW) {
+        const QString name =
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(indexes, 0)));
+        sqlite3_stmt *columns = nullptr;
+        const QByteArray info = QStringLiteral("PRAGMA index_xinfo(\"%1\")")
+                                    .arg(QString(name).replace(u'"', QStringLiteral("\"\"")))
+                                    .toUtf8();
+        if (sqlite3_prepare_v2(handle, info.constData(), -1, &columns, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(columns) == SQLITE_ROW) {
+                const auto *collation = reinterpret_cast<const char *>(sqlite3_column_text(columns, 4));
+                if (sqlite3_column_int(columns, 5) != 0 && collation != nullptr &&
+                    sqlite3_stricmp(collation, "NOCASE") == 0) {
+                    doomed << name;
+                    break;
+                }
+            }
+        }
+        sqlite3_finalize(columns);
+    }
+    sqlite3_finalize(indexes);
+    if (rc != SQLITE_DONE)
+        return rc;
+    if (doomed.isEmpty())
+        return SQLITE_OK;
+    QString script = QStringLiteral("BEGIN IMMEDIATE;");
+    for (const QString &name : doomed)
+        script +=
+            QStringLiteral("DROP INDEX \"%1\";").arg(QString(name).replace(u'"', QStringLiteral("\"\"")));
+    script += QStringLiteral("COMMIT;");
+    rc = sqlite3_exec(handle, script.toUtf8().constData(), nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK && sqlite3_get_autocommit(handle) == 0)
+        sqlite3_exec(handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    return rc;
 }
 
 } // namespace db::dialect

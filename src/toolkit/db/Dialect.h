@@ -27,5 +27,12 @@ QString translate(QStringView statement);
 /// connection.
 void install(sqlite3 *handle);
 
+/// Drops every index whose keys are ordered by NOCASE. Such an index is ordered one way by the stock
+/// engine (which folds only A to Z) and another by `compare`, so whichever side wrote last leaves it
+/// unsound for the other. Text is therefore never indexed by its case-blind order; an index written by an
+/// earlier build, or added with another tool, is removed before anything is written. Returns the engine's
+/// result code (SQLITE_OK when there was nothing to do).
+int dropCaseOrderedIndexes(sqlite3 *handle);
+
 } // namespace dialect
 } // namespace db
