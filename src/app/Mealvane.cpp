@@ -13,10 +13,12 @@
 #include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
+#include "toolkit/db/DataFileLock.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/ui/Dialogs.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -55,10 +57,26 @@ void Mealvane::show() {
     window.show();
 }
 
+void showBusyWhileWaiting() {
+    db::Connection::setWaitIndicator([](bool waiting) {
+        if (waiting) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            // Lets the cursor reach the screen; input stays queued until the statement is done.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    });
+}
+
 int runMealvane(const AppServices &services, const StartupOptions &options) {
+    showBusyWhileWaiting();
     std::unique_ptr<Mealvane> program;
     try {
         program = std::make_unique<Mealvane>(services, options);
+    } catch (const db::DataFileInUse &error) {
+        services.dialogs.showInformation(error.message());
+        return 2;
     } catch (const db::DbError &error) {
         services.dialogs.showError(error.message());
         return 1;

@@ -56,5 +56,9 @@ private:
     std::unique_ptr<TDataModule1> m_data;
 };
 
-/// Runs the program to its end; a data file that cannot be used is reported and gives a non-zero status.
+/// Makes every wait for another program's lock show the busy cursor.
+void showBusyWhileWaiting();
+
+/// Runs the program to its end. A data file held by another running program is told in an information box,
+/// one that cannot be used in an error box; either gives a non-zero status before the main window shows.
 int runMealvane(const AppServices &services, const StartupOptions &options = {});

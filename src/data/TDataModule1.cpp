@@ -1,6 +1,8 @@
 #include "TDataModule1.h"
 
+#include "DataFile.h"
 #include "IngredientGroupItems.h"
+#include "toolkit/db/DataFileLock.h"
 #include "toolkit/db/DbError.h"
 
 #include <QStringList>
@@ -67,7 +69,9 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     connect(&IGROUP, &db::Dataset::afterPost, this, &TDataModule1::IGROUPAfterEdit);
     connect(&SQLGROUPS, &db::Dataset::afterOpen, this, &TDataModule1::SQLGROUPSAfterOpen);
 
+    m_lock = std::make_unique<db::DataFileLock>(dataFile);
     ADOConnectionMain.open();
+    datafile::upgrade(ADOConnectionMain);
     for (db::Dataset *dataset :
          std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,
                                               &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {

@@ -6,8 +6,12 @@
 #include "toolkit/db/TableDataset.h"
 
 #include <QObject>
+#include <memory>
 
 class IngredientGroupItems;
+namespace db {
+class DataFileLock;
+}
 
 /// The data file's connections and every dataset that more than one window uses, with their data sources.
 /// Created once at start-up, after the main window, and alive until the program ends.
@@ -18,7 +22,8 @@ public:
     static constexpr const char *OldDataFile = "data/MealvaneDataOld.mdb";
 
     /// Opens the main connection and the datasets opened at start; throws db::DbError when the data file
-    /// cannot be opened or lacks what a dataset needs. `groupItems` receives the ingredient groups.
+    /// cannot be opened or lacks what a dataset needs, and db::DataFileInUse when another running program
+    /// holds it. `groupItems` receives the ingredient groups.
     explicit TDataModule1(IngredientGroupItems &groupItems,
                           const QString &dataFile = QString::fromLatin1(DataFile), QObject *parent = nullptr);
     ~TDataModule1() override;
@@ -86,4 +91,5 @@ private:
     void defineLookups();
 
     IngredientGroupItems &m_groupItems;
+    std::unique_ptr<db::DataFileLock> m_lock;
 };

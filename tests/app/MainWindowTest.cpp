@@ -30,6 +30,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -327,4 +328,53 @@ TEST(MainWindowStart, ADataFileThatCannotBeOpenedEndsTheProgramWithItsMessage) {
     dialogs.errors.clear();
     EXPECT_EQ(runMealvane({dialogs, shell, clock}, StartupOptions{0, 0, file.path()}), 1);
     EXPECT_EQ(dialogs.errors, QStringList{"MEALTYPE: no such table: Meal_Type"});
+}
+
+TEST(MainWindowStart, ASecondProgramOnTheSameFileIsToldAndEnds) {
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime::currentDateTime());
+    TestDataFile file(TestDataFile::Contents::Starter);
+    Mealvane first(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
+    first.dataModule().runSql(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Candles')"));
+
+    EXPECT_NE(runMealvane({dialogs, shell, clock}, StartupOptions{0, 0, file.path()}), 0);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations.first().startsWith(QStringLiteral("Mealvane is already open")));
+    EXPECT_TRUE(dialogs.informations.first().contains(QFileInfo(file.path()).absoluteFilePath()));
+    int windows = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        windows += qobject_cast<TForm1 *>(top) != nullptr ? 1 : 0;
+    EXPECT_EQ(windows, 1) << "the second program's window is gone";
+
+    // The first goes on as before.
+    first.dataModule().runSql(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='candles'"));
+    EXPECT_EQ(first.dataModule().SQL.value(0, 0).toInt(), 1);
+    first.dataModule().SQL.close();
+}
+
+TEST(MainWindowStart, NothingAskedDuringTheSplashReachesTheMissingDataModule) {
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime::currentDateTime());
+    int asked = 0;
+    // Every action and button of the window, fired while the splash still shows.
+    QTimer::singleShot(0, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<TForm1 *>(top);
+            if (window == nullptr || window->dataModule() != nullptr)
+                continue;
+            ++asked;
+            EXPECT_FALSE(window->menuBar()->isEnabled());
+            for (QAction *action : window->findChildren<QAction *>())
+                action->trigger();
+            for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                button->click();
+        }
+    });
+    TForm1 window(AppServices{dialogs, shell, clock}, 5, 2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_TRUE(shell.opened.isEmpty()) << "not even the manual or the web site";
 }

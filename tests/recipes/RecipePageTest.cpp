@@ -297,7 +297,10 @@ TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart) {
     pick(QStringLiteral("Flapjacks"));
     dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("small.bmp"), QSize(40, 30), "BMP")};
     w.LoadNewPicture1Click();
-    Mealvane again(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
+    // The file as the program left it, opened by the next start (the running one keeps its own).
+    const QString restarted = dir.filePath(QStringLiteral("restarted.mdb"));
+    ASSERT_TRUE(QFile::copy(file.path(), restarted));
+    Mealvane again(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, restarted});
     again.mainWindow().JvXPBar4Items0Click();
     const int row = again.mainWindow().DBLookupComboBox2->findText(QStringLiteral("Flapjacks"));
     again.mainWindow().DBLookupComboBox2->choose(row);

@@ -1,10 +1,12 @@
 #include "toolkit/db/Connection.h"
 #include "support/TestDataFile.h"
+#include "toolkit/db/DataFileLock.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace db;
@@ -79,15 +81,24 @@ TEST(Connection, AWriterWaitsForAnotherLockThenReports) {
     first.open();
     second.open();
     second.setLockWait(300);
+    QStringList indicated;
+    Connection::setWaitIndicator(
+        [&](bool waiting) { indicated << (waiting ? QStringLiteral("busy") : QStringLiteral("done")); });
     Transaction holding(first);
     first.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Dairy')"));
     QElapsedTimer timer;
     timer.start();
     const QString message =
         errorOf([&] { second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('x')")); });
-    EXPECT_EQ(message, QStringLiteral("database is locked"));
+    EXPECT_EQ(message, QStringLiteral("The recipe book '%1' is being used by another program, which keeps it "
+                                      "locked. Close that program, or let it finish, and try again. Nothing "
+                                      "was changed.")
+                           .arg(QFileInfo(file.path()).absoluteFilePath()));
     EXPECT_GE(timer.elapsed(), 250) << "it waited before giving up";
+    EXPECT_EQ(indicated, (QStringList{QStringLiteral("busy"), QStringLiteral("done")}))
+        << "the busy cursor shows while it waits, and only then";
     holding.commit();
+    Connection::setWaitIndicator({});
     second.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Fruit')"));
     EXPECT_EQ(count(second, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
 }
@@ -147,4 +158,24 @@ TEST(Transaction, InsideAnotherOnlyItsOwnPartIsUndone) {
         inner.commit();
     }
     EXPECT_EQ(count(c, QStringLiteral("SELECT count(*) FROM IGroup")), 2);
+}
+
+TEST(DataFileLock, OneProgramPerDataFile) {
+    TestDataFile file;
+    {
+        DataFileLock first(file.path());
+        try {
+            DataFileLock second(file.path());
+            ADD_FAILURE() << "a second holder was let in";
+        } catch (const DataFileInUse &error) {
+            EXPECT_TRUE(error.message().contains(QFileInfo(file.path()).absoluteFilePath()))
+                << error.message().toStdString();
+        }
+        // Other tools still read and write the file meanwhile.
+        Connection shell(file.path());
+        shell.open();
+        shell.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('Dairy')"));
+    }
+    DataFileLock again(file.path());
+    SUCCEED() << "the lock is free once its holder is gone";
 }

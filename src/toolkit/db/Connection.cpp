@@ -4,9 +4,24 @@
 #include "Dialect.h"
 
 #include <QFileInfo>
+#include <QThread>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace db {
+
+namespace {
+
+std::function<void(bool)> &waitIndicator() {
+    static std::function<void(bool)> indicator;
+    return indicator;
+}
+
+bool isLockFailure(int code) {
+    return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
+}
+
+} // namespace
 
 Connection::Connection(QString dataSource)
     : m_dataSource(std::move(dataSource)) {}
@@ -37,14 +52,28 @@ void Connection::open() {
         throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
     }
     sqlite3_extended_result_codes(handle, 1);
-    sqlite3_busy_timeout(handle, m_lockWait);
+    sqlite3_busy_handler(handle, &Connection::busyHandler, this);
     dialect::install(handle);
     // The engine reads the file lazily; make it read now so that a file that is no database fails here.
     char *error = nullptr;
-    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
+    const int rc2 = sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error);
+    endWait();
+    if (rc2 != SQLITE_OK) {
         const QString message = QString::fromUtf8(error != nullptr ? error : sqlite3_errmsg(handle));
         sqlite3_free(error);
         sqlite3_close(handle);
+        if (isLockFailure(rc2))
+            throw DbError(lockedMessage(m_dataSource));
+        throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
+    }
+    // Indexes ordered by the stock NOCASE would be spoilt by the first write through ours.
+    const int repaired = dialect::dropCaseOrderedIndexes(handle);
+    endWait();
+    if (repaired != SQLITE_OK && (repaired & 0xff) != SQLITE_READONLY) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_close(handle);
+        if (isLockFailure(repaired))
+            throw DbError(lockedMessage(m_dataSource));
         throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
     }
     // Read the file through memory mapping and keep recently read pages: datasets re-read whole tables.
@@ -75,8 +104,47 @@ int Connection::changes() const {
 
 void Connection::setLockWait(int milliseconds) {
     m_lockWait = milliseconds;
-    if (m_handle != nullptr)
-        sqlite3_busy_timeout(m_handle, milliseconds);
+}
+
+void Connection::setWaitIndicator(std::function<void(bool waiting)> indicator) {
+    waitIndicator() = std::move(indicator);
+}
+
+int Connection::busyHandler(void *self, int attempt) {
+    auto *connection = static_cast<Connection *>(self);
+    if (attempt == 0) {
+        connection->m_waiting.start();
+        if (!connection->m_indicating && waitIndicator()) {
+            connection->m_indicating = true;
+            waitIndicator()(true);
+        }
+    }
+    const qint64 left = connection->m_lockWait - connection->m_waiting.elapsed();
+    if (left <= 0)
+        return 0;
+    // Short sleeps first, so that a lock held for a moment costs little.
+    QThread::msleep(ulong(std::min<qint64>(left, attempt < 10 ? 2 : 25)));
+    return 1;
+}
+
+void Connection::endWait() {
+    if (!m_indicating)
+        return;
+    m_indicating = false;
+    if (waitIndicator())
+        waitIndicator()(false);
+}
+
+QString Connection::lockedMessage(const QString &path) {
+    return QStringLiteral("The recipe book '%1' is being used by another program, which keeps it locked. "
+                          "Close that program, or let it finish, and try again. Nothing was changed.")
+        .arg(QFileInfo(path).absoluteFilePath());
+}
+
+QString Connection::failureMessage(int code) const {
+    if (isLockFailure(code))
+        return lockedMessage(m_dataSource);
+    return lastError();
 }
 
 sqlite3 *Connection::handle() const {
@@ -94,8 +162,10 @@ Statement::Statement(Connection &connection, const QString &text)
     const QByteArray utf8 = dialect::translate(text).toUtf8();
     const char *tail = nullptr;
     sqlite3 *handle = connection.handle();
-    if (sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, &tail) != SQLITE_OK)
-        throw DbError(connection.lastError());
+    const int rc = sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, &tail);
+    connection.endWait();
+    if (rc != SQLITE_OK)
+        throw DbError(connection.failureMessage(rc));
     if (m_statement == nullptr)
         throw DbError(
             QStringLiteral("Invalid SQL statement; expected 'DELETE', 'INSERT', 'SELECT' or 'UPDATE'."));
@@ -175,11 +245,12 @@ bool Statement::bind(const QString &name, const QVariant &value) {
 
 bool Statement::step() {
     const int rc = sqlite3_step(m_statement);
+    m_connection.endWait();
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    const QString message = m_connection.lastError();
+    const QString message = m_connection.failureMessage(rc);
     sqlite3_reset(m_statement);
     throw DbError(message);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QVariant>
+#include <functional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -37,14 +39,30 @@ public:
     /// How long a statement waits for another connection's lock, in milliseconds.
     void setLockWait(int milliseconds);
 
+    /// Called with true when a statement starts waiting for another program's lock and with false when the
+    /// wait is over; the windows show a busy cursor meanwhile. One for every connection of the process.
+    static void setWaitIndicator(std::function<void(bool waiting)> indicator);
+
+    /// The error for a failed call that returned `code`: a lock held elsewhere is told in plain words
+    /// naming the file; anything else carries the engine's message.
+    QString failureMessage(int code) const;
+    /// The message for a data file that another program keeps locked.
+    static QString lockedMessage(const QString &path);
+
     sqlite3 *handle() const;
     /// The engine's last message on this connection.
     QString lastError() const;
 
 private:
+    static int busyHandler(void *self, int attempt);
+    void endWait();
+
     QString m_dataSource;
     sqlite3 *m_handle = nullptr;
     int m_lockWait = 5000;
+    QElapsedTimer m_waiting;
+    bool m_indicating = false;
+    friend class Statement;
 };
 
 /// A prepared statement. Parameters `:name` are bound by name without regard to case; values are read as
