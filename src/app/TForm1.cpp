@@ -121,6 +121,9 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     layout->addWidget(JvPageControl1, 1);
     setCentralWidget(central);
     buildPages();
+    // Nothing can be asked of the pages before the data module exists.
+    menuBar()->setEnabled(false);
+    central->setEnabled(false);
 
     auto *slogan = new QLabel(QStringLiteral("Save time and get your life back !"), this);
     slogan->setObjectName(QStringLiteral("StatusBarText"));
@@ -415,6 +418,8 @@ void TForm1::showPage(QWidget *page) {
 
 void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
+    menuBar()->setEnabled(true);
+    centralWidget()->setEnabled(true);
     buildDailyPage();
     buildShoppingPage();
     buildRecipePage();
@@ -429,6 +434,8 @@ void TForm1::setIngredientGroupItems(const QStringList &names) {
 }
 
 void TForm1::run(const std::function<void()> &operation) {
+    if (m_data == nullptr || m_importing)
+        return;
     runOperation(m_services.dialogs, operation);
 }
 

@@ -149,7 +149,8 @@ public:
     // Import from an older data file (src/recipes).
     void Action14Execute();
     void attachWaitBox(TForm2 *waitBox);
-    /// Where the import keeps its copy of the older file: beside the program, unless `importCopy` is set.
+    /// Where the import keeps its copy of the older file: in the user's cache folder
+    /// ($XDG_CACHE_HOME/mealvane), unless `importCopy` is set.
     QString importCopyPath() const;
     QString importCopy;
 
@@ -247,8 +248,12 @@ public:
     // The ingredient page's group box.
     void setIngredientGroupItems(const QStringList &names) override;
 
-    /// Runs a user operation: a database error it does not catch is shown in the standard error box.
+    /// Runs a user operation: a database error it does not catch is shown in the standard error box. Does
+    /// nothing before start-up has attached the data module, and nothing while an import runs, whatever
+    /// route (menu, shortcut, button, assistive technology) the request came by.
     void run(const std::function<void()> &operation);
+    /// Whether an import is running.
+    bool importRunning() const { return m_importing; }
 
     /// Where the help file and the HTML manual are looked for: beside the executable.
     QString programFolder() const;
@@ -391,6 +396,7 @@ private:
     int m_splashStepMs;
     TForm4 *m_splash = nullptr;
     TDataModule1 *m_data = nullptr;
+    bool m_importing = false;
     bool m_sized = false;
     RandomSource m_random;
     DesktopMailer m_desktopMailer;

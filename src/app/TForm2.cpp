@@ -10,6 +10,8 @@ TForm2::TForm2(QWidget *mainWindow)
     setStyleSheet(QStringLiteral("QWidget#Form2 { background: #f4f8fd; border: 2px solid #2b5d99; }"
                                  "QLabel { color: #1d4f86; font-weight: bold; }"));
     setAttribute(Qt::WA_StyledBackground);
+    // While it shows, the user's input to every other window is held back.
+    setWindowModality(Qt::ApplicationModal);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 22);
     auto *text = new QLabel(QStringLiteral("Wait until operation will complete...."), this);

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QStandardPaths>
 
 namespace {
 
@@ -34,8 +36,7 @@ qint64 ingredientFor(TDataModule1 &data, const QString &description) {
     return id;
 }
 
-/// Copies one recipe of the older file, at the current row of `OLDMeals`, with its ingredients. All or
-/// nothing: a recipe is never left with only some of its ingredients.
+/// Copies one recipe of the older file, at the current row of `OLDMeals`, with its ingredients.
 void importRecipe(TDataModule1 &data, const QString &name) {
     db::Transaction transaction(data.ADOConnectionMain);
     db::TableDataset &meals = data.MEALS;
@@ -73,12 +74,16 @@ void TForm1::attachWaitBox(TForm2 *waitBox) {
 }
 
 QString TForm1::importCopyPath() const {
-    return importCopy.isEmpty()
-               ? QDir(programFolder()).filePath(QString::fromLatin1(TDataModule1::OldDataFile))
-               : importCopy;
+    if (!importCopy.isEmpty())
+        return importCopy;
+    // A scratch file of the user's own: the program's folder is read-only once it is installed.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return QDir(cache).filePath(QStringLiteral("mealvane/MealvaneDataOld.mdb"));
 }
 
 void TForm1::Action14Execute() {
+    if (m_importing)
+        return;
     db::Connection &old = m_data->OldConnection;
     m_data->OLDMeals.close();
     m_data->OLDSQLMI.close();
@@ -88,9 +93,16 @@ void TForm1::Action14Execute() {
         {QStringLiteral("MDB Files (*.mdb)"), QStringLiteral("All Files (*)")});
     if (chosen.isEmpty() || !QFileInfo::exists(chosen))
         return;
-    // The older file is never opened itself: the import reads a fresh copy beside the program.
+    // The older file is never opened itself: the import reads a fresh copy of it.
     const QString copy = importCopyPath();
-    QDir().mkpath(QFileInfo(copy).absolutePath());
+    const QString folder = QFileInfo(copy).absolutePath();
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+        m_services.dialogs.showError(
+            QStringLiteral("The import needs a folder of its own for a copy of the older file, and '%1' "
+                           "cannot be written. Nothing was imported.")
+                .arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
     bool connected = olddata::convert(chosen, copy);
     if (connected) {
         old.setDataSource(copy);
@@ -105,10 +117,16 @@ void TForm1::Action14Execute() {
             QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
         return;
     }
+    // Nothing else may change the recipe book meanwhile: the wait box holds the user's input and run()
+    // turns away whatever arrives by another route.
+    m_importing = true;
+    const auto done = qScopeGuard([this] { m_importing = false; });
     if (m_waitBox != nullptr)
         m_waitBox->showCentred();
-    // A file without the recipe tables, or a statement that fails, ends the reading; what was imported stays.
+    // The import is one transaction: every recipe of the file arrives (or is skipped by its name), or none.
+    QString failure;
     try {
+        db::Transaction whole(m_data->ADOConnectionMain);
         db::TableDataset &meals = m_data->OLDMeals;
         meals.open();
         for (meals.first(); !meals.eof(); meals.next()) {
@@ -120,8 +138,9 @@ void TForm1::Action14Execute() {
             if (present == 0)
                 importRecipe(*m_data, name);
         }
-    } catch (const db::DbError &) {
-        // Nothing to tell: the recipes read so far are in the book.
+        whole.commit();
+    } catch (const db::DbError &error) {
+        failure = error.message();
     }
     if (m_waitBox != nullptr)
         m_waitBox->hide();
@@ -132,5 +151,9 @@ void TForm1::Action14Execute() {
     m_data->SQLMEALS.open();
     m_data->MEALS.close();
     m_data->MEALS.open();
-    m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
+    if (failure.isEmpty())
+        m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
+    else
+        m_services.dialogs.showError(
+            QStringLiteral("The import stopped, and nothing of it was kept: %1").arg(failure));
 }

@@ -1,14 +1,60 @@
 #include "data/OlderDataFile.h"
 #include "support/ProgramTest.h"
 
+#include "app/TForm2.h"
+
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 QString fixture(const char *name) {
     return QDir(QStringLiteral(MEALVANE_FIXTURES)).filePath(QLatin1String(name));
+}
+
+/// Writes a copy of a Jet file in which the method of the recipe `name` is `method`, kept on a chain of
+/// long-value pages added at the end of the file, the way Jet keeps a long memo.
+bool writeWithLongMethod(const QString &source, const QString &target, const QString &name,
+                         const QString &method) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray file = in.readAll();
+    constexpr int PageSize = 4096;
+    const QByteArray key(reinterpret_cast<const char *>(name.utf16()), name.size() * 2);
+    const qsizetype at = file.indexOf(key);
+    if (at < 0 || file.size() % PageSize != 0)
+        return false;
+    const qsizetype header = at + key.size();
+    const QByteArray text(reinterpret_cast<const char *>(method.utf16()), method.size() * 2);
+    const auto put32 = [](QByteArray &bytes, qsizetype offset, quint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[offset + i] = char((value >> (8 * i)) & 0xff);
+    };
+    constexpr int Room = PageSize - 16 - 4;
+    const int pages = int((text.size() + Room - 1) / Room);
+    const int firstPage = int(file.size() / PageSize);
+    put32(file, header, quint32(text.size())); // length, no flags: a chain of pages
+    put32(file, header + 4, quint32(firstPage) << 8);
+    for (int p = 0; p < pages; ++p) {
+        const QByteArray piece = text.mid(qsizetype(p) * Room, Room);
+        QByteArray page(PageSize, '\0');
+        page[0] = 0x01;
+        page[1] = 0x01;
+        page.replace(4, 4, "LVAL");
+        const int start = PageSize - 4 - int(piece.size());
+        page[12] = 1;
+        page[14] = char(start & 0xff);
+        page[15] = char(start >> 8);
+        put32(page, start, p + 1 < pages ? quint32(firstPage + p + 1) << 8 : 0);
+        page.replace(start + 4, piece.size(), piece);
+        file += page;
+    }
+    QFile out(target);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
 }
 
 class RecipeImportTest : public ProgramTest {
@@ -153,10 +199,109 @@ TEST_F(RecipeImportTest, WrongFilesSayWhatWentWrongAndImportNothing) {
     QFile::remove(notes);
 
     import(fixture("not-a-recipe-db.mdb"));
-    EXPECT_EQ(dialogs.informations.last(), QStringLiteral("Importing has been done!"))
-        << "no recipe tables: nothing to read";
+    EXPECT_EQ(dialogs.informations.last(),
+              QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"))
+        << "a file without the recipe tables is the wrong file";
     import(w.importCopyPath());
     EXPECT_EQ(dialogs.informations.last(),
               QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
     EXPECT_EQ(this->text(QStringLiteral("SELECT count(*) FROM Meal")), count);
+}
+
+TEST_F(RecipeImportTest, DamagedJetFilesAreRefusedWhole) {
+    const QString count = text(QStringLiteral("SELECT count(*) FROM Meal"));
+    const QString ingredients = text(QStringLiteral("SELECT count(*) FROM Ingredients"));
+    QFile whole(fixture("older-release-small.mdb"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    // Cut short at 64 KiB, and cut at three quarters: the catalogue or the rows are missing.
+    for (const qsizetype keep : {qsizetype(64 * 1024), bytes.size() * 3 / 4 / 4096 * 4096}) {
+        const QString cut = QDir(file.folder()).filePath(QStringLiteral("cut.mdb"));
+        QFile out(cut);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes.left(keep));
+        out.close();
+        import(cut);
+        EXPECT_EQ(dialogs.informations.last(),
+                  QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"))
+            << keep;
+        EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal")), count) << keep;
+        EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients")), ingredients) << keep;
+    }
+    EXPECT_FALSE(dialogs.informations.contains(QStringLiteral("Importing has been done!")));
+}
+
+TEST_F(RecipeImportTest, AMethodOfAnyLengthArrivesWhole) {
+    QString method;
+    for (int line = 1; method.size() < 40000; ++line)
+        method += QStringLiteral("Step %1: fold the crème into the batter, then rest it.\r\n").arg(line);
+    const QString longFile = QDir(file.folder()).filePath(QStringLiteral("long.mdb"));
+    ASSERT_TRUE(writeWithLongMethod(fixture("older-release-minimal.mdb"), longFile,
+                                    QStringLiteral("Omelette"), method));
+    import(longFile);
+    ASSERT_EQ(dialogs.informations.last(), QStringLiteral("Importing has been done!"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Omelette'")), method);
+
+    // A chain that names a page the file does not have is damage, not a shorter method.
+    TestDataFile other(TestDataFile::Contents::Starter);
+    QFile damaged(longFile);
+    ASSERT_TRUE(damaged.open(QIODevice::ReadWrite));
+    damaged.resize(damaged.size() - 4096);
+    damaged.close();
+    Mealvane second(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, other.path()});
+    second.mainWindow().importCopy = QDir(other.folder()).filePath(QStringLiteral("copy.mdb"));
+    dialogs.fileAnswers = {longFile};
+    second.mainWindow().Action14Execute();
+    EXPECT_EQ(dialogs.informations.last(),
+              QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
+}
+
+TEST_F(RecipeImportTest, TheCopyGoesToTheUsersCacheFolder) {
+    const QByteArray saved = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", QDir(file.folder()).filePath(QStringLiteral("cache")).toUtf8());
+    w.importCopy.clear();
+    import(fixture("older-release-minimal.mdb"));
+    EXPECT_EQ(dialogs.informations.last(), QStringLiteral("Importing has been done!"));
+    EXPECT_TRUE(
+        QFile::exists(QDir(file.folder()).filePath(QStringLiteral("cache/mealvane/MealvaneDataOld.mdb"))));
+    EXPECT_FALSE(QFile::exists(QDir(w.programFolder()).filePath(QStringLiteral("data/MealvaneDataOld.mdb"))));
+    // A cache folder that cannot be made is said, and nothing is imported.
+    QFile blocker(QDir(file.folder()).filePath(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CACHE_HOME", blocker.fileName().toUtf8());
+    import(fixture("older-release-small.mdb"));
+    ASSERT_FALSE(dialogs.errors.isEmpty());
+    EXPECT_TRUE(dialogs.errors.last().contains(QStringLiteral("cannot be written")))
+        << dialogs.errors.last().toStdString();
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Toast'")), QStringLiteral("0"));
+    if (saved.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", saved);
+}
+
+TEST_F(RecipeImportTest, NothingElseRunsWhileAnImportRuns) {
+    int nested = 0;
+    bool heldInput = false;
+    // While the import lets window messages run, a second import and a page change are asked for.
+    QTimer::singleShot(0, &w, [&] {
+        ++nested;
+        heldInput = program.Form2->isVisible() && program.Form2->isModal();
+        dialogs.fileAnswers.push_back(fixture("older-release-minimal.mdb"));
+        w.Action14->trigger();
+        w.Action6->trigger();
+    });
+    import(fixture("older-release-small.mdb"));
+    EXPECT_EQ(nested, 1) << "the request came while the import ran";
+    EXPECT_TRUE(heldInput) << "the wait box holds the user's input";
+    EXPECT_EQ(dialogs.fileBoxes.size(), 1) << "the second import never started";
+    EXPECT_EQ(dialogs.informations, (QStringList{"Importing has been done!"}));
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Omelette'")),
+              QStringLiteral("0"));
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Toast'")), QStringLiteral("1"));
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description=''")),
+              QStringLiteral("0"));
+    EXPECT_NE(w.activePage(), w.TabSheet3) << "the page did not change under the import";
+    EXPECT_FALSE(w.importRunning());
 }
