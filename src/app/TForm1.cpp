@@ -4,10 +4,11 @@
 #include "SizeRules.h"
 #include "TForm4.h"
 #include "WelcomePicture.h"
+#include "data/DataFile.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
 #include "toolkit/ui/Clock.h"
 #include "toolkit/ui/Dialogs.h"
-#include "toolkit/ui/Operation.h"
 #include "toolkit/widgets/MonthCalendar.h"
 #include "toolkit/widgets/NavBar.h"
 #include "toolkit/widgets/ScrollText.h"
@@ -436,7 +437,11 @@ void TForm1::setIngredientGroupItems(const QStringList &names) {
 void TForm1::run(const std::function<void()> &operation) {
     if (m_data == nullptr || m_importing)
         return;
-    runOperation(m_services.dialogs, operation);
+    try {
+        operation();
+    } catch (const db::DbError &error) {
+        m_services.dialogs.showError(datafile::householdMessage(error.message()));
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent *event) {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <sqlite3.h>
 
@@ -64,6 +65,35 @@ void create(const QString &path, const QStringList &scripts) {
         QFile::remove(path);
         throw db::DbError(QStringLiteral("Cannot create '%1': %2").arg(path, failure));
     }
+}
+
+QString householdMessage(const QString &engineMessage) {
+    static const QLatin1String Refused("CHECK constraint failed: ");
+    if (!engineMessage.startsWith(Refused))
+        return engineMessage;
+    const QString check = engineMessage.mid(Refused.size());
+    struct Field {
+        const char *column;
+        const char *words;
+    };
+    static const Field Fields[] = {
+        {"Meal_Name", "A recipe name"},
+        {"Type", "A recipe type"},
+        {"Ingredients_Description", "An ingredient's name"},
+        {"IGROUP_NAME", "An ingredient group's name"},
+        {"IngredientsDescription", "An item of the shopping list"},
+        {"IngredientsType", "The group of a shopping list item"},
+    };
+    static const QRegularExpression TooLong(QStringLiteral("^(\\w+) is longer than (\\d+) characters?$"));
+    const QRegularExpressionMatch match = TooLong.match(check);
+    if (match.hasMatch()) {
+        for (const Field &field : Fields) {
+            if (match.captured(1) == QLatin1String(field.column))
+                return QStringLiteral("%1 can be at most %2 characters long. Nothing was saved.")
+                    .arg(QLatin1String(field.words), match.captured(2));
+        }
+    }
+    return QStringLiteral("The recipe book cannot take that value (%1). Nothing was saved.").arg(check);
 }
 
 void upgrade(db::Connection &connection) {

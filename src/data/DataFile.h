@@ -18,6 +18,10 @@ QString starterSql();
 /// already there: an existing data file is never overwritten. A file left half made is removed.
 void create(const QString &path, const QStringList &scripts);
 
+/// The engine's message for a failed operation, said in a household's words where the data file refused
+/// a value: the file's checks name a column, the user knows the field. Other messages pass unchanged.
+QString householdMessage(const QString &engineMessage);
+
 /// Brings a data file written by an earlier build, or changed by another tool, up to the schema's indexes:
 /// each index the schema defines is created when missing. Rows are never touched.
 void upgrade(db::Connection &connection);

@@ -151,6 +151,12 @@ void TForm1::RbButton3Click() {
                                                     QStringLiteral("Ingredient Description:"), old);
     if (answer == old)
         return;
+    if (answer.trimmed().isEmpty()) {
+        // A blank description would leave a row that can be neither found nor named again.
+        m_services.dialogs.showInformation(
+            QStringLiteral("An ingredient needs a name; \"%1\" keeps its own.").arg(old));
+        return;
+    }
     m_data->runSql(catalogue::ingredientRename(answer, old));
     clearIngredientBoxes();
 }
