@@ -4,8 +4,15 @@
 #include "data/IngredientGroupItems.h"
 #include "data/TDataModule1.h"
 
+#include "search/SearchQuery.h"
+#include "toolkit/db/Connection.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -45,5 +52,47 @@ void sqlShopOneWeek(benchmark::State &state) {
     }
 }
 BENCHMARK(sqlShopOneWeek)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+/// The names search with many wildcards over a name that almost matches them all: once exponential in the
+/// number of %, now bounded by name length times pattern length. The bare engine's own LIKE beside it.
+void namesSearchManyWildcards(benchmark::State &state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wildcards.mdb"));
+    QFile::copy(benchdata::dataFile(1000), path);
+    const QString name = QString(50, u'a');
+    {
+        db::Connection c(path);
+        c.open();
+        c.execute(QStringLiteral("INSERT INTO Meal(Meal_Name) VALUES('%1')").arg(name));
+    }
+    const QString statement =
+        search::GetQueryString({search::Mode::Names, QStringLiteral("a%a%a%a%a%a%a%a%b"), {}, {}});
+    db::Connection c(path);
+    c.open();
+    for (auto _ : state) {
+        db::Statement s(c, statement);
+        int rows = 0;
+        while (s.step())
+            ++rows;
+        benchmark::DoNotOptimize(rows);
+    }
+    sqlite3 *bare = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &bare, SQLITE_OPEN_READONLY, nullptr);
+    const QByteArray text = statement.toUtf8();
+    QElapsedTimer timer;
+    const int runs = 50;
+    timer.start();
+    for (int i = 0; i < runs; ++i) {
+        sqlite3_stmt *s = nullptr;
+        sqlite3_prepare_v2(bare, text.constData(), -1, &s, nullptr);
+        while (sqlite3_step(s) == SQLITE_ROW) {
+        }
+        sqlite3_finalize(s);
+    }
+    const double bareMs = double(timer.nsecsElapsed()) / 1e6 / runs;
+    sqlite3_close(bare);
+    state.counters["bare_ms"] = bareMs;
+}
+BENCHMARK(namesSearchManyWildcards)->Unit(benchmark::kMillisecond);
 
 } // namespace
