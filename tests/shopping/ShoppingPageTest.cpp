@@ -175,7 +175,7 @@ TEST_F(ShoppingPageTest, HostileQuantitiesAndNamesWriteNothingAndKeepTheBoxes) {
     const QString longName(10000, u'x');
     typeRow(longName, QStringLiteral("Dairy"), QStringLiteral("2"));
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("longer than 50 characters")))
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("at most 50 characters long")))
         << qPrintable(dialogs.errors.first());
     EXPECT_EQ(w.Edit1->text(), longName);
     EXPECT_EQ(listRows(), before);
