@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -139,6 +140,12 @@ TEST_F(RecipeImportTest, NewRecipesComeWithTheirIngredientsAndKnownNamesAreSkipp
         << "an imported recipe has no type and no picture";
     EXPECT_GE(dm.SQLMEALS.locate(QStringLiteral("Meal_Name"), QStringLiteral("Toast")), true)
         << "lists re-read";
+
+    // The stock engine finds the file sound after the import.
+    QProcess check;
+    check.start(QStringLiteral("sqlite3"), {file.path(), QStringLiteral("PRAGMA integrity_check;")});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.readAllStandardOutput().trimmed(), QByteArray("ok"));
 
     // A second import finds every name and adds nothing.
     const QString after = text(QStringLiteral("SELECT count(*) FROM Meal"));
