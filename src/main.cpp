@@ -9,6 +9,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mealvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Mealvane"));
+    // Ties the windows to the desktop entry, for the icon and the window list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mealvane.Mealvane"));
     WidgetDialogs dialogs;
     DesktopShell shell;
     SystemClock clock;

@@ -5,6 +5,7 @@ mealvane_packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsqlite3-dev sqlite3 libjpeg-dev mdbtools-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+    desktop-file-utils appstream lintian librsvg2-bin dpkg-dev file
     fp-utils
     xvfb xauth imagemagick xdotool poppler-utils dbus at-spi2-core python3-pyatspi xdg-utils
 )
