@@ -20,4 +20,9 @@ public:
     virtual ~Mailer() = default;
     /// 0 when the message reached the mail program, another number when it did not.
     virtual int send(const MailMessage &message) = 0;
+
+    /// No mail program can be reached at all (no hand-over program, nothing takes a mailto: address).
+    static constexpr int NoMailSystem = -1;
+    /// The message is longer than a hand-over can carry; nothing was handed over.
+    static constexpr int TooLong = -2;
 };
