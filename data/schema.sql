@@ -100,6 +100,15 @@ CREATE TABLE tmp (
     Value TEXT COLLATE NOCASE
 );
 
+-- The weeks whose shopping list holds rows added, changed or deleted by hand since it was last made from
+-- the menu, so that making it afresh asks first. Statements written IF NOT EXISTS are made in older files
+-- when they are opened.
+CREATE TABLE IF NOT EXISTS ShoppingListHandEdits (
+    WeekNumber INTEGER NOT NULL,
+    YearNumber INTEGER NOT NULL,
+    PRIMARY KEY (WeekNumber, YearNumber)
+);
+
 CREATE INDEX Meal_Type_Index ON Meal (Meal_Type);
 CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
 CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);

@@ -166,6 +166,12 @@ public:
     void RbButton9Click();
     /// Whether the chooser shows a recipe.
     bool recipeChosen() const;
+    /// Puts `MEALS` on the recipe the chooser shows, so that what a button does reaches the recipe on the
+    /// page. False when none is chosen, or when that recipe is gone: the page then shows the first recipe
+    /// whole, and the button does nothing.
+    bool onChosenRecipe();
+    /// Shows the recipe of that key everywhere on the page: chooser, fields, time boxes and ingredients.
+    void showRecipe(const QVariant &id);
     /// The "Add ingredient to Meal" dialog, created after the main window.
     void attachIngredientDialog(TForm3 *dialog);
     // The recipe's picture.
@@ -237,6 +243,9 @@ public:
     /// not a whole number from 1 to the largest count (a message says so and nothing is written).
     bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity);
     void DeleteFromShoppingList(const QString &description);
+    /// Whether the selected week's shopping list may be made afresh from the menu: always when nothing of it
+    /// was edited by hand, else only when the user says Yes to the question naming the week.
+    bool mayReplaceShoppingList();
     void RbButton10Click();
     void RbButton19Click();
     void DBLookupListBox2Click();
@@ -341,6 +350,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    /// Closing saves: every pending edit of a recipe, type or group is posted, and unsaved weekly picks are
+    /// saved after the weekly page's question. A save that fails is shown and the window stays open.
+    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

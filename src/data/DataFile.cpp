@@ -111,8 +111,13 @@ void upgrade(db::Connection &connection) {
         if (exists.step() && exists.value(0).toLongLong() == 0)
             missing << text;
     }
-    if (missing.isEmpty())
-        return;
+    // Tables added since the first release are written IF NOT EXISTS.
+    for (const QString &statement : statements) {
+        const QString text = statement.trimmed();
+        const qsizetype at = text.indexOf(QLatin1String("CREATE TABLE IF NOT EXISTS "));
+        if (at >= 0)
+            missing << text.mid(at);
+    }
     db::Transaction transaction(connection);
     for (const QString &create : missing)
         connection.execute(create);

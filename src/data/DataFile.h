@@ -22,8 +22,9 @@ void create(const QString &path, const QStringList &scripts);
 /// a value: the file's checks name a column, the user knows the field. Other messages pass unchanged.
 QString householdMessage(const QString &engineMessage);
 
-/// Brings a data file written by an earlier build, or changed by another tool, up to the schema's indexes:
-/// each index the schema defines is created when missing. Rows are never touched.
+/// Brings a data file written by an earlier build, or changed by another tool, up to the schema: each index
+/// it defines is created when missing, and so is each table added since the first release. Rows are never
+/// touched.
 void upgrade(db::Connection &connection);
 
 } // namespace datafile

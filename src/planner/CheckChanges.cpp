@@ -1,12 +1,43 @@
-// The question about unsaved planner changes, asked before the user leaves a planner page.
+// The question about unsaved planner changes, asked before the user leaves a planner page or closes the
+// window.
 #include "app/TForm1.h"
+#include "data/DataFile.h"
+#include "data/TDataModule1.h"
+#include "toolkit/db/DbError.h"
 #include "toolkit/ui/Dialogs.h"
+
+#include <QCloseEvent>
 
 namespace {
 
 const char *const SaveQuestion = "Do You want to save changes to menu and update shopping list?";
 
 } // namespace
+
+void TForm1::closeEvent(QCloseEvent *event) {
+    if (m_data == nullptr) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    if (m_importing) {
+        event->ignore();
+        return;
+    }
+    try {
+        if (WeekGridChanged && m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
+            RbButton18Click();
+        for (db::TableDataset *table : {&m_data->MEALS, &m_data->MEALTYPE, &m_data->IGROUP}) {
+            if (table->state() == db::Dataset::State::Edit || table->state() == db::Dataset::State::Insert)
+                table->post();
+        }
+    } catch (const db::DbError &error) {
+        m_services.dialogs.showError(datafile::householdMessage(error.message()));
+        event->ignore();
+        return;
+    }
+    WeekGridChanged = false;
+    QMainWindow::closeEvent(event);
+}
 
 void TForm1::CheckChanges() {
     QWidget *page = activePage();

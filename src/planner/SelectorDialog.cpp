@@ -56,6 +56,12 @@ void SelectorDialog::RbButton12Click() {
 }
 
 void SelectorDialog::RbButton1Click() {
-    untickAll();
     reject();
+}
+
+void SelectorDialog::reject() {
+    // However the dialog is left without OK (Escape, the window's close button, "Close"), nothing stays
+    // ticked, so nothing is picked or cleared.
+    untickAll();
+    VaneDialog::reject();
 }

@@ -21,6 +21,8 @@ public:
 
     void RbButton12Click();
     void RbButton1Click();
+    /// Leaves without OK: every box is unticked first.
+    void reject() override;
 
 private:
     QList<QCheckBox *> m_boxes;

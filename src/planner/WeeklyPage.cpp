@@ -152,10 +152,13 @@ void TForm1::RbButton18Click() {
             }
         }
     }
+    // A list edited by hand is made afresh only when the user agrees; the menu is saved either way.
+    const bool replaceList = mayReplaceShoppingList();
     // The week and its shopping list change together or not at all.
     db::Transaction transaction(m_data->ADOConnectionMain);
     menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
-    shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
+    if (replaceList)
+        shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
     transaction.commit();
     DailyMenuChanged = false;
     WeekGridChanged = false;
@@ -170,6 +173,7 @@ void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(
     if (selector == nullptr)
         return;
     showModal(*selector);
+    // Escape, the close button and "Close" untick everything, so that only OK leaves ticks to act on.
     for (int index : selector->ticked())
         operation(index);
     selector->untickAll();

@@ -34,10 +34,18 @@ QString ingredientRename(const QString &newDescription, const QString &oldDescri
 }
 
 QString ingredientUses(const QString &description) {
-    return QStringLiteral(
-               "SELECT count(*) from MADE_WITH WHERE INGREDIENTS_ID IN (SELECT INGREDIENTS_ID FROM "
-               "INGREDIENTS") +
+    // Links left behind by deleted recipes use nothing: only recipes that exist count.
+    return QStringLiteral("SELECT count(*) from MADE_WITH WHERE MEAL_ID IN (SELECT MEAL_ID FROM MEAL) AND "
+                          "INGREDIENTS_ID "
+                          "IN (SELECT INGREDIENTS_ID FROM INGREDIENTS") +
            ByDescription + sql::literal(description) + u')';
+}
+
+QString orphanLinksDelete(const QString &description) {
+    return QStringLiteral("DELETE FROM MADE_WITH WHERE INGREDIENTS_ID IN (SELECT INGREDIENTS_ID FROM "
+                          "INGREDIENTS") +
+           ByDescription + sql::literal(description) +
+           QStringLiteral(") AND MEAL_ID NOT IN (SELECT MEAL_ID FROM MEAL)");
 }
 
 QString ingredientDelete(const QString &description) {

@@ -12,9 +12,11 @@ QString ingredientInsert(const QString &description, qint64 group);
 QString ingredientRegroup(qint64 group, const QString &description);
 /// Gives every ingredient of the old description the new one.
 QString ingredientRename(const QString &newDescription, const QString &oldDescription);
-/// How many recipe links the ingredients of that description have, all of them together.
+/// How many links the ingredients of that description have to recipes that exist, all of them together.
 QString ingredientUses(const QString &description);
 QString ingredientDelete(const QString &description);
+/// Removes the links that the ingredients of that description keep to recipes that no longer exist.
+QString orphanLinksDelete(const QString &description);
 
 QString recipesOfType(qint64 type);
 QString deleteRecipesOfType(qint64 type);

@@ -5,6 +5,7 @@
 #include "toolkit/db/DbError.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/TextLimit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -82,8 +83,20 @@ void TForm1::addCategory(bool groups) {
     const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
     const QString answer = m_services.dialogs.input(QLatin1String(kind.inputCaption),
                                                     QLatin1String(kind.inputPrompt), QString());
-    if (answer.trimmed().isEmpty())
+    if (answer.isEmpty())
+        return; // cancelled
+    if (answer.trimmed().isEmpty()) {
+        m_services.dialogs.showInformation(
+            QStringLiteral("%1 needs a name of more than blanks.")
+                .arg(groups ? QStringLiteral("A group") : QStringLiteral("A type")));
         return;
+    }
+    if (characterCount(answer) > 50) {
+        m_services.dialogs.showInformation(
+            QStringLiteral("%1 can be at most 50 characters long.")
+                .arg(groups ? QStringLiteral("A group's name") : QStringLiteral("A recipe type")));
+        return;
+    }
     kind.dataset.append();
     kind.dataset.setValue(QLatin1String(kind.nameField), answer);
     try {

@@ -3,8 +3,10 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/TextLimit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -51,6 +53,7 @@ void TForm1::buildIngredientPage() {
     form->setSpacing(4);
     DBEdit1 = new QLineEdit(body);
     DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
+    limitCharacters(DBEdit1, 50);
     auto *descriptionCaption = new QLabel(QStringLiteral("&Description"), body);
     descriptionCaption->setBuddy(DBEdit1);
     DBEdit1->setAccessibleName(QStringLiteral("Description"));
@@ -157,6 +160,12 @@ void TForm1::RbButton3Click() {
             QStringLiteral("An ingredient needs a name; \"%1\" keeps its own.").arg(old));
         return;
     }
+    if (characterCount(answer) > 50) {
+        m_services.dialogs.showInformation(
+            QStringLiteral("An ingredient's name can be at most 50 characters long; \"%1\" keeps its own.")
+                .arg(old));
+        return;
+    }
     m_data->runSql(catalogue::ingredientRename(answer, old));
     clearIngredientBoxes();
 }
@@ -178,6 +187,11 @@ void TForm1::RbButton1Click() {
                                            QStringLiteral(" meal(s). Delete it from meals first!"));
         return;
     }
-    m_data->runSql(catalogue::ingredientDelete(description));
+    {
+        db::Transaction transaction(m_data->ADOConnectionMain);
+        m_data->runSql(catalogue::orphanLinksDelete(description));
+        m_data->runSql(catalogue::ingredientDelete(description));
+        transaction.commit();
+    }
     clearIngredientBoxes();
 }

@@ -11,6 +11,7 @@
 #include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
+#include "toolkit/widgets/TextLimit.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -185,7 +186,7 @@ void TForm1::attachPictureViewer(TForm8 *viewer) {
 }
 
 void TForm1::LoadNewPicture1Click() {
-    if (!recipeChosen())
+    if (!onChosenRecipe())
         return;
     const QString path =
         m_services.dialogs.openFileName(QStringLiteral("Load New Picture"), picture::fileFilters());
@@ -208,9 +209,14 @@ void TForm1::LoadNewPicture1Click() {
 }
 
 void TForm1::ClearPicture1Click() {
-    if (!recipeChosen())
+    if (!onChosenRecipe())
         return;
     db::TableDataset &meals = m_data->MEALS;
+    if (meals.field(QStringLiteral("Meal_Picture")).value().toByteArray().isEmpty())
+        return;
+    if (!m_services.dialogs.confirm(
+            QStringLiteral("Clear the picture of \"%1\"?").arg(DBLookupComboBox2->currentText())))
+        return;
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), QVariant());
     try {
@@ -221,7 +227,7 @@ void TForm1::ClearPicture1Click() {
 }
 
 void TForm1::SavePicture1Click() {
-    if (!recipeChosen())
+    if (!onChosenRecipe())
         return;
     const QString path = m_services.dialogs.saveFileName(QStringLiteral("Save Picture"), {});
     if (path.isEmpty() || EDBImage1->image().isNull())
@@ -246,19 +252,40 @@ bool TForm1::recipeChosen() const {
     return !DBLookupComboBox2->currentText().isEmpty();
 }
 
-void TForm1::JvXPBar4Items0Click() {
-    CheckChanges();
-    DBLookupComboBox2->update();
+bool TForm1::onChosenRecipe() {
+    if (!recipeChosen())
+        return false;
+    const QVariant id = DBLookupComboBox2->keyValue();
+    db::TableDataset &meals = m_data->MEALS;
+    const bool there = meals.hasCurrentRow() && meals.field(QStringLiteral("Meal_ID")).value() == id;
+    if (there || meals.locate(QStringLiteral("Meal_ID"), id))
+        return true;
+    // The recipe the chooser showed is gone (deleted with its type, say): the page shows the first recipe
+    // of the book instead, whole, and the user acts on what is shown.
+    m_data->SQLMEALS.close();
+    m_data->SQLMEALS.open();
+    m_data->SQLMEALS.first();
     DBLookupComboBox2CloseUp();
-    showPage(TabSheet3);
+    return false;
 }
 
-void TForm1::DBLookupComboBox2CloseUp() {
+void TForm1::showRecipe(const QVariant &id) {
     db::TableDataset &meals = m_data->MEALS;
-    if (m_data->SQLMEALS.hasCurrentRow()) {
-        const QVariant id = m_data->SQLMEALS.field(QStringLiteral("MEAL_ID")).value();
-        DBLookupComboBox2->setKeyValue(id);
-        meals.locate(QStringLiteral("Meal_ID"), id);
+    DBLookupComboBox2->setKeyValue(id);
+    if (!meals.locate(QStringLiteral("Meal_ID"), id)) {
+        // Gone behind the list: re-read it and show the first recipe rather than another row's fields
+        // under this name.
+        m_data->SQLMEALS.close();
+        m_data->SQLMEALS.open();
+        const bool any = m_data->SQLMEALS.hasCurrentRow();
+        const QVariant first = any ? m_data->SQLMEALS.field(QStringLiteral("MEAL_ID")).value() : QVariant();
+        DBLookupComboBox2->setKeyValue(first);
+        if (!any || !meals.locate(QStringLiteral("Meal_ID"), first)) {
+            for (QCheckBox *box : m_timeFlagBoxes)
+                box->setChecked(false);
+            RefreshIngredients();
+            return;
+        }
     }
     try {
         for (size_t t = 0; t < std::size(TimeFlags); ++t)
@@ -269,6 +296,21 @@ void TForm1::DBLookupComboBox2CloseUp() {
         return;
     }
     RefreshIngredients();
+}
+
+void TForm1::JvXPBar4Items0Click() {
+    CheckChanges();
+    DBLookupComboBox2->update();
+    DBLookupComboBox2CloseUp();
+    showPage(TabSheet3);
+}
+
+void TForm1::DBLookupComboBox2CloseUp() {
+    const db::TableDataset &meals = m_data->MEALS;
+    if (m_data->SQLMEALS.hasCurrentRow())
+        showRecipe(m_data->SQLMEALS.field(QStringLiteral("MEAL_ID")).value());
+    else
+        showRecipe(meals.hasCurrentRow() ? meals.field(QStringLiteral("MEAL_ID")).value() : QVariant());
 }
 
 void TForm1::rereadRecipeList() {
@@ -283,16 +325,32 @@ std::optional<QString> TForm1::askRecipeName(const QString &caption, const QStri
     const QString answer = m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset);
     if (answer.isEmpty() || answer == preset)
         return std::nullopt;
-    if (answer.size() > MaximumNameLength) {
+    if (answer.trimmed().isEmpty()) {
+        m_services.dialogs.showError(QStringLiteral("A recipe needs a name of more than blanks."));
+        return std::nullopt;
+    }
+    if (characterCount(answer) > MaximumNameLength) {
         m_services.dialogs.showError(
             QStringLiteral("A recipe name can be at most %1 characters long.").arg(MaximumNameLength));
+        return std::nullopt;
+    }
+    // Another recipe of the same name, letter case aside, would mix with this one wherever recipes are
+    // found by name. Renaming a recipe to its own name in other letters is no clash.
+    m_data->runSql(recipes::recipeCountByName(answer));
+    qint64 clashes = m_data->SQL.value(0, 0).toLongLong();
+    m_data->SQL.close();
+    if (!preset.isEmpty() && preset.compare(answer, Qt::CaseInsensitive) == 0)
+        --clashes;
+    if (clashes > 0) {
+        m_services.dialogs.showError(
+            QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(answer));
         return std::nullopt;
     }
     return answer;
 }
 
 void TForm1::RbButton4Click() {
-    if (!recipeChosen())
+    if (!onChosenRecipe())
         return;
     db::TableDataset &meals = m_data->MEALS;
     const QString current = meals.field(QStringLiteral("Meal_Name")).asString();
@@ -314,27 +372,20 @@ void TForm1::RbButton4Click() {
 
 void TForm1::RbButton5Click() {
     db::TableDataset &meals = m_data->MEALS;
-    if (!recipeChosen() || !meals.hasCurrentRow())
+    if (!onChosenRecipe() || !meals.hasCurrentRow())
         return;
     meals.edit();
     for (size_t t = 0; t < std::size(TimeFlags); ++t)
         meals.setValue(QLatin1String(TimeFlags[t].field), m_timeFlagBoxes[t]->isChecked());
     meals.post();
-    DBLookupComboBox2CloseUp();
+    // The page goes on showing the recipe it saved, whatever another window chose in the shared list.
+    showRecipe(meals.field(QStringLiteral("Meal_ID")).value());
 }
 
 void TForm1::RbButton6Click() {
     const std::optional<QString> name = askRecipeName(QStringLiteral("Add New Recipe"), QString());
     if (!name)
         return;
-    m_data->runSql(recipes::recipeCountByName(*name));
-    const bool taken = m_data->SQL.value(0, 0).toLongLong() > 0;
-    m_data->SQL.close();
-    if (taken) {
-        m_services.dialogs.showError(
-            QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(*name));
-        return;
-    }
     db::TableDataset &meals = m_data->MEALS;
     meals.append();
     meals.setValue(QStringLiteral("Meal_Name"), *name);
@@ -349,7 +400,11 @@ void TForm1::RbButton6Click() {
 }
 
 void TForm1::RbButton7Click() {
-    if (!recipeChosen())
+    if (!onChosenRecipe())
+        return;
+    if (!m_services.dialogs.confirm(
+            QStringLiteral("Delete the recipe \"%1\" with its ingredient list and picture?")
+                .arg(DBLookupComboBox2->currentText())))
         return;
     m_data->MEALS.deleteCurrent();
     rereadRecipeList();
@@ -382,7 +437,7 @@ void TForm1::RefreshNotIngredients() {
 }
 
 void TForm1::RbButton8Click() {
-    if (!recipeChosen() || m_ingredientDialog == nullptr)
+    if (!onChosenRecipe() || m_ingredientDialog == nullptr)
         return;
     m_ingredientDialog->MealID = m_data->MEALS.field(QStringLiteral("MEAL_ID")).asInteger();
     RefreshNotIngredients();
@@ -407,5 +462,6 @@ void TForm1::RbButton9Click() {
 }
 
 void TForm1::RbButton26Click() {
-    PrintMealToEmail(DBLookupComboBox2->currentText());
+    if (onChosenRecipe())
+        PrintMealToEmail(DBLookupComboBox2->currentText());
 }

@@ -42,7 +42,9 @@ void TForm1::JvXPBar3Items0Click() {
 }
 
 void TForm1::RbButton17Click() {
-    RbButton18Click();
+    // Printing saves the week first, but only when it holds something unsaved.
+    if (WeekGridChanged)
+        RbButton18Click();
     JvXPBar3Items0Click();
 }
 
@@ -104,7 +106,7 @@ void TForm1::JvXPBar3Items3Click() {
 }
 
 void TForm1::RbButton21Click() {
-    if (recipeChosen())
+    if (onChosenRecipe())
         PrintRecipe(DBLookupComboBox2->currentText());
 }
 

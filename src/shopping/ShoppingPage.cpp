@@ -4,11 +4,13 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBLookupListBox.h"
 #include "toolkit/widgets/ItemDrag.h"
+#include "toolkit/widgets/TextLimit.h"
 #include "toolkit/widgets/UpDown.h"
 
 #include <QApplication>
@@ -92,9 +94,12 @@ void TForm1::buildShoppingPage() {
     };
     Edit1 = edit("Edit1", "&Name:", 0);
     Edit2 = edit("Edit2", "&Group:", 1);
+    limitCharacters(Edit1, 50);
+    limitCharacters(Edit2, 50);
     Edit3 = edit("Edit3", "&Qty:", 2);
     Edit3->setText(QStringLiteral("1"));
-    JvUpDown1 = new UpDown(*Edit3, 1, 10000, body);
+    // The arrows reach as far as the quantity may go.
+    JvUpDown1 = new UpDown(*Edit3, 1, int(shopping::MaximumQuantity), body);
     JvUpDown1->setObjectName(QStringLiteral("JvUpDown1"));
     JvUpDown1->setFixedHeight(Edit3->sizeHint().height());
     form->addWidget(JvUpDown1, 2, 2);
@@ -149,7 +154,8 @@ void TForm1::JvXPBar2Click() {
 void TForm1::RbButton11Click() {
     if (m_data == nullptr)
         return;
-    shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
+    if (mayReplaceShoppingList())
+        shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
     DailyMenuChanged = false;
 }
 
@@ -175,6 +181,16 @@ void TForm1::DBLookupComboBox5CloseUp() {
     RefreshShoppingListIngredients();
 }
 
+bool TForm1::mayReplaceShoppingList() {
+    if (!shopping::isHandEdited(*m_data, SelectedWeek, SelectedYear))
+        return true;
+    return m_services.dialogs.confirm(
+        QStringLiteral("The shopping list of week %1 (%2) holds items you added, changed or deleted by hand. "
+                       "Replace it with the list made from the menu?\n\nNo keeps the list as it is.")
+            .arg(SelectedWeek)
+            .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)));
+}
+
 bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity) {
     const std::optional<qint64> count = shopping::parseQuantity(quantity);
     if (!count) {
@@ -185,8 +201,14 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
     m_data->runSql(shopping::rowCountQuery(SelectedWeek, SelectedYear, description));
     const qint64 rows = m_data->SQL.isEmpty() ? 0 : m_data->SQL.value(0, 0).toLongLong();
     m_data->SQL.close();
-    m_data->runSql(rows == 0 ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
-                             : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
+    {
+        db::Transaction transaction(m_data->ADOConnectionMain);
+        m_data->runSql(rows == 0
+                           ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
+                           : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
+        shopping::markHandEdited(*m_data, SelectedWeek, SelectedYear);
+        transaction.commit();
+    }
     RefreshShoppingList();
     // The row just written stays in sight.
     m_data->SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), description);
@@ -197,7 +219,12 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
 }
 
 void TForm1::DeleteFromShoppingList(const QString &description) {
-    m_data->runSql(shopping::deleteRow(SelectedWeek, SelectedYear, description));
+    {
+        db::Transaction transaction(m_data->ADOConnectionMain);
+        m_data->runSql(shopping::deleteRow(SelectedWeek, SelectedYear, description));
+        shopping::markHandEdited(*m_data, SelectedWeek, SelectedYear);
+        transaction.commit();
+    }
     RefreshShoppingList();
     Edit1->clear();
     Edit2->clear();
@@ -207,6 +234,11 @@ void TForm1::DeleteFromShoppingList(const QString &description) {
 void TForm1::RbButton10Click() {
     if (Edit1->text().isEmpty() || Edit3->text().isEmpty())
         return;
+    if (Edit1->text().trimmed().isEmpty()) {
+        m_services.dialogs.showInformation(QStringLiteral("Type the name of the item to buy first."));
+        Edit1->setFocus();
+        return;
+    }
     AddToShoppingList(Edit1->text(), shopping::groupCase(Edit2->text()), Edit3->text());
 }
 

@@ -16,6 +16,8 @@
 #include "support/FakeDialogs.h"
 #include "support/ProgramTest.h"
 #include "support/TestDataFile.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/DBMemo.h"
 #include "toolkit/widgets/MonthCalendar.h"
 #include "toolkit/widgets/NavBar.h"
 #include "toolkit/widgets/ScrollText.h"
@@ -286,12 +288,61 @@ TEST_F(MainWindowTest, WelcomeTextScrollsAndPauses) {
     SUCCEED() << "it starts again after its last line";
 }
 
-TEST_F(MainWindowTest, ExitClosesAtOnceWithoutAsking) {
-    w.showPage(w.TabSheet7);
-    w.WeekGridChanged = true;
+TEST_F(MainWindowTest, ExitWithNothingPendingClosesWithoutAsking) {
     w.Action1->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingSavesATypedMethodWithoutAsking) {
+    w.JvXPBar4Items0Click();
+    const QString name = w.DBLookupComboBox2->currentText();
+    w.DBMemo1->setPlainText(QStringLiteral("Typed just before closing."));
+    w.Action1->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    dm.runSql(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='%1'").arg(name));
+    EXPECT_EQ(dm.SQL.value(0, 0).toString(), QStringLiteral("Typed just before closing."));
+    dm.SQL.close();
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedPicksAsksAndYesSavesTheWeekShown) {
+    w.JvXPBar5Items0Click();
+    w.RbButton13Click(); // Pick-A-Week
+    // The question comes on any page, not only the weekly one.
+    w.showPage(w.TabSheet5);
+    dialogs.questions.clear();
+    dialogs.confirmAnswers = {true};
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Do You want to save changes to menu and update shopping list?")});
+    dm.runSql(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=%1 AND Year_Number=%2")
+                  .arg(w.SelectedWeek)
+                  .arg(w.SelectedYear));
+    EXPECT_EQ(dm.SQL.value(0, 0).toInt(), 42);
+    dm.SQL.close();
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedPicksAndNoDropsThePicksAndKeepsTheMethod) {
+    w.JvXPBar4Items0Click();
+    const QString name = w.DBLookupComboBox2->currentText();
+    w.DBMemo1->setPlainText(QStringLiteral("Both pending."));
+    w.JvXPBar5Items0Click();
+    w.RbButton13Click();
+    dialogs.questions.clear();
+    dialogs.confirmAnswers = {false};
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    dm.runSql(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=%1 AND Year_Number=%2")
+                  .arg(w.SelectedWeek)
+                  .arg(w.SelectedYear));
+    EXPECT_EQ(dm.SQL.value(0, 0).toInt(), 0);
+    dm.SQL.close();
+    dm.runSql(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='%1'").arg(name));
+    EXPECT_EQ(dm.SQL.value(0, 0).toString(), QStringLiteral("Both pending."));
+    dm.SQL.close();
 }
 
 TEST_F(MainWindowTest, DialogsAndLayoutsExistWithTheirCaptions) {

@@ -3,6 +3,7 @@
 #include "toolkit/widgets/MonthCalendar.h"
 
 #include <QAbstractButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,7 +137,7 @@ TEST_F(WeeklyPageTest, PickATimeChangesOnlyTheTickedTimes) {
     EXPECT_TRUE(program.Form5->ticked().isEmpty()) << "the selector opens empty next time";
 }
 
-TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks) {
+TEST_F(WeeklyPageTest, OnlyOkPicksOrClearsEscapeAndTheCloseBoxDoNothing) {
     w.JvXPBar5Items0Click();
     w.showModal = [](QDialog &dialog) {
         auto &days = static_cast<SelectorDialog &>(dialog);
@@ -149,10 +150,36 @@ TEST_F(WeeklyPageTest, CloseChangesNothingTheCloseBoxKeepsTheTicks) {
 
     w.showModal = [](QDialog &dialog) {
         static_cast<SelectorDialog &>(dialog).checkBox(6)->setChecked(true);
-        dialog.reject(); // the window's close box
+        dialog.show();
+        dialog.close(); // the window's close box
     };
     w.RbButton14Click();
-    EXPECT_TRUE(w.WeekGridChanged);
+    w.showModal = [](QDialog &dialog) {
+        static_cast<SelectorDialog &>(dialog).checkBox(2)->setChecked(true); // Noon
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    };
+    w.RbButton12Click();
+    EXPECT_FALSE(w.WeekGridChanged);
+    for (int code = 1; code <= 6; ++code)
+        EXPECT_TRUE(w.weekBox(6, code)->checkedOrder().empty());
+    for (int day = 0; day < 7; ++day)
+        EXPECT_TRUE(w.weekBox(day, 3)->checkedOrder().empty()) << "Escape picked nothing at noon";
+    EXPECT_TRUE(program.Form5->ticked().isEmpty());
+    EXPECT_TRUE(program.Form6->ticked().isEmpty());
+
+    // OK picks the day; then Escape on Clear-A-Day clears nothing.
+    w.showModal = [](QDialog &dialog) {
+        static_cast<SelectorDialog &>(dialog).checkBox(6)->setChecked(true);
+        static_cast<SelectorDialog &>(dialog).RbButton12Click();
+    };
+    w.RbButton14Click();
+    w.showModal = [](QDialog &dialog) {
+        static_cast<SelectorDialog &>(dialog).checkBox(6)->setChecked(true);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    };
+    w.RbButton16Click();
     for (int code = 1; code <= 6; ++code)
         EXPECT_EQ(w.weekBox(6, code)->checkedOrder().size(), 1u);
 

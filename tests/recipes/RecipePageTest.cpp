@@ -118,16 +118,29 @@ TEST_F(RecipePageTest, ChangeNameWritesOnlyARealChange) {
         << "a change of case is written";
     EXPECT_EQ(rereads.count(), 1);
 
-    dialogs.inputAnswers = {QStringLiteral("Flapjacks")};
+    // A name another recipe has, in any letter case, is refused with a message naming it.
+    dialogs.inputAnswers = {QStringLiteral("flapjacks")};
     w.RbButton4->click();
+    EXPECT_EQ(dialogs.errors, (QStringList{"The recipe book already has a recipe named \"flapjacks\"."}));
     EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Flapjacks'")),
-              QStringLiteral("2"))
-        << "names need not be unique";
+              QStringLiteral("1"));
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("PANCAKES"));
     EXPECT_EQ(w.DBLookupComboBox2->keyValue(), dm.MEALS.field(QStringLiteral("Meal_ID")).value());
 
-    dialogs.inputAnswers = {QString(51, u'x')};
+    // The limit counts characters as they are seen: 50 emoji fit, 51 letters do not.
+    dialogs.errors.clear();
+    QString emoji;
+    for (int i = 0; i < 50; ++i)
+        emoji += QStringLiteral("🥞");
+    dialogs.inputAnswers = {emoji};
     w.RbButton4->click();
-    EXPECT_EQ(dialogs.errors, (QStringList{"A recipe name can be at most 50 characters long."}));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'|').toStdString();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), emoji);
+    dialogs.inputAnswers = {QString(51, u'x'), QStringLiteral("   ")};
+    w.RbButton4->click();
+    w.RbButton4->click();
+    EXPECT_EQ(dialogs.errors, (QStringList{"A recipe name can be at most 50 characters long.",
+                                           "A recipe needs a name of more than blanks."}));
     EXPECT_EQ(dm.MEALS.state(), db::Dataset::State::Browse);
 }
 
@@ -154,6 +167,13 @@ TEST_F(RecipePageTest, DeleteRecipeLeavesItsLinksButShowsTheNextRecipe) {
         QStringLiteral(
             "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) VALUES(20,2006,0,'1',") +
         id + u')');
+    // The question names the recipe; No deletes nothing.
+    dialogs.confirmAnswers = {false};
+    w.RbButton7->click();
+    EXPECT_EQ(dialogs.questions.last(),
+              QStringLiteral("Delete the recipe \"Pancakes\" with its ingredient list and picture?"));
+    EXPECT_NE(w.DBLookupComboBox2->findText(QStringLiteral("Pancakes")), -1);
+    dialogs.confirmAnswers = {true};
     w.RbButton7->click();
     EXPECT_EQ(w.DBLookupComboBox2->findText(QStringLiteral("Pancakes")), -1);
     EXPECT_FALSE(w.DBLookupComboBox2->currentText().isEmpty());
@@ -167,6 +187,7 @@ TEST_F(RecipePageTest, DeleteRecipeLeavesItsLinksButShowsTheNextRecipe) {
     const QString beforeLast =
         dm.MEALS.value(dm.MEALS.recordCount() - 2, QStringLiteral("Meal_Name")).toString();
     pick(dm.MEALS.field(QStringLiteral("Meal_Name")).asString());
+    dialogs.confirmAnswers = {true};
     w.RbButton7->click();
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), beforeLast);
 }
@@ -222,6 +243,7 @@ TEST_F(EmptyBookTest, OnlyAddNewRecipeDoesAnything) {
     dialogs.inputAnswers = {QStringLiteral("Only dish")};
     w.RbButton6->click();
     EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Only dish"));
+    dialogs.confirmAnswers = {true};
     w.RbButton7->click();
     EXPECT_TRUE(w.DBLookupComboBox2->currentText().isEmpty())
         << "deleting the only recipe empties the chooser";
@@ -284,6 +306,12 @@ TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed) {
     EXPECT_TRUE(program.Form8->isVisible());
     EXPECT_FALSE(program.Form8->isModal());
     EXPECT_EQ(program.Form8->picture()->image().size(), QSize(1600, 400));
+    // Clearing asks first, naming the recipe; No keeps the picture.
+    dialogs.confirmAnswers = {false};
+    w.ClearPicture1Click();
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Clear the picture of \"Pancakes\"?"));
+    EXPECT_EQ(w.EDBImage1->data(), stored);
+    dialogs.confirmAnswers = {true};
     w.ClearPicture1Click();
     EXPECT_TRUE(program.Form8->picture()->image().isNull());
     dm.runSql(QStringLiteral("SELECT length(Meal_Picture) IS NULL OR length(Meal_Picture)=0 FROM Meal WHERE "

@@ -207,7 +207,7 @@ TEST_F(ShoppingPageTest, AnEmptyListGivesNothingToDeleteOrClick) {
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand) {
+TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityAsFarAsTheQuantityMayGo) {
     w.Edit3->setText(QStringLiteral("1"));
     w.JvUpDown1->stepBy(-1);
     EXPECT_EQ(w.Edit3->text(), QStringLiteral("1"));
@@ -215,10 +215,13 @@ TEST_F(ShoppingPageTest, TheUpDownStepsTheQuantityFromOneToTenThousand) {
     EXPECT_EQ(w.Edit3->text(), QStringLiteral("3"));
     w.Edit3->setText(QStringLiteral("9999"));
     w.JvUpDown1->stepBy(5);
-    EXPECT_EQ(w.Edit3->text(), QStringLiteral("10000")) << "no thousands separator, held at the top";
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("10004")) << "no thousands separator";
+    w.Edit3->setText(QStringLiteral("2147483645"));
+    w.JvUpDown1->stepBy(5);
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("2147483647")) << "held at the largest the message allows";
     w.Edit3->setText(QStringLiteral("many"));
     QTest::keyClick(w.Edit3, Qt::Key_Down);
-    EXPECT_EQ(w.Edit3->text(), QStringLiteral("9999"));
+    EXPECT_EQ(w.Edit3->text(), QStringLiteral("2147483646"));
 }
 
 TEST_F(ShoppingPageTest, EnterInThePickerAddsTheIngredient) {

@@ -1,0 +1,29 @@
+#include "TextLimit.h"
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace {
+
+class CharacterLimit : public QValidator {
+public:
+    CharacterLimit(int characters, QObject *parent)
+        : QValidator(parent)
+        , m_characters(characters) {}
+    State validate(QString &input, int &) const override {
+        return characterCount(input) <= m_characters ? Acceptable : Invalid;
+    }
+
+private:
+    int m_characters;
+};
+
+} // namespace
+
+int characterCount(const QString &text) {
+    return int(text.toUcs4().size());
+}
+
+void limitCharacters(QLineEdit *box, int characters) {
+    box->setValidator(new CharacterLimit(characters, box));
+}
