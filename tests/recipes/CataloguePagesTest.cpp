@@ -203,3 +203,56 @@ TEST_F(CataloguePagesTest, DeletingACategoryInUseAsksAndTakesItsContentsAlong) {
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients")), 146 - drinks);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
+
+TEST_F(CataloguePagesTest, LinksOfDeletedRecipesNeitherCountNorStay) {
+    // A recipe using Saffron is deleted; its link stays behind where nobody can reach it.
+    file.exec(QStringLiteral(
+        "INSERT INTO Ingredients(Ingredients_Description, Ingredients_Group) VALUES('Saffron', 1);"
+        "INSERT INTO Meal(Meal_Name) VALUES('Paella for one');"
+        "INSERT INTO Made_With SELECT m.Meal_ID, i.Ingredients_ID FROM Meal m, Ingredients i "
+        "WHERE m.Meal_Name='Paella for one' AND i.Ingredients_Description='Saffron';"
+        "DELETE FROM Meal WHERE Meal_Name='Paella for one'"));
+    dm.SQLINGREDIENTS.close();
+    dm.SQLINGREDIENTS.open();
+    clickIngredient(QStringLiteral("Saffron"));
+    w.RbButton1->click();
+    EXPECT_TRUE(dialogs.informations.isEmpty()) << dialogs.informations.join(u'|').toStdString();
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Saffron'")), 0);
+    EXPECT_EQ(count(QStringLiteral(
+                  "SELECT count(*) FROM Made_With WHERE Meal_ID NOT IN (SELECT Meal_ID FROM Meal)")),
+              0);
+    // An ingredient a living recipe uses is still kept.
+    clickIngredient(QStringLiteral("Eggs"));
+    w.RbButton1->click();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations.first().startsWith(QStringLiteral("Eggs - ingredient is used in ")));
+}
+
+TEST_F(CataloguePagesTest, BlankAndOverLongNamesAreRefusedInWords) {
+    clickIngredient(QStringLiteral("Eggs"));
+    dialogs.inputAnswers = {QStringLiteral("   "), QString(51, u'e')};
+    w.RbButton3->click();
+    w.RbButton3->click();
+    EXPECT_EQ(
+        dialogs.informations,
+        (QStringList{"An ingredient needs a name; \"Eggs\" keeps its own.",
+                     "An ingredient's name can be at most 50 characters long; \"Eggs\" keeps its own."}));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Eggs'")),
+              1);
+    // The description box itself takes no more than 50 characters, an emoji counting as one.
+    w.DBEdit1->clear();
+    QTest::keyClicks(w.DBEdit1, QString(60, u'x'));
+    EXPECT_EQ(w.DBEdit1->text().size(), 50);
+
+    w.JvXPBar4Items3Click();
+    dialogs.informations.clear();
+    const qint64 types = count(QStringLiteral("SELECT count(*) FROM Meal_Type"));
+    dialogs.inputAnswers = {QStringLiteral("  "), QString(51, u't')};
+    w.RbButton22Click();
+    w.RbButton22Click();
+    EXPECT_EQ(dialogs.informations, (QStringList{"A type needs a name of more than blanks.",
+                                                 "A recipe type can be at most 50 characters long."}));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal_Type")), types);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}

@@ -364,3 +364,43 @@ TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram) {
     m.PrintMealToEmail(QStringLiteral("No such dish"));
     EXPECT_EQ(mailer.sent.size(), 2u);
 }
+
+TEST_F(RecipePageTest, AfterATypeIsDeletedThePageShowsOneRecipeAndDeletesThatOne) {
+    pick(QStringLiteral("Apple crumble"));
+    w.JvXPBar4Items3Click(); // the categories page
+    ASSERT_TRUE(dm.MEALTYPE.locate(QStringLiteral("Type"), QStringLiteral("Dessert")));
+    dialogs.confirmAnswers = {true};
+    w.RbButton23Click(); // deletes the type with its recipes, Apple crumble among them
+    w.JvXPBar4Items0Click();
+    const QString shown = w.DBLookupComboBox2->currentText();
+    EXPECT_NE(shown, QStringLiteral("Apple crumble"));
+    EXPECT_EQ(shown, dm.MEALS.field(QStringLiteral("Meal_Name")).asString())
+        << "the chooser and the fields show one recipe";
+    EXPECT_EQ(w.DBMemo1->toPlainText(), dm.MEALS.field(QStringLiteral("Meal_Recipe")).asString());
+    const QString pancakes = stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Pancakes'"));
+    dialogs.confirmAnswers = {true};
+    w.RbButton7->click();
+    EXPECT_EQ(dialogs.questions.last(),
+              QStringLiteral("Delete the recipe \"%1\" with its ingredient list and picture?").arg(shown));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='%1'").arg(shown)),
+              QStringLiteral("0"));
+    if (shown != QStringLiteral("Pancakes")) {
+        EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Pancakes'")), pancakes);
+    }
+}
+
+TEST_F(RecipePageTest, SaveStoresOnTheShownRecipeWhateverTheSelectMealDialogChose) {
+    pick(QStringLiteral("Apple and peanut butter slices"));
+    // Reports > Single Recipe: the dialog's list is the page's list; it chooses Banana bread.
+    ASSERT_TRUE(dm.SQLMEALS.locate(QStringLiteral("Meal_Name"), QStringLiteral("Banana bread")));
+    const bool before = w.cbdessert->isChecked();
+    w.cbdessert->setChecked(!before);
+    w.RbButton5->click();
+    EXPECT_EQ(w.DBLookupComboBox2->currentText(), QStringLiteral("Apple and peanut butter slices"));
+    EXPECT_EQ(dm.MEALS.field(QStringLiteral("Meal_Name")).asString(),
+              QStringLiteral("Apple and peanut butter slices"));
+    EXPECT_EQ(w.cbdessert->isChecked(), !before);
+    EXPECT_EQ(stored(QStringLiteral(
+                  "SELECT Meal_Dessert FROM Meal WHERE Meal_Name='Apple and peanut butter slices'")),
+              !before ? QStringLiteral("true") : QStringLiteral("false"));
+}

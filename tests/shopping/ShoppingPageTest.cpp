@@ -1,4 +1,5 @@
 #include "support/ProgramTest.h"
+#include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBLookupListBox.h"
@@ -232,4 +233,48 @@ TEST_F(ShoppingPageTest, EnterInThePickerAddsTheIngredient) {
     w.DBLookupListBox2->setFocus();
     QTest::keyClick(w.DBLookupListBox2, Qt::Key_Return);
     EXPECT_TRUE(listRows().contains(QStringLiteral("Almonds=1/Nuts and Seeds")));
+}
+
+TEST_F(ShoppingPageTest, AHandMadeListIsNeverReplacedWithoutAQuestion) {
+    typeRow(QStringLiteral("Birthday candles"), QStringLiteral("Party"), QStringLiteral("12"));
+    ASSERT_TRUE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
+    w.showReport = [](const report::BandReport &) {};
+
+    // Print on the weekly page with nothing changed saves nothing, so the list stays as it is.
+    w.JvXPBar5Items0Click();
+    w.RbButton17Click();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    w.JvXPBar2Click();
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
+
+    // Save Menu asks, naming the week; No keeps the list and still saves the menu.
+    w.JvXPBar5Items0Click();
+    w.weekBox(1, 3)->setChecked(0, true);
+    dialogs.confirmAnswers = {false};
+    w.RbButton18Click();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions.first().startsWith(QStringLiteral("The shopping list of week 53 ")))
+        << dialogs.questions.first().toStdString();
+    EXPECT_FALSE(w.WeekGridChanged);
+    dm.runSql(QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number=53 AND Year_Number=2005"));
+    EXPECT_EQ(dm.SQL.value(0, 0).toInt(), 3) << "the menu was saved";
+    dm.SQL.close();
+    w.JvXPBar2Click();
+    EXPECT_TRUE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
+
+    // Update Shopping List asks too; Yes makes the list from the menu, and then nobody is asked again.
+    dialogs.confirmAnswers = {true};
+    w.RbButton11Click();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    w.RefreshShoppingList();
+    EXPECT_FALSE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
+    w.RbButton11Click();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+
+    // Deleting a row by hand is a hand edit as well.
+    ASSERT_GT(dm.SHOP.recordCount(), 0);
+    w.RbButton19->click();
+    dialogs.confirmAnswers = {false};
+    w.RbButton11Click();
+    EXPECT_EQ(dialogs.questions.size(), 3);
 }
