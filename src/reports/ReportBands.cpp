@@ -42,10 +42,11 @@ report::Band pageFooter(const QString &printTime, const QString &ofPages, double
                 const QFont font = plain(10, true);
                 c.fill(LightBlue);
                 c.frame();
-                c.text(printTimeLeft, 1.9, 140, printTime, font, Qt::AlignLeft, DarkGrey);
-                c.text(152.4, 1.9, 11, QStringLiteral("Page:"), font, Qt::AlignLeft, DarkGrey);
-                c.text(163.0, 1.9, 8.7, QString::number(page.page), font, Qt::AlignRight, DarkGrey);
-                c.text(171.4, 1.9, 12, ofPages, font, Qt::AlignLeft, DarkGrey);
+                c.text(printTimeLeft, 1.9, 118, printTime, font, Qt::AlignLeft, DarkGrey);
+                // One piece, right-aligned at the band's end: whole up to "Page: 9999 of 9999".
+                const double right = c.band().width() - 1.2;
+                c.text(right - 50, 1.9, 50, QStringLiteral("Page: %1%2").arg(page.page).arg(ofPages), font,
+                       Qt::AlignRight, DarkGrey);
             },
             false};
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 
 /// The typefaces and colours the reports share.
 namespace reportstyle {
@@ -9,14 +10,17 @@ namespace reportstyle {
 inline const QColor LightBlue{175, 210, 237};
 inline const QColor DarkGrey{72, 72, 72};
 
-/// How much smaller the installed sans-serif is set than the size asked for, so that its wider letters take
-/// the room the layouts give their texts.
-inline constexpr double SansScale = 0.88;
+/// Whether the face with Arial's widths, for which the layouts are drawn, is installed.
+inline bool hasArialMetrics() {
+    static const bool installed = QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
+    return installed;
+}
 
-/// The plain typeface of the reports' texts.
+/// The plain typeface of the reports' texts: Liberation Sans at the sizes the layouts give; where it is
+/// missing, DejaVu Sans set a little smaller, so that its wider letters take the same room.
 inline QFont plain(double points, bool bold = false, bool italic = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points * SansScale);
+    QFont font(hasArialMetrics() ? QStringLiteral("Liberation Sans") : QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(hasArialMetrics() ? points : points * 0.88);
     font.setBold(bold);
     font.setItalic(italic);
     return font;

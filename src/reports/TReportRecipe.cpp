@@ -52,6 +52,9 @@ report::BandReport TReportRecipe::QuickRep1() const {
 
     const QFont text = plain(10);
     const QFont bold = plain(10, true);
+    // A recipe starts a page: its first band has the page below the header and above the footer.
+    const double firstPageRoom =
+        r.pageLayout.paintRect(QPageLayout::Millimeter).height() - r.pageHeader.height - r.pageFooter.height;
     for (int row = 0; row < Master.recordCount(); ++row) {
         const QString id = Master.value(row, QStringLiteral("Meal_ID")).toString();
         const QString name = Master.value(row, QStringLiteral("Meal_Name")).toString();
@@ -61,8 +64,13 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const QImage image = picture::decode(stored);
         if (image.isNull() && picture::formatOf(stored) != picture::Format::None)
             pictureFailed = true;
-        // The method grows the band beyond its least height.
-        const double methodHeight = std::max(30.2, report::textHeight(109.5, method, text));
+        // The method grows the band beyond its least height, as far as the page goes; the lines that do not
+        // fit follow in bands of their own, which the layout carries on to the next pages.
+        const QStringList methodLines = report::wrappedLines(109.5, method, text);
+        const double lineStep = report::lineHeight(text);
+        const int fitting = int((firstPageRoom - 8.2 - 1.0) / lineStep);
+        const QStringList first = methodLines.mid(0, fitting);
+        const double methodHeight = std::max(30.2, double(first.size()) * lineStep);
         report::Band recipe;
         recipe.height = 38.1 + (methodHeight - 30.2);
         recipe.startsNewPage = true;
@@ -74,11 +82,19 @@ report::BandReport TReportRecipe::QuickRep1() const {
             c.text(141.8, 1.3, 42, type, text);
             c.rule(6.6, 1, Qt::black);
             c.text(4.2, 8.2, 28, QStringLiteral("Recipe"), bold);
-            c.text(33.1, 8.2, 109.5, method, text, Qt::AlignLeft, Qt::black, methodHeight);
+            for (qsizetype l = 0; l < first.size(); ++l)
+                c.line(33.1, 8.2 + double(l) * lineStep, first.at(l), text);
             if (!image.isNull())
                 c.image(143.4, 8.2, 40.5, 29.9, image);
         };
         r.details.push_back(std::move(recipe));
+        for (qsizetype l = first.size(); l < methodLines.size(); ++l) {
+            const QString rest = methodLines.at(l);
+            r.details.push_back(report::Band{
+                lineStep,
+                [rest, text](report::Canvas &c, const report::PageInfo &) { c.line(33.1, 0, rest, text); },
+                false});
+        }
         const QStringList lines = ingredients.value(id);
         if (lines.isEmpty()) {
             r.details.push_back(report::Band{4.5, {}, false});

@@ -35,11 +35,11 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     r.columnHeader.paint = [](report::Canvas &c, const report::PageInfo &) {
         c.rule(0.5, 2, Qt::black);
         const QFont font = plain(9, true);
-        c.text(-1.3, 3.2, 15.9, QStringLiteral("Checked"), font, Qt::AlignHCenter);
-        c.text(15.1, 3.2, 37, QStringLiteral("Ingredients Needed"), font);
-        c.text(52.7, 3.2, 21, QStringLiteral("Group"), font);
-        // Centred where the layout centres it, in a box wide enough for the installed typeface.
-        c.text(73.1, 3.2, 20.3, QStringLiteral("No Of Meals"), font, Qt::AlignHCenter);
+        // Every header stays inside its own column, with room before the next column's first.
+        c.text(0, 3.2, 14.2, QStringLiteral("Checked"), font, Qt::AlignLeft);
+        c.text(15.1, 3.2, 36, QStringLiteral("Ingredients Needed"), font);
+        c.text(52.7, 3.2, 18, QStringLiteral("Group"), font);
+        c.text(c.band().width() - 23.2, 3.2, 20.5, QStringLiteral("No Of Meals"), font, Qt::AlignHCenter);
         c.rule(9.6, 3, QColor(150, 150, 150));
     };
     const int description = ADOQuery1.fieldIndex(QStringLiteral("IngredientsDescription"));

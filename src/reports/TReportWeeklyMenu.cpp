@@ -16,6 +16,73 @@ const DayBlock DayBlocks[] = {
     {187.9, 80.4, 187.3, 20.4, 211.7, 46.8, 88.9},
 };
 
+/// How far down the detail band a day's memos may reach: the first row stops above the second row's
+/// captions, the second row at the band's foot.
+double memoBottom(int day) {
+    return day < 4 ? 79.6 : 157.8;
+}
+
+/// What one page shows of one day: some of its lines, at one size.
+struct DayPart {
+    QStringList meals, times;
+    double points = 8;
+    bool continued = false;
+};
+
+/// The height each line takes at that size: the meal wrapped in its memo, at least one line of the time.
+std::vector<double> lineHeights(const DayBlock &b, const QStringList &meals, double points) {
+    const QFont mealFont = reportstyle::plain(points);
+    const double least = report::lineHeight(reportstyle::plain(points, false, true));
+    std::vector<double> heights;
+    heights.reserve(size_t(meals.size()));
+    for (const QString &meal : meals)
+        heights.push_back(std::max(least, report::textHeight(b.mealWidth, meal, mealFont)));
+    return heights;
+}
+
+/// Spreads the days over pages. A day that does not fit its block at 8 points is set smaller, down to 6
+/// points; what still does not fit goes on to the next page, under the day's caption marked as continued.
+std::vector<std::array<DayPart, 7>> spread(const std::array<QStringList, 7> &txt,
+                                           const std::array<QStringList, 7> &time) {
+    std::vector<std::array<DayPart, 7>> pages;
+    std::array<qsizetype, 7> next{};
+    bool left = true;
+    while (left && pages.size() < 100) {
+        std::array<DayPart, 7> page;
+        left = false;
+        for (int day = 0; day < 7; ++day) {
+            const DayBlock &b = DayBlocks[day];
+            const QStringList meals = txt[size_t(day)].mid(next[size_t(day)]);
+            const double room = memoBottom(day) - b.memoTop;
+            DayPart &part = page[size_t(day)];
+            part.continued = next[size_t(day)] > 0;
+            std::vector<double> heights;
+            for (part.points = 8; part.points >= 6; part.points -= 0.5) {
+                heights = lineHeights(b, meals, part.points);
+                double total = 0;
+                for (double h : heights)
+                    total += h;
+                if (total <= room)
+                    break;
+            }
+            part.points = std::max(part.points, 6.0);
+            double used = 0;
+            qsizetype taken = 0;
+            for (; taken < meals.size() && used + heights[size_t(taken)] <= room; ++taken)
+                used += heights[size_t(taken)];
+            // A single line taller than the block still goes somewhere.
+            if (taken == 0 && !meals.isEmpty())
+                taken = 1;
+            part.meals = meals.mid(0, taken);
+            part.times = time[size_t(day)].mid(next[size_t(day)], taken);
+            next[size_t(day)] += taken;
+            left = left || next[size_t(day)] < txt[size_t(day)].size();
+        }
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
 } // namespace
 
 TReportWeeklyMenu::TReportWeeklyMenu(const QString &dataFile)
@@ -45,33 +112,39 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
     r.footerOnEveryPage = false;
     r.titleBand = reportbands::weekTitle(QStringLiteral("VaneMenu"), QStringLiteral("   Menu for week:"),
                                          {237.9, 248.4, 250.3, 16.7}, lblWeekNumber, lblYearNumber);
-    report::Band detail;
-    detail.height = 158.75;
-    detail.paint = [this](report::Canvas &c, const report::PageInfo &) {
-        c.fill(Qt::white);
-        c.rule(0, 2, Qt::black);
-        c.fillRect(0, 20.4, c.band().width(), 0.3, Qt::black);
-        c.fillRect(0, 87.3, c.band().width(), 0.3, Qt::black);
-        for (int day = 0; day < 7; ++day) {
-            const DayBlock &b = DayBlocks[day];
-            c.text(b.captionLeft, b.captionTop, 50, QLatin1String(menu::DayNames[size_t(day)]),
-                   plain(10, true));
-            // The memos grow with their text; each line of the one names the time of the other's.
-            const QFont timeFont = plain(8, false, true);
-            const QFont mealFont = plain(8);
-            double y = b.memoTop;
-            for (qsizetype line = 0; line < m_txt[size_t(day)].size(); ++line) {
-                const QString &meal = m_txt[size_t(day)].at(line);
-                const double height = std::max(c.textHeight(b.mealWidth, meal, mealFont),
-                                               c.textHeight(b.timeWidth, QStringLiteral("X"), timeFont));
-                c.text(b.timeLeft, y, b.timeWidth, m_time[size_t(day)].value(line), timeFont, Qt::AlignLeft,
-                       QColor(110, 110, 110));
-                c.text(b.mealLeft, y, b.mealWidth, meal, mealFont, Qt::AlignLeft, Qt::black, height);
-                y += height;
+    const std::vector<std::array<DayPart, 7>> pages = spread(m_txt, m_time);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        report::Band detail;
+        detail.height = 158.75;
+        detail.startsNewPage = p > 0;
+        detail.paint = [page = pages[p]](report::Canvas &c, const report::PageInfo &) {
+            c.fill(Qt::white);
+            c.rule(0, 2, Qt::black);
+            c.fillRect(0, 20.4, c.band().width(), 0.3, Qt::black);
+            c.fillRect(0, 87.3, c.band().width(), 0.3, Qt::black);
+            for (int day = 0; day < 7; ++day) {
+                const DayBlock &b = DayBlocks[day];
+                const DayPart &part = page[size_t(day)];
+                const QString caption = QLatin1String(menu::DayNames[size_t(day)]);
+                c.text(b.captionLeft, b.captionTop, 56,
+                       part.continued ? caption + QStringLiteral(" (continued)") : caption, plain(10, true));
+                // Each line of the time memo names the time of the meal beside it.
+                const QFont timeFont = plain(part.points, false, true);
+                const QFont mealFont = plain(part.points);
+                const std::vector<double> heights = lineHeights(b, part.meals, part.points);
+                double y = b.memoTop;
+                for (qsizetype line = 0; line < part.meals.size(); ++line) {
+                    const double height = heights[size_t(line)];
+                    c.text(b.timeLeft, y, b.timeWidth, part.times.value(line), timeFont, Qt::AlignLeft,
+                           QColor(110, 110, 110));
+                    c.text(b.mealLeft, y, b.mealWidth, part.meals.at(line), mealFont, Qt::AlignLeft,
+                           Qt::black, height);
+                    y += height;
+                }
             }
-        }
-    };
-    r.details.push_back(detail);
+        };
+        r.details.push_back(std::move(detail));
+    }
     r.pageFooter.height = 7.9;
     r.pageFooter.paint = [this](report::Canvas &c, const report::PageInfo &) {
         c.fill(LightBlue);

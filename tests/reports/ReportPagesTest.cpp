@@ -1,4 +1,5 @@
 #include "recipes/TForm7.h"
+#include "reports/ReportStyle.h"
 #include "reports/TReportRecipe.h"
 #include "reports/TReportShoppingList.h"
 #include "reports/TReportWeeklyMenu.h"
@@ -178,4 +179,93 @@ TEST_F(ReportPagesTest, APictureThatCannotBeReadIsSaidAndTheReportGoesOn) {
     w.PrintRecipe(QStringLiteral("Pancakes"));
     EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));
     EXPECT_EQ(dialogs.errors, (QStringList{"No puedo cargar la imagen"}));
+}
+
+namespace {
+
+/// Every band of the report inside its page, and none over the footer of its page.
+void expectInsidePages(const report::BandReport &r) {
+    const QRectF area = r.pageLayout.paintRect(QPageLayout::Millimeter);
+    const std::vector<report::Placement> placed = r.layout();
+    for (const report::Placement &p : placed) {
+        EXPECT_LE(p.rect.bottom(), area.bottom() + 1e-6) << r.title.toStdString() << " page " << p.page;
+        EXPECT_GE(p.rect.top(), area.top() - 1e-6);
+        if (p.band == &r.pageFooter)
+            continue;
+        for (const report::Placement &f : placed) {
+            if (f.band == &r.pageFooter && f.page == p.page) {
+                EXPECT_LE(p.rect.bottom(), f.rect.top() + 1e-6) << "a band runs over the footer on page " << p.page;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
+    // A method of 12,000 characters continues over the pages after its first.
+    QString method;
+    for (int step = 1; method.size() < 12000; ++step)
+        method +=
+            QStringLiteral("Step %1. Stir the sauce gently over a low heat until it coats the back of a "
+                           "spoon, then season it and set it aside to rest.\n")
+                .arg(step);
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Recipe='%1' WHERE Meal_Name='Fish pie'").arg(method));
+    w.PrintRecipe(QStringLiteral("Fish pie"));
+    ASSERT_EQ(shown.size(), 1);
+    ASSERT_GT(pages.back(), 2) << "the method needs several pages";
+    {
+        TReportRecipe &layout = *program.ReportRecipe;
+        const QString name = QStringLiteral("Fish pie");
+        layout.open(&name);
+        const report::BandReport r = layout.QuickRep1();
+        expectInsidePages(r);
+        QStringList printed;
+        for (const QString &line : report::wrappedLines(109.5, method, reportstyle::plain(10)))
+            printed << line;
+        EXPECT_EQ(printed.join(QString()).remove(u' '), QString(method).remove(u' ').remove(u'\n'))
+            << "every character of the method is on a line";
+    }
+
+    // 387 recipes: "Page: 387 of 387" whole in the footer.
+    for (int i = 0; i < 350; ++i)
+        file.exec(
+            QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('Dish number %1', 'Cook it.')")
+                .arg(i, 3, 10, QLatin1Char('0')));
+    w.JvXPBar3Items1Click();
+    ASSERT_GE(pages.back(), 387);
+    const QFont footer = reportstyle::plain(10, true);
+    const QString widest = QStringLiteral("Page: 9999 of 9999");
+    EXPECT_LT(report::textHeight(49, widest, footer), report::lineHeight(footer) * 1.5)
+        << "the widest page number fits on one line of its box";
+
+    // A day with 30 entries keeps to its block: smaller, and the rest on a second page.
+    QString plan;
+    for (int i = 0; i < 30; ++i)
+        plan +=
+            QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+                           "7,2026,0,'%1',Meal_ID FROM Meal WHERE Meal_Name='Dish number %2';")
+                .arg(i % 6 + 1)
+                .arg(i, 3, 10, QLatin1Char('0'));
+    file.exec(plan);
+    w.JvXPBar3Items0Click();
+    EXPECT_EQ(pages.back(), 2);
+    {
+        TReportWeeklyMenu &layout = *program.ReportWeeklyMenu;
+        expectInsidePages(layout.QuickRep1());
+    }
+
+    // 120 rows on the shopping list, in two columns over two pages, headers apart.
+    QString rows;
+    for (int i = 0; i < 120; ++i)
+        rows +=
+            QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,"
+                           "IngredientsCount,IngredientsType) VALUES(7,2026,'Item with a long name %1',%2,"
+                           "'Groceries');")
+                .arg(i)
+                .arg(i % 9 + 1);
+    file.exec(rows);
+    w.JvXPBar2Click();
+    w.RbButton20Click();
+    EXPECT_GE(pages.back(), 2);
 }

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace report {
 
@@ -167,14 +168,61 @@ double Canvas::textHeight(double width, const QString &text, const QFont &font) 
     return bounds.height() / m_scale;
 }
 
-double textHeight(double width, const QString &text, const QFont &font) {
-    // A page at printing resolution to measure on; wrapping depends little on the resolution beyond it.
+void Canvas::line(double x, double y, const QString &text, const QFont &font, const QColor &colour) {
+    m_painter.setFont(font);
+    m_painter.setPen(colour);
+    const QFontMetricsF metrics(font, m_painter.device());
+    const QRectF box = device(x, y, 1, metrics.height() / m_scale);
+    m_painter.drawText(box, int(Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip), text);
+}
+
+namespace {
+
+/// A page at printing resolution to measure on; wrapping depends little on the resolution beyond it.
+const QImage &measuringPage() {
     static const QImage measure = [] {
         QImage image(1, 1, QImage::Format_Mono);
         image.setDotsPerMeterX(23622);
         image.setDotsPerMeterY(23622);
         return image;
     }();
+    return measure;
+}
+
+} // namespace
+
+QStringList wrappedLines(double width, const QString &text, const QFont &font) {
+    const QImage &measure = measuringPage();
+    const double pixelsPerMm = measure.logicalDpiX() / 25.4;
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lines;
+    for (const QString &paragraph : plain.split(u'\n')) {
+        if (paragraph.isEmpty()) {
+            lines << QString();
+            continue;
+        }
+        QTextLayout layout(paragraph, font, const_cast<QImage *>(&measure));
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width * pixelsPerMm);
+            lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
+double lineHeight(const QFont &font) {
+    const QImage &measure = measuringPage();
+    return QFontMetricsF(font, &measure).height() / (measure.logicalDpiX() / 25.4);
+}
+
+double textHeight(double width, const QString &text, const QFont &font) {
+    const QImage &measure = measuringPage();
     const double pixelsPerMm = measure.logicalDpiX() / 25.4;
     const QFontMetricsF metrics(font, &measure);
     const QRectF bounds =

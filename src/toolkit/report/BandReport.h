@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     void image(double x, double y, double width, double height, const QImage &picture);
     /// The height in millimetres `text` takes wrapped in `width`.
     double textHeight(double width, const QString &text, const QFont &font) const;
+    /// One line of text as `wrappedLines` broke it: neither wrapped again nor shortened.
+    void line(double x, double y, const QString &text, const QFont &font, const QColor &colour = Qt::black);
 
 private:
     QRectF device(double x, double y, double width, double height) const;
@@ -93,6 +96,13 @@ public:
 
 /// The height in millimetres a text takes wrapped in `width` millimetres, measured as a printer would set it.
 double textHeight(double width, const QString &text, const QFont &font);
+
+/// The lines a text breaks into when wrapped in `width` millimetres (at word boundaries, or anywhere in a
+/// word longer than the width), every line break of the text kept; so that a long text can be spread over
+/// bands and pages.
+QStringList wrappedLines(double width, const QString &text, const QFont &font);
+/// The height in millimetres of one line of text in that font.
+double lineHeight(const QFont &font);
 
 /// "Printed: " and the moment as the reports write it, e.g. "Printed:  5-Mar-2024,  at  02:07 PM".
 QString printTimeText(const QDateTime &moment, const QLocale &locale);
