@@ -3,11 +3,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTransform>
 #include <QtEndian>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <jerror.h>
 #include <jpeglib.h>
+#include <libexif/exif-data.h>
 #include <vector>
 
 namespace picture {
@@ -45,22 +48,75 @@ QByteArray bitmapBytes(const QByteArray &stored) {
 }
 
 constexpr std::uint64_t MaximumPixels = 100'000'000;
+/// The most pixels a picture is decoded to: 48 MB of colour, so that loading any picture stays under 64 MB.
+constexpr std::uint64_t MaximumDecodedPixels = 16'000'000;
+/// A JPEG compresses a plain picture a few hundred times at most; data claiming far more pixels than that is
+/// a header with nothing behind it.
+constexpr std::uint64_t MaximumPixelsPerByte = 2000;
 
 struct JpegError {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
+    bool damaged;
 };
 
 void jpegFailed(j_common_ptr info) {
     std::longjmp(reinterpret_cast<JpegError *>(info->err)->jump, 1);
 }
 
-void jpegWarning(j_common_ptr, int) {}
+/// Warnings tell of damaged data (the file ends early, a marker is missing); a picture with any of them is
+/// refused rather than shown with a grey part. Stray bytes between markers are harmless.
+void jpegWarning(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code != JWRN_EXTRANEOUS_DATA)
+        reinterpret_cast<JpegError *>(info->err)->damaged = true;
+}
 
-/// Decodes into `pixels` (RGB, three bytes a pixel). Kept free of objects with destructors, since a failure
-/// jumps out of libjpeg straight back here.
-bool decodeRgb(const unsigned char *data, unsigned long size, std::vector<unsigned char> &pixels, int &width,
-               int &height) {
+/// The orientation a camera noted in the picture's EXIF data: 1 (as stored) to 8.
+int exifOrientation(const QByteArray &data) {
+    ExifData *exif = exif_data_new_from_data(reinterpret_cast<const unsigned char *>(data.constData()),
+                                             unsigned(data.size()));
+    if (exif == nullptr)
+        return 1;
+    int orientation = 1;
+    if (ExifEntry *entry = exif_data_get_entry(exif, EXIF_TAG_ORIENTATION);
+        entry != nullptr && entry->format == EXIF_FORMAT_SHORT && entry->size >= 2)
+        orientation = exif_get_short(entry->data, exif_data_get_byte_order(exif));
+    exif_data_unref(exif);
+    return orientation >= 1 && orientation <= 8 ? orientation : 1;
+}
+
+bool turnsSideways(int orientation) {
+    return orientation >= 5;
+}
+
+/// The picture as the camera saw it upright; the stored bytes stay as they are.
+QImage upright(QImage image, int orientation) {
+    switch (orientation) {
+    case 2:
+        return image.mirrored(true, false);
+    case 3:
+        return image.transformed(QTransform().rotate(180));
+    case 4:
+        return image.mirrored(false, true);
+    case 5:
+        return image.transformed(QTransform().rotate(90)).mirrored(true, false);
+    case 6:
+        return image.transformed(QTransform().rotate(90));
+    case 7:
+        return image.transformed(QTransform().rotate(270)).mirrored(true, false);
+    case 8:
+        return image.transformed(QTransform().rotate(270));
+    default:
+        return image;
+    }
+}
+
+/// Decodes into `image` at the smallest of libjpeg's scales (1/8 to 1) that still covers `fitting` (or at
+/// full size without one), never beyond MaximumDecodedPixels. Kept free of objects with destructors that
+/// live across libjpeg's calls, since a failure jumps out of libjpeg straight back here. With `onlySize`,
+/// reads no more than the header.
+bool decodeJpegInto(const unsigned char *data, unsigned long size, QSize fitting, bool onlySize,
+                    QImage &image, QSize &stored) {
     jpeg_decompress_struct info{};
     JpegError error{};
     info.err = jpeg_std_error(&error.manager);
@@ -76,23 +132,43 @@ bool decodeRgb(const unsigned char *data, unsigned long size, std::vector<unsign
         jpeg_destroy_decompress(&info);
         return false;
     }
-    // A damaged header may claim a picture far larger than any recipe photograph.
-    if (std::uint64_t(info.image_width) * info.image_height > MaximumPixels) {
+    const std::uint64_t pixels = std::uint64_t(info.image_width) * info.image_height;
+    if (pixels > MaximumPixels || pixels > std::uint64_t(size) * MaximumPixelsPerByte) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    stored = QSize(int(info.image_width), int(info.image_height));
+    if (onlySize) {
+        jpeg_destroy_decompress(&info);
+        return true;
+    }
+    unsigned denominator = 1;
+    for (const unsigned d : {8U, 4U, 2U}) {
+        const unsigned width = (info.image_width + d - 1) / d;
+        const unsigned height = (info.image_height + d - 1) / d;
+        if (fitting.isValid() && width >= unsigned(fitting.width()) && height >= unsigned(fitting.height())) {
+            denominator = d;
+            break;
+        }
+    }
+    while (denominator < 8 && pixels / (std::uint64_t(denominator) * denominator) > MaximumDecodedPixels)
+        denominator *= 2;
+    info.scale_num = 1;
+    info.scale_denom = denominator;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    width = int(info.output_width);
-    height = int(info.output_height);
-    pixels.resize(size_t(width) * size_t(height) * 3);
+    image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels.data() + size_t(info.output_scanline) * size_t(width) * 3;
+        JSAMPROW row = image.scanLine(int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return true;
+    return !error.damaged;
 }
 
 } // namespace
@@ -101,24 +177,35 @@ QByteArray fileBytes(const QByteArray &stored) {
     return formatOf(stored) == Format::Bitmap ? bitmapBytes(stored) : stored;
 }
 
-QImage decodeJpeg(const QByteArray &data) {
-    std::vector<unsigned char> pixels;
-    int width = 0;
-    int height = 0;
-    if (!decodeRgb(reinterpret_cast<const unsigned char *>(data.constData()),
-                   static_cast<unsigned long>(data.size()), pixels, width, height) ||
-        width <= 0 || height <= 0)
+QImage decodeJpeg(const QByteArray &data, const QSize &fitting) {
+    const int orientation = exifOrientation(data);
+    const QSize want = fitting.isValid() && turnsSideways(orientation) ? fitting.transposed() : fitting;
+    QImage image;
+    QSize stored;
+    if (!decodeJpegInto(reinterpret_cast<const unsigned char *>(data.constData()),
+                        static_cast<unsigned long>(data.size()), want, false, image, stored) ||
+        image.isNull())
         return {};
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y)
-        std::copy_n(pixels.data() + size_t(y) * size_t(width) * 3, size_t(width) * 3, image.scanLine(y));
-    return image;
+    return upright(std::move(image), orientation);
 }
 
-QImage decode(const QByteArray &stored) {
+QSize pictureSize(const QByteArray &stored) {
+    if (formatOf(stored) != Format::Jpeg) {
+        const QImage image = decode(stored);
+        return image.size();
+    }
+    QImage none;
+    QSize size;
+    if (!decodeJpegInto(reinterpret_cast<const unsigned char *>(stored.constData()),
+                        static_cast<unsigned long>(stored.size()), QSize(), true, none, size))
+        return {};
+    return turnsSideways(exifOrientation(stored)) ? size.transposed() : size;
+}
+
+QImage decode(const QByteArray &stored, const QSize &fitting) {
     switch (formatOf(stored)) {
     case Format::Jpeg:
-        return decodeJpeg(stored);
+        return decodeJpeg(stored, fitting);
     case Format::Bitmap:
         return QImage::fromData(bitmapBytes(stored), "BMP");
     case Format::Icon:
@@ -149,7 +236,8 @@ QByteArray readFile(const QString &path, QString &error) {
     const Format expected = extension == QLatin1String("bmp")   ? Format::Bitmap
                             : extension == QLatin1String("ico") ? Format::Icon
                                                                 : Format::Jpeg;
-    if (formatOf(bytes) != expected || decode(bytes).isNull()) {
+    // Checked whole but decoded small: every byte is read, and little memory is taken.
+    if (formatOf(bytes) != expected || decode(bytes, QSize(1, 1)).isNull()) {
         error = QStringLiteral("\"%1\" is not a picture Mealvane can read, or it is damaged.")
                     .arg(QFileInfo(path).fileName());
         return {};

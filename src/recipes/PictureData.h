@@ -14,11 +14,18 @@ Format formatOf(const QByteArray &stored);
 /// The bytes of a file of the picture's own format: the stored bytes, a bitmap without its graphic header.
 QByteArray fileBytes(const QByteArray &stored);
 
-/// The image the stored bytes show; a null image when there is none or it cannot be read.
-QImage decode(const QByteArray &stored);
+/// The image the stored bytes show, upright as the camera noted it; a null image when there is none or it
+/// cannot be read. With `fitting`, a JPEG is decoded only as large as needed to cover that size (libjpeg's
+/// scaled decoding), which is much faster and smaller for a camera photo shown in a small box.
+QImage decode(const QByteArray &stored, const QSize &fitting = QSize());
 
-/// Decodes JPEG data with libjpeg; a null image when the data is damaged.
-QImage decodeJpeg(const QByteArray &data);
+/// Decodes JPEG data with libjpeg; a null image when the data is damaged, ends early, or claims a size its
+/// data cannot hold.
+QImage decodeJpeg(const QByteArray &data, const QSize &fitting = QSize());
+
+/// The size of the picture, upright, read from its header alone where it can be; invalid when there is
+/// none.
+QSize pictureSize(const QByteArray &stored);
 
 /// The bytes to store for a picture file, chosen by the file's extension (.jpg, .jpeg, .bmp, .ico) and
 /// checked to be readable. On failure the bytes are empty and `error` says why.

@@ -130,7 +130,7 @@ void TForm1::buildRecipePage() {
     right->addLayout(ingredientButtons);
 
     EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode,
-                            DBImage::Fit::ShrinkToFit, body);
+                            picture::pictureSize, DBImage::Fit::ShrinkToFit, body);
     EDBImage1->setObjectName(QStringLiteral("EDBImage1"));
     EDBImage1->setAccessibleName(QStringLiteral("Picture"));
     EDBImage1->setFocusPolicy(Qt::StrongFocus);

@@ -77,9 +77,15 @@ void TForm1::PrintRecipe(const QString &name) {
 
 void TForm1::previewRecipes() {
     TReportRecipe *layout = m_reports.recipe;
+    // Said when the picture is met, once for the report, which goes on without it.
+    bool told = false;
+    layout->onPictureFailed = [this, &told] {
+        if (!told)
+            m_services.dialogs.showError(QStringLiteral("No puedo cargar la imagen"));
+        told = true;
+    };
     previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);
-    if (layout->pictureFailed)
-        m_services.dialogs.showError(QStringLiteral("No puedo cargar la imagen"));
+    layout->onPictureFailed = {};
 }
 
 void TForm1::JvXPBar3Items1Click() {

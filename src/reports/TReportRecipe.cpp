@@ -7,6 +7,13 @@
 
 #include <QPainter>
 
+namespace {
+
+/// The picture box of a recipe (40.5 by 29.9 mm) at 300 dots to the inch.
+const QSize PrintedPicture(479, 354);
+
+} // namespace
+
 TReportRecipe::TReportRecipe(const QString &dataFile)
     : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile)
     , MealTypes(QStringLiteral("MealTypes"), ADOConnection1)
@@ -41,7 +48,6 @@ report::BandReport TReportRecipe::QuickRep1() const {
     r.pageHeader =
         reportbands::pageHeader(QStringLiteral("VaneRecipe"), QStringLiteral("Recipe Book"), 141.3);
     r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 1.9);
-    pictureFailed = false;
 
     // The ingredients of every recipe, in order, found by the recipe's key.
     QHash<QString, QStringList> ingredients;
@@ -60,10 +66,13 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const QString name = Master.value(row, QStringLiteral("Meal_Name")).toString();
         const QString type = Master.value(row, QStringLiteral("Type")).toString();
         const QString method = Master.value(row, QStringLiteral("Meal_Recipe")).toString();
+        // Only the picture's header is read here; each picture is decoded when its page is painted, one at a
+        // time, at no more than 300 dots to the inch of the box it is printed in.
         const QByteArray stored = Master.value(row, QStringLiteral("Meal_Picture")).toByteArray();
-        const QImage image = picture::decode(stored);
-        if (image.isNull() && picture::formatOf(stored) != picture::Format::None)
-            pictureFailed = true;
+        const bool hasPicture = picture::formatOf(stored) != picture::Format::None;
+        const bool readable = hasPicture && picture::pictureSize(stored).isValid();
+        if (hasPicture && !readable && onPictureFailed)
+            onPictureFailed();
         // The method grows the band beyond its least height, as far as the page goes; the lines that do not
         // fit follow in bands of their own, which the layout carries on to the next pages.
         const QStringList methodLines = report::wrappedLines(109.5, method, text);
@@ -84,8 +93,11 @@ report::BandReport TReportRecipe::QuickRep1() const {
             c.text(4.2, 8.2, 28, QStringLiteral("Recipe"), bold);
             for (qsizetype l = 0; l < first.size(); ++l)
                 c.line(33.1, 8.2 + double(l) * lineStep, first.at(l), text);
-            if (!image.isNull())
-                c.image(143.4, 8.2, 40.5, 29.9, image);
+            if (readable) {
+                const QImage image = picture::decode(stored, PrintedPicture);
+                if (!image.isNull())
+                    c.image(143.4, 8.2, 40.5, 29.9, image);
+            }
         };
         r.details.push_back(std::move(recipe));
         for (qsizetype l = first.size(); l < methodLines.size(); ++l) {

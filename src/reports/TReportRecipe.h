@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ReportLayout.h"
 #include "toolkit/db/QueryDataset.h"
 #include "toolkit/report/BandReport.h"
@@ -20,7 +22,8 @@ public:
     /// " of " and the number of pages.
     QString QRLabel7;
     /// Set when a picture of a known kind could not be read while the report was made.
-    mutable bool pictureFailed = false;
+    /// Called when building the report meets a picture that cannot be read; the report goes on without it.
+    std::function<void()> onPictureFailed;
 
     report::BandReport QuickRep1() const;
 };

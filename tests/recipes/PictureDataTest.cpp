@@ -1,6 +1,7 @@
 #include "recipes/PictureData.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,4 +82,73 @@ TEST(PictureData, FilesAreReadByTheirExtensionAndChecked) {
     error.clear();
     EXPECT_TRUE(readFile(dir.filePath(QStringLiteral("missing.jpg")), error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
+}
+
+namespace {
+
+/// A JPEG of that size with an EXIF block noting the camera's orientation (1 to 8).
+QByteArray withOrientation(const QByteArray &jpeg, quint16 orientation) {
+    // TIFF header (little-endian), one IFD entry: Orientation (0x0112), SHORT, count 1.
+    QByteArray tiff("II*\0\x08\0\0\0", 8);
+    tiff += QByteArray("\x01\0", 2);
+    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8);
+    tiff += char(orientation & 0xff);
+    tiff += char(orientation >> 8);
+    tiff += QByteArray(2, '\0');
+    tiff += QByteArray(4, '\0');
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    const int length = int(payload.size()) + 2;
+    segment += char(length >> 8);
+    segment += char(length & 0xff);
+    segment += payload;
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+} // namespace
+
+TEST(PictureData, PhotographsAreDecodedOnlyAsLargeAsTheyAreShown) {
+    const QByteArray photo = encoded(sample(1600, 1200), "JPG");
+    EXPECT_EQ(pictureSize(photo), QSize(1600, 1200));
+    const QImage box = decode(photo, QSize(200, 150));
+    EXPECT_EQ(box.size(), QSize(200, 150)) << "an eighth covers the box";
+    const QImage larger = decode(photo, QSize(500, 300));
+    EXPECT_EQ(larger.size(), QSize(800, 600)) << "the smallest scale that still covers it";
+    EXPECT_EQ(decode(photo).size(), QSize(1600, 1200));
+}
+
+TEST(PictureData, DamagedAndHostileJpegsAreRefused) {
+    const QByteArray photo = encoded(sample(640, 480), "JPG");
+    EXPECT_TRUE(decode(photo).width() == 640);
+    EXPECT_TRUE(decode(photo.left(photo.size() / 2)).isNull()) << "a file cut in half";
+    // A few hundred bytes claiming 10000 x 10000 pixels: the header's size bytes rewritten.
+    QByteArray claim = encoded(sample(8, 8), "JPG");
+    const qsizetype frame = claim.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(frame, 0);
+    claim[frame + 5] = char(10000 >> 8);
+    claim[frame + 6] = char(10000 & 0xff);
+    claim[frame + 7] = char(10000 >> 8);
+    claim[frame + 8] = char(10000 & 0xff);
+    EXPECT_FALSE(pictureSize(claim).isValid());
+    EXPECT_TRUE(decode(claim).isNull());
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_TRUE(
+        readFile(written(dir, QStringLiteral("half.jpg"), photo.left(photo.size() / 2)), error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(PictureData, TheCamerasOrientationIsHonouredAndTheBytesKept) {
+    QImage wide = sample(64, 32);
+    wide.setPixelColor(0, 0, Qt::white); // a mark in the top left corner as stored
+    const QByteArray stored = withOrientation(encoded(wide, "JPG"), 6);
+    EXPECT_EQ(pictureSize(stored), QSize(32, 64)) << "turned a quarter clockwise";
+    const QImage shown = decode(stored);
+    ASSERT_EQ(shown.size(), QSize(32, 64));
+    EXPECT_GT(qGray(shown.pixel(31, 0)), 180) << "the stored top left corner is now top right";
+    EXPECT_EQ(fileBytes(stored), stored);
+    for (quint16 o = 1; o <= 8; ++o) {
+        const QSize size = decode(withOrientation(encoded(wide, "JPG"), o)).size();
+        EXPECT_EQ(size, o >= 5 ? QSize(32, 64) : QSize(64, 32)) << o;
+    }
 }

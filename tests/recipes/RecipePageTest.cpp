@@ -280,7 +280,11 @@ TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed) {
     EXPECT_TRUE(stored.startsWith("\xFF\xD8"));
     EXPECT_EQ(dm.SQL.value(0, 1).toString(), QStringLiteral("Whisk & fry."));
     dm.SQL.close();
-    EXPECT_EQ(w.EDBImage1->image().size(), QSize(1600, 400));
+    EXPECT_EQ(w.EDBImage1->pictureSize(), QSize(1600, 400));
+    // The box holds the photograph only as large as it shows it.
+    w.EDBImage1->resize(200, 150);
+    EXPECT_LT(w.EDBImage1->image().width(), 1600);
+    EXPECT_GE(w.EDBImage1->image().width(), 200);
 
     // Saved in its own format whatever the name says.
     const QString saved = dir.filePath(QStringLiteral("copy.bmp"));
@@ -305,7 +309,14 @@ TEST_F(RecipePageTest, PicturesAreLoadedClearedSavedAndViewed) {
     w.Vieworiginalsize1Click();
     EXPECT_TRUE(program.Form8->isVisible());
     EXPECT_FALSE(program.Form8->isModal());
+    EXPECT_EQ(program.Form8->picture()->pictureSize(), QSize(1600, 400));
+    // Fitted to the window first; "Actual size" shows every pixel, with scroll bars.
+    EXPECT_EQ(program.Form8->picture()->fit(), DBImage::Fit::ShrinkToFit);
+    auto *actual = program.Form8->findChild<QPushButton *>(QStringLiteral("ActualSize"));
+    ASSERT_NE(actual, nullptr);
+    actual->click();
     EXPECT_EQ(program.Form8->picture()->image().size(), QSize(1600, 400));
+    actual->click();
     // Clearing asks first, naming the recipe; No keeps the picture.
     dialogs.confirmAnswers = {false};
     w.ClearPicture1Click();
@@ -333,7 +344,7 @@ TEST_F(RecipePageTest, AStoredPictureShowsAgainAfterARestart) {
     const int row = again.mainWindow().DBLookupComboBox2->findText(QStringLiteral("Flapjacks"));
     again.mainWindow().DBLookupComboBox2->choose(row);
     again.mainWindow().DBLookupComboBox2CloseUp();
-    EXPECT_EQ(again.mainWindow().EDBImage1->image().size(), QSize(40, 30));
+    EXPECT_EQ(again.mainWindow().EDBImage1->pictureSize(), QSize(40, 30));
 }
 
 TEST_F(RecipePageTest, EmailRecipeHandsTheStoredRecipeToTheMailProgram) {

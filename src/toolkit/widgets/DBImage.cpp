@@ -4,11 +4,13 @@
 
 #include <QPainter>
 
-DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Fit fit, QWidget *parent)
+DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Sizer sizer, Fit fit,
+                 QWidget *parent)
     : QWidget(parent)
     , m_dataset(dataset)
     , m_field(std::move(field))
     , m_decoder(std::move(decoder))
+    , m_sizer(std::move(sizer))
     , m_fit(fit) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
@@ -22,31 +24,64 @@ void DBImage::showField() {
     const QByteArray data = m_dataset.isOpen() && m_dataset.hasCurrentRow()
                                 ? m_dataset.field(m_field).value().toByteArray()
                                 : QByteArray();
-    if (data == m_data && (data.isEmpty() || !m_image.isNull()))
+    if (data == m_data && (data.isEmpty() || m_pictureSize.isValid()))
         return;
     m_data = data;
-    m_image = data.isEmpty() ? QImage() : m_decoder(data);
+    m_pictureSize = data.isEmpty() ? QSize() : m_sizer(data);
+    // Decoded when it is next painted, at the size it is shown then.
+    m_image = QImage();
+    m_decoded = false;
+    updateGeometry();
+    update();
+}
+
+QSize DBImage::decodeSize() const {
+    return m_fit == Fit::ShrinkToFit ? size() * devicePixelRatio() : QSize();
+}
+
+const QImage &DBImage::image() const {
+    const QSize wanted = decodeSize();
+    if (!m_data.isEmpty() && m_pictureSize.isValid() && (!m_decoded || wanted != m_decodedFor)) {
+        // A fitting box decodes again only when it grows past what it holds.
+        const bool enough = m_decoded && !m_image.isNull() && wanted.isValid() &&
+                            m_image.width() >= std::min(wanted.width(), m_pictureSize.width()) &&
+                            m_image.height() >= std::min(wanted.height(), m_pictureSize.height());
+        if (!enough) {
+            m_image = m_decoder(m_data, wanted);
+            m_decodedFor = wanted;
+        }
+        m_decoded = true;
+    }
+    return m_image;
+}
+
+void DBImage::setFit(Fit fit) {
+    if (fit == m_fit)
+        return;
+    m_fit = fit;
+    m_decoded = false;
     updateGeometry();
     update();
 }
 
 QSize DBImage::sizeHint() const {
-    if (m_fit == Fit::OwnSize && !m_image.isNull())
-        return m_image.size();
+    if (m_fit == Fit::OwnSize && m_pictureSize.isValid())
+        return m_pictureSize;
     return {200, 150};
 }
 
 void DBImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(219, 235, 247));
-    if (m_image.isNull())
+    const QImage &picture = image();
+    if (picture.isNull())
         return;
-    QSize shown = m_image.size();
+    QSize shown = m_fit == Fit::OwnSize ? m_pictureSize : picture.size();
     if (m_fit == Fit::ShrinkToFit && (shown.width() > width() || shown.height() > height()))
         shown.scale(size(), Qt::KeepAspectRatio);
     const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_image);
+    painter.drawImage(target, picture);
 }
 
 void DBImage::mouseDoubleClickEvent(QMouseEvent *event) {
