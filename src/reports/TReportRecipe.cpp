@@ -68,7 +68,8 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const QString method = Master.value(row, QStringLiteral("Meal_Recipe")).toString();
         // Only the picture's header is read here; each picture is decoded when its page is painted, one at a
         // time, at no more than 300 dots to the inch of the box it is printed in.
-        const QByteArray stored = Master.value(row, QStringLiteral("Meal_Picture")).toByteArray();
+        const int pictureColumn = Master.fieldIndex(QStringLiteral("Meal_Picture"));
+        const QByteArray stored = Master.value(row, pictureColumn).toByteArray();
         const bool hasPicture = picture::formatOf(stored) != picture::Format::None;
         const bool readable = hasPicture && picture::pictureSize(stored).isValid();
         if (hasPicture && !readable && onPictureFailed)
@@ -83,7 +84,7 @@ report::BandReport TReportRecipe::QuickRep1() const {
         report::Band recipe;
         recipe.height = 38.1 + (methodHeight - 30.2);
         recipe.startsNewPage = true;
-        recipe.paint = [=](report::Canvas &c, const report::PageInfo &) {
+        recipe.paint = [=, this](report::Canvas &c, const report::PageInfo &) {
             c.rule(0, 1, Qt::black);
             c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
             c.text(33.1, 1.3, 83.6, name, text);
@@ -94,7 +95,9 @@ report::BandReport TReportRecipe::QuickRep1() const {
             for (qsizetype l = 0; l < first.size(); ++l)
                 c.line(33.1, 8.2 + double(l) * lineStep, first.at(l), text);
             if (readable) {
-                const QImage image = picture::decode(stored, PrintedPicture);
+                // Read again from the data file here, so that no page holds another page's picture.
+                const QImage image =
+                    picture::decode(Master.value(row, pictureColumn).toByteArray(), PrintedPicture);
                 if (!image.isNull())
                     c.image(143.4, 8.2, 40.5, 29.9, image);
             }

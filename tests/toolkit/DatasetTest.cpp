@@ -287,3 +287,55 @@ TEST_F(DatasetTest, MovingOnPostsThePendingEditAndAFailedPostStaysPut) {
     EXPECT_EQ(groups.currentRow(), 0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM IGroup WHERE IGROUP_NAME='Two'")), 1);
 }
+
+namespace {
+
+/// A table dataset whose held rows a test can look into.
+class HeldRows : public TableDataset {
+public:
+    using TableDataset::TableDataset;
+    qint64 heldBytes() {
+        qint64 bytes = 0;
+        for (const auto &row : rows())
+            for (const QVariant &v : row)
+                bytes += v.typeId() == QMetaType::QByteArray ? v.toByteArray().size() : 0;
+        return bytes;
+    }
+};
+
+} // namespace
+
+TEST_F(DatasetTest, PicturesAreReadWhenAskedForNotHeldWithTheRows) {
+    for (int i = 0; i < 20; ++i) {
+        Statement insert(connection,
+                         QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Picture) VALUES(:n, :p)"));
+        insert.bind(1, QStringLiteral("Dish %1").arg(i));
+        insert.bind(2, QByteArray(1'000'000, char('a' + i)));
+        insert.step();
+    }
+    connection.execute(QStringLiteral("INSERT INTO Meal(Meal_Name) VALUES('No picture')"));
+    HeldRows meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
+    meals.open();
+    EXPECT_EQ(meals.heldBytes(), 0) << "twenty megabytes of pictures stay in the file";
+    ASSERT_TRUE(meals.locate(QStringLiteral("Meal_Name"), QStringLiteral("Dish 7")));
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Picture")).value().toByteArray(), QByteArray(1'000'000, 'h'));
+    ASSERT_TRUE(meals.locate(QStringLiteral("Meal_Name"), QStringLiteral("No picture")));
+    EXPECT_TRUE(meals.field(QStringLiteral("Meal_Picture")).value().isNull());
+
+    // A picture set and posted is written, then read from the file like the others.
+    ASSERT_TRUE(meals.locate(QStringLiteral("Meal_Name"), QStringLiteral("Dish 3")));
+    meals.edit();
+    meals.setValue(QStringLiteral("Meal_Picture"), QByteArray("new picture"));
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Picture")).value().toByteArray(), QByteArray("new picture"));
+    meals.post();
+    EXPECT_EQ(meals.heldBytes(), 0);
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Picture")).value().toByteArray(), QByteArray("new picture"));
+    EXPECT_EQ(meals.value(4, QStringLiteral("Meal_Picture")).toByteArray(), QByteArray(1'000'000, 'e'));
+
+    // A list over the whole table holds none either, and still answers for any row.
+    QueryDataset list(QStringLiteral("SQLMEALS"), connection);
+    list.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
+    list.open();
+    ASSERT_TRUE(list.locate(QStringLiteral("Meal_Name"), QStringLiteral("Dish 19")));
+    EXPECT_EQ(list.field(QStringLiteral("Meal_Picture")).value().toByteArray().size(), 1'000'000);
+}

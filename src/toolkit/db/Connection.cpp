@@ -276,6 +276,14 @@ QString Statement::columnTable(int column) const {
     return QString::fromUtf8(sqlite3_column_table_name(m_statement, column));
 }
 
+QString Statement::columnOrigin(int column) const {
+    return QString::fromUtf8(sqlite3_column_origin_name(m_statement, column));
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
 QVariant Statement::value(int column) const {
     switch (sqlite3_column_type(m_statement, column)) {
     case SQLITE_INTEGER:

@@ -90,6 +90,10 @@ public:
     /// The declared type of the column it reads, empty for expressions.
     QString columnDeclaredType(int column) const;
     QString columnTable(int column) const;
+    /// The table column a result column reads, empty for expressions.
+    QString columnOrigin(int column) const;
+    /// Whether the result column holds NULL in the current row, read without loading its value.
+    bool isNull(int column) const;
     QVariant value(int column) const;
 
 private:

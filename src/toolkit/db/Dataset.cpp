@@ -4,6 +4,15 @@
 #include "DbError.h"
 
 #include <QRegularExpression>
+#include <sqlite3.h>
+
+namespace {
+
+/// The mark a row holds for a blob that is read from its table only when asked for.
+struct DeferredBlob {};
+
+} // namespace
+Q_DECLARE_METATYPE(DeferredBlob)
 
 namespace db {
 
@@ -53,14 +62,74 @@ void Dataset::open() {
     openWith(openStatement());
 }
 
+QVariant Dataset::deferredMark() {
+    return QVariant::fromValue(DeferredBlob{});
+}
+
+bool Dataset::isDeferredMark(const QVariant &value) {
+    return value.userType() == qMetaTypeId<DeferredBlob>();
+}
+
+void Dataset::readDeferrals(const Statement &statement) {
+    const int columns = statement.columnCount();
+    m_deferredKey.assign(size_t(columns), -1);
+    m_deferredTable.assign(size_t(columns), QString());
+    m_deferredOrigin.assign(size_t(columns), QString());
+    forgetFetched();
+    for (int c = 0; c < columns; ++c) {
+        if (m_fields[size_t(c)].type != FieldType::Blob)
+            continue;
+        const QString table = statement.columnTable(c);
+        const QString origin = statement.columnOrigin(c);
+        if (table.isEmpty() || origin.isEmpty())
+            continue;
+        // The table's own key among the columns read: its INTEGER PRIMARY KEY, which is the row's id.
+        for (int k = 0; k < columns; ++k) {
+            if (statement.columnTable(k) != table)
+                continue;
+            int primary = 0;
+            const char *declared = nullptr;
+            const QByteArray t = table.toUtf8();
+            const QByteArray o = statement.columnOrigin(k).toUtf8();
+            if (sqlite3_table_column_metadata(m_connection.handle(), "main", t.constData(), o.constData(),
+                                              &declared, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
+                primary != 0 && declared != nullptr && sqlite3_stricmp(declared, "INTEGER") == 0) {
+                m_deferredKey[size_t(c)] = k;
+                m_deferredTable[size_t(c)] = table;
+                m_deferredOrigin[size_t(c)] = origin;
+                break;
+            }
+        }
+    }
+}
+
+QVariant Dataset::fetchDeferred(int row, int column) const {
+    if (row == m_fetchedRow && column == m_fetchedColumn)
+        return m_fetched;
+    const QVariant key = m_rows[size_t(row)][size_t(m_deferredKey[size_t(column)])];
+    Statement statement(m_connection,
+                        QStringLiteral("SELECT [%1] FROM [%2] WHERE rowid = :key")
+                            .arg(m_deferredOrigin[size_t(column)], m_deferredTable[size_t(column)]));
+    statement.bind(1, key);
+    m_fetched = statement.step() ? statement.value(0) : QVariant();
+    m_fetchedRow = row;
+    m_fetchedColumn = column;
+    return m_fetched;
+}
+
 void Dataset::openWith(std::unique_ptr<Statement> statement) {
     readFields(*statement);
+    readDeferrals(*statement);
     std::vector<std::vector<QVariant>> rows;
     const int columns = statement->columnCount();
     while (statement->step()) {
         std::vector<QVariant> row;
         row.reserve(size_t(columns));
         for (int c = 0; c < columns; ++c) {
+            if (isDeferred(c)) {
+                row.push_back(statement->isNull(c) ? QVariant() : deferredMark());
+                continue;
+            }
             QVariant v = statement->value(c);
             if (m_fields[size_t(c)].type == FieldType::Boolean && !v.isNull())
                 v = QVariant(v.toLongLong() != 0);
@@ -81,6 +150,7 @@ void Dataset::openWith(std::unique_ptr<Statement> statement) {
 void Dataset::close() {
     if (!isOpen())
         return;
+    forgetFetched();
     m_rows.clear();
     m_keyIndex.clear();
     m_current = -1;
@@ -210,7 +280,11 @@ QVariant Dataset::value(int row, int column) const {
     if (def.isLookup)
         return lookupValue(def, row);
     const auto &values = m_rows[size_t(row)];
-    return size_t(column) < values.size() ? values[size_t(column)] : QVariant();
+    if (size_t(column) >= values.size())
+        return {};
+    if (isDeferredMark(values[size_t(column)]))
+        return fetchDeferred(row, column);
+    return values[size_t(column)];
 }
 
 QVariant Dataset::value(int row, const QString &fieldName) const {

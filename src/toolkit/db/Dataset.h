@@ -93,8 +93,21 @@ protected:
     int dataColumnCount() const { return m_dataColumns; }
     void setCurrentRowSilently(int row) { m_current = row; }
 
+    /// Pictures and other blobs are not held with the rows: a blob column read straight from a table whose
+    /// key the rows carry holds only a mark, and its value is read from the table when asked for.
+    void readDeferrals(const Statement &statement);
+    bool isDeferred(int column) const {
+        return size_t(column) < m_deferredKey.size() && m_deferredKey[size_t(column)] >= 0;
+    }
+    /// The value a row holds for a column as read: the mark for a blob not held.
+    static QVariant deferredMark();
+    static bool isDeferredMark(const QVariant &value);
+    /// Forgets the blob last read, after the rows changed.
+    void forgetFetched() const { m_fetchedRow = -1; }
+
 private:
     QVariant lookupValue(const FieldDef &def, int row) const;
+    QVariant fetchDeferred(int row, int column) const;
 
     Connection &m_connection;
     State m_state = State::Inactive;
@@ -108,6 +121,13 @@ private:
     mutable QHash<QString, int> m_fieldIndex;
     /// Key text to row, per key field, built when first looked up in.
     mutable QHash<QString, QHash<QString, int>> m_keyIndex;
+    /// For each column: the column holding its table's key when its blobs are read on demand, else -1.
+    std::vector<int> m_deferredKey;
+    std::vector<QString> m_deferredTable, m_deferredOrigin;
+    /// The blob last read, kept while the same row and column are asked for again (a picture box repaints).
+    mutable int m_fetchedRow = -1;
+    mutable int m_fetchedColumn = -1;
+    mutable QVariant m_fetched;
 };
 
 } // namespace db

@@ -75,6 +75,7 @@ void TableDataset::setValue(const QString &fieldName, const QVariant &value) {
     if (fieldDef(column).type == FieldType::Boolean && !v.isNull())
         v = QVariant(Field(value, FieldType::Boolean, fieldName).asBoolean());
     m_assigned[size_t(column)] = true;
+    forgetFetched();
     rows()[size_t(currentRow())][size_t(column)] = v;
     emit rowsChanged();
 }
@@ -86,7 +87,12 @@ void TableDataset::readRow(qint64 key, std::vector<QVariant> &into) {
     statement.bind(1, key);
     if (!statement.step())
         return;
+    forgetFetched();
     for (int c = 0; c < dataColumnCount(); ++c) {
+        if (isDeferred(c)) {
+            into[size_t(c)] = statement.isNull(c) ? QVariant() : deferredMark();
+            continue;
+        }
         QVariant v = statement.value(c);
         if (fieldDef(c).type == FieldType::Boolean && !v.isNull())
             v = QVariant(v.toLongLong() != 0);
