@@ -21,9 +21,22 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <malloc.h>
+
+namespace {
+
+/// Photographs pass through memory in pieces of megabytes (read, decoded, dropped). Such pieces are given
+/// back to the system as soon as they are freed, rather than kept in the heap, where a book of photographs
+/// would leave the program hundreds of megabytes larger than it needs to be.
+bool returnLargeBlocks() {
+    return mallopt(M_MMAP_THRESHOLD, 256 * 1024) == 1;
+}
+
+} // namespace
 
 Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
-    : m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
+    : m_memory(returnLargeBlocks())
+    , m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
     m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
     m_form1->attachDataModule(*m_data);
     Form2 = new TForm2(m_form1.get());

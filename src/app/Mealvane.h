@@ -52,6 +52,7 @@ public:
     std::unique_ptr<TReportShoppingList> ReportShoppingList;
 
 private:
+    bool m_memory;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TDataModule1> m_data;
 };

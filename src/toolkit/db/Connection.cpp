@@ -76,8 +76,9 @@ void Connection::open() {
             throw DbError(lockedMessage(m_dataSource));
         throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
     }
-    // Read the file through memory mapping and keep recently read pages: datasets re-read whole tables.
-    sqlite3_exec(handle, "PRAGMA mmap_size=268435456; PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+    // Keep recently read pages: datasets re-read whole tables. The file is not memory-mapped: reading a
+    // book of photographs through a mapping would keep every page read in the program's memory.
+    sqlite3_exec(handle, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     m_handle = handle;
 }
 
