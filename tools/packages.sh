@@ -7,7 +7,7 @@ mealvane_packages=(
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream lintian librsvg2-bin dpkg-dev file
     fp-utils
-    xvfb xauth imagemagick xdotool poppler-utils dbus at-spi2-core python3-pyatspi xdg-utils
+    xvfb xauth imagemagick xdotool poppler-utils dbus at-spi2-core python3 python3-pyatspi xdg-utils
 )
 
 mealvane_install_packages() {

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <sqlite3.h>
 #include <vector>
@@ -200,6 +201,25 @@ void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv) {
 } // namespace
 
 int compare(const char *a, int lengthA, const char *b, int lengthB) {
+    // Most names are plain ASCII: compared byte by byte, they order the same as through the full rules.
+    const int common = std::min(lengthA, lengthB);
+    bool ascii = true;
+    for (int i = 0; i < common; ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (((x | y) & 0x80) != 0) {
+            ascii = false;
+            break;
+        }
+        if (x == y)
+            continue;
+        x = (x >= 'A' && x <= 'Z') ? x + 32 : x;
+        y = (y >= 'A' && y <= 'Z') ? y + 32 : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (ascii)
+        return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
     const int byPrimary = compareBy(a, lengthA, b, lengthB, true);
     if (byPrimary != 0)
         return byPrimary;
