@@ -86,7 +86,11 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
 TDataModule1::~TDataModule1() = default;
 
 void TDataModule1::defineStatements() {
+    // The recipe page shows one recipe at a time: its method and flags are read when it is shown.
+    MEALS.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name"), QStringLiteral("Meal_Type")});
     SQLMEALS.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
+    // The lists over it show names; the rest of a recipe is read when it is asked for.
+    SQLMEALS.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name")});
     SQLMEAL1.setSql(lines({
         "SELECT DISTINCT Made_With.Meal_ID, Ingredients.Ingredients_ID,Ingredients.Ingredients_Description, "
         "Ingredients.Ingredients_Group",

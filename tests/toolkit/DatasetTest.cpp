@@ -339,3 +339,33 @@ TEST_F(DatasetTest, PicturesAreReadWhenAskedForNotHeldWithTheRows) {
     ASSERT_TRUE(list.locate(QStringLiteral("Meal_Name"), QStringLiteral("Dish 19")));
     EXPECT_EQ(list.field(QStringLiteral("Meal_Picture")).value().toByteArray().size(), 1'000'000);
 }
+
+TEST_F(DatasetTest, AListHoldingOnlyItsShownColumnsStillAnswersForEveryField) {
+    connection.execute(
+        QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe, Meal_Noon) VALUES('Soup', 'Boil.', 1)"));
+    connection.execute(
+        QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('apple pie', 'Bake.')"));
+    QueryDataset list(QStringLiteral("SQLMEALS"), connection);
+    list.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
+    list.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name")});
+    list.open();
+    EXPECT_EQ(list.fieldCount(), 10) << "every field of the statement, held or not";
+    EXPECT_EQ(list.value(0, QStringLiteral("Meal_Name")).toString(), QStringLiteral("apple pie"));
+    EXPECT_EQ(list.value(0, QStringLiteral("Meal_Recipe")).toString(), QStringLiteral("Bake."));
+    EXPECT_EQ(list.value(1, QStringLiteral("Meal_Recipe")).toString(), QStringLiteral("Boil."));
+    EXPECT_TRUE(list.value(1, QStringLiteral("Meal_Noon")).toBool());
+    EXPECT_TRUE(list.locate(QStringLiteral("Meal_Name"), QStringLiteral("SOUP")));
+
+    TableDataset meals(QStringLiteral("MEALS"), connection, QStringLiteral("Meal"));
+    meals.holdOnly({QStringLiteral("Meal_Name")});
+    meals.open();
+    ASSERT_TRUE(meals.locate(QStringLiteral("Meal_Name"), QStringLiteral("Soup")));
+    meals.edit();
+    meals.setValue(QStringLiteral("Meal_Recipe"), QStringLiteral("Boil, then season."));
+    meals.post();
+    EXPECT_EQ(meals.field(QStringLiteral("Meal_Recipe")).asString(), QStringLiteral("Boil, then season."));
+    EXPECT_TRUE(meals.field(QStringLiteral("Meal_Noon")).asBoolean()) << "fields not set keep what is stored";
+    EXPECT_EQ(count(QStringLiteral(
+                  "SELECT count(*) FROM Meal WHERE Meal_Recipe='Boil, then season.' AND Meal_Noon=1")),
+              1);
+}

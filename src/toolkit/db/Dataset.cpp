@@ -59,7 +59,11 @@ Dataset::~Dataset() = default;
 void Dataset::open() {
     if (isOpen())
         return;
-    openWith(openStatement());
+    const QStringList held = heldColumns();
+    if (held.isEmpty())
+        openWith(openStatement());
+    else
+        openHolding(openStatement(), held);
 }
 
 QVariant Dataset::deferredMark() {
@@ -70,6 +74,31 @@ bool Dataset::isDeferredMark(const QVariant &value) {
     return value.userType() == qMetaTypeId<DeferredBlob>();
 }
 
+bool Dataset::defer(const Statement &statement, int column) {
+    const QString table = statement.columnTable(column);
+    const QString origin = statement.columnOrigin(column);
+    if (table.isEmpty() || origin.isEmpty())
+        return false;
+    // The table's own key among the columns read: its INTEGER PRIMARY KEY, which is the row's id.
+    for (int k = 0; k < statement.columnCount(); ++k) {
+        if (k == column || statement.columnTable(k) != table)
+            continue;
+        int primary = 0;
+        const char *declared = nullptr;
+        const QByteArray t = table.toUtf8();
+        const QByteArray o = statement.columnOrigin(k).toUtf8();
+        if (sqlite3_table_column_metadata(m_connection.handle(), "main", t.constData(), o.constData(),
+                                          &declared, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
+            primary != 0 && declared != nullptr && sqlite3_stricmp(declared, "INTEGER") == 0) {
+            m_deferredKey[size_t(column)] = k;
+            m_deferredTable[size_t(column)] = table;
+            m_deferredOrigin[size_t(column)] = origin;
+            return true;
+        }
+    }
+    return false;
+}
+
 void Dataset::readDeferrals(const Statement &statement) {
     const int columns = statement.columnCount();
     m_deferredKey.assign(size_t(columns), -1);
@@ -77,30 +106,63 @@ void Dataset::readDeferrals(const Statement &statement) {
     m_deferredOrigin.assign(size_t(columns), QString());
     forgetFetched();
     for (int c = 0; c < columns; ++c) {
-        if (m_fields[size_t(c)].type != FieldType::Blob)
-            continue;
-        const QString table = statement.columnTable(c);
-        const QString origin = statement.columnOrigin(c);
-        if (table.isEmpty() || origin.isEmpty())
-            continue;
-        // The table's own key among the columns read: its INTEGER PRIMARY KEY, which is the row's id.
-        for (int k = 0; k < columns; ++k) {
-            if (statement.columnTable(k) != table)
-                continue;
-            int primary = 0;
-            const char *declared = nullptr;
-            const QByteArray t = table.toUtf8();
-            const QByteArray o = statement.columnOrigin(k).toUtf8();
-            if (sqlite3_table_column_metadata(m_connection.handle(), "main", t.constData(), o.constData(),
-                                              &declared, nullptr, nullptr, &primary, nullptr) == SQLITE_OK &&
-                primary != 0 && declared != nullptr && sqlite3_stricmp(declared, "INTEGER") == 0) {
-                m_deferredKey[size_t(c)] = k;
-                m_deferredTable[size_t(c)] = table;
-                m_deferredOrigin[size_t(c)] = origin;
-                break;
-            }
+        if (m_fields[size_t(c)].type == FieldType::Blob)
+            defer(statement, c);
+    }
+}
+
+std::unique_ptr<Statement> Dataset::narrowStatement(const QStringList &) {
+    throw DbError(QStringLiteral("%1: the dataset cannot narrow its statement").arg(objectName()));
+}
+
+void Dataset::openHolding(std::unique_ptr<Statement> full, const QStringList &held) {
+    readFields(*full);
+    readDeferrals(*full);
+    const int columns = full->columnCount();
+    // Held: the columns asked for, the keys that deferred columns are read by, and whatever cannot be read
+    // later (an expression). Everything else is read from its table when asked for.
+    std::vector<bool> holding(size_t(columns), false);
+    for (int c = 0; c < columns; ++c) {
+        const bool asked = held.contains(m_fields[size_t(c)].name, Qt::CaseInsensitive);
+        holding[size_t(c)] = asked || (!isDeferred(c) && !defer(*full, c));
+    }
+    for (int c = 0; c < columns; ++c) {
+        if (isDeferred(c))
+            holding[size_t(m_deferredKey[size_t(c)])] = true;
+    }
+    for (int c = 0; c < columns; ++c) {
+        if (holding[size_t(c)])
+            m_deferredKey[size_t(c)] = -1;
+    }
+    QStringList names;
+    std::vector<int> positions;
+    for (int c = 0; c < columns; ++c) {
+        if (holding[size_t(c)]) {
+            names << u'[' + full->columnName(c) + u']';
+            positions.push_back(c);
         }
     }
+    full.reset();
+    std::unique_ptr<Statement> narrow = narrowStatement(names);
+    std::vector<std::vector<QVariant>> rows;
+    while (narrow->step()) {
+        std::vector<QVariant> row(size_t(columns), deferredMark());
+        for (size_t i = 0; i < positions.size(); ++i) {
+            QVariant v = narrow->value(int(i));
+            if (m_fields[size_t(positions[i])].type == FieldType::Boolean && !v.isNull())
+                v = QVariant(v.toLongLong() != 0);
+            row[size_t(positions[i])] = std::move(v);
+        }
+        rows.push_back(std::move(row));
+    }
+    m_rows = std::move(rows);
+    m_keyIndex.clear();
+    m_current = m_rows.empty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rows.empty();
+    setState(State::Browse);
+    emit afterOpen();
+    emit currentRowChanged(m_current);
 }
 
 QVariant Dataset::fetchDeferred(int row, int column) const {

@@ -93,6 +93,17 @@ protected:
     int dataColumnCount() const { return m_dataColumns; }
     void setCurrentRowSilently(int row) { m_current = row; }
 
+    /// The columns this dataset holds with its rows; the others are read from their table when asked for.
+    /// Empty: every column.
+    virtual QStringList heldColumns() const { return {}; }
+    /// The statement's rows narrowed to these result columns (bracketed names), for `heldColumns`.
+    virtual std::unique_ptr<Statement> narrowStatement(const QStringList &columns);
+    /// Reads the rows holding only the columns asked for.
+    void openHolding(std::unique_ptr<Statement> full, const QStringList &held);
+    /// Marks a column to be read from its table by the row's key; false when it has no table or key among
+    /// the columns read.
+    bool defer(const Statement &statement, int column);
+
     /// Pictures and other blobs are not held with the rows: a blob column read straight from a table whose
     /// key the rows carry holds only a mark, and its value is read from the table when asked for.
     void readDeferrals(const Statement &statement);

@@ -38,11 +38,11 @@ QVariant QueryDataset::parameter(const QString &name) const {
     return index < 0 ? QVariant() : m_parameters[size_t(index)].second;
 }
 
-std::unique_ptr<Statement> QueryDataset::prepare() {
+std::unique_ptr<Statement> QueryDataset::prepare(const QString &text) {
     if (m_sql.trimmed().isEmpty())
         throw DbError(
             QStringLiteral("%1: Command text was not set for the command object.").arg(objectName()));
-    auto statement = std::make_unique<Statement>(connection(), m_sql);
+    auto statement = std::make_unique<Statement>(connection(), text);
     for (int i = 1, n = statement->parameterCount(); i <= n; ++i) {
         const int index = parameterIndex(statement->parameterName(i));
         statement->bind(i, index < 0 ? QVariant() : m_parameters[size_t(index)].second);
@@ -52,6 +52,15 @@ std::unique_ptr<Statement> QueryDataset::prepare() {
 
 std::unique_ptr<Statement> QueryDataset::openStatement() {
     return prepare();
+}
+
+std::unique_ptr<Statement> QueryDataset::narrowStatement(const QStringList &columns) {
+    // The statement as written, of which only these columns are taken: the engine then sorts and carries
+    // no more than they need.
+    QString inner = m_sql.trimmed();
+    while (inner.endsWith(u';'))
+        inner.chop(1);
+    return prepare(QStringLiteral("SELECT %1 FROM (%2)").arg(columns.join(u','), inner));
 }
 
 void QueryDataset::execSql() {

@@ -25,6 +25,11 @@ public:
     void setParameter(const QString &name, const QVariant &value);
     QVariant parameter(const QString &name) const;
 
+    /// Holds only these columns with the rows (and the keys to read the others by); the others are read
+    /// from their table when asked for, so that a list keeps in memory just what it shows. Takes effect at
+    /// the next open.
+    void holdOnly(const QStringList &columns) { m_held = columns; }
+
     /// Runs a statement that returns no rows.
     void execSql();
     /// Runs one statement as the scratch query does: closed first, the text replaced, then opened when it
@@ -33,12 +38,16 @@ public:
 
 protected:
     std::unique_ptr<Statement> openStatement() override;
+    QStringList heldColumns() const override { return m_held; }
+    std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
 
 private:
-    std::unique_ptr<Statement> prepare();
+    std::unique_ptr<Statement> prepare(const QString &text);
+    std::unique_ptr<Statement> prepare() { return prepare(m_sql); }
     int parameterIndex(const QString &name) const;
 
     QString m_sql;
+    QStringList m_held;
     std::vector<std::pair<QString, QVariant>> m_parameters;
 };
 

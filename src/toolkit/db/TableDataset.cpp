@@ -207,4 +207,9 @@ void TableDataset::refresh() {
         first();
 }
 
+std::unique_ptr<Statement> TableDataset::narrowStatement(const QStringList &columns) {
+    return std::make_unique<Statement>(connection(),
+                                       QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), m_table));
+}
+
 } // namespace db

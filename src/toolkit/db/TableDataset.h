@@ -2,6 +2,8 @@
 
 #include "Dataset.h"
 
+#include <QStringList>
+
 namespace db {
 
 /// Every row of one table, editable: append or edit, assign fields, then post; delete removes the current
@@ -27,8 +29,14 @@ public:
     /// Posts a pending edit, re-reads the rows and keeps the current row where it still exists.
     void refresh();
 
+    /// Holds only these columns with the rows (and the key); the others are read from the table when asked
+    /// for. Takes effect at the next open.
+    void holdOnly(const QStringList &columns) { m_held = columns; }
+
 protected:
     std::unique_ptr<Statement> openStatement() override;
+    QStringList heldColumns() const override { return m_held; }
+    std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
     void beforeMove() override;
 
 private:
@@ -36,6 +44,7 @@ private:
     void readRow(qint64 key, std::vector<QVariant> &into);
 
     QString m_table;
+    QStringList m_held;
     QString m_keyName;
     /// The current row as it was before `edit`, for `cancel`.
     std::vector<QVariant> m_original;
