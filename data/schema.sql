@@ -109,6 +109,10 @@ CREATE TABLE IF NOT EXISTS ShoppingListHandEdits (
     PRIMARY KEY (WeekNumber, YearNumber)
 );
 
+-- Compact copies of the names in byte order, which every tool orders alike: a look-up by name, which
+-- compares without regard to case, scans these instead of the whole recipes.
+CREATE INDEX Meal_Name_Scan ON Meal (Meal_Name COLLATE BINARY);
+CREATE INDEX Ingredients_Description_Scan ON Ingredients (Ingredients_Description COLLATE BINARY, Ingredients_Group);
 CREATE INDEX Meal_Type_Index ON Meal (Meal_Type);
 CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
 CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);
