@@ -155,6 +155,10 @@ void Dataset::openHolding(std::unique_ptr<Statement> full, const QStringList &he
         }
         rows.push_back(std::move(row));
     }
+    adoptRows(std::move(rows));
+}
+
+void Dataset::adoptRows(std::vector<std::vector<QVariant>> rows) {
     m_rows = std::move(rows);
     m_keyIndex.clear();
     m_current = m_rows.empty() ? -1 : 0;
@@ -199,14 +203,7 @@ void Dataset::openWith(std::unique_ptr<Statement> statement) {
         }
         rows.push_back(std::move(row));
     }
-    m_rows = std::move(rows);
-    m_keyIndex.clear();
-    m_current = m_rows.empty() ? -1 : 0;
-    m_bof = true;
-    m_eof = m_rows.empty();
-    setState(State::Browse);
-    emit afterOpen();
-    emit currentRowChanged(m_current);
+    adoptRows(std::move(rows));
 }
 
 void Dataset::close() {

@@ -117,6 +117,8 @@ protected:
     void forgetFetched() const { m_fetchedRow = -1; }
 
 private:
+    /// Takes freshly read rows: the first becomes current and the dataset is open.
+    void adoptRows(std::vector<std::vector<QVariant>> rows);
     QVariant lookupValue(const FieldDef &def, int row) const;
     QVariant fetchDeferred(int row, int column) const;
 
