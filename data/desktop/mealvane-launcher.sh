@@ -9,7 +9,7 @@ starter="$prefix/share/mealvane/MealvaneData40.mdb"
 data_home=${XDG_DATA_HOME:-}
 case "$data_home" in
     /*) ;;
-    *) data_home="$HOME/.local/share" ;; # the specification takes only absolute paths
+    *) data_home="$HOME/.local/share" ;; # a relative XDG_DATA_HOME is ignored, as the base directories say
 esac
 folder="$data_home/mealvane"
 book="$folder/data/MealvaneData40.mdb"
