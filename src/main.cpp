@@ -7,10 +7,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Mealvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Mealvane"));
-    // Ties the windows to the desktop entry, for the icon and the window list.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.mealvane.Mealvane"));
+    nameApplication();
     WidgetDialogs dialogs;
     DesktopShell shell;
     SystemClock clock;

@@ -70,6 +70,12 @@ void Mealvane::show() {
     window.show();
 }
 
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Mealvane"));
+    // Ties the windows to the desktop entry, for the icon and the window list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mealvane.Mealvane"));
+}
+
 void showBusyWhileWaiting() {
     db::Connection::setWaitIndicator([](bool waiting) {
         if (waiting) {

@@ -57,6 +57,10 @@ private:
     std::unique_ptr<TDataModule1> m_data;
 };
 
+/// Names the application for the desktop: the window class and the desktop entry it belongs to. No display
+/// name is set, since the toolkit would add it to every window's title.
+void nameApplication();
+
 /// Makes every wait for another program's lock show the busy cursor.
 void showBusyWhileWaiting();
 

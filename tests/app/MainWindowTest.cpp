@@ -16,6 +16,7 @@
 #include "support/FakeDialogs.h"
 #include "support/ProgramTest.h"
 #include "support/TestDataFile.h"
+#include "toolkit/ui/WidgetDialogs.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 #include "toolkit/widgets/MonthCalendar.h"
@@ -29,11 +30,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -428,4 +431,26 @@ TEST(MainWindowStart, NothingAskedDuringTheSplashReachesTheMissingDataModule) {
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_TRUE(shell.opened.isEmpty()) << "not even the manual or the web site";
+}
+
+TEST(MainWindowCaptions, TheWindowAndTheQuestionsCarryTheirOwnTitles) {
+    nameApplication();
+    FakeShell shell;
+    FixedClock clock(QDateTime::currentDateTime());
+    WidgetDialogs dialogs;
+    TestDataFile file(TestDataFile::Contents::Starter);
+    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, file.path()});
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.mainWindow()));
+    EXPECT_EQ(program.mainWindow().windowHandle()->title(), QStringLiteral("Mealvane v 4.0"));
+
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = box->windowTitle();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    EXPECT_FALSE(dialogs.confirm(QStringLiteral("Delete it?")));
+    EXPECT_EQ(asked, QStringLiteral("Confirm"));
 }

@@ -7,8 +7,9 @@
 
 namespace {
 
+/// Error and information boxes carry the program's name.
 QString title() {
-    return QApplication::applicationDisplayName();
+    return QApplication::applicationName();
 }
 
 } // namespace
@@ -22,8 +23,8 @@ void WidgetDialogs::showInformation(const QString &text) {
 }
 
 bool WidgetDialogs::confirm(const QString &text) {
-    return QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString WidgetDialogs::input(const QString &caption, const QString &prompt, const QString &preset) {
