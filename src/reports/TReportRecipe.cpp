@@ -23,6 +23,9 @@ TReportRecipe::TReportRecipe(const QString &dataFile)
     Master.addLookupField(
         QStringLiteral("Type"),
         db::LookupDef{QStringLiteral("Meal_Type"), &MealTypes, QStringLiteral("ID"), QStringLiteral("Type")});
+    // The pictures stay in the file until their page is painted; sorting carries only the texts.
+    Master.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name"), QStringLiteral("Meal_Type"),
+                     QStringLiteral("Meal_Recipe")});
     Detail.setSql(QStringLiteral("SELECT Meal_ID, Ingredients_Description FROM QMealIng ORDER BY Meal_ID, "
                                  "Ingredients_Description"));
 }
