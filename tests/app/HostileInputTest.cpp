@@ -16,12 +16,7 @@ class HostileInputTest : public ProgramTest {
 protected:
     HostileInputTest()
         : ProgramTest(QDateTime(QDate(2026, 12, 9), QTime(9, 0))) {}
-    QString first(const QString &sql) {
-        dm.runSql(sql);
-        const QString value = dm.SQL.isEmpty() ? QString() : dm.SQL.value(0, 0).toString();
-        dm.SQL.close();
-        return value;
-    }
+    QString first(const QString &sql) { return firstValue(sql); }
     QString literal(const QString &text) {
         return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
     }

@@ -69,12 +69,7 @@ protected:
         dialogs.fileAnswers = {path};
         w.Action14Execute();
     }
-    QString text(const QString &sql) {
-        dm.runSql(sql);
-        const QString value = dm.SQL.isEmpty() ? QString() : dm.SQL.value(0, 0).toString();
-        dm.SQL.close();
-        return value;
-    }
+    QString text(const QString &sql) { return firstValue(sql); }
     QStringList column(const QString &sql) {
         dm.runSql(sql);
         QStringList values;

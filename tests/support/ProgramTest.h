@@ -21,6 +21,14 @@ protected:
         , w(program.mainWindow())
         , dm(program.dataModule()) {}
 
+    /// The first field of the first row a statement gives, as text; empty when it gives none.
+    QString firstValue(const QString &sql) {
+        dm.runSql(sql);
+        const QString value = dm.SQL.isEmpty() ? QString() : dm.SQL.value(0, 0).toString();
+        dm.SQL.close();
+        return value;
+    }
+
     TestDataFile file;
     FakeDialogs dialogs;
     FakeShell shell;
