@@ -127,10 +127,20 @@ void TForm1::buildDailyPage() {
             cellLayout->addWidget(caption);
             cellLayout->addWidget(grid, 1);
             m_slotGrids[size_t(code - 1)] = grid;
-            // The keyboard's way out of a slot: Delete takes the current entry back to the meal list.
+            // The keyboard's way out of a slot: Delete takes the current entry back to the meal list; and in:
+            // Insert takes the meal list's current recipe, as a drop from the list would.
             new QShortcut(
                 QKeySequence::Delete, grid,
                 [this, grid] { run([this, grid] { DBLookupListBox1DragDrop(grid); }); }, Qt::WidgetShortcut);
+            new QShortcut(
+                QKeySequence(Qt::Key_Insert), grid,
+                [this, grid] {
+                    run([this, grid] {
+                        if (slotDragOver(grid, DBLookupListBox1))
+                            slotDragDrop(grid, DBLookupListBox1);
+                    });
+                },
+                Qt::WidgetShortcut);
             auto *drag = new ItemDrag(*grid);
             drag->accepts = [this, grid](QWidget *source) { return slotDragOver(grid, source); };
             drag->dropped = [this, grid](QWidget *source) {
@@ -168,20 +178,27 @@ void TForm1::buildDailyPage() {
     listDrag->dropped = [this](QWidget *source) {
         run([this, source] { DBLookupListBox1DragDrop(source); });
     };
-    // The keyboard's way into a slot: Enter adds the current meal to the (first) box of the chosen time.
+    // The keyboard's way into a slot: Enter adds the current meal to the first box of the chosen time,
+    // Shift+Enter to its second (the afternoon snack).
     for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        new QShortcut(
-            QKeySequence(key), DBLookupListBox1,
-            [this] {
-                run([this] {
-                    slotDragDrop(slotGrid(menu::DailyTimes[size_t(checkedTime())].codes[0]),
-                                 DBLookupListBox1);
-                });
-            },
-            Qt::WidgetShortcut);
+        for (const size_t which : {size_t(0), size_t(1)}) {
+            new QShortcut(
+                QKeySequence(which == 0 ? QKeyCombination(Qt::Key(key))
+                                        : QKeyCombination(Qt::ShiftModifier, Qt::Key(key))),
+                DBLookupListBox1,
+                [this, which] {
+                    run([this, which] {
+                        const int code = menu::DailyTimes[size_t(checkedTime())].codes[which];
+                        if (code != 0)
+                            slotDragDrop(slotGrid(code), DBLookupListBox1);
+                    });
+                },
+                Qt::WidgetShortcut);
+        }
     }
-    DBLookupListBox1->setToolTip(
-        QStringLiteral("Drag a meal onto its box, or press Enter to add it to the chosen time"));
+    DBLookupListBox1->setToolTip(QStringLiteral(
+        "Drag a meal onto its box, or press Enter to add it to the chosen time (Shift+Enter: the afternoon "
+        "snack); Insert in a box adds the current meal to that box"));
     right->addWidget(listCaption);
     right->addWidget(DBLookupListBox1);
 

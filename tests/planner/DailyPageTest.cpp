@@ -288,3 +288,27 @@ TEST_F(DailyPageTest, EnterAddsTheMealToTheChosenTimeAndDeleteTakesItOut) {
     EXPECT_TRUE(slot(6).isEmpty());
     EXPECT_TRUE(w.DailyMenuChanged);
 }
+
+TEST_F(DailyPageTest, BothSnackBoxesCanBeFilledFromTheKeyboard) {
+    program.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.activateWindow();
+    chooseTime(w.RbRadioButton2); // Snack
+    ASSERT_TRUE(dm.SQLMEAL3.locate(QStringLiteral("Meal_Name"), QStringLiteral("Flapjacks")));
+    w.DBLookupListBox1->setFocus();
+    QTest::keyClick(w.DBLookupListBox1, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(slot(4), (QStringList{"Flapjacks"})) << "Shift+Enter fills the afternoon snack";
+    EXPECT_TRUE(slot(2).isEmpty());
+    QTest::keyClick(w.DBLookupListBox1, Qt::Key_Return);
+    EXPECT_EQ(slot(2), (QStringList{"Flapjacks"}));
+    // Insert in a box takes the list's current meal, where the box takes it.
+    w.DBGrid3->setFocus();
+    ASSERT_GT(dm.SQLMEAL3.recordCount(), 1);
+    dm.SQLMEAL3.setCurrentRow(dm.SQLMEAL3.currentRow() == 0 ? 1 : 0);
+    const QString current = dm.SQLMEAL3.field(QStringLiteral("Meal_Name")).asString();
+    QTest::keyClick(w.DBGrid3, Qt::Key_Insert);
+    EXPECT_TRUE(slot(2).contains(current));
+    w.DBGrid8->setFocus();
+    QTest::keyClick(w.DBGrid8, Qt::Key_Insert);
+    EXPECT_TRUE(slot(1).isEmpty()) << "the morning box takes nothing while Snack is chosen";
+}
