@@ -45,11 +45,14 @@ void TForm1::buildSearchPage() {
     txt2->setObjectName(QStringLiteral("txt2"));
     txt2->setAccessibleName(QStringLiteral("Recipe name contains"));
     btn2 = goButton("btn2");
+    // Both buttons read "Go !"; assistive technology hears what each one searches.
+    btn2->setAccessibleName(QStringLiteral("Search recipe names"));
     clbSearch = new QListWidget(body);
     clbSearch->setObjectName(QStringLiteral("clbSearch"));
     clbSearch->setAccessibleName(QStringLiteral("Ingredients"));
     clbSearch->setUniformItemSizes(true);
     btn3 = goButton("btn3");
+    btn3->setAccessibleName(QStringLiteral("Search by ingredients"));
     CheckBox1 = new QCheckBox(QStringLiteral("Check All"), body);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     Button4 = new QPushButton(QStringLiteral("Reset"), body);

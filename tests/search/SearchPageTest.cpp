@@ -107,3 +107,10 @@ TEST_F(SearchPageTest, ResetComingBackAndEmailingAFoundRecipe) {
     EXPECT_EQ(w.lbResult->count(), 0);
     EXPECT_TRUE(w.lblFound->text().isEmpty());
 }
+
+TEST_F(SearchPageTest, EachGoButtonSaysWhatItSearches) {
+    EXPECT_EQ(w.btn2->text(), QStringLiteral("Go !"));
+    EXPECT_EQ(w.btn3->text(), QStringLiteral("Go !"));
+    EXPECT_EQ(w.btn2->accessibleName(), QStringLiteral("Search recipe names"));
+    EXPECT_EQ(w.btn3->accessibleName(), QStringLiteral("Search by ingredients"));
+}
