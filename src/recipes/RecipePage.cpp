@@ -261,11 +261,8 @@ bool TForm1::onChosenRecipe() {
     if (there || meals.locate(QStringLiteral("Meal_ID"), id))
         return true;
     // The recipe the chooser showed is gone (deleted with its type, say): the page shows the first recipe
-    // of the book instead, whole, and the user acts on what is shown.
-    m_data->SQLMEALS.close();
-    m_data->SQLMEALS.open();
-    m_data->SQLMEALS.first();
-    DBLookupComboBox2CloseUp();
+    // of the book instead, whole, and the button does nothing this time.
+    showRecipe(id);
     return false;
 }
 
