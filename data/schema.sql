@@ -121,12 +121,15 @@ CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number);
 CREATE INDEX Menu_Meal_Index ON Menu (Meal_ID);
 CREATE INDEX ShoppingList_Week_Index ON ShoppingList (WeekNumber, YearNumber);
 
--- One row for each pair of a recipe and one of its ingredients.
+-- One row for each pair of a recipe and one of its ingredients: of a pair linked twice, the first link
+-- counts. Written without DISTINCT so that a search through it reads only the rows it asks for.
 CREATE VIEW QSearchMeal AS
-SELECT DISTINCT Meal.Meal_ID, Meal.Meal_Name, Ingredients.Ingredients_ID, Ingredients.Ingredients_Description
+SELECT Meal.Meal_ID, Meal.Meal_Name, Ingredients.Ingredients_ID, Ingredients.Ingredients_Description
 FROM Meal
 INNER JOIN Made_With ON Made_With.Meal_ID = Meal.Meal_ID
-INNER JOIN Ingredients ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID;
+INNER JOIN Ingredients ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID
+WHERE Made_With.rowid = (SELECT min(First.rowid) FROM Made_With AS First
+                         WHERE First.Meal_ID = Made_With.Meal_ID AND First.Ingredients_ID = Made_With.Ingredients_ID);
 
 -- One row for each ingredient of each recipe, by description.
 CREATE VIEW QMealIng AS

@@ -118,8 +118,27 @@ void upgrade(db::Connection &connection) {
         if (at >= 0)
             missing << text.mid(at);
     }
+    // A view whose definition has changed since the file was written is made again.
+    QStringList views;
+    for (const QString &statement : statements) {
+        const qsizetype at = statement.indexOf(QLatin1String("CREATE VIEW "));
+        if (at < 0)
+            continue;
+        const QString create = statement.mid(at).trimmed();
+        const QString name = create.section(u' ', 2, 2);
+        db::Statement stored(
+            connection, QStringLiteral("SELECT sql FROM sqlite_master WHERE type='view' AND name='%1'").arg(name));
+        const QString storedSql = stored.step() ? stored.value(0).toString() : QString();
+        if (storedSql != create) {
+            if (!storedSql.isEmpty())
+                views << QStringLiteral("DROP VIEW %1").arg(name);
+            views << create;
+        }
+    }
+    if (missing.isEmpty() && views.isEmpty())
+        return;
     db::Transaction transaction(connection);
-    for (const QString &create : missing)
+    for (const QString &create : missing + views)
         connection.execute(create);
     transaction.commit();
 }

@@ -23,8 +23,8 @@ void create(const QString &path, const QStringList &scripts);
 QString householdMessage(const QString &engineMessage);
 
 /// Brings a data file written by an earlier build, or changed by another tool, up to the schema: each index
-/// it defines is created when missing, and so is each table added since the first release. Rows are never
-/// touched.
+/// it defines is created when missing, and so is each table added since the first release; a view whose
+/// definition differs is made again. Rows are never touched.
 void upgrade(db::Connection &connection);
 
 } // namespace datafile

@@ -1,5 +1,7 @@
 #include "TDataModule1.h"
 
+#include "search/SearchQuery.h"
+
 #include "DataFile.h"
 #include "IngredientGroupItems.h"
 #include "toolkit/db/DataFileLock.h"
@@ -71,6 +73,7 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
 
     m_lock = std::make_unique<db::DataFileLock>(dataFile);
     ADOConnectionMain.open();
+    ADOConnectionMain.addPlan(search::plannedOnly);
     datafile::upgrade(ADOConnectionMain);
     for (db::Dataset *dataset :
          std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,

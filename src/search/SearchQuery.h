@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 /// Turning the search page's choices into the statement that finds recipes.
@@ -22,5 +23,9 @@ struct Criteria {
 QString GetQueryString(const Criteria &criteria);
 /// Whether a search may run: an ingredient mode needs at least one checked entry.
 bool ValidCriteria(const Criteria &criteria);
+
+/// The ONLY statement in a form the engine runs by looking at the recipes that use a checked ingredient,
+/// instead of at every recipe-ingredient pair of the book; the same rows. Nothing for any other statement.
+std::optional<QString> plannedOnly(const QString &statement);
 
 } // namespace search

@@ -2,6 +2,10 @@
 #include "data/IngredientGroupItems.h"
 #include "data/TDataModule1.h"
 #include "support/TestDataFile.h"
+#include "toolkit/db/Connection.h"
+#include "toolkit/db/SqlText.h"
+
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -98,4 +102,95 @@ TEST_F(SearchQueryTest, WhenASearchMayRun) {
     check({1, 4});
     EXPECT_TRUE(
         GetQueryString(criteria).endsWith(QStringLiteral("having Count(Ingredients_Description) =2")));
+}
+
+namespace {
+
+/// Every row of `statement` on `c`, each as its columns joined, sorted and in small letters: the rows
+/// without their order, and without which of two names equal but for case DISTINCT kept.
+QStringList rowsOf(db::Connection &c, const QString &statement) {
+    db::Statement s(c, statement);
+    QStringList rows;
+    while (s.step()) {
+        QStringList row;
+        for (int column = 0; column < s.columnCount(); ++column)
+            row << (s.value(column).isNull() ? QStringLiteral("<null>") : s.value(column).toString());
+        rows << row.join(u'|').toLower();
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+} // namespace
+
+// The ingredient modes run through the program's view and plans, which read only the recipes that use a
+// checked ingredient; they must find exactly what the statements find read plainly over every pair, on
+// books with names that differ only in case, recipes without a name, pairs linked twice, links to recipes
+// or ingredients that are gone and ingredients without a description.
+TEST(SearchPlanTest, IngredientModesFindWhatThePlainStatementsFind) {
+    std::mt19937 random(20261209);
+    const QStringList names = {"Bread", "BREAD", "bread", "Soup", "Crème brûlée", "CRÈME BRÛLÉE", "Tart",
+                               "O'Hara's pie", "Stew", "Pie"};
+    const QStringList descriptions = {"Flour", "Salt", "SALT", "Eggs", "Crème", "Baker's yeast", "Water"};
+    for (int book = 0; book < 40; ++book) {
+        TestDataFile file;
+        QStringList ingredientRows, mealRows, linkRows = {QStringLiteral("(999,1)"), QStringLiteral("(1,999)")};
+        for (const QString &description : descriptions)
+            ingredientRows << u'(' + sql::literal(description) + u')';
+        ingredientRows << QStringLiteral("(NULL)");
+        const int recipes = 4 + int(random() % 12);
+        for (int r = 1; r <= recipes; ++r) {
+            const bool unnamed = book % 4 == 3 && random() % 8 == 0;
+            mealRows << (unnamed ? QStringLiteral("(NULL)")
+                                 : u'(' + sql::literal(names[qsizetype(random() % names.size())]) + u')');
+            for (int k = int(random() % 4); k > 0; --k)
+                linkRows << QStringLiteral("(%1,%2)").arg(r).arg(1 + random() % (descriptions.size() + 1));
+        }
+        const QString sql = QStringLiteral("INSERT INTO Ingredients(Ingredients_Description) VALUES %1;"
+                                           "INSERT INTO Meal(Meal_Name) VALUES %2;"
+                                           "INSERT INTO Made_With VALUES %3")
+                                .arg(ingredientRows.join(u','), mealRows.join(u','), linkRows.join(u','));
+        file.exec(sql + u';');
+
+        db::Connection program(file.path());
+        program.open();
+        program.addPlan(search::plannedOnly);
+        db::Connection plain(file.path());
+        plain.open();
+        plain.execute(QStringLiteral(
+            "CREATE TEMP VIEW QSearchPlain AS SELECT DISTINCT Meal.Meal_ID, Meal.Meal_Name, "
+            "Ingredients.Ingredients_ID, Ingredients.Ingredients_Description FROM Meal INNER JOIN Made_With "
+            "ON Made_With.Meal_ID = Meal.Meal_ID INNER JOIN Ingredients ON Ingredients.Ingredients_ID = "
+            "Made_With.Ingredients_ID"));
+
+        Criteria criteria;
+        criteria.entries = descriptions;
+        for (int pick = 0; pick < 6; ++pick) {
+            criteria.checked.assign(size_t(descriptions.size()), false);
+            for (int k = 1 + int(random() % 4); k > 0; --k)
+                criteria.checked[size_t(random() % descriptions.size())] = true;
+            for (Mode mode : {Mode::Only, Mode::Any, Mode::Minimum}) {
+                criteria.mode = mode;
+                const QString statement = GetQueryString(criteria);
+                EXPECT_EQ(plannedOnly(statement).has_value(), mode == Mode::Only);
+                QString reference = statement;
+                reference.replace(QStringLiteral("QSearchMeal"), QStringLiteral("QSearchPlain"));
+                ASSERT_EQ(rowsOf(program, statement), rowsOf(plain, reference))
+                    << "book " << book << ": " << statement.toStdString();
+            }
+        }
+    }
+}
+
+TEST(SearchPlanTest, OnlyTheOnlyStatementIsPlanned) {
+    Criteria criteria{Mode::Only, {}, {QStringLiteral("it's"), QStringLiteral("50% a,b")}, {true, true}};
+    const QString statement = GetQueryString(criteria);
+    const std::optional<QString> planned = plannedOnly(statement);
+    ASSERT_TRUE(planned.has_value());
+    EXPECT_EQ(planned->count(QStringLiteral("'it''s','50% a,b'")), 4);
+    EXPECT_FALSE(plannedOnly(statement + QStringLiteral(" OR 1=1")));
+    QString mismatched = statement;
+    mismatched.replace(mismatched.lastIndexOf(QStringLiteral("'it''s'")), 7, QStringLiteral("'other'"));
+    EXPECT_FALSE(plannedOnly(mismatched)) << "both lists must be the same";
+    EXPECT_FALSE(plannedOnly(QStringLiteral("select Meal_Name from Meal")));
 }

@@ -84,8 +84,10 @@ TEST(DialectLike, AgreesWithTheStockMatcherOnAsciiText) {
     sqlite3 *plain = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &plain), SQLITE_OK);
     const char *patterns[] = {"%",   "%%",  "_",    "a%",   "%a",  "%a%", "a_c", "%b_",  "_%_",  "a%b%c",
-                              "%ab", "ab%", "a%%b", "%_%b", "___", "",    "b",   "%c%a", "a_%_c"};
-    const char *values[] = {"", "a", "ab", "abc", "ABC", "aXbYc", "cab", "abab", "aabb", "acbc", "bca"};
+                              "%ab", "ab%", "a%%b", "%_%b", "___", "",    "b",   "%c%a", "a_%_c",
+                              "%ab%", "%BC%", "%xbyc%", "%abab%", "%b a%", "%c%"};
+    const char *values[] = {"",     "a",    "ab",   "abc",  "ABC", "aXbYc",
+                            "cab",  "abab", "aabb", "acbc", "bca", "cab ab a"};
     for (const char *pattern : patterns) {
         for (const char *value : values) {
             sqlite3_stmt *s = nullptr;
@@ -98,6 +100,15 @@ TEST(DialectLike, AgreesWithTheStockMatcherOnAsciiText) {
         }
     }
     sqlite3_close(plain);
+}
+
+TEST(DialectLike, APieceBetweenTwoPercentSignsInAccentedText) {
+    EXPECT_TRUE(like("%brûlée%", "Crème BRÛLÉE"));
+    EXPECT_TRUE(like("%me b%", "Crème brûlée")) << "an ASCII piece in a name with accents";
+    EXPECT_TRUE(like("%k%", "\u212A")) << "the Kelvin sign folds to k";
+    EXPECT_FALSE(like("%ee%", "Crème brûlée"));
+    EXPECT_TRUE(like("%pie%", "apple pie"));
+    EXPECT_FALSE(like("%pie%", "apple pi"));
 }
 
 TEST(DialectLike, ManyWildcardsOverALongNameEndAtOnce) {

@@ -149,6 +149,18 @@ QString Connection::failureMessage(int code) const {
     return lastError();
 }
 
+void Connection::addPlan(Plan plan) {
+    m_plans.push_back(std::move(plan));
+}
+
+QString Connection::planned(QString statement) const {
+    for (const Plan &plan : m_plans) {
+        if (std::optional<QString> better = plan(statement))
+            return *std::move(better);
+    }
+    return statement;
+}
+
 sqlite3 *Connection::handle() const {
     if (m_handle == nullptr)
         throw DbError(QStringLiteral("Operation is not allowed when the connection is closed."));
@@ -161,7 +173,7 @@ QString Connection::lastError() const {
 
 Statement::Statement(Connection &connection, const QString &text)
     : m_connection(connection) {
-    const QByteArray utf8 = dialect::translate(text).toUtf8();
+    const QByteArray utf8 = connection.planned(dialect::translate(text)).toUtf8();
     const char *tail = nullptr;
     sqlite3 *handle = connection.handle();
     const int rc = sqlite3_prepare_v2(handle, utf8.constData(), int(utf8.size()), &m_statement, &tail);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <optional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -36,6 +38,13 @@ public:
     /// Rows changed by the last statement.
     int changes() const;
 
+    /// A statement the system writes in a form the engine runs slowly, given back in an equivalent form it
+    /// runs well; nothing for any other statement.
+    using Plan = std::function<std::optional<QString>(const QString &statement)>;
+    /// Adds a plan that every statement prepared on this connection passes through (after the dialect's
+    /// spelling); the first plan that answers wins.
+    void addPlan(Plan plan);
+
     /// How long a statement waits for another connection's lock, in milliseconds.
     void setLockWait(int milliseconds);
 
@@ -55,6 +64,7 @@ public:
 
 private:
     static int busyHandler(void *self, int attempt);
+    QString planned(QString statement) const;
     void endWait();
 
     QString m_dataSource;
@@ -62,6 +72,7 @@ private:
     int m_lockWait = 5000;
     QElapsedTimer m_waiting;
     bool m_indicating = false;
+    std::vector<Plan> m_plans;
     friend class Statement;
 };
 

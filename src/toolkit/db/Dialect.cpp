@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <sqlite3.h>
+#include <string>
 #include <vector>
 
 namespace db::dialect {
@@ -154,10 +155,55 @@ bool matches(const Pattern &pattern, const unsigned char *v, const unsigned char
     return p == n;
 }
 
+/// The ASCII letters and signs between the two % of a pattern of the form %piece%, in small letters;
+/// empty for any other pattern.
+std::string asciiPiece(const Pattern &pattern) {
+    if (pattern.size() < 3 || pattern.front().kind != PatternItem::AnyRun ||
+        pattern.back().kind != PatternItem::AnyRun)
+        return {};
+    std::string piece;
+    for (size_t i = 1; i + 1 < pattern.size(); ++i) {
+        if (pattern[i].kind != PatternItem::Literal || pattern[i].folded >= 0x80)
+            return {};
+        piece += char(pattern[i].folded);
+    }
+    return piece;
+}
+
+/// Whether the ASCII value contains `piece` without regard to case: 1 or 0; -1 when the value holds a
+/// character beyond ASCII (which may fold to an ASCII one) and must go through the full matcher.
+int containsAscii(const std::string &piece, const unsigned char *v, const unsigned char *ve) {
+    const auto small = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+    const size_t m = piece.size();
+    const size_t n = size_t(ve - v);
+    bool found = false;
+    for (size_t i = 0; i < n; ++i) {
+        if (v[i] >= 0x80)
+            return -1;
+        if (found || i + m > n || small(v[i]) != static_cast<unsigned char>(piece[0]))
+            continue;
+        size_t k = 1;
+        while (k < m && v[i + k] < 0x80 && small(v[i + k]) == static_cast<unsigned char>(piece[k]))
+            ++k;
+        found = k == m;
+    }
+    return found ? 1 : 0;
+}
+
 /// A compiled pattern kept with the statement while its pattern argument stays the same.
 struct CompiledLike {
     char32_t escape;
     Pattern pattern;
+    std::string piece = asciiPiece(pattern);
+
+    bool matches(const unsigned char *v, const unsigned char *ve) const {
+        if (!piece.empty()) {
+            const int plain = containsAscii(piece, v, ve);
+            if (plain >= 0)
+                return plain == 1;
+        }
+        return dialect::matches(pattern, v, ve);
+    }
 };
 
 int collate(void *, int lengthA, const void *a, int lengthB, const void *b) {
@@ -195,7 +241,7 @@ void likeFunction(sqlite3_context *context, int argc, sqlite3_value **argv) {
             return;
         }
     }
-    sqlite3_result_int(context, matches(compiled->pattern, value, value + valueLength) ? 1 : 0);
+    sqlite3_result_int(context, compiled->matches(value, value + valueLength) ? 1 : 0);
 }
 
 } // namespace
@@ -229,7 +275,8 @@ int compare(const char *a, int lengthA, const char *b, int lengthB) {
 bool like(const char *pattern, int patternLength, const char *value, int valueLength, char32_t escape) {
     auto *p = reinterpret_cast<const unsigned char *>(pattern);
     auto *v = reinterpret_cast<const unsigned char *>(value);
-    return matches(compilePattern(p, p + patternLength, escape), v, v + valueLength);
+    const CompiledLike compiled{escape, compilePattern(p, p + patternLength, escape)};
+    return compiled.matches(v, v + valueLength);
 }
 
 QString translate(QStringView statement) {
