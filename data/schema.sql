@@ -114,6 +114,12 @@ CREATE TABLE IF NOT EXISTS ShoppingListHandEdits (
 CREATE INDEX Meal_Name_Scan ON Meal (Meal_Name COLLATE BINARY);
 CREATE INDEX Ingredients_Description_Scan ON Ingredients (Ingredients_Description COLLATE BINARY, Ingredients_Group);
 CREATE INDEX Meal_Type_Index ON Meal (Meal_Type);
+-- The recipes of one meal time, read for the planner's lists without touching the recipes' methods.
+CREATE INDEX Meal_Morning_Names ON Meal (Meal_Morning, Meal_Name COLLATE BINARY, Meal_Type);
+CREATE INDEX Meal_Snack_Names ON Meal (Meal_Snack, Meal_Name COLLATE BINARY, Meal_Type);
+CREATE INDEX Meal_Noon_Names ON Meal (Meal_Noon, Meal_Name COLLATE BINARY, Meal_Type);
+CREATE INDEX Meal_Night_Names ON Meal (Meal_Night, Meal_Name COLLATE BINARY, Meal_Type);
+CREATE INDEX Meal_Dessert_Names ON Meal (Meal_Dessert, Meal_Name COLLATE BINARY, Meal_Type);
 CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
 CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);
 CREATE INDEX Made_With_Ingredient_Index ON Made_With (Ingredients_ID, Meal_ID);

@@ -8,6 +8,7 @@
 #include "toolkit/ui/RandomSource.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -357,6 +358,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// The recipes of one meal time as the weekly boxes list them, with each name's place found by its
+    /// case-folded form.
+    struct TimeNames {
+        QStringList names;
+        QHash<QString, int> places;
+    };
+    std::array<TimeNames, 5> m_timeNames;
+
     void buildMenus();
     QWidget *buildLeftColumn();
     void buildPages();

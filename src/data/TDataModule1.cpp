@@ -94,6 +94,10 @@ void TDataModule1::defineStatements() {
     SQLMEALS.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
     // The lists over it show names; the rest of a recipe is read when it is asked for.
     SQLMEALS.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name")});
+    // So does the planner's meal list.
+    SQLMEAL3.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name"), QStringLiteral("Meal_Type")});
+    // One list for each meal time and type the user moves between, read again only after a write.
+    SQLMEAL3.keepReads(6);
     SQLMEAL1.setSql(lines({
         "SELECT DISTINCT Made_With.Meal_ID, Ingredients.Ingredients_ID,Ingredients.Ingredients_Description, "
         "Ingredients.Ingredients_Group",
@@ -156,6 +160,21 @@ db::QueryDataset &TDataModule1::slotQuery(int index) {
 
 void TDataModule1::runSql(const QString &statement) {
     SQL.run(statement);
+}
+
+QStringList TDataModule1::firstColumn(const QString &statement) {
+    const db::Connection::Version now = ADOConnectionMain.version();
+    const auto kept = m_readColumns.constFind(statement);
+    if (kept != m_readColumns.cend() && kept->version == now)
+        return kept->values;
+    runSql(statement);
+    QStringList values;
+    values.reserve(SQL.recordCount());
+    for (int r = 0; r < SQL.recordCount(); ++r)
+        values << SQL.value(r, 0).toString();
+    SQL.close();
+    m_readColumns.insert(statement, {now, values});
+    return values;
 }
 
 void TDataModule1::IGROUPAfterEdit() {

@@ -5,7 +5,9 @@
 #include "toolkit/db/QueryDataset.h"
 #include "toolkit/db/TableDataset.h"
 
+#include <QHash>
 #include <QObject>
+#include <QStringList>
 #include <memory>
 
 class IngredientGroupItems;
@@ -30,6 +32,9 @@ public:
 
     /// Runs one statement through the scratch query `SQL`: opened when it returns rows, executed otherwise.
     void runSql(const QString &statement);
+    /// The first column of every row `statement` returns, read through `SQL`; read again only when the data
+    /// file has been written since the last time (lists that many boxes show, asked for on every visit).
+    QStringList firstColumn(const QString &statement);
 
     /// Re-reads `SQLGROUPS` after a group has been edited or posted.
     void IGROUPAfterEdit();
@@ -92,4 +97,9 @@ private:
 
     IngredientGroupItems &m_groupItems;
     std::unique_ptr<db::DataFileLock> m_lock;
+    struct ReadColumn {
+        db::Connection::Version version;
+        QStringList values;
+    };
+    QHash<QString, ReadColumn> m_readColumns;
 };

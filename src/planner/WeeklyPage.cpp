@@ -107,13 +107,17 @@ void TForm1::buildWeeklyPage() {
 }
 
 void TForm1::FillAllCombo() {
-    for (const TimeList &time : TimeLists) {
-        m_data->runSql(QString::fromLatin1(time.statement));
-        QStringList names;
-        names.reserve(m_data->SQL.recordCount());
-        for (int r = 0; r < m_data->SQL.recordCount(); ++r)
-            names << m_data->SQL.value(r, 0).toString();
-        m_data->SQL.close();
+    for (size_t t = 0; t < std::size(TimeLists); ++t) {
+        const TimeList &time = TimeLists[t];
+        const QStringList names = m_data->firstColumn(QString::fromLatin1(time.statement));
+        TimeNames &kept = m_timeNames[t];
+        if (names.constData() != kept.names.constData() || names.size() != kept.names.size()) {
+            kept.names = names;
+            kept.places.clear();
+            kept.places.reserve(names.size());
+            for (qsizetype i = names.size() - 1; i >= 0; --i)
+                kept.places.insert(names.at(i).toCaseFolded(), int(i));
+        }
         for (int code : time.codes) {
             for (int day = 0; day < 7; ++day)
                 weekBox(day, code)->setItems(names);
@@ -128,7 +132,16 @@ bool TForm1::RefreshMenuData() {
     }
     for (const menu::Entry &entry : menu::readWeek(*m_data, {SelectedWeek, SelectedYear})) {
         CheckedComboBox *box = weekBox(entry.day, entry.code);
-        const int index = box->indexOf(entry.name);
+        int index = -1;
+        const auto time = std::find_if(std::begin(TimeLists), std::end(TimeLists), [&entry](const TimeList &t) {
+            return std::find(t.codes.begin(), t.codes.end(), entry.code) != t.codes.end();
+        });
+        const TimeNames *names =
+            time != std::end(TimeLists) ? &m_timeNames[size_t(time - std::begin(TimeLists))] : nullptr;
+        if (names != nullptr && names->names.constData() == box->items().constData())
+            index = names->places.value(entry.name.toCaseFolded(), -1);
+        else
+            index = box->indexOf(entry.name);
         // A recipe whose flag for this time is off is not in the list and is left out.
         if (index >= 0 && !box->setChecked(index, true))
             return false;

@@ -369,3 +369,44 @@ TEST_F(DatasetTest, AListHoldingOnlyItsShownColumnsStillAnswersForEveryField) {
                   "SELECT count(*) FROM Meal WHERE Meal_Recipe='Boil, then season.' AND Meal_Noon=1")),
               1);
 }
+
+// A list kept between reads must never show rows older than the file: any write, by this connection or
+// another, makes it read again; a different statement or parameter is a different list.
+TEST_F(DatasetTest, AKeptListIsReadAgainAfterAnyWrite) {
+    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon) VALUES('Soup',1),('Stew',1),('Tart',0)"));
+    QueryDataset list(QStringLiteral("LIST"), connection);
+    list.keepReads(2);
+    const auto reopen = [&list](const QString &sql) {
+        list.setSql(sql);
+        list.open();
+        return list.recordCount();
+    };
+    const QString noon = QStringLiteral("SELECT * FROM Meal WHERE Meal_Noon=TRUE ORDER BY Meal_Name");
+    const QString all = QStringLiteral("SELECT * FROM Meal ORDER BY Meal_Name");
+    EXPECT_EQ(reopen(noon), 2);
+    EXPECT_EQ(reopen(all), 3);
+    EXPECT_EQ(reopen(noon), 2);
+    EXPECT_EQ(list.field(QStringLiteral("Meal_Name")).asString(), QStringLiteral("Soup"));
+
+    connection.execute(QStringLiteral("UPDATE Meal SET Meal_Noon=1 WHERE Meal_Name='Tart'"));
+    EXPECT_EQ(reopen(all), 3);
+    EXPECT_EQ(reopen(noon), 3) << "a write on this connection";
+
+    Connection other(file.path());
+    other.open();
+    other.execute(QStringLiteral("DELETE FROM Meal WHERE Meal_Name='Soup'"));
+    EXPECT_EQ(reopen(noon), 2) << "a write by another connection";
+    EXPECT_EQ(list.field(QStringLiteral("Meal_Name")).asString(), QStringLiteral("Stew"));
+
+    QueryDataset byName(QStringLiteral("BYNAME"), connection);
+    byName.keepReads(2);
+    byName.setSql(QStringLiteral("SELECT Meal_ID FROM Meal WHERE Meal_Name=:xName"));
+    byName.declareParameter(QStringLiteral("xName"));
+    byName.setParameter(QStringLiteral("xName"), QStringLiteral("Stew"));
+    byName.open();
+    EXPECT_EQ(byName.recordCount(), 1);
+    byName.close();
+    byName.setParameter(QStringLiteral("xName"), QStringLiteral("Nothing"));
+    byName.open();
+    EXPECT_EQ(byName.recordCount(), 0) << "another parameter is another list";
+}

@@ -149,6 +149,12 @@ QString Connection::failureMessage(int code) const {
     return lastError();
 }
 
+Connection::Version Connection::version() {
+    Statement dataVersion(*this, QStringLiteral("PRAGMA data_version"));
+    const qint64 others = dataVersion.step() ? dataVersion.value(0).toLongLong() : -1;
+    return {others, sqlite3_total_changes64(handle())};
+}
+
 void Connection::addPlan(Plan plan) {
     m_plans.push_back(std::move(plan));
 }

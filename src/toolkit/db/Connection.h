@@ -45,6 +45,15 @@ public:
     /// spelling); the first plan that answers wins.
     void addPlan(Plan plan);
 
+    /// Changes whenever rows of the data file have been written, by this connection or any other: what was
+    /// read at one version is still what the file holds while the version stays the same.
+    struct Version {
+        qint64 others = -1;
+        qint64 own = -1;
+        bool operator==(const Version &) const = default;
+    };
+    Version version();
+
     /// How long a statement waits for another connection's lock, in milliseconds.
     void setLockWait(int milliseconds);
 

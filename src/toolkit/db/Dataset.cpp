@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "DbError.h"
 
+#include <algorithm>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -59,11 +60,40 @@ Dataset::~Dataset() = default;
 void Dataset::open() {
     if (isOpen())
         return;
+    const QString key = m_keepReads > 0 ? readKey() : QString();
+    const Connection::Version version = key.isEmpty() ? Connection::Version() : m_connection.version();
+    if (!key.isEmpty() && takeKeptRead(key, version)) {
+        m_readKey = key;
+        m_readVersion = version;
+        return;
+    }
     const QStringList held = heldColumns();
     if (held.isEmpty())
         openWith(openStatement());
     else
         openHolding(openStatement(), held);
+    m_readKey = key;
+    m_readVersion = version;
+}
+
+bool Dataset::takeKeptRead(const QString &key, const Connection::Version &version) {
+    const auto kept = std::find_if(m_keptReads.begin(), m_keptReads.end(),
+                                   [&](const KeptRead &read) { return read.key == key; });
+    if (kept == m_keptReads.end())
+        return false;
+    KeptRead read = std::move(*kept);
+    m_keptReads.erase(kept);
+    if (!(read.version == version))
+        return false;
+    m_fields = std::move(read.fields);
+    m_dataColumns = read.dataColumns;
+    m_fieldIndex.clear();
+    m_deferredKey = std::move(read.deferredKey);
+    m_deferredTable = std::move(read.deferredTable);
+    m_deferredOrigin = std::move(read.deferredOrigin);
+    forgetFetched();
+    adoptRows(std::move(read.rows));
+    return true;
 }
 
 QVariant Dataset::deferredMark() {
@@ -145,8 +175,9 @@ void Dataset::openHolding(std::unique_ptr<Statement> full, const QStringList &he
     full.reset();
     std::unique_ptr<Statement> narrow = narrowStatement(names);
     std::vector<std::vector<QVariant>> rows;
+    const QVariant mark = deferredMark();
     while (narrow->step()) {
-        std::vector<QVariant> row(size_t(columns), deferredMark());
+        std::vector<QVariant> row(size_t(columns), mark);
         for (size_t i = 0; i < positions.size(); ++i) {
             QVariant v = narrow->value(int(i));
             if (m_fields[size_t(positions[i])].type == FieldType::Boolean && !v.isNull())
@@ -210,6 +241,14 @@ void Dataset::close() {
     if (!isOpen())
         return;
     forgetFetched();
+    if (!m_readKey.isEmpty() && m_state == State::Browse) {
+        m_keptReads.insert(m_keptReads.begin(), KeptRead{m_readKey, m_readVersion, m_fields, m_dataColumns,
+                                                         m_deferredKey, m_deferredTable, m_deferredOrigin,
+                                                         std::move(m_rows)});
+        if (m_keptReads.size() > size_t(m_keepReads))
+            m_keptReads.pop_back();
+    }
+    m_readKey.clear();
     m_rows.clear();
     m_keyIndex.clear();
     m_current = -1;

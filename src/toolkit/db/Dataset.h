@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Connection.h"
 #include "Field.h"
 
 #include <QHash>
@@ -32,6 +33,9 @@ public:
     State state() const { return m_state; }
 
     int recordCount() const { return int(m_rows.size()); }
+    /// Keeps the rows of the last `reads` statements read when the dataset closes, and takes them again when
+    /// the same statement is opened while the data file is unchanged (a list shown again and again).
+    void keepReads(int reads) { m_keepReads = reads; }
     bool isEmpty() const { return m_rows.empty(); }
     /// Index of the current row, -1 when there is none.
     int currentRow() const { return m_current; }
@@ -89,6 +93,9 @@ protected:
     void invalidateLookups();
 
     std::vector<std::vector<QVariant>> &rows() { return m_rows; }
+
+    /// What identifies a read for `keepReads`: empty when a read may not be kept.
+    virtual QString readKey() const { return {}; }
     std::vector<FieldDef> &fields() { return m_fields; }
     int dataColumnCount() const { return m_dataColumns; }
     void setCurrentRowSilently(int row) { m_current = row; }
@@ -141,6 +148,21 @@ private:
     mutable int m_fetchedRow = -1;
     mutable int m_fetchedColumn = -1;
     mutable QVariant m_fetched;
+
+    struct KeptRead {
+        QString key;
+        Connection::Version version;
+        std::vector<FieldDef> fields;
+        int dataColumns = 0;
+        std::vector<int> deferredKey;
+        std::vector<QString> deferredTable, deferredOrigin;
+        std::vector<std::vector<QVariant>> rows;
+    };
+    bool takeKeptRead(const QString &key, const Connection::Version &version);
+    int m_keepReads = 0;
+    std::vector<KeptRead> m_keptReads;
+    QString m_readKey;
+    Connection::Version m_readVersion;
 };
 
 } // namespace db

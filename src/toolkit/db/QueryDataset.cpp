@@ -50,6 +50,13 @@ std::unique_ptr<Statement> QueryDataset::prepare(const QString &text) {
     return statement;
 }
 
+QString QueryDataset::readKey() const {
+    QString key = m_sql;
+    for (const auto &[name, value] : m_parameters)
+        key += u'\x1f' + name + u'=' + value.toString() + u'/' + QString::number(value.userType());
+    return key;
+}
+
 std::unique_ptr<Statement> QueryDataset::openStatement() {
     return prepare();
 }

@@ -37,6 +37,7 @@ public:
     void run(const QString &statement);
 
 protected:
+    QString readKey() const override;
     std::unique_ptr<Statement> openStatement() override;
     QStringList heldColumns() const override { return m_held; }
     std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
