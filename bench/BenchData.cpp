@@ -4,6 +4,8 @@
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/Transaction.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -117,7 +119,15 @@ QString dataFile(int recipes) {
     static QHash<int, QString> made;
     if (made.contains(recipes))
         return made.value(recipes);
-    const QString path = folder.filePath(QStringLiteral("bench-%1.mdb").arg(recipes));
+    // A runner that starts several processes names a folder they share, so that each file is made once
+    // and a process measuring memory holds nothing of the making.
+    const QString shared = qEnvironmentVariable("MEALVANE_BENCH_DATA");
+    const QString path = (shared.isEmpty() ? folder.path() : shared) + QStringLiteral("/bench-%1.mdb").arg(recipes);
+    if (!shared.isEmpty() && QFileInfo::exists(path)) {
+        made.insert(recipes, path);
+        return path;
+    }
+    QFile::remove(path);
     datafile::create(path, {datafile::schemaSql()});
     db::Connection c(path);
     c.open();

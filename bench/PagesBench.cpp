@@ -7,6 +7,9 @@
 #include "toolkit/widgets/CheckedComboBox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <vector>
 #include <benchmark/benchmark.h>
 #include <functional>
 
@@ -35,7 +38,8 @@ void open(TForm1 &w, int page) {
 }
 
 /// A page opened from another one, in a shown window, until it has been laid out and painted. The recipe
-/// page opens with a recipe from the middle of the book chosen.
+/// page opens with a recipe from the middle of the book chosen. Lists read on an earlier visit are taken
+/// again while the data file is unchanged; `first_ms` is the median of the first opening after a write.
 void openPage(benchmark::State &state) {
     PageBench bench(int(state.range(0)));
     TForm1 &w = bench.w;
@@ -43,6 +47,21 @@ void openPage(benchmark::State &state) {
     bench.dm.SQLMEALS.setCurrentRow(bench.dm.SQLMEALS.recordCount() / 2);
     QApplication::processEvents();
     const int page = int(state.range(1));
+    // After a write nothing read before may be taken again: the page's first opening after each save.
+    std::vector<double> first;
+    for (int round = 0; round < 5; ++round) {
+        w.showPage(w.TabSheet5);
+        QApplication::processEvents();
+        bench.dm.ADOConnectionMain.execute(QStringLiteral("UPDATE Meal_Type SET Type=Type WHERE ID=1"));
+        QElapsedTimer timer;
+        timer.start();
+        open(w, page);
+        w.repaint();
+        QApplication::processEvents();
+        first.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(first.begin(), first.end());
+    state.counters["first_ms"] = first[first.size() / 2];
     for (auto _ : state) {
         state.PauseTiming();
         w.showPage(w.TabSheet5);
@@ -114,6 +133,8 @@ BENCHMARK(saveMenu)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillise
 void updateShoppingList(benchmark::State &state) {
     PageBench bench(int(state.range(0)));
     bench.w.JvXPBar5Click();
+    bench.w.SelectedWeek = 20;
+    bench.w.SelectedYear = 2021;
     besideBare(state, bench, [&bench] { bench.w.RbButton11Click(); });
 }
 BENCHMARK(updateShoppingList)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);

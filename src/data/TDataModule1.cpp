@@ -91,6 +91,8 @@ TDataModule1::~TDataModule1() = default;
 void TDataModule1::defineStatements() {
     // The recipe page shows one recipe at a time: its method and flags are read when it is shown.
     MEALS.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name"), QStringLiteral("Meal_Type")});
+    // Pages that re-read it to pick up changes take the rows again when nothing was written since.
+    MEALS.keepReads(1);
     SQLMEALS.setSql(QStringLiteral("SELECT * FROM MEAL ORDER BY MEAL_NAME;"));
     // The lists over it show names; the rest of a recipe is read when it is asked for.
     SQLMEALS.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name")});

@@ -36,6 +36,7 @@ public:
 protected:
     std::unique_ptr<Statement> openStatement() override;
     QStringList heldColumns() const override { return m_held; }
+    QString readKey() const override { return m_table + u'\x1f' + m_held.join(u','); }
     std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
     void beforeMove() override;
 

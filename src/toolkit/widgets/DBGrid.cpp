@@ -7,6 +7,10 @@
 DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringList &titles, QWidget *parent)
     : QTableView(parent)
     , m_model(new db::DatasetModel(dataset, fields, titles, this)) {
+    // The headers are set up before the model arrives, so that a hidden one is never measured.
+    verticalHeader()->hide();
+    if (titles.isEmpty())
+        horizontalHeader()->hide();
     setModel(m_model);
     setEditTriggers(NoEditTriggers);
     setSelectionBehavior(SelectRows);
@@ -20,13 +24,10 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
                      colours.color(QPalette::Active, QPalette::Text));
     setPalette(colours);
     setTabKeyNavigation(false);
-    verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
-    if (titles.isEmpty())
-        horizontalHeader()->hide();
-    else
+    if (!titles.isEmpty())
         horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::applyColumnModes);
