@@ -23,7 +23,7 @@ void TForm1::JvXPBar5Items0Click() {
         return;
     QApplication::processEvents();
     showPage(TabSheet7);
-    WeekGridChanged = false;
+    setWeekGridChanged(false);
 }
 
 void TForm1::JvXPBar4Items1Click() {

@@ -1,5 +1,7 @@
 #include "TForm1.h"
 
+#include "Theme.h"
+
 #include "SelectedWeek.h"
 #include "SizeRules.h"
 #include "TForm4.h"
@@ -34,30 +36,6 @@
 
 namespace {
 
-const char *const StyleSheet = R"(
-QWidget#LeftColumn { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #dbe9f7, stop:1 #c4d9f0); }
-QToolButton[navHeader="true"] {
-    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3f7cc0, stop:1 #2b5d99);
-    color: white; font-weight: bold; border: 1px solid #24507f; border-radius: 4px;
-    padding: 5px 6px; text-align: left;
-}
-QToolButton[navHeader="true"]:hover { background: #4a8ad0; }
-QWidget[navItems="true"] { background: #f4f8fd; border: 1px solid #a9c3e0; border-top: none; }
-QPushButton[navItem="true"] { color: #1d4f86; border: none; padding: 3px 2px; text-align: left; }
-QPushButton[navItem="true"]:hover { color: #c0392b; text-decoration: underline; }
-QFrame#Panel40 { background: #f4f8fd; border: 1px solid #a9c3e0; border-radius: 4px; }
-QLabel[weekCaption="true"] { color: #2b5d99; font-weight: bold; }
-QLabel[link="true"] { color: #1d4f86; text-decoration: underline; }
-QLabel[pageHeader="true"] {
-    background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d99, stop:1 #7fa9d8);
-    color: white; font-size: 15px; font-weight: bold; padding: 6px 4px;
-}
-QLabel#WelcomeHeading { color: #2b5d99; font-size: 15px; font-weight: bold; }
-ScrollText { background: white; border: 1px solid #a9c3e0; }
-QLabel[slotCaption="true"], QLabel[sectionCaption="true"] { color: #2b5d99; font-weight: bold; }
-QAbstractItemView[dropState="accept"] { border: 2px solid #2e9d4f; background: #eefaf1; }
-QAbstractItemView[dropState="refuse"] { border: 2px solid #c0392b; background: #fdf0ee; }
-)";
 
 QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -109,7 +87,7 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Mealvane v 4.0"));
     setWindowIcon(WelcomePicture::icon());
-    setStyleSheet(QString::fromLatin1(StyleSheet));
+    setStyleSheet(theme::mainStyleSheet(palette()));
 
     buildMenus();
     auto *central = new QWidget(this);
@@ -145,7 +123,7 @@ void TForm1::FormCreate() {
     }
     m_splash->hide();
     resize(sizerules::StartWindow);
-    WeekGridChanged = false;
+    setWeekGridChanged(false);
     DailyMenuChanged = false;
     showPage(TabSheet5);
     JvMonthCalendar21->setSelectedDate(m_services.clock.now().date());
@@ -234,21 +212,8 @@ QWidget *TForm1::buildLeftColumn() {
     item(JvXPBar1, "JvXPBar1Items0", "Quick Start Page", &TForm1::JvXPBar1Items0Click);
     item(JvXPBar1, "JvXPBar1Items2", "Mealvane Help", &TForm1::JvXPBar1Items2Click);
     item(JvXPBar1, "JvXPBar1Items1", "Visit us on the Web", &TForm1::JvXPBar1Items1Click);
-    // The groups keep their size when several are open; the bar scrolls instead.
-    auto *scroller = new QScrollArea(column);
-    scroller->setObjectName(QStringLiteral("NavigationScroller"));
-    scroller->setWidget(navigationBar);
-    scroller->setWidgetResizable(true);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A slim scroll bar leaves the longest item its whole caption.
-    scroller->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
-                       "QScrollBar:vertical { width: 8px; background: transparent; }"
-                       "QScrollBar::handle:vertical { background: #8fb0d6; border-radius: 3px;"
-                       " min-height: 24px; }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"));
-    layout->addWidget(scroller, 1);
+    // Every header stays in view; open groups share the room left and scroll inside.
+    layout->addWidget(navigationBar, 1);
 
     auto *weekPanel = new QFrame(column);
     weekPanel->setObjectName(QStringLiteral("Panel40"));
@@ -432,6 +397,28 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
 void TForm1::setIngredientGroupItems(const QStringList &names) {
     ComboBox1->clear();
     ComboBox1->addItems(names);
+}
+
+void TForm1::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    // A desktop that turns dark (or light) gives the program's own colours the other set.
+    if (event->type() == QEvent::PaletteChange && !m_restyling) {
+        m_restyling = true;
+        setStyleSheet(theme::mainStyleSheet(palette()));
+        if (JvTabBar1 != nullptr)
+            JvTabBar1->setStyleSheet(theme::dayTabsStyleSheet(palette()));
+        m_restyling = false;
+    }
+}
+
+void TForm1::tellDone(const QString &text) {
+    statusBar()->showMessage(text, 6000);
+}
+
+void TForm1::setWeekGridChanged(bool changed) {
+    WeekGridChanged = changed;
+    if (m_unsavedMarker != nullptr)
+        m_unsavedMarker->setVisible(changed);
 }
 
 void TForm1::run(const std::function<void()> &operation) {

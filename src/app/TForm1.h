@@ -262,6 +262,10 @@ public:
     /// nothing before start-up has attached the data module, and nothing while an import runs, whatever
     /// route (menu, shortcut, button, assistive technology) the request came by.
     void run(const std::function<void()> &operation);
+    /// Says in the status bar, for a few seconds, what an operation has done; the bar's usual text stays.
+    void tellDone(const QString &text);
+    /// Records whether the weekly grid holds picks not yet saved, and shows it beside "Save Menu".
+    void setWeekGridChanged(bool changed);
     /// Whether an import is running.
     bool importRunning() const { return m_importing; }
 
@@ -286,6 +290,8 @@ public:
     NavBarGroup *JvXPBar5 = nullptr;
     MonthCalendar *JvMonthCalendar21 = nullptr;
     QLabel *JvgLabel29 = nullptr;
+    QLabel *m_unsavedMarker = nullptr;
+    bool m_restyling = false;
     QLabel *JvgLabel68 = nullptr;
     QLabel *JvgLabel30 = nullptr;
     QLabel *JvgLabel64 = nullptr;
@@ -354,6 +360,7 @@ protected:
     /// Closing saves: every pending edit of a recipe, type or group is posted, and unsaved weekly picks are
     /// saved after the weekly page's question. A save that fails is shown and the window stays open.
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -380,6 +387,8 @@ private:
     void buildCategoriesPage();
     void buildSearchPage();
     void chooseSearchMode(QRadioButton *chosen);
+    /// Colours the count of found recipes by the style sheet's rule for `found` ("none", "some" or plain).
+    void showFound(const QString &found);
     void setAllSearchChecks(Qt::CheckState state);
     void clearIngredientBoxes();
     /// Adds a recipe type, or with `groups` an ingredient group, under a name asked for.

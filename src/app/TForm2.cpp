@@ -1,5 +1,7 @@
 #include "TForm2.h"
 
+#include "Theme.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -7,8 +9,7 @@ TForm2::TForm2(QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
-    setStyleSheet(QStringLiteral("QWidget#Form2 { background: #f4f8fd; border: 2px solid #2b5d99; }"
-                                 "QLabel { color: #1d4f86; font-weight: bold; }"));
+    setStyleSheet(theme::waitBoxStyleSheet(palette()));
     setAttribute(Qt::WA_StyledBackground);
     // While it shows, the user's input to every other window is held back.
     setWindowModality(Qt::ApplicationModal);

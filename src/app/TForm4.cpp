@@ -15,28 +15,44 @@ TForm4::TForm4(QWidget *owner)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+QFont TForm4::nameFont() const {
+    QFont name = font();
+    name.setPixelSize(50);
+    name.setBold(true);
+    return name;
+}
+
+QRect TForm4::nameArea() const {
+    const QRect inside = middle();
+    const QSize text = QFontMetrics(nameFont()).size(Qt::TextSingleLine, QStringLiteral("Mealvane"));
+    return QRect(QPoint(20, inside.center().y() - text.height() / 2), text);
+}
+
+QRect TForm4::pictureArea() const {
+    const QRect inside = middle();
+    const int left = nameArea().right() + 16;
+    return QRect(left, inside.top() + 16, std::max(0, inside.right() - 12 - left), inside.height() - 26);
+}
+
 void TForm4::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int band = 34;
-    const QRect top(0, 0, width(), band);
-    const QRect bottom(0, height() - band, width(), band);
-    const QRect middle(0, band, width(), height() - 2 * band);
+    const QRect top(0, 0, width(), Band);
+    const QRect bottom(0, height() - Band, width(), Band);
+    const QRect inside = middle();
 
-    QLinearGradient sky(middle.topLeft(), middle.bottomLeft());
+    QLinearGradient sky(inside.topLeft(), inside.bottomLeft());
     sky.setColorAt(0, QColor(0xf7, 0xfb, 0xff));
     sky.setColorAt(1, QColor(0xc4, 0xd9, 0xf0));
-    p.fillRect(middle, sky);
-    WelcomePicture::paintTable(p, middle.adjusted(150, 40, -20, -10));
+    p.fillRect(inside, sky);
+    WelcomePicture::paintTable(p, pictureArea());
 
-    QFont name = font();
-    name.setPixelSize(58);
-    name.setBold(true);
-    p.setFont(name);
+    p.setFont(nameFont());
+    const QRect name = nameArea();
     p.setPen(QColor(0, 0, 0, 60));
-    p.drawText(middle.adjusted(23, 3, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mealvane"));
+    p.drawText(name.translated(3, 3), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mealvane"));
     p.setPen(QColor(0x1d, 0x4f, 0x86));
-    p.drawText(middle.adjusted(20, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mealvane"));
+    p.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mealvane"));
 
     QLinearGradient blue(0, 0, width(), 0);
     blue.setColorAt(0, QColor(0x2b, 0x5d, 0x99));

@@ -35,7 +35,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
-    WeekGridChanged = false;
+    setWeekGridChanged(false);
     QMainWindow::closeEvent(event);
 }
 
@@ -48,6 +48,6 @@ void TForm1::CheckChanges() {
         if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
             RbButton11Click();
     }
-    WeekGridChanged = false;
+    setWeekGridChanged(false);
     DailyMenuChanged = false;
 }

@@ -1,5 +1,6 @@
 // The daily-style page: one day of the selected week in six slot grids, filled by dragging recipes from the
 // meal list and emptied by dragging them back.
+#include "app/Theme.h"
 #include "MenuStorage.h"
 #include "app/SelectedWeek.h"
 #include "app/SizeRules.h"
@@ -87,11 +88,7 @@ void TForm1::buildDailyPage() {
         JvTabBar1->setTabData(day, day);
     }
     // The seven days fit side by side on the smallest window.
-    JvTabBar1->setStyleSheet(QStringLiteral(
-        "QTabBar::tab { padding: 4px 7px; margin-right: 1px; border: 1px solid #aebbd0; border-bottom: none;"
-        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e4eaf3; }"
-        "QTabBar::tab:selected { background: #ffffff; color: #1f4e8c; }"
-        "QTabBar::tab:hover:!selected { background: #f0f4fa; }"));
+    JvTabBar1->setStyleSheet(theme::dayTabsStyleSheet(palette()));
     JvTabBar1->setUsesScrollButtons(false);
     page->addWidget(JvTabBar1);
     page->addLayout(columns, 1);

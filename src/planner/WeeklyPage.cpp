@@ -98,6 +98,12 @@ void TForm1::buildWeeklyPage() {
     button("RbButton16", "Clear-A-Day", 1, 1, 1, &TForm1::RbButton16Click);
     button("RbButton17", "Print", 2, 1, 1, &TForm1::RbButton17Click);
     button("RbButton18", "Save Menu", 3, 0, 2, &TForm1::RbButton18Click);
+    m_unsavedMarker = new QLabel(QStringLiteral("Not saved yet"), panel);
+    m_unsavedMarker->setObjectName(QStringLiteral("UnsavedMarker"));
+    m_unsavedMarker->setAccessibleName(QStringLiteral("The weekly menu holds picks not saved yet"));
+    m_unsavedMarker->setProperty("warning", true);
+    m_unsavedMarker->setVisible(WeekGridChanged);
+    buttons->addWidget(m_unsavedMarker, 4, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
     for (int c = 0; c < 3; ++c)
         grid->setColumnStretch(c, 1);
@@ -151,7 +157,7 @@ bool TForm1::RefreshMenuData() {
 
 void TForm1::cbSaturdayMorningChange(CheckedComboBox *box) {
     box->setToolTip(box->text());
-    WeekGridChanged = true;
+    setWeekGridChanged(true);
 }
 
 void TForm1::RbButton18Click() {
@@ -170,11 +176,12 @@ void TForm1::RbButton18Click() {
     // The week and its shopping list change together or not at all.
     db::Transaction transaction(m_data->ADOConnectionMain);
     menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
-    if (replaceList)
-        shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
+    const int items = replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear) : -1;
     transaction.commit();
     DailyMenuChanged = false;
-    WeekGridChanged = false;
+    setWeekGridChanged(false);
+    tellDone(items >= 0 ? QStringLiteral("Menu of week %1 saved; shopping list: %2 items").arg(SelectedWeek).arg(items)
+                        : QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek));
 }
 
 void TForm1::RbButton13Click() {

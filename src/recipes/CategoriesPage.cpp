@@ -105,6 +105,7 @@ void TForm1::addCategory(bool groups) {
         kind.dataset.cancel();
         throw;
     }
+    tellDone(QStringLiteral("%1 \"%2\" added").arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), answer));
 }
 
 void TForm1::deleteCategory(bool groups) {
@@ -136,6 +137,7 @@ void TForm1::deleteCategory(bool groups) {
     }
     try {
         kind.dataset.deleteCurrent();
+        tellDone(QStringLiteral("%1 \"%2\" deleted").arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), name));
     } catch (const db::DbError &) {
         // An empty list has no row to delete; there is nothing to tell.
     }

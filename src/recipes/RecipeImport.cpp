@@ -125,6 +125,8 @@ void TForm1::Action14Execute() {
         m_waitBox->showCentred();
     // The import is one transaction: every recipe of the file arrives (or is skipped by its name), or none.
     QString failure;
+    int imported = 0;
+    int skipped = 0;
     try {
         db::Transaction whole(m_data->ADOConnectionMain);
         db::TableDataset &meals = m_data->OLDMeals;
@@ -135,8 +137,12 @@ void TForm1::Action14Execute() {
             m_data->runSql(QStringLiteral("select count(*) from meal where meal_name=") + sql::literal(name));
             const qint64 present = m_data->SQL.value(0, 0).toLongLong();
             m_data->SQL.close();
-            if (present == 0)
+            if (present == 0) {
                 importRecipe(*m_data, name);
+                ++imported;
+            } else {
+                ++skipped;
+            }
         }
         whole.commit();
     } catch (const db::DbError &error) {
@@ -151,8 +157,10 @@ void TForm1::Action14Execute() {
     m_data->SQLMEALS.open();
     m_data->MEALS.close();
     m_data->MEALS.open();
-    if (failure.isEmpty())
+    if (failure.isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
+        tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(imported).arg(skipped));
+    }
     else
         m_services.dialogs.showError(
             QStringLiteral("The import stopped, and nothing of it was kept: %1").arg(failure));

@@ -27,6 +27,7 @@ report::BandReport TReportIngredientsList::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Ingredients List Report");
+    r.fileName = QStringLiteral("Ingredients List");
     r.columns = 2;
     r.pageHeader =
         reportbands::pageHeader(QStringLiteral("VaneMix"), QStringLiteral("Ingredients List"), 137.1);

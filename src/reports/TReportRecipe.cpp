@@ -31,6 +31,7 @@ TReportRecipe::TReportRecipe(const QString &dataFile)
 }
 
 void TReportRecipe::open(const QString *name) {
+    m_name = name != nullptr ? *name : QString();
     if (!ADOConnection1.isOpen())
         ADOConnection1.open();
     Master.close();
@@ -48,6 +49,7 @@ report::BandReport TReportRecipe::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Recipe Book");
+    r.fileName = m_name.isEmpty() ? r.title : QStringLiteral("Recipe %1").arg(m_name);
     r.pageHeader =
         reportbands::pageHeader(QStringLiteral("VaneRecipe"), QStringLiteral("Recipe Book"), 141.3);
     r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 1.9);

@@ -21,9 +21,12 @@ public:
     QString QRLabelPrintTime;
     /// " of " and the number of pages.
     QString QRLabel7;
-    /// Set when a picture of a known kind could not be read while the report was made.
     /// Called when building the report meets a picture that cannot be read; the report goes on without it.
     std::function<void()> onPictureFailed;
 
     report::BandReport QuickRep1() const;
+
+private:
+    /// The recipe name the report was opened for; empty for the whole book.
+    QString m_name;
 };

@@ -9,6 +9,8 @@ TReportShoppingList::TReportShoppingList(const QString &dataFile)
     , ADOQuery1(QStringLiteral("ADOQuery1"), ADOConnection1) {}
 
 void TReportShoppingList::open(int week, int year) {
+    m_week = week;
+    m_year = year;
     if (!ADOConnection1.isOpen())
         ADOConnection1.open();
     ADOQuery1.close();
@@ -23,6 +25,7 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Shopping List Report");
+    r.fileName = QStringLiteral("Shopping List week %1 %2").arg(m_week).arg(m_year);
     r.columns = 2;
     const QString week =
         ADOQuery1.isEmpty() ? QString() : ADOQuery1.value(0, QStringLiteral("WeekNumber")).toString();

@@ -19,4 +19,8 @@ public:
     QString QRLabel7;
 
     report::BandReport QuickRep1() const;
+
+private:
+    int m_week = 0;
+    int m_year = 0;
 };

@@ -107,6 +107,7 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
     using namespace reportstyle;
     report::BandReport r;
     r.title = QStringLiteral("Weekly Menu Report");
+    r.fileName = QStringLiteral("Weekly Menu week %1 %2").arg(lblWeekNumber, lblYearNumber);
     r.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
     r.footerOnEveryPage = false;

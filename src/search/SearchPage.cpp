@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 void TForm1::buildSearchPage() {
@@ -136,6 +137,12 @@ void TForm1::Fillingredientslist() {
         clbSearch->item(i)->setCheckState(Qt::Unchecked);
 }
 
+void TForm1::showFound(const QString &found) {
+    lblFound->setProperty("found", found);
+    lblFound->style()->unpolish(lblFound);
+    lblFound->style()->polish(lblFound);
+}
+
 void TForm1::chooseSearchMode(QRadioButton *chosen) {
     // One of the four at a time; a click on the checked one keeps it checked.
     for (QRadioButton *button : {rb2, rb3, rb4, rb5})
@@ -221,13 +228,13 @@ void TForm1::btn2Click() {
             QStringLiteral("Choose how to search first: by a piece of the recipe name or by ingredients."));
         return;
     }
-    lblFound->setStyleSheet(QStringLiteral("color: black;"));
+    showFound(QString());
     lblFound->setText(QStringLiteral("Searching..."));
     lbResult->clear();
     repaint();
     GoSearch(criteria);
     const int n = lbResult->count();
-    lblFound->setStyleSheet(n == 0 ? QStringLiteral("color: #c0392b;") : QStringLiteral("color: #1f4e9c;"));
+    showFound(n == 0 ? QStringLiteral("none") : QStringLiteral("some"));
     lblFound->setText(n == 0   ? QStringLiteral("Found: 0 item")
                       : n == 1 ? QStringLiteral("Found: 1 item")
                                : QStringLiteral("Found: %1 items").arg(n));

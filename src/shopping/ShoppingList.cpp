@@ -7,7 +7,7 @@
 
 namespace shopping {
 
-void regenerateWeekList(TDataModule1 &data, int week, int year) {
+int regenerateWeekList(TDataModule1 &data, int week, int year) {
     db::Transaction transaction(data.ADOConnectionMain);
     data.runSql(deleteWeekList(week, year));
     data.runSql(QStringLiteral("DELETE FROM ShoppingListHandEdits WHERE WeekNumber=") + sql::number(week) +
@@ -17,13 +17,15 @@ void regenerateWeekList(TDataModule1 &data, int week, int year) {
     counts.setParameter(QStringLiteral("xWeek"), QString::number(week));
     counts.setParameter(QStringLiteral("xYear"), QString::number(year));
     counts.open();
-    for (counts.first(); !counts.eof(); counts.next()) {
+    int items = 0;
+    for (counts.first(); !counts.eof(); counts.next(), ++items) {
         data.runSql(insertDerivedRow(week, year,
                                      counts.field(QStringLiteral("Ingredients_Description")).asString(),
                                      counts.field(QStringLiteral("NumberOfMeals")).asInteger(),
                                      counts.field(QStringLiteral("IGroup")).asString()));
     }
     transaction.commit();
+    return items;
 }
 
 bool isHandEdited(TDataModule1 &data, int week, int year) {

@@ -155,7 +155,11 @@ void TForm1::RbButton11Click() {
     if (m_data == nullptr)
         return;
     if (mayReplaceShoppingList())
-        shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear);
+        tellDone(QStringLiteral("Shopping list of week %1: %2 items")
+                     .arg(SelectedWeek)
+                     .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear)));
+    else
+        tellDone(QStringLiteral("Shopping list of week %1 kept as edited").arg(SelectedWeek));
     DailyMenuChanged = false;
 }
 
@@ -210,6 +214,10 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
         transaction.commit();
     }
     RefreshShoppingList();
+    tellDone((rows == 0 ? QStringLiteral("\"%1\" added to the shopping list of week %2")
+                        : QStringLiteral("\"%1\" changed in the shopping list of week %2"))
+                 .arg(description)
+                 .arg(SelectedWeek));
     // The row just written stays in sight.
     m_data->SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), description);
     Edit1->clear();
@@ -226,6 +234,7 @@ void TForm1::DeleteFromShoppingList(const QString &description) {
         transaction.commit();
     }
     RefreshShoppingList();
+    tellDone(QStringLiteral("\"%1\" deleted from the shopping list of week %2").arg(description).arg(SelectedWeek));
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();

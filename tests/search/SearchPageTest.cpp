@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include "app/Theme.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,10 +66,12 @@ TEST_F(SearchPageTest, GoCountsWhatItFinds) {
     w.txt2->setText(QStringLiteral("PANCAKE"));
     w.btn2->click();
     EXPECT_EQ(w.lblFound->text(), QStringLiteral("Found: 1 item"));
+    EXPECT_EQ(w.lblFound->palette().color(QPalette::WindowText), theme::accentText(w.palette()));
     w.txt2->setText(QStringLiteral("no such dish"));
     w.btn2->click();
     EXPECT_EQ(w.lblFound->text(), QStringLiteral("Found: 0 item"));
-    EXPECT_TRUE(w.lblFound->styleSheet().contains(QStringLiteral("#c0392b")));
+    EXPECT_EQ(w.lblFound->palette().color(QPalette::WindowText), theme::warningText(w.palette()))
+        << "nothing found is said in the warning colour";
 
     w.rb3->click();
     w.btn3->click();

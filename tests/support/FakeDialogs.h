@@ -25,12 +25,13 @@ public:
         fileBoxes << caption;
         return pop(fileAnswers, QString());
     }
-    QString saveFileName(const QString &caption, const QStringList &) override {
+    QString saveFileName(const QString &caption, const QStringList &, const QString &suggested = {}) override {
         fileBoxes << caption;
+        suggestedFiles << suggested;
         return pop(fileAnswers, QString());
     }
 
-    QStringList errors, informations, questions, inputs, fileBoxes;
+    QStringList errors, informations, questions, inputs, fileBoxes, suggestedFiles;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers, fileAnswers;
     /// Runs while a confirmation is being asked, to look at the program at that moment.

@@ -75,6 +75,9 @@ struct Placement {
 class BandReport {
 public:
     QString title;
+    /// The name offered for a file the report is saved to, without folder or extension: the title, and the
+    /// week or recipe it is about.
+    QString fileName;
     QPageLayout pageLayout{QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
                            QPageLayout::Millimeter};
     int columns = 1;

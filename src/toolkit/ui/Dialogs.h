@@ -19,5 +19,7 @@ public:
     /// A file-open box; empty when cancelled. `filters` are "Name (*.ext)" entries, the first selected.
     virtual QString openFileName(const QString &caption, const QStringList &filters) = 0;
     /// A file-save box; empty when cancelled.
-    virtual QString saveFileName(const QString &caption, const QStringList &filters) = 0;
+    /// `suggested`: the path the box starts with (folder and file name), empty for none.
+    virtual QString saveFileName(const QString &caption, const QStringList &filters,
+                                 const QString &suggested = {}) = 0;
 };

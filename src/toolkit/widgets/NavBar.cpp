@@ -1,6 +1,7 @@
 #include "NavBar.h"
 
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -8,7 +9,8 @@
 NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     : QWidget(parent)
     , m_header(new QToolButton(this))
-    , m_items(new QWidget(this))
+    , m_scroller(new QScrollArea(this))
+    , m_items(new QWidget)
     , m_itemLayout(new QVBoxLayout(m_items))
     , m_rollable(rollable) {
     auto *layout = new QVBoxLayout(this);
@@ -27,8 +29,15 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     m_itemLayout->setContentsMargins(8, 4, 2, 6);
     m_itemLayout->setSpacing(1);
     m_items->setProperty("navItems", true);
-    layout->addWidget(m_items);
-    m_items->setVisible(false);
+    m_scroller->setObjectName(QStringLiteral("NavItemsScroller"));
+    m_scroller->setWidget(m_items);
+    m_scroller->setWidgetResizable(true);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroller->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_scroller);
+    m_scroller->setVisible(false);
     connect(m_header, &QToolButton::clicked, this, [this] {
         if (m_rollable)
             setExpanded(!m_expanded);
@@ -57,7 +66,7 @@ void NavBarGroup::setExpanded(bool expanded) {
     if (!m_rollable)
         return;
     m_expanded = expanded;
-    m_items->setVisible(expanded);
+    m_scroller->setVisible(expanded);
     m_header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
 }
 

@@ -3,10 +3,13 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QScrollArea;
 class QToolButton;
 class QVBoxLayout;
 
 /// One collapsible group of a navigation bar: a header that opens and closes it on a click, and its items.
+/// When the bar is short of room, an open group's items scroll inside the group, beside their own scroll
+/// bar; the header stays where it is.
 class NavBarGroup : public QWidget {
     Q_OBJECT
 public:
@@ -23,13 +26,15 @@ signals:
 
 private:
     QToolButton *m_header;
+    QScrollArea *m_scroller;
     QWidget *m_items;
     QVBoxLayout *m_itemLayout;
     bool m_rollable;
     bool m_expanded = false;
 };
 
-/// A column of collapsible groups, each with a header and its items.
+/// A column of collapsible groups, each with a header and its items. Every header stays in view however
+/// many groups are open: the open groups share the room left and scroll inside.
 class NavBar : public QWidget {
     Q_OBJECT
 public:

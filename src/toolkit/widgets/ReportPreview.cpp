@@ -8,6 +8,8 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QToolBar>
 
 bool saveReportAsPdf(const report::BandReport &report, const QString &path) {
@@ -19,6 +21,21 @@ bool saveReportAsPdf(const report::BandReport &report, const QString &path) {
     writer.setResolution(600);
     report.render(writer);
     return QFileInfo(path).size() > 0;
+}
+
+QString suggestedPdfPath(const report::BandReport &report) {
+    QString name = report.fileName.isEmpty() ? report.title : report.fileName;
+    // Signs that no file system takes in a name, and none that hides a file.
+    static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    name = name.replace(unsafe, QStringLiteral(" ")).simplified();
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Report");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs) {
@@ -35,8 +52,8 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
         save->setObjectName(QStringLiteral("SaveAsPdf"));
         save->setToolTip(QObject::tr("Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &preview, [&report, &dialogs] {
-            QString path =
-                dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")});
+            QString path = dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")},
+                                                suggestedPdfPath(report));
             if (path.isEmpty())
                 return;
             if (QFileInfo(path).suffix().isEmpty())

@@ -9,5 +9,9 @@ class QWidget;
 /// when the preview is closed.
 void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs);
 
+/// The file the "Save as PDF" box starts with: in the user's documents folder (the home folder when there is
+/// none), named after the report and what it is about.
+QString suggestedPdfPath(const report::BandReport &report);
+
 /// Writes the report to a PDF file; false when the file cannot be written.
 bool saveReportAsPdf(const report::BandReport &report, const QString &path);

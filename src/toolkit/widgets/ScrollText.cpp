@@ -43,8 +43,13 @@ int ScrollText::textHeight() const {
     return total;
 }
 
+int ScrollText::offset() const {
+    return m_moved ? m_offset : std::max(0, height() - Margin);
+}
+
 void ScrollText::step() {
-    ++m_offset;
+    m_offset = offset() + 1;
+    m_moved = true;
     // The text starts below the box; it starts again once its last line has left the top.
     if (m_offset > height() + textHeight())
         m_offset = 0;
@@ -55,7 +60,7 @@ void ScrollText::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setClipRect(rect());
     const int width = std::max(1, this->width() - 2 * Margin);
-    int y = height() - m_offset;
+    int y = height() - offset();
     for (const QString &line : m_lines) {
         const int h = lineHeight(line, width);
         if (y + h >= 0 && y <= height())

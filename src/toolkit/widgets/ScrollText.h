@@ -4,8 +4,9 @@
 #include <QTimer>
 #include <QWidget>
 
-/// Lines of text that move upward through the box one pixel at a time, wrapped to its width, starting again
-/// from the bottom once the last line has passed.
+/// Lines of text that move upward through the box one pixel at a time, wrapped to its width. The first line
+/// starts at the top, so that the box is never empty when first seen; once the last line has passed, the
+/// text comes in again from the bottom.
 class ScrollText : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +19,9 @@ public:
     int interval() const { return m_timer.interval(); }
     void setActive(bool active);
     bool isActive() const { return m_timer.isActive(); }
-    /// Distance in pixels the text has moved up since it last started from the bottom.
-    int offset() const { return m_offset; }
+    /// Distance in pixels the text has moved up since it last started from the bottom (before the first
+    /// step, where it stands with its first line at the top).
+    int offset() const;
     /// Height of all lines wrapped to the current width.
     int textHeight() const;
     void step();
@@ -33,4 +35,5 @@ private:
     QStringList m_lines;
     QTimer m_timer;
     int m_offset = 0;
+    bool m_moved = false;
 };
