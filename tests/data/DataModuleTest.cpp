@@ -87,7 +87,7 @@ TEST_F(DataModuleTest, LookupFieldsOfRecipesAndIngredients) {
     for (dm.SQLINGREDIENTS.first(); !dm.SQLINGREDIENTS.eof(); dm.SQLINGREDIENTS.next())
         groups << dm.SQLINGREDIENTS.field(QStringLiteral("IGroup")).asString();
     EXPECT_EQ(groups,
-              (QStringList{"", "Dairy", "A group name of thir", "Vegetables"})); // Bread, Milk, Oats, Salt
+              (QStringList{"", "Dairy", "A group name of thirty chars", "Vegetables"})); // Bread, Milk, Oats, Salt
 }
 
 TEST_F(DataModuleTest, RecipeIngredientQueries) {
@@ -99,7 +99,7 @@ TEST_F(DataModuleTest, RecipeIngredientQueries) {
     for (dm.SQLMEAL1.first(); !dm.SQLMEAL1.eof(); dm.SQLMEAL1.next())
         rows << dm.SQLMEAL1.field(QStringLiteral("Ingredients_Description")).asString() + u'/' +
                     dm.SQLMEAL1.field(QStringLiteral("Group")).asString();
-    EXPECT_EQ(rows, (QStringList{"Milk/Dairy", "Oats/A group name of thir"}))
+    EXPECT_EQ(rows, (QStringList{"Milk/Dairy", "Oats/A group name of thirty chars"}))
         << "the repeated link shows once";
 
     dm.SQLMEAL2.close();

@@ -193,7 +193,7 @@ TEST_F(DatasetTest, ScratchQueryOpensSelectsAndExecutesTheRest) {
     EXPECT_THROW(empty.open(), DbError);
 }
 
-TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches) {
+TEST_F(DatasetTest, LookupFieldsCarryTheWholeNameAndAreEmptyWhenNothingMatches) {
     connection.execute(QStringLiteral(
         "INSERT INTO IGroup(IGROUP_ID,IGROUP_NAME) VALUES(1,'Thirty characters long groups!')"));
     connection.execute(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
@@ -209,7 +209,7 @@ TEST_F(DatasetTest, LookupFieldsCutTo20AndEmptyWhenNothingMatches) {
     QStringList looked;
     for (ingredients.first(); !ingredients.eof(); ingredients.next())
         looked << ingredients.field(QStringLiteral("igroup")).asString();
-    EXPECT_EQ(looked, (QStringList{QStringLiteral("Thirty characters lo"), QString(), QString()}));
+    EXPECT_EQ(looked, (QStringList{QStringLiteral("Thirty characters long groups!"), QString(), QString()}));
     EXPECT_EQ(groups.field(QStringLiteral("IGROUP_NAME")).asString().size(), 30)
         << "the group itself is whole";
 

@@ -29,8 +29,9 @@ struct FieldDef {
     LookupDef lookup;
 };
 
-/// Lookup fields hold at most this many characters of the looked-up text.
-inline constexpr int LookupFieldSize = 20;
+/// Lookup fields hold the looked-up text whole: as many characters as a type or group name may have. (Cut
+/// shorter, a group name shown in a grid would no longer find its group when taken from there.)
+inline constexpr int LookupFieldSize = 50;
 
 /// The value of one field in the current row of a dataset, read in the type the caller asks for.
 /// Without a current row every field reads as null: empty text, 0, false.

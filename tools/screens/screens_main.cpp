@@ -1,0 +1,93 @@
+// Pictures of every page of the main window, as a user sees them at the smallest window (800 x 580) and
+// at 1280 x 800, with a light and a dark desktop palette, for looking at after a change to the layout.
+//   mealvane_screens OUT_FOLDER
+// The program runs on the offscreen platform over a copy of the starter book with a few long names added.
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(45, 45, 48));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 32));
+    p.setColor(QPalette::AlternateBase, QColor(40, 40, 44));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(55, 55, 60));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(61, 110, 180));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(55, 55, 60));
+    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    p.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    p.setColor(QPalette::Link, QColor(138, 180, 240));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    QDir().mkpath(out);
+    TestDataFile file(TestDataFile::Contents::Starter);
+    file.exec(QStringLiteral(
+        "INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
+        "('Grandma''s slow-cooked beef stew',1,1,1),('Chicken Cacciatore with olives',1,1,1);"
+        "INSERT INTO IGroup(IGROUP_NAME) VALUES('Fresh herbs and leafy greens');"
+        "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES"
+        "('Extra virgin olive oil, cold pressed',(SELECT max(IGROUP_ID) FROM IGroup));"));
+    const QPalette light = QApplication::palette();
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    FakeMailer mailer;
+    Mealvane program(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()});
+    TForm1 &w = program.mainWindow();
+    program.show();
+    struct Page {
+        const char *name;
+        std::function<void()> open;
+    };
+    const Page pages[] = {
+        {"welcome", [&w] { w.JvXPBar1Items0Click(); }},  {"weekly", [&w] { w.JvXPBar5Items0Click(); }},
+        {"daily", [&w] { w.JvXPBar5Click(); }},           {"shopping", [&w] { w.JvXPBar2Click(); }},
+        {"recipe", [&w] { w.JvXPBar4Items0Click(); }},    {"ingredients", [&w] { w.JvXPBar4Items1Click(); }},
+        {"categories", [&w] { w.JvXPBar4Items3Click(); }}, {"search", [&w] { w.JvXPBar4Items2Click(); }},
+    };
+    for (const auto &[theme, palette] : {std::pair{"light", light}, std::pair{"dark", darkPalette()}}) {
+        QApplication::setPalette(palette);
+        for (const QSize size : {QSize(800, 580), QSize(1280, 800)}) {
+            w.resize(size);
+            for (const Page &page : pages) {
+                page.open();
+                for (int i = 0; i < 5; ++i)
+                    QApplication::processEvents();
+                const QString path = QStringLiteral("%1/%2-%3-%4x%5.png")
+                                         .arg(out, QLatin1String(page.name), QLatin1String(theme))
+                                         .arg(size.width())
+                                         .arg(size.height());
+                w.grab().save(path);
+                std::printf("%s\n", qPrintable(path));
+            }
+        }
+    }
+    return 0;
+}
