@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,20 +38,15 @@ qint64 firstNumber(TDataModule1 &data, const QString &statement, qint64 fallback
 void TForm1::buildIngredientPage() {
     auto *body = new QWidget(TabSheet6);
     body->setObjectName(QStringLiteral("IngredientBody"));
-    auto *page = new QGridLayout(body);
+    // The edit boxes and buttons stand above the list, so that the list has the page's whole width for its
+    // descriptions and groups.
+    auto *page = new QVBoxLayout(body);
     page->setContentsMargins(8, 6, 8, 8);
-    page->setHorizontalSpacing(12);
+    page->setSpacing(6);
 
-    DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS,
-                         {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
-                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setAccessibleName(QStringLiteral("Ingredients"));
-    DBGrid1->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
-    page->addWidget(DBGrid1, 0, 0, 2, 1);
-
-    auto *form = new QVBoxLayout;
-    form->setSpacing(4);
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(6);
+    form->setVerticalSpacing(4);
     DBEdit1 = new QLineEdit(body);
     DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
     limitCharacters(DBEdit1, 50);
@@ -66,27 +62,35 @@ void TForm1::buildIngredientPage() {
     ComboBox1->show();
     auto *groupCaption = new QLabel(QStringLiteral("&Group"), body);
     groupCaption->setBuddy(ComboBox1);
-    form->addWidget(descriptionCaption);
-    form->addWidget(DBEdit1);
-    form->addSpacing(4);
-    form->addWidget(groupCaption);
-    form->addWidget(ComboBox1);
-    form->addSpacing(10);
+    form->addWidget(descriptionCaption, 0, 0);
+    form->addWidget(DBEdit1, 0, 1);
+    form->addWidget(groupCaption, 1, 0);
+    form->addWidget(ComboBox1, 1, 1);
+    form->setColumnStretch(1, 1);
+    page->addLayout(form);
+    auto *buttons = new QHBoxLayout;
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
         auto *b = new QPushButton(QString::fromLatin1(text), body);
         b->setObjectName(QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
-        form->addWidget(b);
+        buttons->addWidget(b);
         return b;
     };
     RbButton2 = button("RbButton2", "Add New", &TForm1::RbButton2Click);
     RbButton3 = button("RbButton3", "Change Description", &TForm1::RbButton3Click);
     RbButton1 = button("RbButton1", "Delete", &TForm1::RbButton1Click);
-    form->addStretch(1);
-    page->addLayout(form, 0, 1);
-    page->setColumnStretch(0, 3);
-    page->setColumnStretch(1, 2);
+    buttons->addStretch(1);
+    page->addLayout(buttons);
+
+    DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS,
+                         {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
+                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Ingredients"));
+    DBGrid1->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
+    DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->addWidget(DBGrid1, 1);
     static_cast<QVBoxLayout *>(TabSheet6->layout())->addWidget(body, 1);
 
     connect(DBGrid1, &DBGrid::cellClicked, this, &TForm1::DBGrid1CellClick);

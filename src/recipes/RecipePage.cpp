@@ -74,8 +74,8 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
     left->addWidget(caption(QStringLiteral("&Name:"), DBLookupComboBox2), 0, 0);
-    left->addWidget(DBLookupComboBox2, 0, 1);
-    left->addWidget(RbButton4, 0, 2);
+    // The name has the row to itself, so that a long one shows whole; its button goes beside the type.
+    left->addWidget(DBLookupComboBox2, 0, 1, 1, 2);
 
     DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
     DBLookupComboBox3->setObjectName(QStringLiteral("DBLookupComboBox3"));
@@ -83,6 +83,7 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
     left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);
     left->addWidget(DBLookupComboBox3, 1, 1);
+    left->addWidget(RbButton4, 1, 2);
 
     // Three boxes to a row, so that the captions fit on the smallest window.
     auto *times = new QGridLayout;

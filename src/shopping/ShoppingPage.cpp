@@ -39,9 +39,11 @@ QString currentText(const db::Dataset &dataset, const QString &field) {
 void TForm1::buildShoppingPage() {
     auto *body = new QWidget(TabSheet2);
     body->setObjectName(QStringLiteral("ShoppingBody"));
-    auto *columns = new QHBoxLayout(body);
+    // The list takes the page's whole width, so that its names and groups show whole; the picker and the
+    // edit boxes stand below it, side by side.
+    auto *columns = new QVBoxLayout(body);
     columns->setContentsMargins(8, 6, 8, 8);
-    columns->setSpacing(10);
+    columns->setSpacing(8);
 
     auto *left = new QVBoxLayout;
     auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
@@ -54,11 +56,20 @@ void TForm1::buildShoppingPage() {
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
     DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
-    DBGrid9->setColumnModes({QHeaderView::Stretch, QHeaderView::ResizeToContents, QHeaderView::Stretch});
+    // The count is short: its caption wraps over two lines and the names get the room.
+    DBGrid9->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    DBGrid9->setColumnModes({QHeaderView::Stretch, QHeaderView::Fixed, QHeaderView::Stretch});
+    DBGrid9->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DBGrid9->setColumnWidth(1, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
+    DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
     left->addWidget(preview);
     left->addWidget(DBGrid9, 1);
-    columns->addLayout(left, 3);
+    columns->addLayout(left, 5);
 
+    auto *lower = new QHBoxLayout;
+    lower->setSpacing(10);
+    auto *picker = new QVBoxLayout;
+    picker->setSpacing(6);
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
     RbCheckBox2 = new QCheckBox(QStringLiteral("Filter by Group"), body);
@@ -71,9 +82,9 @@ void TForm1::buildShoppingPage() {
         new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
     DBLookupListBox2->setObjectName(QStringLiteral("DBLookupListBox2"));
     DBLookupListBox2->setAccessibleName(QStringLiteral("Ingredients not on the list"));
-    right->addWidget(RbCheckBox2);
-    right->addWidget(DBLookupComboBox5);
-    right->addWidget(DBLookupListBox2, 1);
+    picker->addWidget(RbCheckBox2);
+    picker->addWidget(DBLookupComboBox5);
+    picker->addWidget(DBLookupListBox2, 1);
 
     auto *hint = new QLabel(QStringLiteral("Drag Ingredient or Type manually"), body);
     hint->setObjectName(QStringLiteral("ShoppingHint"));
@@ -105,18 +116,21 @@ void TForm1::buildShoppingPage() {
     form->addWidget(JvUpDown1, 2, 2);
     right->addLayout(form);
 
-    auto *buttons = new QHBoxLayout;
+    auto *buttons = new QGridLayout;
     RbButton10 = new QPushButton(QStringLiteral("Add /Change"), body);
     RbButton10->setObjectName(QStringLiteral("RbButton10"));
     RbButton19 = new QPushButton(QStringLiteral("Delete Current"), body);
     RbButton19->setObjectName(QStringLiteral("RbButton19"));
     RbButton20 = new QPushButton(QStringLiteral("Print"), body);
     RbButton20->setObjectName(QStringLiteral("RbButton20"));
-    buttons->addWidget(RbButton10);
-    buttons->addWidget(RbButton19);
-    buttons->addWidget(RbButton20);
+    buttons->addWidget(RbButton10, 0, 0);
+    buttons->addWidget(RbButton19, 0, 1);
+    buttons->addWidget(RbButton20, 1, 1);
     right->addLayout(buttons);
-    columns->addLayout(right, 2);
+    right->addStretch(1);
+    lower->addLayout(picker, 1);
+    lower->addLayout(right, 1);
+    columns->addLayout(lower, 4);
     TabSheet2->layout()->addWidget(body);
 
     connect(RbButton10, &QPushButton::clicked, this, [this] { run([this] { RbButton10Click(); }); });

@@ -1,5 +1,7 @@
 #include "DBGrid.h"
 
+#include <QEvent>
+
 #include "CurrentRowLink.h"
 #include "toolkit/db/Dataset.h"
 #include "toolkit/db/DatasetModel.h"
@@ -16,13 +18,7 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setWordWrap(false);
-    // The current row of a grid without the focus stays visible, but quieter than the focused one's.
-    QPalette colours = palette();
-    colours.setColor(QPalette::Inactive, QPalette::Highlight,
-                     colours.color(QPalette::Active, QPalette::Highlight).lighter(175));
-    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     colours.color(QPalette::Active, QPalette::Text));
-    setPalette(colours);
+    quietenInactiveRow();
     setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
@@ -34,6 +30,31 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
     connect(new CurrentRowLink(*this, *m_model), &CurrentRowLink::clicked, this, &DBGrid::cellClicked);
 }
 
+void DBGrid::quietenInactiveRow() {
+    // The current row of a grid without the focus stays visible, but quieter than the focused one's: the
+    // highlight halfway to the background, under the ordinary text colour, on a light or a dark palette.
+    QPalette colours = palette();
+    const QColor highlight = colours.color(QPalette::Active, QPalette::Highlight);
+    const QColor base = colours.color(QPalette::Active, QPalette::Base);
+    colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                     QColor((highlight.red() + base.red()) / 2, (highlight.green() + base.green()) / 2,
+                            (highlight.blue() + base.blue()) / 2));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::Text));
+    setPalette(colours);
+}
+
+void DBGrid::changeEvent(QEvent *event) {
+    QTableView::changeEvent(event);
+    // A new palette (a desktop turning dark) gives the quiet row its colours anew.
+    if (event->type() == QEvent::PaletteChange && !m_quietening) {
+        m_quietening = true;
+        setPalette(QPalette());
+        quietenInactiveRow();
+        m_quietening = false;
+    }
+}
+
 db::Dataset &DBGrid::dataset() const {
     return m_model->dataset();
 }
@@ -43,7 +64,16 @@ void DBGrid::setColumnModes(const QList<QHeaderView::ResizeMode> &modes) {
     applyColumnModes();
 }
 
+void DBGrid::setColumnWidth(int column, int width) {
+    m_fixedWidths.insert(column, width);
+    applyColumnModes();
+}
+
 void DBGrid::applyColumnModes() {
     for (int c = 0; c < m_columnModes.size() && c < m_model->columnCount(); ++c)
         horizontalHeader()->setSectionResizeMode(c, m_columnModes.at(c));
+    for (auto it = m_fixedWidths.cbegin(); it != m_fixedWidths.cend(); ++it) {
+        if (it.key() < m_model->columnCount())
+            horizontalHeader()->resizeSection(it.key(), it.value());
+    }
 }

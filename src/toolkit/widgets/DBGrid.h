@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -22,6 +23,11 @@ public:
     db::DatasetModel &datasetModel() const { return *m_model; }
     /// How each column takes its width; kept when the dataset is re-opened.
     void setColumnModes(const QList<QHeaderView::ResizeMode> &modes);
+    /// Gives a column of mode Fixed its width, kept when the rows are read again.
+    void setColumnWidth(int column, int width);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 signals:
     /// A click on a cell, after its row became the dataset's current row.
@@ -31,5 +37,8 @@ private:
     void applyColumnModes();
 
     db::DatasetModel *m_model;
+    void quietenInactiveRow();
+    bool m_quietening = false;
     QList<QHeaderView::ResizeMode> m_columnModes;
+    QHash<int, int> m_fixedWidths;
 };

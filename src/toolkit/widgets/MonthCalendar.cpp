@@ -9,13 +9,23 @@ MonthCalendar::MonthCalendar(QWidget *parent)
     setFirstDayOfWeek(Qt::Saturday);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
+    colourWeekends();
+    if (auto *view = findChild<QAbstractItemView *>())
+        view->installEventFilter(this);
+    installEventFilter(this);
+}
+
+void MonthCalendar::colourWeekends() {
     QTextCharFormat weekend;
     weekend.setForeground(palette().color(QPalette::Text));
     setWeekdayTextFormat(Qt::Saturday, weekend);
     setWeekdayTextFormat(Qt::Sunday, weekend);
-    if (auto *view = findChild<QAbstractItemView *>())
-        view->installEventFilter(this);
-    installEventFilter(this);
+}
+
+void MonthCalendar::changeEvent(QEvent *event) {
+    QCalendarWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        colourWeekends();
 }
 
 bool MonthCalendar::eventFilter(QObject *watched, QEvent *event) {

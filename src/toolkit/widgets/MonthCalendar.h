@@ -14,4 +14,9 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    /// Weekends are written like the other days, in the palette's text colour.
+    void colourWeekends();
 };
