@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "Theme.h"
+#include "toolkit/widgets/LinkLabel.h"
 
 #include "SelectedWeek.h"
 #include "SizeRules.h"
@@ -37,45 +38,15 @@
 namespace {
 
 
-QLabel *linkLabel(const QString &name, const QString &text, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
+LinkLabel *linkLabel(const QString &name, const QString &text, QWidget *parent) {
+    auto *label = new LinkLabel(text, parent);
     label->setObjectName(name);
-    label->setProperty("link", true);
-    label->setCursor(Qt::PointingHandCursor);
     label->setAccessibleName(text);
-    label->setFocusPolicy(Qt::StrongFocus);
     return label;
 }
 
-/// Runs `onClick` when the label is clicked or, while it has the focus, Enter or Space is pressed.
-class ClickFilter : public QObject {
-public:
-    ClickFilter(QObject *parent, std::function<void()> onClick)
-        : QObject(parent)
-        , m_onClick(std::move(onClick)) {}
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            m_onClick();
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-                m_onClick();
-                return true;
-            }
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_onClick;
-};
-
-void onClick(QLabel *label, std::function<void()> handler) {
-    label->installEventFilter(new ClickFilter(label, std::move(handler)));
+void onClick(QLabel *label, const std::function<void()> &handler) {
+    QObject::connect(qobject_cast<LinkLabel *>(label), &LinkLabel::activated, label, handler);
 }
 
 } // namespace

@@ -55,12 +55,15 @@ void TForm1::buildCategoriesPage() {
         return grid;
     };
     const auto buttons = [&](int row, const char *addName, const char *addText, void (TForm1::*add)(),
-                             const char *deleteName, void (TForm1::*remove)()) {
+                             const char *deleteName, void (TForm1::*remove)(), const char *deleteSays) {
         auto *column = new QVBoxLayout;
         for (const auto &[name, text, handler] :
              {std::tuple{addName, addText, add}, std::tuple{deleteName, "Delete Current", remove}}) {
             auto *b = new QPushButton(QString::fromLatin1(text), body);
             b->setObjectName(QString::fromLatin1(name));
+            // Both lists have a "Delete Current"; assistive technology hears which one it deletes from.
+            if (name == deleteName)
+                b->setAccessibleName(QString::fromLatin1(deleteSays));
             connect(b, &QPushButton::clicked, this,
                     [this, h = handler] { run([this, h] { (this->*h)(); }); });
             column->addWidget(b);
@@ -70,11 +73,11 @@ void TForm1::buildCategoriesPage() {
     };
     DBGrid10 = half(0, "Recipe Types Editor", m_data->MEALTYPE, "Type", "DBGrid10", "Recipe types");
     buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23",
-            &TForm1::RbButton23Click);
+            &TForm1::RbButton23Click, "Delete current recipe type");
     DBGrid11 =
         half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
     buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25",
-            &TForm1::RbButton25Click);
+            &TForm1::RbButton25Click, "Delete current ingredient group");
     page->setColumnStretch(0, 1);
     static_cast<QVBoxLayout *>(TabSheet8->layout())->addWidget(body, 1);
 }

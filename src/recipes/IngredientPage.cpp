@@ -59,6 +59,8 @@ void TForm1::buildIngredientPage() {
     ComboBox1->setMaxVisibleItems(15);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->clearEditText();
+    ComboBox1->setAccessibleName(QStringLiteral("Group"));
+    ComboBox1->lineEdit()->setAccessibleName(QStringLiteral("Group"));
     ComboBox1->show();
     auto *groupCaption = new QLabel(QStringLiteral("&Group"), body);
     groupCaption->setBuddy(ComboBox1);

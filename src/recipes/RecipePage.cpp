@@ -120,6 +120,7 @@ void TForm1::buildRecipePage() {
         new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
                    {QStringLiteral("Description"), QStringLiteral("Group")}, body);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DBGrid2->setAccessibleName(QStringLiteral("Ingredients of the recipe"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
     right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
     right->addWidget(DBGrid2, 1);

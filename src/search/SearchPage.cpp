@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -23,13 +24,19 @@ void TForm1::buildSearchPage() {
     columns->setContentsMargins(8, 6, 8, 8);
     columns->setSpacing(12);
 
-    auto *left = new QGridLayout;
+    // The four ways of searching, with what each one needs, are one group to assistive technology.
+    auto *modes = new QGroupBox(body);
+    modes->setObjectName(QStringLiteral("SearchModes"));
+    modes->setFlat(true);
+    modes->setAccessibleName(QStringLiteral("Search by"));
+    modes->setStyleSheet(QStringLiteral("QGroupBox#SearchModes { border: none; margin: 0; padding: 0; }"));
+    auto *left = new QGridLayout(modes);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setHorizontalSpacing(6);
     left->setVerticalSpacing(4);
     const auto radio = [&](const char *name, const char *caption) {
         auto *button = new QRadioButton(QString::fromLatin1(caption), body);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAutoExclusive(false);
         return button;
     };
     const auto goButton = [&](const char *name) {
@@ -70,7 +77,7 @@ void TForm1::buildSearchPage() {
     left->addWidget(CheckBox1, 6, 0);
     left->addWidget(Button4, 6, 1);
     left->setRowStretch(5, 1);
-    columns->addLayout(left, 1);
+    columns->addWidget(modes, 1);
 
     auto *right = new QVBoxLayout;
     auto *resultRow = new QHBoxLayout;
@@ -190,8 +197,12 @@ void TForm1::ResetSearch() {
     txt2->clear();
     btn2->setEnabled(false);
     btn3->setEnabled(false);
-    for (QRadioButton *button : {rb2, rb3, rb4, rb5})
+    // Exclusive buttons keep one checked; for none to be, they let go of each other for a moment.
+    for (QRadioButton *button : {rb2, rb3, rb4, rb5}) {
+        button->setAutoExclusive(false);
         button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
     clbSearch->setEnabled(false);
     UncheckAll();
     clbSearch->clearSelection();

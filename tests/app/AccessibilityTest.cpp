@@ -1,0 +1,124 @@
+// What assistive technology finds on every page and dialog: each control it can act on has a name, no two
+// buttons of one window share a name, and each control has the role of what it is.
+#include "app/TForm1.h"
+#include "app/TForm2.h"
+#include "planner/TForm5.h"
+#include "planner/TForm6.h"
+#include "recipes/TForm3.h"
+#include "recipes/TForm7.h"
+#include "recipes/TForm8.h"
+#include "support/ProgramTest.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+
+namespace {
+
+class AccessibilityTest : public ProgramTest {
+protected:
+    AccessibilityTest()
+        : ProgramTest(QDateTime(QDate(2026, 12, 9), QTime(10, 0))) {
+        program.show();
+    }
+
+    /// Problems found under `root` (a shown window).
+    QStringList problemsOf(QWidget *root) {
+        QApplication::processEvents();
+        QStringList problems;
+        QHash<QString, int> buttonNames;
+        walk(QAccessible::queryAccessibleInterface(root), root->objectName(), problems, buttonNames);
+        for (auto it = buttonNames.cbegin(); it != buttonNames.cend(); ++it) {
+            if (it.value() > 1)
+                problems << QStringLiteral("%1: %2 buttons are named \"%3\"")
+                                .arg(root->objectName())
+                                .arg(it.value())
+                                .arg(it.key());
+        }
+        return problems;
+    }
+
+private:
+    void walk(QAccessibleInterface *node, const QString &path, QStringList &problems,
+              QHash<QString, int> &buttonNames) {
+        if (node == nullptr || !node->isValid() || node->state().invisible)
+            return;
+        QObject *object = node->object();
+        const QAccessible::Role role = node->role();
+        const QString name = node->text(QAccessible::Name).trimmed();
+        const QString here = path + u'/' + (object != nullptr && !object->objectName().isEmpty()
+                                                ? object->objectName()
+                                                : QString::number(int(role), 16));
+        static const QSet<QAccessible::Role> acting = {
+            QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
+            QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::List,
+            QAccessible::Table,      QAccessible::SpinBox,  QAccessible::Link,
+            QAccessible::PageTab,    QAccessible::ButtonMenu, QAccessible::Tree};
+        if (acting.contains(role) && name.isEmpty())
+            problems << here + QStringLiteral(": a control of role %1 without a name").arg(int(role), 0, 16);
+        if (role == QAccessible::PushButton && !name.isEmpty())
+            ++buttonNames[name];
+        const auto expect = [&](bool is, QAccessible::Role wanted, const char *what) {
+            if (is && role != wanted)
+                problems << here + QStringLiteral(": a %1 told as role %2").arg(QLatin1String(what)).arg(int(role), 0, 16);
+        };
+        expect(qobject_cast<QRadioButton *>(object) != nullptr, QAccessible::RadioButton, "radio button");
+        expect(qobject_cast<QCheckBox *>(object) != nullptr, QAccessible::CheckBox, "check box");
+        // A push button that stays pressed (a toggle) is told as a check box, which it works like.
+        const auto *push = qobject_cast<QPushButton *>(object);
+        expect(push != nullptr && !push->isCheckable(), QAccessible::PushButton, "push button");
+        expect(object != nullptr && object->property("link").toBool(), QAccessible::Link, "link");
+        // The cells of lists and grids carry the data's own texts.
+        if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree)
+            return;
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i), here, problems, buttonNames);
+    }
+};
+
+} // namespace
+
+TEST_F(AccessibilityTest, EveryPageNamesItsControlsAndTellsTheirRoles) {
+    const std::pair<const char *, std::function<void()>> pages[] = {
+        {"welcome", [this] { w.JvXPBar1Items0Click(); }},    {"weekly", [this] { w.JvXPBar5Items0Click(); }},
+        {"daily", [this] { w.JvXPBar5Click(); }},             {"shopping", [this] { w.JvXPBar2Click(); }},
+        {"recipe", [this] { w.JvXPBar4Items0Click(); }},      {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
+        {"categories", [this] { w.JvXPBar4Items3Click(); }}, {"search", [this] { w.JvXPBar4Items2Click(); }},
+    };
+    for (const auto &[name, open] : pages) {
+        open();
+        EXPECT_EQ(problemsOf(&w), QStringList()) << "page " << name;
+    }
+}
+
+TEST_F(AccessibilityTest, EveryDialogNamesItsControlsAndTellsTheirRoles) {
+    for (QWidget *dialog : std::initializer_list<QWidget *>{program.Form2, program.Form3, program.Form5,
+                                                           program.Form6, program.Form7, program.Form8}) {
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+        EXPECT_EQ(problemsOf(dialog), QStringList()) << qPrintable(dialog->objectName());
+        dialog->hide();
+    }
+}
+
+TEST_F(AccessibilityTest, TheFourSearchModesAreOneGroupOfRadioButtons) {
+    w.JvXPBar4Items2Click();
+    QApplication::processEvents();
+    QAccessibleInterface *group = nullptr;
+    for (QRadioButton *mode : {w.rb2, w.rb3, w.rb4, w.rb5}) {
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(mode);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->role(), QAccessible::RadioButton);
+        QAccessibleInterface *parent = button->parent();
+        ASSERT_NE(parent, nullptr);
+        EXPECT_EQ(parent->role(), QAccessible::Grouping);
+        EXPECT_FALSE(parent->text(QAccessible::Name).isEmpty());
+        if (group == nullptr)
+            group = parent;
+        EXPECT_EQ(parent->object(), group->object()) << "one group for the four";
+    }
+}
