@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTimer>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,6 +105,7 @@ TEST_F(RecipeImportTest, NewRecipesComeWithTheirIngredientsAndKnownNamesAreSkipp
               QStringLiteral("1"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='pasta'")), QStringLiteral("1"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal")).toInt(), before.toInt() + 7);
+    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Imported 7 recipes, skipped 3"));
 
     EXPECT_EQ(
         column(QStringLiteral("SELECT i.Ingredients_Description FROM Made_With m JOIN Ingredients i ON "

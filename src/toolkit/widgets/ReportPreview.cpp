@@ -28,7 +28,7 @@ QString suggestedPdfPath(const report::BandReport &report) {
     // Signs that no file system takes in a name, and none that hides a file.
     static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
     name = name.replace(unsafe, QStringLiteral(" ")).simplified();
-    while (name.startsWith(u'.'))
+    while (name.startsWith(u'.') || name.startsWith(u' '))
         name.remove(0, 1);
     if (name.isEmpty())
         name = QStringLiteral("Report");
