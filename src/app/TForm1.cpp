@@ -85,14 +85,17 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    if (m_splash == nullptr)
-        m_splash = new TForm4(this);
-    m_splash->show();
-    for (int i = 0; i < m_splashSteps; ++i) {
-        QApplication::processEvents();
-        QThread::msleep(ulong(m_splashStepMs));
+    // A start without a splash time (tests, benchmarks) makes no splash window at all.
+    if (m_splashSteps > 0) {
+        if (m_splash == nullptr)
+            m_splash = new TForm4(this);
+        m_splash->show();
+        for (int i = 0; i < m_splashSteps; ++i) {
+            QApplication::processEvents();
+            QThread::msleep(ulong(m_splashStepMs));
+        }
+        m_splash->hide();
     }
-    m_splash->hide();
     resize(sizerules::StartWindow);
     setWeekGridChanged(false);
     DailyMenuChanged = false;

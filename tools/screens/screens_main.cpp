@@ -4,6 +4,7 @@
 // The program runs on the offscreen platform over a copy of the starter book with a few long names added.
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
+#include "app/TForm4.h"
 #include "data/TDataModule1.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
@@ -101,5 +102,9 @@ int main(int argc, char **argv) {
             }
         }
     }
+    QApplication::setPalette(light);
+    TForm4 splash;
+    splash.grab().save(out + QStringLiteral("/splash.png"));
+    std::printf("%s/splash.png\n", qPrintable(out));
     return 0;
 }
