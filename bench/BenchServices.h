@@ -13,6 +13,7 @@ public:
     bool confirm(const QString &) override { return false; }
     QString input(const QString &, const QString &, const QString &preset) override { return preset; }
     QString openFileName(const QString &, const QStringList &) override { return {}; }
+    QStringList openFileNames(const QString &, const QStringList &) override { return {}; }
     QString saveFileName(const QString &, const QStringList &, const QString & = {}) override { return {}; }
 };
 

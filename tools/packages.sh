@@ -3,7 +3,7 @@
 mealvane_packages=(
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2
-    libsqlite3-dev sqlite3 libjpeg-dev libexif-dev mdbtools-dev
+    libsqlite3-dev sqlite3 libjpeg-dev libexif-dev mdbtools-dev libgumbo-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream lintian librsvg2-bin dpkg-dev file
     fp-utils

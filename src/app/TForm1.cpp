@@ -125,6 +125,7 @@ void TForm1::buildMenus() {
         {Action12, "Action12", "&Mealvane Help", [this] { JvXPBar1Items2Click(); }},
         {Action13, "Action13", "Visit us on the Web", [this] { JvXPBar1Items1Click(); }},
         {Action14, "Action14", "Import Meals from Older DB", [this] { Action14Execute(); }},
+        {Action15, "Action15", "Import Recipes from Files...", [this] { Action15Execute(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -138,6 +139,7 @@ void TForm1::buildMenus() {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QMenu *database = file->addMenu(QStringLiteral("&Database"));
     database->addAction(Action14);
+    database->addAction(Action15);
     file->addSeparator();
     file->addAction(Action1);
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));

@@ -149,6 +149,8 @@ public:
 
     // Import from an older data file (src/recipes).
     void Action14Execute();
+    /// Brings recipes in from saved web pages and MealMaster files the user picks.
+    void Action15Execute();
     void attachWaitBox(TForm2 *waitBox);
     /// Where the import keeps its copy of the older file: in the user's cache folder
     /// ($XDG_CACHE_HOME/mealvane), unless `importCopy` is set.
@@ -350,7 +352,7 @@ public:
     QAction *Action1 = nullptr, *Action2 = nullptr, *Action3 = nullptr, *Action4 = nullptr,
             *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
-            *Action13 = nullptr, *Action14 = nullptr;
+            *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
 
     TDataModule1 *dataModule() const { return m_data; }
     const AppServices &services() const { return m_services; }

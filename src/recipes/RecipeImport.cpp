@@ -1,8 +1,10 @@
 // Importing recipes, with their ingredients, from an older data file.
 #include "app/TForm1.h"
 #include "app/TForm2.h"
+#include "data/DataFile.h"
 #include "data/OlderDataFile.h"
 #include "data/TDataModule1.h"
+#include "recipes/RecipeFileImport.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/SqlText.h"
 #include "toolkit/db/Transaction.h"
@@ -164,4 +166,41 @@ void TForm1::Action14Execute() {
     else
         m_services.dialogs.showError(
             QStringLiteral("The import stopped, and nothing of it was kept: %1").arg(failure));
+}
+
+void TForm1::Action15Execute() {
+    CheckChanges();
+    const QStringList files = m_services.dialogs.openFileNames(
+        QStringLiteral("Import Recipes from Files"),
+        {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), QStringLiteral("All Files (*)")});
+    if (files.isEmpty())
+        return;
+    // As with the older data file: nothing else may change the book meanwhile.
+    m_importing = true;
+    const auto done = qScopeGuard([this] { m_importing = false; });
+    if (m_waitBox != nullptr)
+        m_waitBox->showCentred();
+    recipefiles::ImportCounts counts;
+    QString failure;
+    try {
+        counts = recipefiles::importFiles(*m_data, files, [] { QApplication::processEvents(); });
+    } catch (const db::DbError &error) {
+        // The book could not be read to begin with (another program's lock): nothing was written.
+        failure = error.message();
+    }
+    if (m_waitBox != nullptr)
+        m_waitBox->hide();
+    m_data->SQLMEALS.close();
+    m_data->SQLMEALS.open();
+    m_data->MEALS.close();
+    m_data->MEALS.open();
+    m_data->SQLINGREDIENTS.close();
+    m_data->SQLINGREDIENTS.open();
+    if (!failure.isEmpty()) {
+        m_services.dialogs.showError(
+            QStringLiteral("Nothing was imported: %1").arg(datafile::householdMessage(failure)));
+        return;
+    }
+    m_services.dialogs.showInformation(recipefiles::importReport(counts));
+    tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
 }

@@ -25,6 +25,11 @@ public:
         fileBoxes << caption;
         return pop(fileAnswers, QString());
     }
+    QStringList openFileNames(const QString &caption, const QStringList &filters) override {
+        fileBoxes << caption;
+        fileFilters << filters;
+        return manyFileAnswers.empty() ? QStringList() : pop(manyFileAnswers, QStringList());
+    }
     QString saveFileName(const QString &caption, const QStringList &, const QString &suggested = {}) override {
         fileBoxes << caption;
         suggestedFiles << suggested;
@@ -34,6 +39,8 @@ public:
     QStringList errors, informations, questions, inputs, fileBoxes, suggestedFiles;
     std::deque<bool> confirmAnswers;
     std::deque<QString> inputAnswers, fileAnswers;
+    std::deque<QStringList> manyFileAnswers;
+    QList<QStringList> fileFilters;
     /// Runs while a confirmation is being asked, to look at the program at that moment.
     std::function<void()> onQuestion;
 

@@ -18,6 +18,8 @@ public:
     virtual QString input(const QString &caption, const QString &prompt, const QString &preset) = 0;
     /// A file-open box; empty when cancelled. `filters` are "Name (*.ext)" entries, the first selected.
     virtual QString openFileName(const QString &caption, const QStringList &filters) = 0;
+    /// Several files at once; empty when the user cancels.
+    virtual QStringList openFileNames(const QString &caption, const QStringList &filters) = 0;
     /// A file-save box; empty when cancelled.
     /// `suggested`: the path the box starts with (folder and file name), empty for none.
     virtual QString saveFileName(const QString &caption, const QStringList &filters,

@@ -37,6 +37,10 @@ QString WidgetDialogs::openFileName(const QString &caption, const QStringList &f
     return QFileDialog::getOpenFileName(m_parent, caption, QString(), filters.join(QStringLiteral(";;")));
 }
 
+QStringList WidgetDialogs::openFileNames(const QString &caption, const QStringList &filters) {
+    return QFileDialog::getOpenFileNames(m_parent, caption, QString(), filters.join(QStringLiteral(";;")));
+}
+
 QString WidgetDialogs::saveFileName(const QString &caption, const QStringList &filters, const QString &suggested) {
     return QFileDialog::getSaveFileName(m_parent, caption, suggested, filters.join(QStringLiteral(";;")));
 }

@@ -16,6 +16,7 @@ public:
     bool confirm(const QString &text) override;
     QString input(const QString &caption, const QString &prompt, const QString &preset) override;
     QString openFileName(const QString &caption, const QStringList &filters) override;
+    QStringList openFileNames(const QString &caption, const QStringList &filters) override;
     QString saveFileName(const QString &caption, const QStringList &filters,
                          const QString &suggested = {}) override;
 

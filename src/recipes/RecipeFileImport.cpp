@@ -1,0 +1,182 @@
+#include "RecipeFileImport.h"
+
+#include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
+#include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+namespace recipefiles {
+
+namespace {
+
+constexpr int NameWidth = 50;
+
+} // namespace
+
+BookWriter::BookWriter(TDataModule1 &data)
+    : m_data(data) {
+    db::Connection &c = data.ADOConnectionMain;
+    db::Statement names(c, QStringLiteral("SELECT Meal_Name FROM Meal"));
+    while (names.step())
+        m_names.insert(names.value(0).toString().toCaseFolded());
+    // The first ingredient of a name, as the older import links to the first one.
+    db::Statement ingredients(
+        c, QStringLiteral("SELECT Ingredients_ID, Ingredients_Description FROM Ingredients ORDER BY Ingredients_ID"));
+    while (ingredients.step()) {
+        const QString key = nameKey(ingredients.value(1).toString());
+        if (!key.isEmpty() && !m_ingredients.contains(key))
+            m_ingredients.insert(key, ingredients.value(0).toLongLong());
+    }
+    db::Statement types(c, QStringLiteral("SELECT ID, Type FROM Meal_Type ORDER BY ID"));
+    while (types.step()) {
+        const QString key = types.value(1).toString().simplified().toCaseFolded();
+        if (!key.isEmpty() && !m_types.contains(key))
+            m_types.insert(key, types.value(0).toLongLong());
+    }
+}
+
+qint64 BookWriter::ingredientFor(const QString &name) {
+    const QString description = bookName(name, NameWidth);
+    const QString key = nameKey(description);
+    if (const qint64 known = m_ingredients.value(key, -1); known >= 0)
+        return known;
+    db::Connection &c = m_data.ADOConnectionMain;
+    db::Statement insert(c, QStringLiteral("INSERT INTO Ingredients(Ingredients_Description) VALUES(?)"));
+    insert.bind(1, description);
+    insert.step();
+    const qint64 id = c.lastInsertRowId();
+    m_ingredients.insert(key, id);
+    return id;
+}
+
+bool BookWriter::write(const Recipe &recipe) {
+    bool cut = false;
+    const QString name = bookName(recipe.title, NameWidth, &cut);
+    if (name.isEmpty() || m_names.contains(name.toCaseFolded()))
+        return false;
+    qint64 type = 0;
+    for (const QString &category : recipe.categories) {
+        if (const qint64 known = m_types.value(category.simplified().toCaseFolded(), -1); known >= 0) {
+            type = known;
+            break;
+        }
+    }
+    const std::array<bool, 5> times = mealTimes(recipe);
+    const QByteArray picture = bookPicture(recipe.picture);
+    // Nothing of the recipe stays unless all of it is written; the names and ingredients learnt on the way
+    // are forgotten with it.
+    const QHash<QString, qint64> ingredientsBefore = m_ingredients;
+    try {
+        db::Connection &c = m_data.ADOConnectionMain;
+        db::Transaction whole(c);
+        db::Statement meal(c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
+                                             "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
+        meal.bind(1, name);
+        meal.bind(2, methodText(recipe, cut));
+        for (int t = 0; t < 5; ++t)
+            meal.bind(3 + t, times[size_t(t)] ? 1 : 0);
+        meal.bind(8, type);
+        meal.bind(9, picture.isEmpty() ? QVariant() : QVariant(picture));
+        meal.step();
+        const qint64 id = c.lastInsertRowId();
+        QSet<qint64> linked;
+        db::Statement link(c, QStringLiteral("INSERT INTO Made_With VALUES(?,?)"));
+        for (const QString &line : recipe.ingredientLines) {
+            const QString ingredient = ingredientName(line);
+            if (ingredient.isEmpty())
+                continue;
+            const qint64 ingredientId = ingredientFor(ingredient);
+            if (linked.contains(ingredientId))
+                continue;
+            linked.insert(ingredientId);
+            link.reset();
+            link.bind(1, id);
+            link.bind(2, ingredientId);
+            link.step();
+        }
+        whole.commit();
+    } catch (...) {
+        m_ingredients = ingredientsBefore;
+        throw;
+    }
+    m_names.insert(name.toCaseFolded());
+    return true;
+}
+
+QByteArray bookPicture(const QByteArray &bytes) {
+    if (bytes.size() < 3)
+        return {};
+    if ((uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xD8) || bytes.startsWith("BM"))
+        return bytes;
+    QImage image;
+    if (!image.loadFromData(bytes) || image.isNull())
+        return {};
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 90);
+    return jpeg;
+}
+
+ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step) {
+    ImportCounts counts;
+    BookWriter writer(data);
+    for (const QString &path : paths) {
+        QFile file(path);
+        const QString shown = QFileInfo(path).fileName();
+        if (!file.open(QIODevice::ReadOnly)) {
+            counts.unreadable << shown;
+            continue;
+        }
+        const QByteArray bytes = file.readAll();
+        QList<Recipe> recipes;
+        switch (kindOf(bytes)) {
+        case Kind::WebPage:
+            recipes = readWebPage(bytes, path);
+            break;
+        case Kind::MealMaster:
+            recipes = readMealMaster(bytes);
+            break;
+        case Kind::Unknown:
+            break;
+        }
+        if (recipes.isEmpty())
+            counts.withoutRecipe << shown;
+        for (const Recipe &recipe : recipes) {
+            if (step)
+                step();
+            try {
+                if (writer.write(recipe))
+                    ++counts.imported;
+                else
+                    ++counts.skipped;
+            } catch (const db::DbError &error) {
+                counts.refused << QStringLiteral("%1 (%2)").arg(recipe.title.simplified(), error.message());
+            }
+        }
+    }
+    return counts;
+}
+
+QString importReport(const ImportCounts &counts) {
+    QString text = QStringLiteral("Imported %1 recipes, skipped %2 (names already in the book), %3 files had no "
+                                  "recipe.")
+                       .arg(counts.imported)
+                       .arg(counts.skipped)
+                       .arg(counts.withoutRecipe.size());
+    if (!counts.withoutRecipe.isEmpty())
+        text += QStringLiteral("\n\nNo recipe in: ") + counts.withoutRecipe.join(QStringLiteral(", "));
+    if (!counts.refused.isEmpty())
+        text += QStringLiteral("\n\nThese recipes could not be written, and nothing of them was kept: ") +
+                counts.refused.join(QStringLiteral("; "));
+    if (!counts.unreadable.isEmpty())
+        text += QStringLiteral("\n\nThese files could not be read: ") + counts.unreadable.join(QStringLiteral(", "));
+    return text;
+}
+
+} // namespace recipefiles

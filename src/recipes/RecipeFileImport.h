@@ -1,0 +1,56 @@
+#pragma once
+
+#include "RecipeFiles.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+
+class TDataModule1;
+
+namespace recipefiles {
+
+/// What an import of recipe files did.
+struct ImportCounts {
+    int imported = 0;
+    int skipped = 0;
+    /// Files read whole in which no recipe was found, and files that could not be read at all.
+    QStringList withoutRecipe;
+    QStringList unreadable;
+    /// Recipes the book refused, each with the reason; nothing of them was kept.
+    QStringList refused;
+};
+
+/// Writes recipes read from files into the recipe book: each recipe whole (the recipe, its ingredient
+/// links, its picture) in one transaction; a recipe whose name the book has already (without regard to
+/// case) is skipped. Ingredient lines are linked to the catalogue ingredient of the same name (without
+/// regard to case or to singular and plural), or to one made without a group; a recipe category that names
+/// a recipe type gives the type.
+class BookWriter {
+public:
+    explicit BookWriter(TDataModule1 &data);
+
+    /// False when the book already has the recipe's name; throws db::DbError when the file refuses it.
+    bool write(const Recipe &recipe);
+
+private:
+    qint64 ingredientFor(const QString &name);
+
+    TDataModule1 &m_data;
+    QSet<QString> m_names;
+    QHash<QString, qint64> m_ingredients;
+    QHash<QString, qint64> m_types;
+};
+
+/// Reads every file and writes its recipes; `step` runs between recipes (the windows stay drawn).
+ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step);
+
+/// The sentence that reports an import to the user.
+QString importReport(const ImportCounts &counts);
+
+/// Picture bytes in a form the book shows: JPEG and bitmap files as they are, any other picture the
+/// toolkit reads as JPEG; empty when the bytes are no picture.
+QByteArray bookPicture(const QByteArray &bytes);
+
+} // namespace recipefiles

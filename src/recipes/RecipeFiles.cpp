@@ -1,0 +1,655 @@
+#include "RecipeFiles.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <array>
+
+namespace recipefiles {
+
+namespace {
+
+/// The upper half of the old DOS code page, in which MealMaster files were written.
+constexpr char16_t Cp437[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
+
+/// The two-letter units of MealMaster's unit column.
+const QStringList MealMasterUnits = {"x",  "sm", "md", "lg", "cn", "pk", "pn", "dr", "ds", "ct", "bn", "sl",
+                                     "ea", "t",  "ts", "T",  "tb", "fl", "c",  "pt", "qt", "ga", "oz", "lb",
+                                     "ml", "cb", "cl", "dl", "l",  "dg", "cg", "mg", "g",  "kg"};
+
+bool isHeader(const QString &line) {
+    const QString t = line.trimmed();
+    return (t.startsWith(QLatin1String("MMMMM")) || t.startsWith(QLatin1String("-----"))) &&
+           (t.contains(QLatin1String("Meal-Master"), Qt::CaseInsensitive) ||
+            t.contains(QLatin1String("Recipe via"), Qt::CaseInsensitive));
+}
+
+/// A line of MMMMM or dashes with a word inside: a sub-heading of the ingredients ("TOPPING"); empty when
+/// the line is none.
+QString subHeading(const QString &line) {
+    static const QRegularExpression heading(QStringLiteral("^(?:MMMMM)?-{3,}\\s*([^-].*?)\\s*-*$"));
+    const QRegularExpressionMatch m = heading.match(line.trimmed());
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
+/// The ingredient in a MealMaster column (quantity in 7 characters, a blank, the unit in 2, a blank, the
+/// text): "qty unit text" with single blanks, or nothing when the piece is not shaped like one.
+std::optional<QString> columnIngredient(const QString &piece, bool *continuation) {
+    static const QRegularExpression quantity(QStringLiteral("^[ 0-9./-]*$"));
+    if (piece.size() < 12 || piece.at(7) != u' ' || piece.at(10) != u' ')
+        return std::nullopt;
+    const QString qty = piece.left(7);
+    const QString unit = piece.mid(8, 2).trimmed();
+    const QString text = piece.mid(11).trimmed();
+    if (text.isEmpty() || !quantity.match(qty).hasMatch() || (!unit.isEmpty() && !MealMasterUnits.contains(unit)))
+        return std::nullopt;
+    *continuation = qty.trimmed().isEmpty() && unit.isEmpty() && text.startsWith(u'-');
+    return QStringList{qty.trimmed(), unit, text}.join(u' ').simplified();
+}
+
+bool isTerminator(const QString &line, bool dashes) {
+    const QString t = line.trimmed();
+    return dashes ? t == QLatin1String("-----") : t == QLatin1String("MMMMM");
+}
+
+} // namespace
+
+QString decodeText(const QByteArray &bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        text += b < 0x80 ? QChar(b) : QChar(Cp437[b - 0x80]);
+    }
+    return text;
+}
+
+Kind kindOf(const QByteArray &bytes) {
+    const QString head = decodeText(bytes.left(8192));
+    const QString small = head.toLower();
+    for (const char *mark : {"<!doctype html", "<html", "<head", "<body", "<script"}) {
+        if (small.contains(QLatin1String(mark)))
+            return Kind::WebPage;
+    }
+    for (const QString &line : head.split(u'\n')) {
+        if (isHeader(line))
+            return Kind::MealMaster;
+    }
+    return Kind::Unknown;
+}
+
+QList<Recipe> readMealMaster(const QByteArray &bytes) {
+    QString text = decodeText(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    const QStringList lines = text.split(u'\n');
+    static const QRegularExpression field(
+        QStringLiteral("^\\s*(Title|Categories|Yield|Servings)\\s*:\\s*(.*)$"), QRegularExpression::CaseInsensitiveOption);
+    QList<Recipe> recipes;
+    qsizetype i = 0;
+    while (i < lines.size()) {
+        if (!isHeader(lines.at(i))) {
+            ++i;
+            continue;
+        }
+        const bool dashes = lines.at(i).trimmed().startsWith(u'-');
+        ++i;
+        Recipe recipe;
+        // Header fields, then the ingredients (one or two columns, with sub-headings), then the steps.
+        QStringList left, right;
+        QString *last = nullptr;
+        bool inIngredients = true;
+        QString paragraph;
+        const auto flushColumns = [&] {
+            recipe.ingredientLines << left << right;
+            left.clear();
+            right.clear();
+            last = nullptr;
+        };
+        const auto flushParagraph = [&] {
+            if (!paragraph.isEmpty())
+                recipe.steps << paragraph;
+            paragraph.clear();
+        };
+        for (; i < lines.size() && !isTerminator(lines.at(i), dashes) && !isHeader(lines.at(i)); ++i) {
+            const QString &line = lines.at(i);
+            const QRegularExpressionMatch m = field.match(line);
+            if (m.hasMatch() && recipe.ingredientLines.isEmpty() && left.isEmpty() && recipe.steps.isEmpty()) {
+                const QString name = m.captured(1).toLower();
+                const QString value = m.captured(2).simplified();
+                if (name == QLatin1String("title"))
+                    recipe.title = value;
+                else if (name == QLatin1String("categories"))
+                    for (const QString &category : value.split(u',', Qt::SkipEmptyParts))
+                        recipe.categories << category.trimmed();
+                else
+                    recipe.yield = value;
+                continue;
+            }
+            if (line.trimmed().isEmpty()) {
+                flushParagraph();
+                continue;
+            }
+            if (inIngredients) {
+                const QString heading = subHeading(line);
+                if (!heading.isEmpty()) {
+                    flushColumns();
+                    recipe.ingredientLines << heading;
+                    continue;
+                }
+                bool continuation = false;
+                const std::optional<QString> first = columnIngredient(line.left(41), &continuation);
+                if (first) {
+                    if (continuation && last != nullptr)
+                        *last += u' ' + first->mid(1).trimmed();
+                    else {
+                        left << *first;
+                        last = &left.last();
+                    }
+                    bool secondContinues = false;
+                    if (const std::optional<QString> second = columnIngredient(line.mid(41), &secondContinues)) {
+                        if (secondContinues && !right.isEmpty())
+                            right.last() += u' ' + second->mid(1).trimmed();
+                        else
+                            right << *second;
+                        last = nullptr;
+                    }
+                    continue;
+                }
+                // The first line of another shape ends the ingredients.
+                flushColumns();
+                inIngredients = false;
+            }
+            paragraph += (paragraph.isEmpty() ? QString() : QStringLiteral(" ")) + line.simplified();
+        }
+        flushColumns();
+        flushParagraph();
+        if (i < lines.size() && isTerminator(lines.at(i), dashes))
+            ++i;
+        for (QString &step : recipe.steps)
+            step = step.simplified();
+        if (!recipe.title.isEmpty())
+            recipes << recipe;
+    }
+    return recipes;
+}
+
+QString ingredientName(const QString &line) {
+    static const QRegularExpression brackets(QStringLiteral("\\([^)]*\\)|\\[[^\\]]*\\]"));
+    static const QRegularExpression bullet(QStringLiteral("^[-*\\x{2022}\\x{00B7}\\x{2013}\\x{2014}]+\\s*"));
+    static const QRegularExpression amount(QStringLiteral(
+        "^(?:about|approx\\.?|approximately|a|an|one|two|three|four|five|six|a few|few|several|some|"
+        "\\d+(?:[.,]\\d+)?(?:\\s*/\\s*\\d+)?[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]?|"
+        "[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]|-|\\x{2013}|to|or|x|\\+)(?=\\s|$|\\d|-|\\x{2013})\\s*"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression glued(QStringLiteral(
+        "^\\d+(?:[.,]\\d+)?\\s*(?:g|gr|kg|mg|ml|cl|dl|l|oz|lb|lbs)\\b\\.?\\s*"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression unit(QStringLiteral(
+        "^(?:cups?|c\\.?|tablespoons?|tbsps?\\.?|tbs\\.?|tb|T|teaspoons?|tsps?\\.?|ts|t|ounces?|oz\\.?|"
+        "pounds?|lbs?\\.?|grams?|g|gr|kilograms?|kg|milligrams?|mg|millilit(?:er|re)s?|ml|centilit(?:er|re)s?|"
+        "cl|decilit(?:er|re)s?|dl|lit(?:er|re)s?|l|pints?|pt|quarts?|qt|gallons?|ga|fl\\.? ?oz|"
+        "fluid ounces?|pinch(?:es)?|pn|dash(?:es)?|ds|dr|drops?|cloves?|cans?|cn|tins?|jars?|packages?|"
+        "packets?|pkgs?\\.?|pk|sticks?|slices?|sl|pieces?|pcs?|bunch(?:es)?|bn|handfuls?|sprigs?|heads?|"
+        "stalks?|ribs?|sheets?|bags?|boxes?|bottles?|cartons?|containers?|envelopes?|scoops?|knobs?|"
+        "sm|md|lg|ea|ct|cb|x)(?=\\s|$)\\.?\\s*"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression size(QStringLiteral(
+        "^(?:small|medium|large|extra[- ]large|big|jumbo|heaped|heaping|level|rounded|generous|scant|"
+        "of)(?=\\s|$)\\s*"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tail(QStringLiteral(
+        "\\s+(?:to taste|as needed|as required|for garnish|for serving|for decoration|optional|"
+        "or to taste|plus extra|plus more)\\.?$"),
+        QRegularExpression::CaseInsensitiveOption);
+
+    QString s = line;
+    s.replace(brackets, QStringLiteral(" "));
+    const qsizetype comma = s.indexOf(QRegularExpression(QStringLiteral("[,;]")));
+    if (comma >= 0)
+        s.truncate(comma);
+    s = s.simplified();
+    s.remove(bullet);
+    if (s.endsWith(u':'))
+        return {}; // a sub-heading such as "For the sauce:"
+    // Quantities, units, sizes and "of", in any order at the front, as long as something remains.
+    for (bool changed = true; changed && !s.isEmpty();) {
+        changed = false;
+        for (const QRegularExpression *rule : {&glued, &amount, &unit, &size}) {
+            const QRegularExpressionMatch m = rule->match(s);
+            if (m.hasMatch() && m.capturedLength() > 0 && m.capturedLength() < s.size()) {
+                // A unit word only counts as one when a name follows it.
+                s.remove(0, m.capturedLength());
+                changed = true;
+            } else if (m.hasMatch() && m.capturedLength() == s.size() && rule != &unit && rule != &size) {
+                return {}; // nothing but a quantity
+            }
+        }
+    }
+    for (QRegularExpressionMatch m = tail.match(s); m.hasMatch(); m = tail.match(s))
+        s.truncate(m.capturedStart());
+    while (s.endsWith(u'.') || s.endsWith(u':') || s.endsWith(u'*'))
+        s.chop(1);
+    s = s.simplified();
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    return s.contains(letter) ? s : QString();
+}
+
+QString nameKey(const QString &name) {
+    QStringList words = name.toCaseFolded().simplified().split(u' ', Qt::SkipEmptyParts);
+    for (QString &w : words) {
+        if (w.size() > 4 && w.endsWith(QLatin1String("ies")))
+            w = w.chopped(3) + u'y';
+        else if (w.size() > 3 && (w.endsWith(QLatin1String("oes")) || w.endsWith(QLatin1String("ches")) ||
+                                  w.endsWith(QLatin1String("shes")) || w.endsWith(QLatin1String("sses")) ||
+                                  w.endsWith(QLatin1String("xes")) || w.endsWith(QLatin1String("zes"))))
+            w.chop(2);
+        else if (w.size() > 2 && w.endsWith(u's') && !w.endsWith(QLatin1String("ss")) &&
+                 !w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("is")))
+            w.chop(1);
+    }
+    return words.join(u' ');
+}
+
+QString bookName(const QString &title, int width, bool *cut) {
+    const QString simple = title.simplified();
+    const QList<uint> points = simple.toUcs4();
+    if (cut != nullptr)
+        *cut = points.size() > width;
+    if (points.size() <= width)
+        return simple;
+    qsizetype end = width;
+    // At a word boundary where there is one.
+    for (qsizetype k = width; k > width / 2; --k) {
+        if (points.at(k) == u' ') {
+            end = k;
+            break;
+        }
+    }
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), end).trimmed();
+}
+
+QString methodText(const Recipe &recipe, bool titleCut) {
+    QStringList lines;
+    if (titleCut)
+        lines << recipe.title.simplified() << QString();
+    lines << recipe.ingredientLines;
+    if (!recipe.steps.isEmpty()) {
+        lines << QString();
+        lines << recipe.steps;
+    }
+    QStringList facts;
+    if (!recipe.yield.isEmpty())
+        facts << QStringLiteral("Yield: ") + recipe.yield;
+    if (!recipe.times.isEmpty())
+        facts << recipe.times;
+    if (!facts.isEmpty())
+        lines << QString() << facts.join(QStringLiteral("; "));
+    return lines.join(u'\n').trimmed();
+}
+
+std::array<bool, 5> mealTimes(const Recipe &recipe) {
+    const QString words = recipe.categories.join(u' ').toLower();
+    const auto any = [&words](std::initializer_list<const char *> keys) {
+        for (const char *key : keys) {
+            if (words.contains(QLatin1String(key)))
+                return true;
+        }
+        return false;
+    };
+    std::array<bool, 5> times{any({"breakfast", "brunch"}), any({"snack", "appetizer", "appetiser"}),
+                              any({"lunch"}), any({"dinner", "main course", "main dish", "supper"}),
+                              any({"dessert"})};
+    if (std::none_of(times.begin(), times.end(), [](bool t) { return t; }))
+        times = {false, false, true, true, false};
+    return times;
+}
+
+} // namespace recipefiles
+
+// Saved web pages.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+#include <gumbo.h>
+#include <functional>
+
+namespace recipefiles {
+
+namespace {
+
+/// Text with markup removed and entities decoded, its blanks collapsed.
+QString plainText(QString html) {
+    static const QRegularExpression breaks(QStringLiteral("<\\s*(br|/p|/li|/div|/h[1-6])[^>]*>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    html.replace(breaks, QStringLiteral("\n"));
+    html.remove(tags);
+    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
+    static const QHash<QString, QString> named = {
+        {"amp", "&"},        {"lt", "<"},         {"gt", ">"},        {"quot", "\""},      {"apos", "'"},
+        {"nbsp", " "},       {"frac12", "\u00BD"}, {"frac14", "\u00BC"}, {"frac34", "\u00BE"}, {"deg", "\u00B0"},
+        {"eacute", "\u00E9"}, {"egrave", "\u00E8"}, {"agrave", "\u00E0"}, {"ccedil", "\u00E7"}, {"ntilde", "\u00F1"},
+        {"uuml", "\u00FC"},  {"ouml", "\u00F6"},  {"auml", "\u00E4"}, {"ndash", "\u2013"}, {"mdash", "\u2014"},
+        {"rsquo", "\u2019"}, {"lsquo", "\u2018"}, {"rdquo", "\u201D"}, {"ldquo", "\u201C"}, {"hellip", "\u2026"}};
+    QString out;
+    qsizetype at = 0;
+    // Decoded once: "&amp;lt;" stays "&lt;" as its writer meant.
+    for (QRegularExpressionMatchIterator it = entity.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += html.mid(at, m.capturedStart() - at);
+        const QString code = m.captured(1);
+        bool ok = false;
+        uint cp = 0;
+        if (code.startsWith(QLatin1String("#x")) || code.startsWith(QLatin1String("#X")))
+            cp = code.mid(2).toUInt(&ok, 16);
+        else if (code.startsWith(u'#'))
+            cp = code.mid(1).toUInt(&ok, 10);
+        if (ok && cp > 0 && cp <= 0x10FFFF)
+            out += QString::fromUcs4(reinterpret_cast<const char32_t *>(&cp), 1);
+        else if (named.contains(code))
+            out += named.value(code);
+        else
+            out += m.captured(0);
+        at = m.capturedEnd();
+    }
+    out += html.mid(at);
+    return out;
+}
+
+QStringList lines(const QString &html) {
+    QStringList out;
+    for (const QString &line : plainText(html).split(u'\n')) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            out << simple;
+    }
+    return out;
+}
+
+QStringList strings(const QJsonValue &value) {
+    QStringList out;
+    if (value.isArray()) {
+        for (const QJsonValue &v : value.toArray())
+            out << strings(v);
+    } else if (value.isString()) {
+        out << value.toString();
+    } else if (value.isDouble()) {
+        out << QString::number(value.toDouble());
+    } else if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        out << strings(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text")) : o.value(QLatin1String("name")));
+    }
+    return out;
+}
+
+bool hasType(const QJsonObject &o, const char *type) {
+    for (const QString &t : strings(o.value(QLatin1String("@type")))) {
+        if (t == QLatin1String(type) || t.endsWith(u'/' + QLatin1String(type)))
+            return true;
+    }
+    return false;
+}
+
+/// Steps of recipeInstructions: texts, HowToStep and HowToSection (its name, then its steps), in order.
+void addSteps(const QJsonValue &value, QStringList &steps) {
+    if (value.isArray()) {
+        for (const QJsonValue &v : value.toArray())
+            addSteps(v, steps);
+    } else if (value.isString()) {
+        steps << lines(value.toString());
+    } else if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        if (hasType(o, "HowToSection") || o.contains(QLatin1String("itemListElement"))) {
+            if (o.contains(QLatin1String("name")))
+                steps << lines(o.value(QLatin1String("name")).toString());
+            addSteps(o.value(QLatin1String("itemListElement")), steps);
+        } else {
+            addSteps(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text")) : o.value(QLatin1String("name")),
+                     steps);
+        }
+    }
+}
+
+/// The picture a page names: a data: address, or a file saved beside the page.
+QByteArray pictureAt(const QString &address, const QString &pageFile) {
+    if (address.startsWith(QLatin1String("data:"))) {
+        const qsizetype comma = address.indexOf(u',');
+        if (comma < 0 || !address.left(comma).contains(QLatin1String(";base64")))
+            return {};
+        return QByteArray::fromBase64(address.mid(comma + 1).toLatin1());
+    }
+    const QString name = QFileInfo(QUrl(address).path()).fileName();
+    if (name.isEmpty() || pageFile.isEmpty())
+        return {};
+    const QFileInfo page(pageFile);
+    const QDir folder = page.dir();
+    const QString local = QUrl(address).isRelative() ? folder.filePath(QUrl(address).path()) : QString();
+    for (const QString &candidate :
+         {local, folder.filePath(page.completeBaseName() + QStringLiteral("_files/") + name), folder.filePath(name)}) {
+        if (candidate.isEmpty())
+            continue;
+        QFile file(candidate);
+        if (file.open(QIODevice::ReadOnly) && file.size() < 64 * 1024 * 1024)
+            return file.readAll();
+    }
+    return {};
+}
+
+Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
+    Recipe r;
+    r.title = plainText(o.value(QLatin1String("name")).toString()).simplified();
+    const QJsonValue ingredients = o.contains(QLatin1String("recipeIngredient")) ? o.value(QLatin1String("recipeIngredient"))
+                                                                                  : o.value(QLatin1String("ingredients"));
+    for (const QString &line : strings(ingredients))
+        r.ingredientLines << plainText(line).simplified();
+    addSteps(o.value(QLatin1String("recipeInstructions")), r.steps);
+    for (const char *key : {"recipeCategory", "keywords"}) {
+        for (const QString &word : strings(o.value(QLatin1String(key))))
+            for (const QString &part : word.split(u',', Qt::SkipEmptyParts))
+                r.categories << plainText(part).simplified();
+    }
+    QStringList yields = strings(o.value(QLatin1String("recipeYield")));
+    yields.removeDuplicates();
+    r.yield = plainText(yields.join(QStringLiteral(", "))).simplified();
+    QStringList times;
+    for (const auto &[key, words] : {std::pair{"prepTime", "Preparation"}, std::pair{"cookTime", "Cooking"},
+                                     std::pair{"totalTime", "Total"}}) {
+        const QString d = durationText(o.value(QLatin1String(key)).toString());
+        if (!d.isEmpty())
+            times << QStringLiteral("%1: %2").arg(QLatin1String(words), d);
+    }
+    r.times = times.join(QStringLiteral(", "));
+    QJsonValue image = o.value(QLatin1String("image"));
+    if (image.isArray())
+        image = image.toArray().isEmpty() ? QJsonValue() : image.toArray().first();
+    if (image.isObject())
+        image = image.toObject().value(QLatin1String("url"));
+    if (image.isString())
+        r.picture = pictureAt(image.toString(), pageFile);
+    return r;
+}
+
+void findJsonRecipes(const QJsonValue &value, const QString &pageFile, QList<Recipe> &out) {
+    if (value.isArray()) {
+        for (const QJsonValue &v : value.toArray())
+            findJsonRecipes(v, pageFile, out);
+        return;
+    }
+    if (!value.isObject())
+        return;
+    const QJsonObject o = value.toObject();
+    if (hasType(o, "Recipe")) {
+        out << fromJson(o, pageFile);
+        return;
+    }
+    for (auto it = o.begin(); it != o.end(); ++it)
+        findJsonRecipes(it.value(), pageFile, out);
+}
+
+QString attribute(const GumboNode *node, const char *name) {
+    const GumboAttribute *a = gumbo_get_attribute(&node->v.element.attributes, name);
+    return a != nullptr ? QString::fromUtf8(a->value) : QString();
+}
+
+/// Every text under a node, block elements ending a line.
+void textOf(const GumboNode *node, QString &out) {
+    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE || node->type == GUMBO_NODE_CDATA) {
+        out += QString::fromUtf8(node->v.text.text);
+        return;
+    }
+    if (node->type != GUMBO_NODE_ELEMENT)
+        return;
+    const GumboTag tag = node->v.element.tag;
+    if (tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE)
+        return;
+    if (tag == GUMBO_TAG_BR)
+        out += u'\n';
+    const GumboVector &children = node->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i)
+        textOf(static_cast<const GumboNode *>(children.data[i]), out);
+    if (tag == GUMBO_TAG_P || tag == GUMBO_TAG_LI || tag == GUMBO_TAG_DIV || tag == GUMBO_TAG_H1 || tag == GUMBO_TAG_H2 ||
+        tag == GUMBO_TAG_H3 || tag == GUMBO_TAG_TR)
+        out += u'\n';
+}
+
+void forEachElement(const GumboNode *node, const std::function<bool(const GumboNode *)> &visit) {
+    if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT)
+        return;
+    if (node->type == GUMBO_NODE_ELEMENT && !visit(node))
+        return;
+    const GumboVector &children =
+        node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i)
+        forEachElement(static_cast<const GumboNode *>(children.data[i]), visit);
+}
+
+/// A microdata Recipe: the itemprops under it that belong to it (not to an item nested inside).
+Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
+    Recipe r;
+    const std::function<void(const GumboNode *)> walk = [&](const GumboNode *node) {
+        const GumboVector &children = node->v.element.children;
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto *child = static_cast<const GumboNode *>(children.data[i]);
+            if (child->type != GUMBO_NODE_ELEMENT)
+                continue;
+            const QStringList props = attribute(child, "itemprop").split(u' ', Qt::SkipEmptyParts);
+            const bool nested = gumbo_get_attribute(&child->v.element.attributes, "itemscope") != nullptr;
+            QString text;
+            textOf(child, text);
+            const QString content = attribute(child, "content");
+            const QString value = (content.isEmpty() ? text : content);
+            for (const QString &prop : props) {
+                if (prop == QLatin1String("name") && r.title.isEmpty() && !nested)
+                    r.title = plainText(value).simplified();
+                else if (prop == QLatin1String("recipeIngredient") || prop == QLatin1String("ingredients"))
+                    r.ingredientLines << plainText(value).simplified();
+                else if (prop == QLatin1String("recipeInstructions"))
+                    r.steps << lines(text);
+                else if (prop == QLatin1String("recipeYield"))
+                    r.yield = plainText(value).simplified();
+                else if (prop == QLatin1String("recipeCategory") || prop == QLatin1String("keywords")) {
+                    for (const QString &part : value.split(u',', Qt::SkipEmptyParts))
+                        r.categories << plainText(part).simplified();
+                } else if (prop == QLatin1String("image") && r.picture.isEmpty()) {
+                    for (const char *a : {"src", "content", "href"}) {
+                        const QString address = attribute(child, a);
+                        if (!address.isEmpty()) {
+                            r.picture = pictureAt(address, pageFile);
+                            break;
+                        }
+                    }
+                } else if (prop == QLatin1String("totalTime") || prop == QLatin1String("prepTime") ||
+                           prop == QLatin1String("cookTime")) {
+                    const QString d = durationText(attribute(child, "datetime").isEmpty() ? content
+                                                                                          : attribute(child, "datetime"));
+                    if (!d.isEmpty())
+                        r.times += (r.times.isEmpty() ? QString() : QStringLiteral(", ")) + d;
+                }
+            }
+            if (!nested)
+                walk(child);
+        }
+    };
+    walk(scope);
+    r.ingredientLines.removeAll(QString());
+    return r;
+}
+
+} // namespace
+
+QString durationText(const QString &iso) {
+    static const QRegularExpression duration(
+        QStringLiteral("^P(?:(\\d+)D)?(?:T(?:(\\d+)H)?(?:(\\d+)M)?(?:(\\d+(?:\\.\\d+)?)S)?)?$"));
+    const QRegularExpressionMatch m = duration.match(iso.trimmed());
+    if (!m.hasMatch())
+        return {};
+    QStringList parts;
+    const char *units[] = {"d", "h", "min", "s"};
+    for (int k = 1; k <= 4; ++k) {
+        const QString n = m.captured(k);
+        if (!n.isEmpty() && n.toDouble() > 0)
+            parts << n + u' ' + QLatin1String(units[k - 1]);
+    }
+    return parts.join(u' ');
+}
+
+QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    // A page saved in another character set reads as Latin-1 rather than not at all.
+    const QByteArray html = utf8.hasError() ? QString::fromLatin1(bytes).toUtf8() : bytes;
+    GumboOutput *output = gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
+    QList<Recipe> recipes;
+    forEachElement(output->document, [&](const GumboNode *node) {
+        if (node->v.element.tag == GUMBO_TAG_SCRIPT && attribute(node, "type").contains(QLatin1String("ld+json"))) {
+            QString json;
+            textOf(node, json);
+            const GumboVector &children = node->v.element.children;
+            for (unsigned i = 0; i < children.length; ++i) {
+                const auto *child = static_cast<const GumboNode *>(children.data[i]);
+                if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE)
+                    json = QString::fromUtf8(child->v.text.text);
+            }
+            QJsonParseError error{};
+            const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &error);
+            if (error.error == QJsonParseError::NoError)
+                findJsonRecipes(document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object()),
+                                pageFile, recipes);
+            return false;
+        }
+        return true;
+    });
+    if (recipes.isEmpty()) {
+        forEachElement(output->document, [&](const GumboNode *node) {
+            if (gumbo_get_attribute(&node->v.element.attributes, "itemscope") != nullptr &&
+                attribute(node, "itemtype").contains(QLatin1String("schema.org/Recipe"))) {
+                recipes << fromMicrodata(node, pageFile);
+                return false;
+            }
+            return true;
+        });
+    }
+    gumbo_destroy_output(&kGumboDefaultOptions, output);
+    Q_UNUSED(text);
+    recipes.erase(std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
+                  recipes.end());
+    return recipes;
+}
+
+} // namespace recipefiles
