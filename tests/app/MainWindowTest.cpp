@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menuTexts(menus[0]->menu()), (QStringList{"&Database", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
-              QStringList{"Import Meals from Older DB"});
+              (QStringList{"Import Meals from Older DB", "Import Recipes from Files..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
               (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch"}));
     EXPECT_EQ(menuTexts(menus[2]->menu()),
