@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <optional>
 
 namespace recipefiles {
 
@@ -20,7 +21,14 @@ constexpr int NameWidth = 50;
 
 BookWriter::BookWriter(TDataModule1 &data)
     : m_data(data) {
-    db::Connection &c = data.ADOConnectionMain;
+    load();
+}
+
+void BookWriter::load() {
+    m_names.clear();
+    m_ingredients.clear();
+    m_types.clear();
+    db::Connection &c = m_data.ADOConnectionMain;
     db::Statement names(c, QStringLiteral("SELECT Meal_Name FROM Meal"));
     while (names.step())
         m_names.insert(names.value(0).toString().toCaseFolded());
@@ -123,9 +131,23 @@ QByteArray bookPicture(const QByteArray &bytes) {
     return jpeg;
 }
 
-ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step) {
+ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step,
+                         QString *failure) {
     ImportCounts counts;
     BookWriter writer(data);
+    db::Connection &c = data.ADOConnectionMain;
+    // Each recipe is a savepoint inside a batch; a batch is committed every few hundred recipes and at the
+    // end of each file, so that a large collection does not wait for the disk after every recipe.
+    std::optional<db::Transaction> batch;
+    int pending = 0;
+    const auto commit = [&] {
+        if (batch) {
+            batch->commit();
+            batch.reset();
+        }
+        counts.imported += pending;
+        pending = 0;
+    };
     for (const QString &path : paths) {
         QFile file(path);
         const QString shown = QFileInfo(path).fileName();
@@ -151,13 +173,36 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
             if (step)
                 step();
             try {
+                if (!batch)
+                    batch.emplace(c);
                 if (writer.write(recipe))
-                    ++counts.imported;
+                    ++pending;
                 else
                     ++counts.skipped;
+                if (pending >= 250)
+                    commit();
             } catch (const db::DbError &error) {
+                if (batch && !c.inTransaction()) {
+                    // The engine ended the whole batch: what it held is gone, and so is the book's room.
+                    batch.reset();
+                    pending = 0;
+                    writer.forgetUncommitted();
+                    if (failure != nullptr)
+                        *failure = error.message();
+                    return counts;
+                }
                 counts.refused << QStringLiteral("%1 (%2)").arg(recipe.title.simplified(), error.message());
             }
+        }
+        try {
+            commit();
+        } catch (const db::DbError &error) {
+            batch.reset();
+            pending = 0;
+            writer.forgetUncommitted();
+            if (failure != nullptr)
+                *failure = error.message();
+            return counts;
         }
     }
     return counts;

@@ -33,8 +33,11 @@ public:
 
     /// False when the book already has the recipe's name; throws db::DbError when the file refuses it.
     bool write(const Recipe &recipe);
+    /// Reads the book's names and catalogue again, after a batch of writes was lost.
+    void forgetUncommitted() { load(); }
 
 private:
+    void load();
     qint64 ingredientFor(const QString &name);
 
     TDataModule1 &m_data;
@@ -43,8 +46,11 @@ private:
     QHash<QString, qint64> m_types;
 };
 
-/// Reads every file and writes its recipes; `step` runs between recipes (the windows stay drawn).
-ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step);
+/// Reads every file and writes its recipes; `step` runs between recipes (the windows stay drawn). Recipes
+/// are committed a few hundred at a time, each one whole. When the book stops taking anything (a full
+/// disk, a lost file), `failure` gets the reason and the counts say what was kept before.
+ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step,
+                         QString *failure = nullptr);
 
 /// The sentence that reports an import to the user.
 QString importReport(const ImportCounts &counts);

@@ -611,31 +611,36 @@ QString durationText(const QString &iso) {
 
 QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
+    utf8.decode(bytes);
     // A page saved in another character set reads as Latin-1 rather than not at all.
     const QByteArray html = utf8.hasError() ? QString::fromLatin1(bytes).toUtf8() : bytes;
-    GumboOutput *output = gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
     QList<Recipe> recipes;
-    forEachElement(output->document, [&](const GumboNode *node) {
-        if (node->v.element.tag == GUMBO_TAG_SCRIPT && attribute(node, "type").contains(QLatin1String("ld+json"))) {
-            QString json;
-            textOf(node, json);
-            const GumboVector &children = node->v.element.children;
-            for (unsigned i = 0; i < children.length; ++i) {
-                const auto *child = static_cast<const GumboNode *>(children.data[i]);
-                if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_WHITESPACE)
-                    json = QString::fromUtf8(child->v.text.text);
-            }
+    // JSON-LD blocks are script elements, whose text runs to the next "</script" whatever it holds: found
+    // without parsing the whole page, which a big site's page makes slow.
+    const QByteArray lower = html.toLower();
+    for (qsizetype at = lower.indexOf("<script"); at >= 0; at = lower.indexOf("<script", at + 7)) {
+        const qsizetype tagEnd = lower.indexOf('>', at);
+        if (tagEnd < 0)
+            break;
+        const qsizetype end = lower.indexOf("</script", tagEnd);
+        if (end < 0)
+            break;
+        if (lower.mid(at, tagEnd - at).contains("ld+json")) {
             QJsonParseError error{};
-            const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8(), &error);
+            const QJsonDocument document = QJsonDocument::fromJson(html.mid(tagEnd + 1, end - tagEnd - 1), &error);
             if (error.error == QJsonParseError::NoError)
                 findJsonRecipes(document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object()),
                                 pageFile, recipes);
-            return false;
         }
-        return true;
-    });
-    if (recipes.isEmpty()) {
+        at = end;
+    }
+    if (!recipes.isEmpty()) {
+        recipes.erase(std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
+                      recipes.end());
+        return recipes;
+    }
+    GumboOutput *output = gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
+    {
         forEachElement(output->document, [&](const GumboNode *node) {
             if (gumbo_get_attribute(&node->v.element.attributes, "itemscope") != nullptr &&
                 attribute(node, "itemtype").contains(QLatin1String("schema.org/Recipe"))) {
@@ -646,7 +651,6 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
         });
     }
     gumbo_destroy_output(&kGumboDefaultOptions, output);
-    Q_UNUSED(text);
     recipes.erase(std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
                   recipes.end());
     return recipes;

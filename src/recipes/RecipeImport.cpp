@@ -183,7 +183,7 @@ void TForm1::Action15Execute() {
     recipefiles::ImportCounts counts;
     QString failure;
     try {
-        counts = recipefiles::importFiles(*m_data, files, [] { QApplication::processEvents(); });
+        counts = recipefiles::importFiles(*m_data, files, [] { QApplication::processEvents(); }, &failure);
     } catch (const db::DbError &error) {
         // The book could not be read to begin with (another program's lock): nothing was written.
         failure = error.message();
@@ -197,8 +197,8 @@ void TForm1::Action15Execute() {
     m_data->SQLINGREDIENTS.close();
     m_data->SQLINGREDIENTS.open();
     if (!failure.isEmpty()) {
-        m_services.dialogs.showError(
-            QStringLiteral("Nothing was imported: %1").arg(datafile::householdMessage(failure)));
+        m_services.dialogs.showError(QStringLiteral("The import stopped: %1\n\n%2")
+                                         .arg(datafile::householdMessage(failure), recipefiles::importReport(counts)));
         return;
     }
     m_services.dialogs.showInformation(recipefiles::importReport(counts));

@@ -167,6 +167,10 @@ QString Connection::planned(QString statement) const {
     return statement;
 }
 
+bool Connection::inTransaction() const {
+    return m_handle != nullptr && sqlite3_get_autocommit(m_handle) == 0;
+}
+
 sqlite3 *Connection::handle() const {
     if (m_handle == nullptr)
         throw DbError(QStringLiteral("Operation is not allowed when the connection is closed."));

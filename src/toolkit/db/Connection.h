@@ -35,6 +35,8 @@ public:
     /// Runs one statement that returns no rows.
     void execute(const QString &statement);
     qint64 lastInsertRowId() const;
+    /// Whether a transaction is open on the connection.
+    bool inTransaction() const;
     /// Rows changed by the last statement.
     int changes() const;
 
