@@ -1,3 +1,4 @@
+#include "recipes/RecipeFileImport.h"
 #include "recipes/RecipeFiles.h"
 
 #include <QFile>
@@ -211,6 +212,8 @@ TEST(WebPage, AnArrayOfTwoRecipesWithTextStepsAndADataPicture) {
     EXPECT_EQ(recipes.at(0).title, QStringLiteral("Morning Oat Pancakes"));
     EXPECT_EQ(recipes.at(0).steps, (QStringList{"Blend everything.", "Fry small pancakes in a hot pan."}));
     EXPECT_TRUE(recipes.at(0).picture.startsWith("\x89PNG"));
+    EXPECT_TRUE(bookPicture(recipes.at(0).picture).startsWith("\xff\xd8")) << "kept as JPEG";
+    EXPECT_TRUE(bookPicture(QByteArrayLiteral("not a picture")).isEmpty());
     EXPECT_EQ(recipes.at(1).title, QStringLiteral("Café Chocolate Pots"));
     EXPECT_EQ(recipes.at(1).yield, QStringLiteral("6"));
     EXPECT_EQ(recipes.at(1).steps.size(), 2);

@@ -361,6 +361,14 @@ TEST_F(RecipeImportTest, RecipeFilesBringTheirRecipesWhole) {
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Crème brûlée à l''orange'")),
               QStringLiteral("1"));
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Imported 7 recipes, skipped 0"));
+    // A category that names a recipe type gives the type; a picture of another kind is kept as JPEG.
+    EXPECT_EQ(text(QStringLiteral("SELECT Type FROM Meal JOIN Meal_Type ON ID=Meal_Type WHERE Meal_Name='Morning Oat "
+                                  "Pancakes'")),
+              QStringLiteral("Breakfast"));
+    EXPECT_EQ(text(QStringLiteral("SELECT hex(substr(Meal_Picture,1,2)) FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
+              QStringLiteral("FFD8"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Morning + 0 FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
+              QStringLiteral("1"));
 
     // The same files again: every name is in the book now.
     dialogs.manyFileAnswers = {{recipeFile("two-recipes.mmf"), recipeFile("graph-page.html")}};
