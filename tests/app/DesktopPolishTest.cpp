@@ -113,8 +113,11 @@ TEST_F(DesktopPolishTest, EveryNavigationHeaderStaysInViewOnTheSmallestWindow) {
 }
 
 TEST_F(DesktopPolishTest, TheWelcomeTextStartsWithItsFirstLineInView) {
-    program.show();
     ScrollText &text = *w.JvScrollText1;
+    // The timer runs while the splash shows, before the box has its size: no step may count then.
+    for (int i = 0; i < 20; ++i)
+        text.step();
+    program.show();
     QApplication::processEvents();
     ASSERT_GT(text.height(), 40);
     // Before any step the first line stands at the top (the timer may have moved it a pixel or two).

@@ -48,6 +48,9 @@ int ScrollText::offset() const {
 }
 
 void ScrollText::step() {
+    // Text no one sees stays where it is: the first step counts from the height the box has when shown.
+    if (!isVisible())
+        return;
     m_offset = offset() + 1;
     m_moved = true;
     // The text starts below the box; it starts again once its last line has left the top.
