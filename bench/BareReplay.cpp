@@ -60,6 +60,12 @@ double bareMs(const QString &path, const QStringList &statements, int runs) {
     return times.empty() ? 0.0 : times[times.size() / 2];
 }
 
+void resetPeak() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
 double residentMb(const char *field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))

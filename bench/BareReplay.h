@@ -30,3 +30,6 @@ double bareMs(const QString &path, const QStringList &statements, int runs = 7);
 
 /// Resident memory of this process in MiB (`field` "VmRSS:"), or its peak ("VmHWM:").
 double residentMb(const char *field = "VmRSS:");
+
+/// Starts counting the peak of resident memory afresh.
+void resetPeak();

@@ -19,12 +19,6 @@ public:
     void setIngredientGroupItems(const QStringList &) override {}
 };
 
-void resetPeak() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 /// A saved page of about 300 KB: a recipe in JSON-LD amid the menus, scripts and comments of a big site.
 QByteArray webPage(int n) {
     QByteArray page = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Recipe " + QByteArray::number(n) +

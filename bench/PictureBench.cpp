@@ -1,5 +1,6 @@
 // Recipe books with camera photographs: the recipe book saved as PDF, a photograph shown in the recipe
 // page's picture box, and the program's memory with such a book open. Peak and resident memory are counters.
+#include "BareReplay.h"
 #include "BenchServices.h"
 
 #include "app/Mealvane.h"
@@ -83,23 +84,7 @@ QString pictureBook(int recipes, int pictured) {
     return path;
 }
 
-qint64 statusKb(const char *field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
 
-/// Starts counting the peak of resident memory afresh.
-void resetPeak() {
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 void recipeBookPdf(benchmark::State &state) {
     const QString path = pictureBook(int(state.range(0)), int(state.range(1)));
@@ -117,7 +102,7 @@ void recipeBookPdf(benchmark::State &state) {
         // As the program does: one pass to count the pages, then the report that is saved.
         benchmark::DoNotOptimize(layout.QuickRep1().pageCount());
         saveReportAsPdf(layout.QuickRep1(), pdf);
-        peakMb = std::max(peakMb, double(statusKb("VmHWM:")) / 1024.0);
+        peakMb = std::max(peakMb, residentMb("VmHWM:"));
     }
     state.counters["pdf_mb"] = double(QFileInfo(pdf).size()) / 1e6;
     state.counters["peak_mb"] = peakMb;
@@ -148,14 +133,14 @@ BENCHMARK(pictureBoxShow)->Unit(benchmark::kMillisecond);
 void residentWithPictures(benchmark::State &state) {
     const QString path = pictureBook(1000, 200);
     // What the benchmark itself holds (the photograph it made) is counted apart.
-    state.counters["rss_before_mb"] = double(statusKb("VmRSS:")) / 1024.0;
+    state.counters["rss_before_mb"] = residentMb();
     for (auto _ : state) {
         BenchServices services;
         Mealvane program(services.services(), StartupOptions{0, 0, path});
         program.show();
         program.mainWindow().JvXPBar4Items0Click();
         QCoreApplication::processEvents();
-        state.counters["rss_mb"] = double(statusKb("VmRSS:")) / 1024.0;
+        state.counters["rss_mb"] = residentMb();
     }
 }
 BENCHMARK(residentWithPictures)->Unit(benchmark::kMillisecond)->Iterations(1);
