@@ -59,6 +59,8 @@ void TForm1::buildSearchPage() {
     clbSearch->setObjectName(QStringLiteral("clbSearch"));
     clbSearch->setAccessibleName(QStringLiteral("Ingredients"));
     clbSearch->setUniformItemSizes(true);
+    clbSearch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    clbSearch->setTextElideMode(Qt::ElideMiddle);
     btn3 = goButton("btn3");
     btn3->setAccessibleName(QStringLiteral("Search by ingredients"));
     CheckBox1 = new QCheckBox(QStringLiteral("Check All"), body);
@@ -72,10 +74,11 @@ void TForm1::buildSearchPage() {
     left->addWidget(rb3, 2, 0, 1, 2);
     left->addWidget(rb4, 3, 0, 1, 2);
     left->addWidget(rb5, 4, 0, 1, 2);
-    left->addWidget(clbSearch, 5, 0);
-    left->addWidget(btn3, 5, 1, Qt::AlignTop);
+    // The ingredient list has the column's whole width, so that its names need no sideways scrolling.
+    left->addWidget(clbSearch, 5, 0, 1, 2);
     left->addWidget(CheckBox1, 6, 0);
-    left->addWidget(Button4, 6, 1);
+    left->addWidget(btn3, 6, 1);
+    left->addWidget(Button4, 7, 1);
     left->setRowStretch(5, 1);
     columns->addWidget(modes, 1);
 
@@ -91,6 +94,8 @@ void TForm1::buildSearchPage() {
     lbResult->setObjectName(QStringLiteral("lbResult"));
     lbResult->setAccessibleName(QStringLiteral("Search Result"));
     lbResult->setToolTip(QStringLiteral("Double-click to select recipe"));
+    lbResult->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lbResult->setTextElideMode(Qt::ElideMiddle);
     resultCaption->setBuddy(lbResult);
     RbButton27 = new QPushButton(QStringLiteral("Print Recipe"), body);
     RbButton27->setObjectName(QStringLiteral("RbButton27"));

@@ -12,6 +12,7 @@
 #include "toolkit/widgets/ScrollText.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,4 +180,25 @@ TEST_F(DesktopPolishTest, TheProgramsOwnColoursKeepTheirContrastOnLightAndDarkPa
     w.setPalette(dark);
     EXPECT_NE(w.styleSheet(), before);
     EXPECT_TRUE(w.styleSheet().contains(theme::accentText(dark).name()));
+}
+
+TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
+    program.show();
+    w.resize(800, 580);
+    const std::pair<const char *, std::function<void()>> pages[] = {
+        {"weekly", [this] { w.JvXPBar5Items0Click(); }},  {"daily", [this] { w.JvXPBar5Click(); }},
+        {"shopping", [this] { w.JvXPBar2Click(); }},      {"recipe", [this] { w.JvXPBar4Items0Click(); }},
+        {"ingredients", [this] { w.JvXPBar4Items1Click(); }}, {"categories", [this] { w.JvXPBar4Items3Click(); }},
+        {"search", [this] { w.JvXPBar4Items2Click(); }},  {"welcome", [this] { w.JvXPBar1Items0Click(); }},
+    };
+    for (const auto &[name, open] : pages) {
+        open();
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        for (QAbstractScrollArea *area : w.findChildren<QAbstractScrollArea *>()) {
+            if (!area->isVisible())
+                continue;
+            EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << name << ": " << qPrintable(area->objectName());
+        }
+    }
 }
