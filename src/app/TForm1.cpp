@@ -362,7 +362,7 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
     menuBar()->setEnabled(true);
     centralWidget()->setEnabled(true);
-    buildDailyPage();
+    // The daily page, the largest, is built on its first visit: start-up shows the welcome page.
     buildShoppingPage();
     buildRecipePage();
     buildIngredientPage();

@@ -263,6 +263,8 @@ void TForm1::applyDailySizes() {
 
 void TForm1::JvXPBar5Click() {
     CheckChanges();
+    if (JvTabBar1 == nullptr)
+        buildDailyPage();
     InitMenu();
     RefreshMenuDays();
     RefreshMealList();
