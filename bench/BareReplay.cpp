@@ -5,8 +5,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
-#include <utility>
 #include <sqlite3.h>
+#include <utility>
 #include <vector>
 
 namespace {

@@ -122,7 +122,8 @@ QString dataFile(int recipes) {
     // A runner that starts several processes names a folder they share, so that each file is made once
     // and a process measuring memory holds nothing of the making.
     const QString shared = qEnvironmentVariable("MEALVANE_BENCH_DATA");
-    const QString path = (shared.isEmpty() ? folder.path() : shared) + QStringLiteral("/bench-%1.mdb").arg(recipes);
+    const QString path =
+        (shared.isEmpty() ? folder.path() : shared) + QStringLiteral("/bench-%1.mdb").arg(recipes);
     if (!shared.isEmpty() && QFileInfo::exists(path)) {
         made.insert(recipes, path);
         return path;

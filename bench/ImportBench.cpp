@@ -21,19 +21,22 @@ public:
 
 /// A saved page of about 300 KB: a recipe in JSON-LD amid the menus, scripts and comments of a big site.
 QByteArray webPage(int n) {
-    QByteArray page = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Recipe " + QByteArray::number(n) +
-                      "</title><script>var site = {};" + QByteArray("site.tracking.push({event: 'view'});").repeated(1500) +
-                      "</script><script type=\"application/ld+json\">{\"@context\":\"https://schema.org\",\"@graph\":"
-                      "[{\"@type\":\"WebPage\"},{\"@type\":\"Recipe\",\"name\":\"Bench stew number " +
-                      QByteArray::number(n) +
-                      "\",\"recipeCategory\":\"Dinner\",\"recipeYield\":\"4\",\"totalTime\":\"PT1H\","
-                      "\"recipeIngredient\":[\"2 cups ingredient " + QByteArray::number(n % 300) +
-                      "\",\"1 tbsp olive oil\",\"3 large carrots, sliced\",\"1 (400 g) can tomatoes\",\"Salt to taste\"],"
-                      "\"recipeInstructions\":[{\"@type\":\"HowToStep\",\"text\":\"Brown everything.\"},"
-                      "{\"@type\":\"HowToStep\",\"text\":\"Simmer for an hour &amp; serve.\"}]}]}</script></head><body>";
-    const QByteArray block = "<div class=\"nav\"><ul><li><a href=\"/a\">Section</a></li><li><a href=\"/b\">Another "
-                             "section</a></li></ul><p>Words about food and the people who cook it, again and "
-                             "again.</p></div>\n";
+    QByteArray page =
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>Recipe " + QByteArray::number(n) +
+        "</title><script>var site = {};" + QByteArray("site.tracking.push({event: 'view'});").repeated(1500) +
+        "</script><script type=\"application/ld+json\">{\"@context\":\"https://schema.org\",\"@graph\":"
+        "[{\"@type\":\"WebPage\"},{\"@type\":\"Recipe\",\"name\":\"Bench stew number " +
+        QByteArray::number(n) +
+        "\",\"recipeCategory\":\"Dinner\",\"recipeYield\":\"4\",\"totalTime\":\"PT1H\","
+        "\"recipeIngredient\":[\"2 cups ingredient " +
+        QByteArray::number(n % 300) +
+        "\",\"1 tbsp olive oil\",\"3 large carrots, sliced\",\"1 (400 g) can tomatoes\",\"Salt to taste\"],"
+        "\"recipeInstructions\":[{\"@type\":\"HowToStep\",\"text\":\"Brown everything.\"},"
+        "{\"@type\":\"HowToStep\",\"text\":\"Simmer for an hour &amp; serve.\"}]}]}</script></head><body>";
+    const QByteArray block =
+        "<div class=\"nav\"><ul><li><a href=\"/a\">Section</a></li><li><a href=\"/b\">Another "
+        "section</a></li></ul><p>Words about food and the people who cook it, again and "
+        "again.</p></div>\n";
     while (page.size() < 300 * 1024)
         page += block;
     return page + "</body></html>";
@@ -66,9 +69,7 @@ void importInto(benchmark::State &state, const QStringList &files) {
         state.PauseTiming();
         QFile::remove(book);
         QFile::copy(benchdata::dataFile(1000), book);
-        {
-            TDataModule1 warm(groups, book);
-        }
+        { TDataModule1 warm(groups, book); }
         resetPeak();
         state.ResumeTiming();
         TDataModule1 data(groups, book);

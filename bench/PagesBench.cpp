@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
-#include <vector>
 #include <benchmark/benchmark.h>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -75,7 +75,8 @@ void openPage(benchmark::State &state) {
 BENCHMARK(openPage)
     ->ArgNames({"recipes", "page"})
     ->ArgsProduct({{1000, 10000, 50000},
-                   {RecipePage, IngredientPage, CategoriesPage, SearchPage, ShoppingPage, DailyPage, WeeklyPage}})
+                   {RecipePage, IngredientPage, CategoriesPage, SearchPage, ShoppingPage, DailyPage,
+                    WeeklyPage}})
     ->Unit(benchmark::kMillisecond);
 
 /// Resident memory of a program that has shown every page once (the bench runner starts each such case in
@@ -94,7 +95,12 @@ void residentAfterEveryPage(benchmark::State &state) {
         state.counters["peak_mb"] = residentMb("VmHWM:");
     }
 }
-BENCHMARK(residentAfterEveryPage)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(residentAfterEveryPage)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 /// Runs `operation` under the benchmark and then times the statements it ran on a plain connection.
 void besideBare(benchmark::State &state, PageBench &bench, const std::function<void()> &operation) {

@@ -84,8 +84,6 @@ QString pictureBook(int recipes, int pictured) {
     return path;
 }
 
-
-
 void recipeBookPdf(benchmark::State &state) {
     const QString path = pictureBook(int(state.range(0)), int(state.range(1)));
     QTemporaryDir out;

@@ -37,7 +37,6 @@
 
 namespace {
 
-
 LinkLabel *linkLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new LinkLabel(text, parent);
     label->setObjectName(name);

@@ -20,12 +20,19 @@ const Colours &coloursFor(const QPalette &palette) {
 }
 
 QString filled(QString text, const Colours &c) {
-    const std::pair<const char *, const char *> names[] = {
-        {"@columnTop", c.columnTop}, {"@columnBottom", c.columnBottom}, {"@panel", c.panel},
-        {"@border", c.border},       {"@accent", c.accent},             {"@link", c.link},
-        {"@warning", c.warning},     {"@tabHover", c.tabHover},         {"@tabSelected", c.tabSelected},
-        {"@tab", c.tab},             {"@accept", c.accept},             {"@refuse", c.refuse},
-        {"@scrollHandle", c.scrollHandle}};
+    const std::pair<const char *, const char *> names[] = {{"@columnTop", c.columnTop},
+                                                           {"@columnBottom", c.columnBottom},
+                                                           {"@panel", c.panel},
+                                                           {"@border", c.border},
+                                                           {"@accent", c.accent},
+                                                           {"@link", c.link},
+                                                           {"@warning", c.warning},
+                                                           {"@tabHover", c.tabHover},
+                                                           {"@tabSelected", c.tabSelected},
+                                                           {"@tab", c.tab},
+                                                           {"@accept", c.accept},
+                                                           {"@refuse", c.refuse},
+                                                           {"@scrollHandle", c.scrollHandle}};
     for (const auto &[name, value] : names)
         text.replace(QLatin1String(name), QLatin1String(value));
     return text;
@@ -86,13 +93,13 @@ QScrollArea#NavItemsScroller QScrollBar::add-line:vertical, QScrollArea#NavItems
 }
 
 QString dayTabsStyleSheet(const QPalette &palette) {
-    return filled(QStringLiteral(
-                      "QTabBar::tab { padding: 4px 7px; margin-right: 1px; border: 1px solid @border; "
-                      "border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px; "
-                      "background: @tab; color: palette(text); }"
-                      "QTabBar::tab:selected { background: @tabSelected; color: @accent; }"
-                      "QTabBar::tab:hover:!selected { background: @tabHover; }"),
-                  coloursFor(palette));
+    return filled(
+        QStringLiteral("QTabBar::tab { padding: 4px 7px; margin-right: 1px; border: 1px solid @border; "
+                       "border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px; "
+                       "background: @tab; color: palette(text); }"
+                       "QTabBar::tab:selected { background: @tabSelected; color: @accent; }"
+                       "QTabBar::tab:hover:!selected { background: @tabHover; }"),
+        coloursFor(palette));
 }
 
 QString waitBoxStyleSheet(const QPalette &palette) {

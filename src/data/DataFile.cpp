@@ -127,7 +127,8 @@ void upgrade(db::Connection &connection) {
         const QString create = statement.mid(at).trimmed();
         const QString name = create.section(u' ', 2, 2);
         db::Statement stored(
-            connection, QStringLiteral("SELECT sql FROM sqlite_master WHERE type='view' AND name='%1'").arg(name));
+            connection,
+            QStringLiteral("SELECT sql FROM sqlite_master WHERE type='view' AND name='%1'").arg(name));
         const QString storedSql = stored.step() ? stored.value(0).toString() : QString();
         if (storedSql != create) {
             if (!storedSql.isEmpty())

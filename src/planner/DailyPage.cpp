@@ -1,10 +1,10 @@
 // The daily-style page: one day of the selected week in six slot grids, filled by dragging recipes from the
 // meal list and emptied by dragging them back.
-#include "app/Theme.h"
 #include "MenuStorage.h"
 #include "app/SelectedWeek.h"
 #include "app/SizeRules.h"
 #include "app/TForm1.h"
+#include "app/Theme.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/widgets/DBGrid.h"

@@ -139,9 +139,10 @@ bool TForm1::RefreshMenuData() {
     for (const menu::Entry &entry : menu::readWeek(*m_data, {SelectedWeek, SelectedYear})) {
         CheckedComboBox *box = weekBox(entry.day, entry.code);
         int index = -1;
-        const auto time = std::find_if(std::begin(TimeLists), std::end(TimeLists), [&entry](const TimeList &t) {
-            return std::find(t.codes.begin(), t.codes.end(), entry.code) != t.codes.end();
-        });
+        const auto time =
+            std::find_if(std::begin(TimeLists), std::end(TimeLists), [&entry](const TimeList &t) {
+                return std::find(t.codes.begin(), t.codes.end(), entry.code) != t.codes.end();
+            });
         const TimeNames *names =
             time != std::end(TimeLists) ? &m_timeNames[size_t(time - std::begin(TimeLists))] : nullptr;
         if (names != nullptr && names->names.constData() == box->items().constData())
@@ -180,8 +181,10 @@ void TForm1::RbButton18Click() {
     transaction.commit();
     DailyMenuChanged = false;
     setWeekGridChanged(false);
-    tellDone(items >= 0 ? QStringLiteral("Menu of week %1 saved; shopping list: %2 items").arg(SelectedWeek).arg(items)
-                        : QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek));
+    tellDone(
+        items >= 0
+            ? QStringLiteral("Menu of week %1 saved; shopping list: %2 items").arg(SelectedWeek).arg(items)
+            : QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek));
 }
 
 void TForm1::RbButton13Click() {

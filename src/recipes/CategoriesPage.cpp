@@ -72,8 +72,8 @@ void TForm1::buildCategoriesPage() {
         page->addLayout(column, row + 1, 1);
     };
     DBGrid10 = half(0, "Recipe Types Editor", m_data->MEALTYPE, "Type", "DBGrid10", "Recipe types");
-    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23",
-            &TForm1::RbButton23Click, "Delete current recipe type");
+    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23", &TForm1::RbButton23Click,
+            "Delete current recipe type");
     DBGrid11 =
         half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
     buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25",
@@ -108,7 +108,8 @@ void TForm1::addCategory(bool groups) {
         kind.dataset.cancel();
         throw;
     }
-    tellDone(QStringLiteral("%1 \"%2\" added").arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), answer));
+    tellDone(QStringLiteral("%1 \"%2\" added")
+                 .arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), answer));
 }
 
 void TForm1::deleteCategory(bool groups) {
@@ -140,7 +141,8 @@ void TForm1::deleteCategory(bool groups) {
     }
     try {
         kind.dataset.deleteCurrent();
-        tellDone(QStringLiteral("%1 \"%2\" deleted").arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), name));
+        tellDone(QStringLiteral("%1 \"%2\" deleted")
+                     .arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), name));
     } catch (const db::DbError &) {
         // An empty list has no row to delete; there is nothing to tell.
     }

@@ -34,7 +34,8 @@ void BookWriter::load() {
         m_names.insert(names.value(0).toString().toCaseFolded());
     // The first ingredient of a name, as the older import links to the first one.
     db::Statement ingredients(
-        c, QStringLiteral("SELECT Ingredients_ID, Ingredients_Description FROM Ingredients ORDER BY Ingredients_ID"));
+        c, QStringLiteral(
+               "SELECT Ingredients_ID, Ingredients_Description FROM Ingredients ORDER BY Ingredients_ID"));
     while (ingredients.step()) {
         const QString key = nameKey(ingredients.value(1).toString());
         if (!key.isEmpty() && !m_ingredients.contains(key))
@@ -82,8 +83,9 @@ bool BookWriter::write(const Recipe &recipe) {
     try {
         db::Connection &c = m_data.ADOConnectionMain;
         db::Transaction whole(c);
-        db::Statement meal(c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
-                                             "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
+        db::Statement meal(
+            c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
+                              "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
         meal.bind(1, name);
         meal.bind(2, methodText(recipe, cut));
         for (int t = 0; t < 5; ++t)
@@ -209,18 +211,20 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
 }
 
 QString importReport(const ImportCounts &counts) {
-    QString text = QStringLiteral("Imported %1 recipes, skipped %2 (names already in the book), %3 files had no "
-                                  "recipe.")
-                       .arg(counts.imported)
-                       .arg(counts.skipped)
-                       .arg(counts.withoutRecipe.size());
+    QString text =
+        QStringLiteral("Imported %1 recipes, skipped %2 (names already in the book), %3 files had no "
+                       "recipe.")
+            .arg(counts.imported)
+            .arg(counts.skipped)
+            .arg(counts.withoutRecipe.size());
     if (!counts.withoutRecipe.isEmpty())
         text += QStringLiteral("\n\nNo recipe in: ") + counts.withoutRecipe.join(QStringLiteral(", "));
     if (!counts.refused.isEmpty())
         text += QStringLiteral("\n\nThese recipes could not be written, and nothing of them was kept: ") +
                 counts.refused.join(QStringLiteral("; "));
     if (!counts.unreadable.isEmpty())
-        text += QStringLiteral("\n\nThese files could not be read: ") + counts.unreadable.join(QStringLiteral(", "));
+        text += QStringLiteral("\n\nThese files could not be read: ") +
+                counts.unreadable.join(QStringLiteral(", "));
     return text;
 }
 

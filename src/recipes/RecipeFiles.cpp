@@ -1,8 +1,19 @@
 #include "RecipeFiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QUrl>
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <gumbo.h>
+#include <optional>
 
 namespace recipefiles {
 
@@ -50,7 +61,8 @@ std::optional<QString> columnIngredient(const QString &piece, bool *continuation
     const QString qty = piece.left(7);
     const QString unit = piece.mid(8, 2).trimmed();
     const QString text = piece.mid(11).trimmed();
-    if (text.isEmpty() || !quantity.match(qty).hasMatch() || (!unit.isEmpty() && !MealMasterUnits.contains(unit)))
+    if (text.isEmpty() || !quantity.match(qty).hasMatch() ||
+        (!unit.isEmpty() && !MealMasterUnits.contains(unit)))
         return std::nullopt;
     *continuation = qty.trimmed().isEmpty() && unit.isEmpty() && text.startsWith(u'-');
     return QStringList{qty.trimmed(), unit, text}.join(u' ').simplified();
@@ -96,7 +108,8 @@ QList<Recipe> readMealMaster(const QByteArray &bytes) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     const QStringList lines = text.split(u'\n');
     static const QRegularExpression field(
-        QStringLiteral("^\\s*(Title|Categories|Yield|Servings)\\s*:\\s*(.*)$"), QRegularExpression::CaseInsensitiveOption);
+        QStringLiteral("^\\s*(Title|Categories|Yield|Servings)\\s*:\\s*(.*)$"),
+        QRegularExpression::CaseInsensitiveOption);
     QList<Recipe> recipes;
     qsizetype i = 0;
     while (i < lines.size()) {
@@ -126,7 +139,8 @@ QList<Recipe> readMealMaster(const QByteArray &bytes) {
         for (; i < lines.size() && !isTerminator(lines.at(i), dashes) && !isHeader(lines.at(i)); ++i) {
             const QString &line = lines.at(i);
             const QRegularExpressionMatch m = field.match(line);
-            if (m.hasMatch() && recipe.ingredientLines.isEmpty() && left.isEmpty() && recipe.steps.isEmpty()) {
+            if (m.hasMatch() && recipe.ingredientLines.isEmpty() && left.isEmpty() &&
+                recipe.steps.isEmpty()) {
                 const QString name = m.captured(1).toLower();
                 const QString value = m.captured(2).simplified();
                 if (name == QLatin1String("title"))
@@ -159,7 +173,8 @@ QList<Recipe> readMealMaster(const QByteArray &bytes) {
                         last = &left.last();
                     }
                     bool secondContinues = false;
-                    if (const std::optional<QString> second = columnIngredient(line.mid(41), &secondContinues)) {
+                    if (const std::optional<QString> second =
+                            columnIngredient(line.mid(41), &secondContinues)) {
                         if (secondContinues && !right.isEmpty())
                             right.last() += u' ' + second->mid(1).trimmed();
                         else
@@ -189,29 +204,35 @@ QList<Recipe> readMealMaster(const QByteArray &bytes) {
 QString ingredientName(const QString &line) {
     static const QRegularExpression brackets(QStringLiteral("\\([^)]*\\)|\\[[^\\]]*\\]"));
     static const QRegularExpression bullet(QStringLiteral("^[-*\\x{2022}\\x{00B7}\\x{2013}\\x{2014}]+\\s*"));
-    static const QRegularExpression amount(QStringLiteral(
-        "^(?:about|approx\\.?|approximately|a|an|one|two|three|four|five|six|a few|few|several|some|"
-        "\\d+(?:[.,]\\d+)?(?:\\s*/\\s*\\d+)?[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]?|"
-        "[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]|-|\\x{2013}|to|or|x|\\+)(?=\\s|$|\\d|-|\\x{2013})\\s*"),
+    static const QRegularExpression amount(
+        QStringLiteral(
+            "^(?:about|approx\\.?|approximately|a|an|one|two|three|four|five|six|a few|few|several|some|"
+            "\\d+(?:[.,]\\d+)?(?:\\s*/\\s*\\d+)?[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]?|"
+            "[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]|-|\\x{2013}|to|or|x|\\+)(?=\\s|$|\\d|-|\\x{2013})\\s*"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression glued(QStringLiteral(
-        "^\\d+(?:[.,]\\d+)?\\s*(?:g|gr|kg|mg|ml|cl|dl|l|oz|lb|lbs)\\b\\.?\\s*"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression unit(QStringLiteral(
-        "^(?:cups?|c\\.?|tablespoons?|tbsps?\\.?|tbs\\.?|tb|T|teaspoons?|tsps?\\.?|ts|t|ounces?|oz\\.?|"
-        "pounds?|lbs?\\.?|grams?|g|gr|kilograms?|kg|milligrams?|mg|millilit(?:er|re)s?|ml|centilit(?:er|re)s?|"
-        "cl|decilit(?:er|re)s?|dl|lit(?:er|re)s?|l|pints?|pt|quarts?|qt|gallons?|ga|fl\\.? ?oz|"
-        "fluid ounces?|pinch(?:es)?|pn|dash(?:es)?|ds|dr|drops?|cloves?|cans?|cn|tins?|jars?|packages?|"
-        "packets?|pkgs?\\.?|pk|sticks?|slices?|sl|pieces?|pcs?|bunch(?:es)?|bn|handfuls?|sprigs?|heads?|"
-        "stalks?|ribs?|sheets?|bags?|boxes?|bottles?|cartons?|containers?|envelopes?|scoops?|knobs?|"
-        "sm|md|lg|ea|ct|cb|x)(?=\\s|$)\\.?\\s*"),
+    static const QRegularExpression glued(
+        QStringLiteral("^\\d+(?:[.,]\\d+)?\\s*(?:g|gr|kg|mg|ml|cl|dl|l|oz|lb|lbs)\\b\\.?\\s*"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression size(QStringLiteral(
-        "^(?:small|medium|large|extra[- ]large|big|jumbo|heaped|heaping|level|rounded|generous|scant|"
-        "of)(?=\\s|$)\\s*"),
+    static const QRegularExpression unit(
+        QStringLiteral(
+            "^(?:cups?|c\\.?|tablespoons?|tbsps?\\.?|tbs\\.?|tb|T|teaspoons?|tsps?\\.?|ts|t|ounces?|oz\\.?|"
+            "pounds?|lbs?\\.?|grams?|g|gr|kilograms?|kg|milligrams?|mg|millilit(?:er|re)s?|ml|centilit(?:er|"
+            "re)s?|"
+            "cl|decilit(?:er|re)s?|dl|lit(?:er|re)s?|l|pints?|pt|quarts?|qt|gallons?|ga|fl\\.? ?oz|"
+            "fluid ounces?|pinch(?:es)?|pn|dash(?:es)?|ds|dr|drops?|cloves?|cans?|cn|tins?|jars?|packages?|"
+            "packets?|pkgs?\\.?|pk|sticks?|slices?|sl|pieces?|pcs?|bunch(?:es)?|bn|handfuls?|sprigs?|heads?|"
+            "stalks?|ribs?|sheets?|bags?|boxes?|bottles?|cartons?|containers?|envelopes?|scoops?|knobs?|"
+            "sm|md|lg|ea|ct|cb|x)(?=\\s|$)\\.?\\s*"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tail(QStringLiteral(
-        "\\s+(?:to taste|as needed|as required|for garnish|for serving|for decoration|optional|"
-        "or to taste|plus extra|plus more)\\.?$"),
+    static const QRegularExpression size(
+        QStringLiteral(
+            "^(?:small|medium|large|extra[- ]large|big|jumbo|heaped|heaping|level|rounded|generous|scant|"
+            "of)(?=\\s|$)\\s*"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tail(
+        QStringLiteral(
+            "\\s+(?:to taste|as needed|as required|for garnish|for serving|for decoration|optional|"
+            "or to taste|plus extra|plus more)\\.?$"),
         QRegularExpression::CaseInsensitiveOption);
 
     QString s = line;
@@ -319,16 +340,6 @@ std::array<bool, 5> mealTimes(const Recipe &recipe) {
 } // namespace recipefiles
 
 // Saved web pages.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QUrl>
-#include <gumbo.h>
-#include <functional>
-
 namespace recipefiles {
 
 namespace {
@@ -342,11 +353,13 @@ QString plainText(QString html) {
     html.remove(tags);
     static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
     static const QHash<QString, QString> named = {
-        {"amp", "&"},        {"lt", "<"},         {"gt", ">"},        {"quot", "\""},      {"apos", "'"},
-        {"nbsp", " "},       {"frac12", "\u00BD"}, {"frac14", "\u00BC"}, {"frac34", "\u00BE"}, {"deg", "\u00B0"},
-        {"eacute", "\u00E9"}, {"egrave", "\u00E8"}, {"agrave", "\u00E0"}, {"ccedil", "\u00E7"}, {"ntilde", "\u00F1"},
-        {"uuml", "\u00FC"},  {"ouml", "\u00F6"},  {"auml", "\u00E4"}, {"ndash", "\u2013"}, {"mdash", "\u2014"},
-        {"rsquo", "\u2019"}, {"lsquo", "\u2018"}, {"rdquo", "\u201D"}, {"ldquo", "\u201C"}, {"hellip", "\u2026"}};
+        {"amp", "&"},         {"lt", "<"},          {"gt", ">"},          {"quot", "\""},
+        {"apos", "'"},        {"nbsp", " "},        {"frac12", "\u00BD"}, {"frac14", "\u00BC"},
+        {"frac34", "\u00BE"}, {"deg", "\u00B0"},    {"eacute", "\u00E9"}, {"egrave", "\u00E8"},
+        {"agrave", "\u00E0"}, {"ccedil", "\u00E7"}, {"ntilde", "\u00F1"}, {"uuml", "\u00FC"},
+        {"ouml", "\u00F6"},   {"auml", "\u00E4"},   {"ndash", "\u2013"},  {"mdash", "\u2014"},
+        {"rsquo", "\u2019"},  {"lsquo", "\u2018"},  {"rdquo", "\u201D"},  {"ldquo", "\u201C"},
+        {"hellip", "\u2026"}};
     QString out;
     qsizetype at = 0;
     // Decoded once: "&amp;lt;" stays "&lt;" as its writer meant.
@@ -393,7 +406,8 @@ QStringList strings(const QJsonValue &value) {
         out << QString::number(value.toDouble());
     } else if (value.isObject()) {
         const QJsonObject o = value.toObject();
-        out << strings(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text")) : o.value(QLatin1String("name")));
+        out << strings(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text"))
+                                                         : o.value(QLatin1String("name")));
     }
     return out;
 }
@@ -420,7 +434,8 @@ void addSteps(const QJsonValue &value, QStringList &steps) {
                 steps << lines(o.value(QLatin1String("name")).toString());
             addSteps(o.value(QLatin1String("itemListElement")), steps);
         } else {
-            addSteps(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text")) : o.value(QLatin1String("name")),
+            addSteps(o.contains(QLatin1String("text")) ? o.value(QLatin1String("text"))
+                                                       : o.value(QLatin1String("name")),
                      steps);
         }
     }
@@ -441,7 +456,8 @@ QByteArray pictureAt(const QString &address, const QString &pageFile) {
     const QDir folder = page.dir();
     const QString local = QUrl(address).isRelative() ? folder.filePath(QUrl(address).path()) : QString();
     for (const QString &candidate :
-         {local, folder.filePath(page.completeBaseName() + QStringLiteral("_files/") + name), folder.filePath(name)}) {
+         {local, folder.filePath(page.completeBaseName() + QStringLiteral("_files/") + name),
+          folder.filePath(name)}) {
         if (candidate.isEmpty())
             continue;
         QFile file(candidate);
@@ -454,8 +470,9 @@ QByteArray pictureAt(const QString &address, const QString &pageFile) {
 Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
     Recipe r;
     r.title = plainText(o.value(QLatin1String("name")).toString()).simplified();
-    const QJsonValue ingredients = o.contains(QLatin1String("recipeIngredient")) ? o.value(QLatin1String("recipeIngredient"))
-                                                                                  : o.value(QLatin1String("ingredients"));
+    const QJsonValue ingredients = o.contains(QLatin1String("recipeIngredient"))
+                                       ? o.value(QLatin1String("recipeIngredient"))
+                                       : o.value(QLatin1String("ingredients"));
     for (const QString &line : strings(ingredients))
         r.ingredientLines << plainText(line).simplified();
     addSteps(o.value(QLatin1String("recipeInstructions")), r.steps);
@@ -509,7 +526,8 @@ QString attribute(const GumboNode *node, const char *name) {
 
 /// Every text under a node, block elements ending a line.
 void textOf(const GumboNode *node, QString &out) {
-    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE || node->type == GUMBO_NODE_CDATA) {
+    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE ||
+        node->type == GUMBO_NODE_CDATA) {
         out += QString::fromUtf8(node->v.text.text);
         return;
     }
@@ -523,8 +541,8 @@ void textOf(const GumboNode *node, QString &out) {
     const GumboVector &children = node->v.element.children;
     for (unsigned i = 0; i < children.length; ++i)
         textOf(static_cast<const GumboNode *>(children.data[i]), out);
-    if (tag == GUMBO_TAG_P || tag == GUMBO_TAG_LI || tag == GUMBO_TAG_DIV || tag == GUMBO_TAG_H1 || tag == GUMBO_TAG_H2 ||
-        tag == GUMBO_TAG_H3 || tag == GUMBO_TAG_TR)
+    if (tag == GUMBO_TAG_P || tag == GUMBO_TAG_LI || tag == GUMBO_TAG_DIV || tag == GUMBO_TAG_H1 ||
+        tag == GUMBO_TAG_H2 || tag == GUMBO_TAG_H3 || tag == GUMBO_TAG_TR)
         out += u'\n';
 }
 
@@ -576,8 +594,8 @@ Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
                     }
                 } else if (prop == QLatin1String("totalTime") || prop == QLatin1String("prepTime") ||
                            prop == QLatin1String("cookTime")) {
-                    const QString d = durationText(attribute(child, "datetime").isEmpty() ? content
-                                                                                          : attribute(child, "datetime"));
+                    const QString d = durationText(
+                        attribute(child, "datetime").isEmpty() ? content : attribute(child, "datetime"));
                     if (!d.isEmpty())
                         r.times += (r.times.isEmpty() ? QString() : QStringLiteral(", ")) + d;
                 }
@@ -627,19 +645,23 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
             break;
         if (lower.mid(at, tagEnd - at).contains("ld+json")) {
             QJsonParseError error{};
-            const QJsonDocument document = QJsonDocument::fromJson(html.mid(tagEnd + 1, end - tagEnd - 1), &error);
+            const QJsonDocument document =
+                QJsonDocument::fromJson(html.mid(tagEnd + 1, end - tagEnd - 1), &error);
             if (error.error == QJsonParseError::NoError)
-                findJsonRecipes(document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object()),
+                findJsonRecipes(document.isArray() ? QJsonValue(document.array())
+                                                   : QJsonValue(document.object()),
                                 pageFile, recipes);
         }
         at = end;
     }
     if (!recipes.isEmpty()) {
-        recipes.erase(std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
-                      recipes.end());
+        recipes.erase(
+            std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
+            recipes.end());
         return recipes;
     }
-    GumboOutput *output = gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
+    GumboOutput *output =
+        gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
     {
         forEachElement(output->document, [&](const GumboNode *node) {
             if (gumbo_get_attribute(&node->v.element.attributes, "itemscope") != nullptr &&
@@ -651,8 +673,9 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
         });
     }
     gumbo_destroy_output(&kGumboDefaultOptions, output);
-    recipes.erase(std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
-                  recipes.end());
+    recipes.erase(
+        std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
+        recipes.end());
     return recipes;
 }
 

@@ -162,8 +162,7 @@ void TForm1::Action14Execute() {
     if (failure.isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
         tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(imported).arg(skipped));
-    }
-    else
+    } else
         m_services.dialogs.showError(
             QStringLiteral("The import stopped, and nothing of it was kept: %1").arg(failure));
 }
@@ -183,7 +182,8 @@ void TForm1::Action15Execute() {
     recipefiles::ImportCounts counts;
     QString failure;
     try {
-        counts = recipefiles::importFiles(*m_data, files, [] { QApplication::processEvents(); }, &failure);
+        counts = recipefiles::importFiles(
+            *m_data, files, [] { QApplication::processEvents(); }, &failure);
     } catch (const db::DbError &error) {
         // The book could not be read to begin with (another program's lock): nothing was written.
         failure = error.message();
@@ -197,8 +197,9 @@ void TForm1::Action15Execute() {
     m_data->SQLINGREDIENTS.close();
     m_data->SQLINGREDIENTS.open();
     if (!failure.isEmpty()) {
-        m_services.dialogs.showError(QStringLiteral("The import stopped: %1\n\n%2")
-                                         .arg(datafile::householdMessage(failure), recipefiles::importReport(counts)));
+        m_services.dialogs.showError(
+            QStringLiteral("The import stopped: %1\n\n%2")
+                .arg(datafile::householdMessage(failure), recipefiles::importReport(counts)));
         return;
     }
     m_services.dialogs.showInformation(recipefiles::importReport(counts));

@@ -7,12 +7,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QGroupBox>
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>

@@ -248,7 +248,9 @@ void TForm1::DeleteFromShoppingList(const QString &description) {
         transaction.commit();
     }
     RefreshShoppingList();
-    tellDone(QStringLiteral("\"%1\" deleted from the shopping list of week %2").arg(description).arg(SelectedWeek));
+    tellDone(QStringLiteral("\"%1\" deleted from the shopping list of week %2")
+                 .arg(description)
+                 .arg(SelectedWeek));
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();

@@ -50,21 +50,23 @@ private:
         QObject *object = node->object();
         const QAccessible::Role role = node->role();
         const QString name = node->text(QAccessible::Name).trimmed();
-        const QString here = path + u'/' + (object != nullptr && !object->objectName().isEmpty()
-                                                ? object->objectName()
-                                                : QString::number(int(role), 16));
+        const QString here =
+            path + u'/' +
+            (object != nullptr && !object->objectName().isEmpty() ? object->objectName()
+                                                                  : QString::number(int(role), 16));
         static const QSet<QAccessible::Role> acting = {
-            QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton,
-            QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::List,
-            QAccessible::Table,      QAccessible::SpinBox,  QAccessible::Link,
-            QAccessible::PageTab,    QAccessible::ButtonMenu, QAccessible::Tree};
+            QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
+            QAccessible::EditableText, QAccessible::List,     QAccessible::Table,       QAccessible::SpinBox,
+            QAccessible::Link,         QAccessible::PageTab,  QAccessible::ButtonMenu,  QAccessible::Tree};
         if (acting.contains(role) && name.isEmpty())
             problems << here + QStringLiteral(": a control of role %1 without a name").arg(int(role), 0, 16);
         if (role == QAccessible::PushButton && !name.isEmpty())
             ++buttonNames[name];
         const auto expect = [&](bool is, QAccessible::Role wanted, const char *what) {
             if (is && role != wanted)
-                problems << here + QStringLiteral(": a %1 told as role %2").arg(QLatin1String(what)).arg(int(role), 0, 16);
+                problems << here + QStringLiteral(": a %1 told as role %2")
+                                       .arg(QLatin1String(what))
+                                       .arg(int(role), 0, 16);
         };
         expect(qobject_cast<QRadioButton *>(object) != nullptr, QAccessible::RadioButton, "radio button");
         expect(qobject_cast<QCheckBox *>(object) != nullptr, QAccessible::CheckBox, "check box");
@@ -84,10 +86,14 @@ private:
 
 TEST_F(AccessibilityTest, EveryPageNamesItsControlsAndTellsTheirRoles) {
     const std::pair<const char *, std::function<void()>> pages[] = {
-        {"welcome", [this] { w.JvXPBar1Items0Click(); }},    {"weekly", [this] { w.JvXPBar5Items0Click(); }},
-        {"daily", [this] { w.JvXPBar5Click(); }},             {"shopping", [this] { w.JvXPBar2Click(); }},
-        {"recipe", [this] { w.JvXPBar4Items0Click(); }},      {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
-        {"categories", [this] { w.JvXPBar4Items3Click(); }}, {"search", [this] { w.JvXPBar4Items2Click(); }},
+        {"welcome", [this] { w.JvXPBar1Items0Click(); }},
+        {"weekly", [this] { w.JvXPBar5Items0Click(); }},
+        {"daily", [this] { w.JvXPBar5Click(); }},
+        {"shopping", [this] { w.JvXPBar2Click(); }},
+        {"recipe", [this] { w.JvXPBar4Items0Click(); }},
+        {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
+        {"categories", [this] { w.JvXPBar4Items3Click(); }},
+        {"search", [this] { w.JvXPBar4Items2Click(); }},
     };
     for (const auto &[name, open] : pages) {
         open();
@@ -97,7 +103,7 @@ TEST_F(AccessibilityTest, EveryPageNamesItsControlsAndTellsTheirRoles) {
 
 TEST_F(AccessibilityTest, EveryDialogNamesItsControlsAndTellsTheirRoles) {
     for (QWidget *dialog : std::initializer_list<QWidget *>{program.Form2, program.Form3, program.Form5,
-                                                           program.Form6, program.Form7, program.Form8}) {
+                                                            program.Form6, program.Form7, program.Form8}) {
         ASSERT_NE(dialog, nullptr);
         dialog->show();
         EXPECT_EQ(problemsOf(dialog), QStringList()) << qPrintable(dialog->objectName());

@@ -14,14 +14,14 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStandardPaths>
-#include <QStatusBar>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -38,7 +38,9 @@ protected:
 /// Contrast ratio of two colours as the web's accessibility guidelines measure it.
 double contrast(const QColor &a, const QColor &b) {
     const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
         return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
     };
     const double x = luminance(a) + 0.05;
@@ -58,7 +60,8 @@ TEST_F(DesktopPolishTest, TheStatusBarSaysWhatEachSaveDid) {
     EXPECT_TRUE(marker->isVisible()) << "unsaved picks are marked beside Save Menu";
     button("RbButton18")->click();
     EXPECT_FALSE(marker->isVisible());
-    EXPECT_TRUE(said().startsWith(QStringLiteral("Menu of week 53 saved; shopping list: "))) << qPrintable(said());
+    EXPECT_TRUE(said().startsWith(QStringLiteral("Menu of week 53 saved; shopping list: ")))
+        << qPrintable(said());
     const QString items = firstValue(
         QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=53 AND YearNumber=2005"));
     EXPECT_EQ(said(), QStringLiteral("Menu of week 53 saved; shopping list: %1 items").arg(items));
@@ -151,7 +154,8 @@ TEST_F(DesktopPolishTest, SaveAsPdfOffersTheReportAndItsWeekInTheDocumentsFolder
 
     TReportShoppingList list(file.path());
     list.open(7, 2025);
-    EXPECT_TRUE(suggestedPdfPath(list.QuickRep1()).endsWith(QStringLiteral("/Shopping List week 7 2025.pdf")));
+    EXPECT_TRUE(
+        suggestedPdfPath(list.QuickRep1()).endsWith(QStringLiteral("/Shopping List week 7 2025.pdf")));
 
     report::BandReport odd;
     odd.title = QStringLiteral("Recipe");
@@ -169,8 +173,8 @@ TEST_F(DesktopPolishTest, TheProgramsOwnColoursKeepTheirContrastOnLightAndDarkPa
     light.setColor(QPalette::Window, QColor(239, 239, 239));
     light.setColor(QPalette::Base, Qt::white);
     for (const QPalette &palette : {light, dark}) {
-        for (const QColor &under : {palette.color(QPalette::Window), palette.color(QPalette::Base),
-                                    theme::panel(palette)}) {
+        for (const QColor &under :
+             {palette.color(QPalette::Window), palette.color(QPalette::Base), theme::panel(palette)}) {
             EXPECT_GE(contrast(theme::accentText(palette), under), 4.5) << theme::isDark(palette);
             EXPECT_GE(contrast(theme::warningText(palette), under), 4.5) << theme::isDark(palette);
         }
@@ -186,10 +190,14 @@ TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
     program.show();
     w.resize(800, 580);
     const std::pair<const char *, std::function<void()>> pages[] = {
-        {"weekly", [this] { w.JvXPBar5Items0Click(); }},  {"daily", [this] { w.JvXPBar5Click(); }},
-        {"shopping", [this] { w.JvXPBar2Click(); }},      {"recipe", [this] { w.JvXPBar4Items0Click(); }},
-        {"ingredients", [this] { w.JvXPBar4Items1Click(); }}, {"categories", [this] { w.JvXPBar4Items3Click(); }},
-        {"search", [this] { w.JvXPBar4Items2Click(); }},  {"welcome", [this] { w.JvXPBar1Items0Click(); }},
+        {"weekly", [this] { w.JvXPBar5Items0Click(); }},
+        {"daily", [this] { w.JvXPBar5Click(); }},
+        {"shopping", [this] { w.JvXPBar2Click(); }},
+        {"recipe", [this] { w.JvXPBar4Items0Click(); }},
+        {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
+        {"categories", [this] { w.JvXPBar4Items3Click(); }},
+        {"search", [this] { w.JvXPBar4Items2Click(); }},
+        {"welcome", [this] { w.JvXPBar1Items0Click(); }},
     };
     for (const auto &[name, open] : pages) {
         open();
@@ -198,7 +206,8 @@ TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
         for (QAbstractScrollArea *area : w.findChildren<QAbstractScrollArea *>()) {
             if (!area->isVisible())
                 continue;
-            EXPECT_FALSE(area->horizontalScrollBar()->isVisible()) << name << ": " << qPrintable(area->objectName());
+            EXPECT_FALSE(area->horizontalScrollBar()->isVisible())
+                << name << ": " << qPrintable(area->objectName());
         }
     }
 }

@@ -205,8 +205,8 @@ TEST_F(MainWindowTest, YesOnTheDailyPageRebuildsTheWeeksShoppingList) {
         rows << dm.SQL.field(QStringLiteral("IngredientsDescription")).asString() + u'/' +
                     dm.SQL.field(QStringLiteral("IngredientsType")).asString();
     EXPECT_EQ(rows, (QStringList{"Butter/Dairy and Eggs", "Caster sugar/Baking Goods", "Eggs/Dairy and Eggs",
-                                 "Lemons/Fruit", "Maple syrup/Oils, Vinegars and Sauces", "Milk/Dairy and Eggs",
-                                 "Plain flour/Baking Goods"}));
+                                 "Lemons/Fruit", "Maple syrup/Oils, Vinegars and Sauces",
+                                 "Milk/Dairy and Eggs", "Plain flour/Baking Goods"}));
     dm.runSql(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=21"));
     EXPECT_EQ(dm.SQL.value(0, 0).toInt(), 1) << "other weeks keep their lists";
     EXPECT_EQ(w.activePage(), w.TabSheet5);

@@ -86,8 +86,8 @@ TEST_F(DataModuleTest, LookupFieldsOfRecipesAndIngredients) {
     QStringList groups;
     for (dm.SQLINGREDIENTS.first(); !dm.SQLINGREDIENTS.eof(); dm.SQLINGREDIENTS.next())
         groups << dm.SQLINGREDIENTS.field(QStringLiteral("IGroup")).asString();
-    EXPECT_EQ(groups,
-              (QStringList{"", "Dairy", "A group name of thirty chars", "Vegetables"})); // Bread, Milk, Oats, Salt
+    EXPECT_EQ(groups, (QStringList{"", "Dairy", "A group name of thirty chars",
+                                   "Vegetables"})); // Bread, Milk, Oats, Salt
 }
 
 TEST_F(DataModuleTest, RecipeIngredientQueries) {

@@ -112,7 +112,8 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
             "CREATE INDEX Meal_Name_Index ON Meal (Meal_Name);"
             "CREATE INDEX Ingredients_Description_Index ON Ingredients (Ingredients_Description);"
             "DROP VIEW QSearchMeal;"
-            "CREATE VIEW QSearchMeal AS SELECT DISTINCT Meal.Meal_ID, Meal.Meal_Name, Ingredients.Ingredients_ID, "
+            "CREATE VIEW QSearchMeal AS SELECT DISTINCT Meal.Meal_ID, Meal.Meal_Name, "
+            "Ingredients.Ingredients_ID, "
             "Ingredients.Ingredients_Description FROM Meal INNER JOIN Made_With ON Made_With.Meal_ID = "
             "Meal.Meal_ID INNER JOIN Ingredients ON Ingredients.Ingredients_ID = Made_With.Ingredients_ID;");
         ASSERT_EQ(sqlite3_exec(raw, script.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
@@ -141,9 +142,10 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
     EXPECT_FALSE(shell(file.path(), QStringLiteral("SELECT sql FROM sqlite_master WHERE name='QSearchMeal';"))
                      .contains(QStringLiteral("DISTINCT")))
         << "the view is made again in its current form";
-    EXPECT_EQ(shell(file.path(), QStringLiteral("SELECT count(*) FROM QSearchMeal;")),
-              shell(file.path(), QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT Meal_ID, Ingredients_ID "
-                                                "FROM Made_With WHERE Meal_ID IN (SELECT Meal_ID FROM Meal) "
-                                                "AND Ingredients_ID IN (SELECT Ingredients_ID FROM "
-                                                "Ingredients));")));
+    EXPECT_EQ(
+        shell(file.path(), QStringLiteral("SELECT count(*) FROM QSearchMeal;")),
+        shell(file.path(), QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT Meal_ID, Ingredients_ID "
+                                          "FROM Made_With WHERE Meal_ID IN (SELECT Meal_ID FROM Meal) "
+                                          "AND Ingredients_ID IN (SELECT Ingredients_ID FROM "
+                                          "Ingredients));")));
 }

@@ -80,7 +80,8 @@ TEST_F(CataloguePagesTest, AGroupNameLongerThanTwentyIsFoundAgain) {
     EXPECT_EQ(w.ComboBox1->currentText(), QStringLiteral("Oils, Vinegars and Sauces"));
     w.RbButton2->click();
     EXPECT_TRUE(dialogs.informations.isEmpty());
-    EXPECT_EQ(dialogs.questions, (QStringList{"Ingredient already exists. Do you want to update its Group?"}));
+    EXPECT_EQ(dialogs.questions,
+              (QStringList{"Ingredient already exists. Do you want to update its Group?"}));
 
     // A group number that has no group leaves the group box empty.
     file.exec(

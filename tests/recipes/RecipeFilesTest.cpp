@@ -1,5 +1,5 @@
-#include "recipes/RecipeFileImport.h"
 #include "recipes/RecipeFiles.h"
+#include "recipes/RecipeFileImport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -123,10 +123,11 @@ TEST(RecipeText, NamesMethodsAndMealTimes) {
     r.steps = {QStringLiteral("Heat the oven."), QStringLiteral("Roast for four hours.")};
     r.yield = QStringLiteral("6 servings");
     r.times = QStringLiteral("Total time: 4 h 30 min");
-    EXPECT_EQ(methodText(r, true),
-              QStringLiteral("Slow roasted shoulder of lamb with rosemary, garlic and anchovy butter\n\n"
-                             "1 shoulder of lamb\n2 sprigs rosemary\n\nHeat the oven.\nRoast for four hours.\n\n"
-                             "Yield: 6 servings; Total time: 4 h 30 min"));
+    EXPECT_EQ(
+        methodText(r, true),
+        QStringLiteral("Slow roasted shoulder of lamb with rosemary, garlic and anchovy butter\n\n"
+                       "1 shoulder of lamb\n2 sprigs rosemary\n\nHeat the oven.\nRoast for four hours.\n\n"
+                       "Yield: 6 servings; Total time: 4 h 30 min"));
 
     const auto times = [](QStringList categories) {
         Recipe x;
@@ -153,14 +154,17 @@ TEST(MealMaster, TwoRecipesWithSubHeadingsColumnsAndContinuations) {
     EXPECT_EQ(crumble.yield, QStringLiteral("6 servings"));
     EXPECT_EQ(crumble.ingredientLines,
               (QStringList{"4 md Apples, peeled and sliced", "1/2 c Sugar", "1 ts Cinnamon",
-                           "2 tb Lemon juice", "TOPPING", "1 c Flour", "1/2 c Butter, cold and cut into small cubes",
-                           "1/2 c Rolled oats"}));
-    EXPECT_EQ(crumble.steps, (QStringList{"Heat the oven to 190 C. Toss the apples with the sugar, cinnamon and lemon juice and spread them in a dish.",
-                                          "Rub the butter into the flour, stir in the oats, scatter over the apples and bake for 40 minutes."}));
+                           "2 tb Lemon juice", "TOPPING", "1 c Flour",
+                           "1/2 c Butter, cold and cut into small cubes", "1/2 c Rolled oats"}));
+    EXPECT_EQ(crumble.steps, (QStringList{"Heat the oven to 190 C. Toss the apples with the sugar, cinnamon "
+                                          "and lemon juice and spread them in a dish.",
+                                          "Rub the butter into the flour, stir in the oats, scatter over the "
+                                          "apples and bake for 40 minutes."}));
     const Recipe &soup = recipes.at(1);
     EXPECT_EQ(soup.title, QStringLiteral("Quick Pea Soup"));
     EXPECT_EQ(soup.yield, QStringLiteral("4"));
-    EXPECT_EQ(soup.ingredientLines, (QStringList{"500 g Frozen peas", "1 l Vegetable stock", "1 sm Onion", "Salt"}));
+    EXPECT_EQ(soup.ingredientLines,
+              (QStringList{"500 g Frozen peas", "1 l Vegetable stock", "1 sm Onion", "Salt"}));
     EXPECT_EQ(soup.steps.size(), 1);
 }
 
@@ -195,10 +199,11 @@ TEST(WebPage, JsonLdInAGraphWithSectionsEntitiesAndASavedPicture) {
     EXPECT_EQ(dal.title, QStringLiteral("Weeknight Lentil Dal & Rice"));
     EXPECT_EQ(dal.ingredientLines.size(), 7);
     EXPECT_EQ(dal.ingredientLines.first(), QStringLiteral("1 cup red lentils, rinsed"));
-    EXPECT_EQ(dal.steps,
-              (QStringList{"Make the dal", "Fry the onion in the oil until soft & golden.",
-                           "Add the garlic and cumin, then the lentils, coconut milk and 500 ml water.", "Finish",
-                           "Simmer 30 minutes, stirring now and then.", "Season and serve with rice."}));
+    EXPECT_EQ(
+        dal.steps,
+        (QStringList{"Make the dal", "Fry the onion in the oil until soft & golden.",
+                     "Add the garlic and cumin, then the lentils, coconut milk and 500 ml water.", "Finish",
+                     "Simmer 30 minutes, stirring now and then.", "Season and serve with rice."}));
     EXPECT_EQ(dal.categories, (QStringList{"Dinner", "Main course", "lentils", "vegan", "weeknight"}));
     EXPECT_EQ(dal.yield, QStringLiteral("4, 4 bowls"));
     EXPECT_EQ(dal.times, QStringLiteral("Preparation: 10 min, Cooking: 35 min, Total: 45 min"));
@@ -236,9 +241,10 @@ TEST(WebPage, MicrodataWhenThereIsNoJsonLd) {
 
 TEST(WebPage, APageWithoutARecipeAndDamagedInput) {
     EXPECT_TRUE(page("no-recipe.html").isEmpty());
-    EXPECT_TRUE(readWebPage(QByteArrayLiteral("<html><script type=\"application/ld+json\">{\"@type\":\"Recipe\","),
-                            QString())
-                    .isEmpty());
+    EXPECT_TRUE(
+        readWebPage(QByteArrayLiteral("<html><script type=\"application/ld+json\">{\"@type\":\"Recipe\","),
+                    QString())
+            .isEmpty());
     EXPECT_EQ(kindOf(QByteArrayLiteral("just some words")), Kind::Unknown);
     EXPECT_EQ(durationText(QStringLiteral("PT1H30M")), QStringLiteral("1 h 30 min"));
     EXPECT_EQ(durationText(QStringLiteral("soon")), QString());

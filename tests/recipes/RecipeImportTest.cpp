@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTimer>
 #include <QStatusBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -322,26 +322,35 @@ TEST_F(RecipeImportTest, RecipeFilesBringTheirRecipesWhole) {
     const QString before = text(QStringLiteral("SELECT count(*) FROM Meal"));
     const QString ingredientsBefore = text(QStringLiteral("SELECT count(*) FROM Ingredients"));
     dialogs.manyFileAnswers = {{recipeFile("graph-page.html"), recipeFile("two-recipes-array.html"),
-                                recipeFile("microdata.html"), recipeFile("no-recipe.html"), recipeFile("two-recipes.mmf"),
-                                recipeFile("cp437.mmf"), recipeFile("missing.html")}};
+                                recipeFile("microdata.html"), recipeFile("no-recipe.html"),
+                                recipeFile("two-recipes.mmf"), recipeFile("cp437.mmf"),
+                                recipeFile("missing.html")}};
     w.Action15->trigger();
     EXPECT_EQ(dialogs.fileBoxes.last(), QStringLiteral("Import Recipes from Files"));
     EXPECT_EQ(dialogs.fileFilters.last(),
               (QStringList{"Recipe files (*.html *.htm *.mmf *.mxp *.txt)", "All Files (*)"}));
     ASSERT_EQ(dialogs.informations.size(), 1) << qPrintable(dialogs.errors.join(u'\n'));
-    EXPECT_EQ(dialogs.informations.first(),
-              QStringLiteral("Imported 7 recipes, skipped 0 (names already in the book), 1 files had no recipe.\n\n"
-                             "No recipe in: no-recipe.html\n\nThese files could not be read: missing.html"));
+    EXPECT_EQ(
+        dialogs.informations.first(),
+        QStringLiteral("Imported 7 recipes, skipped 0 (names already in the book), 1 files had no recipe.\n\n"
+                       "No recipe in: no-recipe.html\n\nThese files could not be read: missing.html"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal")).toInt(), before.toInt() + 7);
 
     // The method: ingredient lines as given, a blank line, the steps, the yield and times.
-    const QString dal = text(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Weeknight Lentil Dal & Rice'"));
-    EXPECT_TRUE(dal.startsWith(QStringLiteral("1 cup red lentils, rinsed\n2 tbsp vegetable oil\n"))) << qPrintable(dal);
+    const QString dal =
+        text(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Weeknight Lentil Dal & Rice'"));
+    EXPECT_TRUE(dal.startsWith(QStringLiteral("1 cup red lentils, rinsed\n2 tbsp vegetable oil\n")))
+        << qPrintable(dal);
     EXPECT_TRUE(dal.contains(QStringLiteral("Salt to taste\n\nMake the dal\nFry the onion")));
-    EXPECT_TRUE(dal.endsWith(QStringLiteral("Yield: 4, 4 bowls; Preparation: 10 min, Cooking: 35 min, Total: 45 min")));
-    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Night || Meal_Noon || Meal_Morning FROM Meal WHERE Meal_Name LIKE 'Weeknight%'")),
-              QStringLiteral("100"));
-    EXPECT_FALSE(text(QStringLiteral("SELECT length(Meal_Picture) FROM Meal WHERE Meal_Name LIKE 'Weeknight%'")).isEmpty());
+    EXPECT_TRUE(dal.endsWith(
+        QStringLiteral("Yield: 4, 4 bowls; Preparation: 10 min, Cooking: 35 min, Total: 45 min")));
+    EXPECT_EQ(
+        text(QStringLiteral(
+            "SELECT Meal_Night || Meal_Noon || Meal_Morning FROM Meal WHERE Meal_Name LIKE 'Weeknight%'")),
+        QStringLiteral("100"));
+    EXPECT_FALSE(
+        text(QStringLiteral("SELECT length(Meal_Picture) FROM Meal WHERE Meal_Name LIKE 'Weeknight%'"))
+            .isEmpty());
     // Linked to the catalogue without regard to case or number; new ones made without a group.
     const QStringList dalIngredients =
         column(QStringLiteral("SELECT i.Ingredients_Description FROM Made_With m JOIN Ingredients i ON "
@@ -350,31 +359,37 @@ TEST_F(RecipeImportTest, RecipeFilesBringTheirRecipesWhole) {
     EXPECT_EQ(dalIngredients.size(), 7) << qPrintable(dalIngredients.join(u','));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Salt'")),
               QStringLiteral("1"));
-    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Red lentils'")),
-              QStringLiteral("1"))
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Red lentils'")),
+        QStringLiteral("1"))
         << "the catalogue's own, whatever the case";
-    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='vegetable oil' "
-                                  "AND COALESCE(Ingredients_Group, 0) = 0")),
-              QStringLiteral("1"))
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='vegetable oil' "
+                            "AND COALESCE(Ingredients_Group, 0) = 0")),
+        QStringLiteral("1"))
         << "a new one, without a group";
     EXPECT_GT(text(QStringLiteral("SELECT count(*) FROM Ingredients")).toInt(), ingredientsBefore.toInt());
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Crème brûlée à l''orange'")),
               QStringLiteral("1"));
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Imported 7 recipes, skipped 0"));
     // A category that names a recipe type gives the type; a picture of another kind is kept as JPEG.
-    EXPECT_EQ(text(QStringLiteral("SELECT Type FROM Meal JOIN Meal_Type ON ID=Meal_Type WHERE Meal_Name='Morning Oat "
-                                  "Pancakes'")),
+    EXPECT_EQ(text(QStringLiteral(
+                  "SELECT Type FROM Meal JOIN Meal_Type ON ID=Meal_Type WHERE Meal_Name='Morning Oat "
+                  "Pancakes'")),
               QStringLiteral("Breakfast"));
-    EXPECT_EQ(text(QStringLiteral("SELECT hex(substr(Meal_Picture,1,2)) FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
+    EXPECT_EQ(text(QStringLiteral(
+                  "SELECT hex(substr(Meal_Picture,1,2)) FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
               QStringLiteral("FFD8"));
-    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Morning + 0 FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
-              QStringLiteral("1"));
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT Meal_Morning + 0 FROM Meal WHERE Meal_Name='Morning Oat Pancakes'")),
+        QStringLiteral("1"));
 
     // The same files again: every name is in the book now.
     dialogs.manyFileAnswers = {{recipeFile("two-recipes.mmf"), recipeFile("graph-page.html")}};
     w.Action15->trigger();
-    EXPECT_EQ(dialogs.informations.last(),
-              QStringLiteral("Imported 0 recipes, skipped 3 (names already in the book), 0 files had no recipe."));
+    EXPECT_EQ(
+        dialogs.informations.last(),
+        QStringLiteral("Imported 0 recipes, skipped 3 (names already in the book), 0 files had no recipe."));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal")).toInt(), before.toInt() + 7);
 }
 
@@ -382,15 +397,16 @@ TEST_F(RecipeImportTest, ARecipeTheBookRefusesLeavesNothingAndTheOthersArrive) {
     const QString before = text(QStringLiteral("SELECT count(*) FROM Meal"));
     const QString links = text(QStringLiteral("SELECT count(*) FROM Made_With"));
     // The book refuses the dessert's links for this test.
-    dm.ADOConnectionMain.execute(
-        QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON Made_With WHEN NEW.Meal_ID = (SELECT max(Meal_ID) "
-                       "FROM Meal WHERE Meal_Name LIKE 'Caf%') BEGIN SELECT RAISE(ABORT, 'refused here'); END"));
+    dm.ADOConnectionMain.execute(QStringLiteral(
+        "CREATE TEMP TRIGGER refuse BEFORE INSERT ON Made_With WHEN NEW.Meal_ID = (SELECT max(Meal_ID) "
+        "FROM Meal WHERE Meal_Name LIKE 'Caf%') BEGIN SELECT RAISE(ABORT, 'refused here'); END"));
     dialogs.manyFileAnswers = {{recipeFile("two-recipes-array.html")}};
     w.Action15->trigger();
     ASSERT_EQ(dialogs.informations.size(), 1);
     EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("Imported 1 recipes")));
     EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("Café Chocolate Pots (")));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal")).toInt(), before.toInt() + 1);
-    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name LIKE 'Caf%'")), QStringLiteral("0"));
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name LIKE 'Caf%'")),
+              QStringLiteral("0"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Made_With")).toInt(), links.toInt() + 3);
 }

@@ -1,12 +1,12 @@
 #include "support/ProgramTest.h"
 
+#include "app/Theme.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include "app/Theme.h"
 
 #include <gtest/gtest.h>
 

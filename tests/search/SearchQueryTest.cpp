@@ -129,12 +129,13 @@ QStringList rowsOf(db::Connection &c, const QString &statement) {
 // or ingredients that are gone and ingredients without a description.
 TEST(SearchPlanTest, IngredientModesFindWhatThePlainStatementsFind) {
     std::mt19937 random(20261209);
-    const QStringList names = {"Bread", "BREAD", "bread", "Soup", "Crème brûlée", "CRÈME BRÛLÉE", "Tart",
-                               "O'Hara's pie", "Stew", "Pie"};
+    const QStringList names = {"Bread",        "BREAD", "bread",        "Soup", "Crème brûlée",
+                               "CRÈME BRÛLÉE", "Tart",  "O'Hara's pie", "Stew", "Pie"};
     const QStringList descriptions = {"Flour", "Salt", "SALT", "Eggs", "Crème", "Baker's yeast", "Water"};
     for (int book = 0; book < 40; ++book) {
         TestDataFile file;
-        QStringList ingredientRows, mealRows, linkRows = {QStringLiteral("(999,1)"), QStringLiteral("(1,999)")};
+        QStringList ingredientRows, mealRows,
+            linkRows = {QStringLiteral("(999,1)"), QStringLiteral("(1,999)")};
         for (const QString &description : descriptions)
             ingredientRows << u'(' + sql::literal(description) + u')';
         ingredientRows << QStringLiteral("(NULL)");

@@ -71,8 +71,8 @@ TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt) {
     EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Group"));
     EXPECT_EQ(listRows(),
               (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods", "Eggs=2/Dairy and Eggs",
-                           "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and Sauces", "Milk=2/Dairy and Eggs",
-                           "Plain flour=2/Baking Goods"}))
+                           "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and Sauces",
+                           "Milk=2/Dairy and Eggs", "Plain flour=2/Baking Goods"}))
         << "group names whole";
     const QStringList names = picker();
     EXPECT_EQ(names.size(), 146 - 7);

@@ -30,7 +30,8 @@ public:
         fileFilters << filters;
         return manyFileAnswers.empty() ? QStringList() : pop(manyFileAnswers, QStringList());
     }
-    QString saveFileName(const QString &caption, const QStringList &, const QString &suggested = {}) override {
+    QString saveFileName(const QString &caption, const QStringList &,
+                         const QString &suggested = {}) override {
         fileBoxes << caption;
         suggestedFiles << suggested;
         return pop(fileAnswers, QString());

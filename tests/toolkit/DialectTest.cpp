@@ -83,11 +83,11 @@ TEST(DialectLike, AgreesWithTheStockMatcherOnAsciiText) {
     // The engine's own LIKE is case-blind for A to Z; on such text the two must agree, pattern by pattern.
     sqlite3 *plain = nullptr;
     ASSERT_EQ(sqlite3_open(":memory:", &plain), SQLITE_OK);
-    const char *patterns[] = {"%",   "%%",  "_",    "a%",   "%a",  "%a%", "a_c", "%b_",  "_%_",  "a%b%c",
-                              "%ab", "ab%", "a%%b", "%_%b", "___", "",    "b",   "%c%a", "a_%_c",
-                              "%ab%", "%BC%", "%xbyc%", "%abab%", "%b a%", "%c%"};
-    const char *values[] = {"",     "a",    "ab",   "abc",  "ABC", "aXbYc",
-                            "cab",  "abab", "aabb", "acbc", "bca", "cab ab a"};
+    const char *patterns[] = {"%",     "%%",   "_",    "a%",     "%a",     "%a%",   "a_c", "%b_", "_%_",
+                              "a%b%c", "%ab",  "ab%",  "a%%b",   "%_%b",   "___",   "",    "b",   "%c%a",
+                              "a_%_c", "%ab%", "%BC%", "%xbyc%", "%abab%", "%b a%", "%c%"};
+    const char *values[] = {"",    "a",    "ab",   "abc",  "ABC", "aXbYc",
+                            "cab", "abab", "aabb", "acbc", "bca", "cab ab a"};
     for (const char *pattern : patterns) {
         for (const char *value : values) {
             sqlite3_stmt *s = nullptr;

@@ -50,12 +50,12 @@ int main(int argc, char **argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(out);
     TestDataFile file(TestDataFile::Contents::Starter);
-    file.exec(QStringLiteral(
-        "INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
-        "('Grandma''s slow-cooked beef stew',1,1,1),('Chicken Cacciatore with olives',1,1,1);"
-        "INSERT INTO IGroup(IGROUP_NAME) VALUES('Fresh herbs and leafy greens');"
-        "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES"
-        "('Extra virgin olive oil, cold pressed',(SELECT max(IGROUP_ID) FROM IGroup));"));
+    file.exec(
+        QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
+                       "('Grandma''s slow-cooked beef stew',1,1,1),('Chicken Cacciatore with olives',1,1,1);"
+                       "INSERT INTO IGroup(IGROUP_NAME) VALUES('Fresh herbs and leafy greens');"
+                       "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES"
+                       "('Extra virgin olive oil, cold pressed',(SELECT max(IGROUP_ID) FROM IGroup));"));
     const QPalette light = QApplication::palette();
     FakeDialogs dialogs;
     FakeShell shell;
@@ -81,9 +81,12 @@ int main(int argc, char **argv) {
                  box->setChecked(box->indexOf(QStringLiteral("Grandma's slow-cooked beef stew")), true);
              }
          }},
-        {"daily", [&w] { w.JvXPBar5Click(); }},           {"shopping", [&w] { w.JvXPBar2Click(); }},
-        {"recipe", [&w] { w.JvXPBar4Items0Click(); }},    {"ingredients", [&w] { w.JvXPBar4Items1Click(); }},
-        {"categories", [&w] { w.JvXPBar4Items3Click(); }}, {"search", [&w] { w.JvXPBar4Items2Click(); }},
+        {"daily", [&w] { w.JvXPBar5Click(); }},
+        {"shopping", [&w] { w.JvXPBar2Click(); }},
+        {"recipe", [&w] { w.JvXPBar4Items0Click(); }},
+        {"ingredients", [&w] { w.JvXPBar4Items1Click(); }},
+        {"categories", [&w] { w.JvXPBar4Items3Click(); }},
+        {"search", [&w] { w.JvXPBar4Items2Click(); }},
     };
     for (const auto &[theme, palette] : {std::pair{"light", light}, std::pair{"dark", darkPalette()}}) {
         QApplication::setPalette(palette);

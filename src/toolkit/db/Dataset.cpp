@@ -3,8 +3,8 @@
 #include "Connection.h"
 #include "DbError.h"
 
-#include <algorithm>
 #include <QRegularExpression>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace {
@@ -242,9 +242,9 @@ void Dataset::close() {
         return;
     forgetFetched();
     if (!m_readKey.isEmpty() && m_state == State::Browse) {
-        m_keptReads.insert(m_keptReads.begin(), KeptRead{m_readKey, m_readVersion, m_fields, m_dataColumns,
-                                                         m_deferredKey, m_deferredTable, m_deferredOrigin,
-                                                         std::move(m_rows)});
+        m_keptReads.insert(m_keptReads.begin(),
+                           KeptRead{m_readKey, m_readVersion, m_fields, m_dataColumns, m_deferredKey,
+                                    m_deferredTable, m_deferredOrigin, std::move(m_rows)});
         if (m_keptReads.size() > size_t(m_keepReads))
             m_keptReads.pop_back();
     }

@@ -52,8 +52,8 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
         save->setObjectName(QStringLiteral("SaveAsPdf"));
         save->setToolTip(QObject::tr("Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &preview, [&report, &dialogs] {
-            QString path = dialogs.saveFileName(QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")},
-                                                suggestedPdfPath(report));
+            QString path = dialogs.saveFileName(
+                QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")}, suggestedPdfPath(report));
             if (path.isEmpty())
                 return;
             if (QFileInfo(path).suffix().isEmpty())
