@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <optional>
 
 namespace recipefiles {
@@ -123,8 +124,16 @@ QByteArray bookPicture(const QByteArray &bytes) {
         return {};
     if ((uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xD8) || bytes.startsWith("BM"))
         return bytes;
-    QImage image;
-    if (!image.loadFromData(bytes) || image.isNull())
+    QBuffer source;
+    source.setData(bytes);
+    QImageReader reader(&source);
+    const QSize size = reader.size();
+    // A poster-sized picture is read at a size a recipe page and a report can show.
+    constexpr qint64 Largest = 4096;
+    if (size.isValid() && (size.width() > Largest || size.height() > Largest))
+        reader.setScaledSize(size.scaled(int(Largest), int(Largest), Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull())
         return {};
     QByteArray jpeg;
     QBuffer buffer(&jpeg);

@@ -1,7 +1,9 @@
 #include "recipes/RecipeFiles.h"
 #include "recipes/RecipeFileImport.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <gtest/gtest.h>
 
 using namespace recipefiles;
@@ -248,4 +250,18 @@ TEST(WebPage, APageWithoutARecipeAndDamagedInput) {
     EXPECT_EQ(kindOf(QByteArrayLiteral("just some words")), Kind::Unknown);
     EXPECT_EQ(durationText(QStringLiteral("PT1H30M")), QStringLiteral("1 h 30 min"));
     EXPECT_EQ(durationText(QStringLiteral("soon")), QString());
+}
+
+TEST(WebPage, APictureIsKeptAtASizeTheBookShows) {
+    QImage wide(5000, 100, QImage::Format_RGB32);
+    wide.fill(Qt::darkGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(wide.save(&buffer, "PNG"));
+    const QByteArray stored = bookPicture(png);
+    ASSERT_TRUE(stored.startsWith("\xff\xd8"));
+    const QImage kept = QImage::fromData(stored);
+    EXPECT_EQ(kept.width(), 4096);
+    EXPECT_NEAR(kept.height(), 82, 1);
 }
