@@ -151,6 +151,8 @@ public:
     void Action14Execute();
     /// Brings recipes in from saved web pages and MealMaster files the user picks.
     void Action15Execute();
+    /// Reads the recipe lists and the catalogue again after either import.
+    void rereadAfterImport();
     void attachWaitBox(TForm2 *waitBox);
     /// Where the import keeps its copy of the older file: in the user's cache folder
     /// ($XDG_CACHE_HOME/mealvane), unless `importCopy` is set.

@@ -71,6 +71,15 @@ void importRecipe(TDataModule1 &data, const QString &name) {
 
 } // namespace
 
+void TForm1::rereadAfterImport() {
+    // The recipe lists show the new recipes, and the catalogue the ingredients the import made.
+    for (db::Dataset *dataset :
+         std::initializer_list<db::Dataset *>{&m_data->SQLMEALS, &m_data->MEALS, &m_data->SQLINGREDIENTS}) {
+        dataset->close();
+        dataset->open();
+    }
+}
+
 void TForm1::attachWaitBox(TForm2 *waitBox) {
     m_waitBox = waitBox;
 }
@@ -155,10 +164,7 @@ void TForm1::Action14Execute() {
     m_data->OLDMeals.close();
     m_data->OLDSQLMI.close();
     old.close();
-    m_data->SQLMEALS.close();
-    m_data->SQLMEALS.open();
-    m_data->MEALS.close();
-    m_data->MEALS.open();
+    rereadAfterImport();
     if (failure.isEmpty()) {
         m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
         tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(imported).arg(skipped));
@@ -190,12 +196,7 @@ void TForm1::Action15Execute() {
     }
     if (m_waitBox != nullptr)
         m_waitBox->hide();
-    m_data->SQLMEALS.close();
-    m_data->SQLMEALS.open();
-    m_data->MEALS.close();
-    m_data->MEALS.open();
-    m_data->SQLINGREDIENTS.close();
-    m_data->SQLINGREDIENTS.open();
+    rereadAfterImport();
     if (!failure.isEmpty()) {
         m_services.dialogs.showError(
             QStringLiteral("The import stopped: %1\n\n%2")

@@ -85,17 +85,7 @@ private:
 } // namespace
 
 TEST_F(AccessibilityTest, EveryPageNamesItsControlsAndTellsTheirRoles) {
-    const std::pair<const char *, std::function<void()>> pages[] = {
-        {"welcome", [this] { w.JvXPBar1Items0Click(); }},
-        {"weekly", [this] { w.JvXPBar5Items0Click(); }},
-        {"daily", [this] { w.JvXPBar5Click(); }},
-        {"shopping", [this] { w.JvXPBar2Click(); }},
-        {"recipe", [this] { w.JvXPBar4Items0Click(); }},
-        {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
-        {"categories", [this] { w.JvXPBar4Items3Click(); }},
-        {"search", [this] { w.JvXPBar4Items2Click(); }},
-    };
-    for (const auto &[name, open] : pages) {
+    for (const auto &[name, open] : pages()) {
         open();
         EXPECT_EQ(problemsOf(&w), QStringList()) << "page " << name;
     }

@@ -189,17 +189,7 @@ TEST_F(DesktopPolishTest, TheProgramsOwnColoursKeepTheirContrastOnLightAndDarkPa
 TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
     program.show();
     w.resize(800, 580);
-    const std::pair<const char *, std::function<void()>> pages[] = {
-        {"weekly", [this] { w.JvXPBar5Items0Click(); }},
-        {"daily", [this] { w.JvXPBar5Click(); }},
-        {"shopping", [this] { w.JvXPBar2Click(); }},
-        {"recipe", [this] { w.JvXPBar4Items0Click(); }},
-        {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
-        {"categories", [this] { w.JvXPBar4Items3Click(); }},
-        {"search", [this] { w.JvXPBar4Items2Click(); }},
-        {"welcome", [this] { w.JvXPBar1Items0Click(); }},
-    };
-    for (const auto &[name, open] : pages) {
+    for (const auto &[name, open] : pages()) {
         open();
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();

@@ -7,7 +7,10 @@
 #include "support/FakeDialogs.h"
 #include "support/TestDataFile.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 /// A running program on a data file of its own, its desktop faked: the boxes answered from queues, the shell
 /// and the mail program recorded, the clock standing at `now`.
@@ -20,6 +23,18 @@ protected:
         , program(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()})
         , w(program.mainWindow())
         , dm(program.dataModule()) {}
+
+    /// Every page of the main window by name, each with the navigation item that opens it.
+    std::vector<std::pair<const char *, std::function<void()>>> pages() {
+        return {{"welcome", [this] { w.JvXPBar1Items0Click(); }},
+                {"weekly", [this] { w.JvXPBar5Items0Click(); }},
+                {"daily", [this] { w.JvXPBar5Click(); }},
+                {"shopping", [this] { w.JvXPBar2Click(); }},
+                {"recipe", [this] { w.JvXPBar4Items0Click(); }},
+                {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
+                {"categories", [this] { w.JvXPBar4Items3Click(); }},
+                {"search", [this] { w.JvXPBar4Items2Click(); }}};
+    }
 
     /// The first field of the first row a statement gives, as text; empty when it gives none.
     QString firstValue(const QString &sql) {
