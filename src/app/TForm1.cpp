@@ -155,9 +155,9 @@ QWidget *TForm1::buildLeftColumn() {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("LeftColumn"));
     column->setAttribute(Qt::WA_StyledBackground);
-    column->setFixedWidth(258);
+    column->setFixedWidth(244);
     auto *layout = new QVBoxLayout(column);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(4, 6, 4, 6);
     layout->setSpacing(6);
 
     navigationBar = new NavBar(column);
@@ -193,7 +193,7 @@ QWidget *TForm1::buildLeftColumn() {
     auto *weekPanel = new QFrame(column);
     weekPanel->setObjectName(QStringLiteral("Panel40"));
     auto *week = new QGridLayout(weekPanel);
-    week->setContentsMargins(4, 4, 4, 6);
+    week->setContentsMargins(2, 4, 2, 6);
     week->setVerticalSpacing(2);
     JvMonthCalendar21 = new MonthCalendar(weekPanel);
     JvMonthCalendar21->setObjectName(QStringLiteral("JvMonthCalendar21"));

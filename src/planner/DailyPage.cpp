@@ -114,6 +114,7 @@ void TForm1::buildDailyPage() {
                                     {QStringLiteral("Recipe")}, cell);
             // One column needs no title row; the title is still there for assistive technology.
             grid->horizontalHeader()->hide();
+            grid->setWrapping(true);
             grid->setObjectName(QLatin1String(SlotGridNames[code - 1]));
             grid->setAccessibleName(QLatin1String(SlotCaptions[code - 1]) +
                                     (code == 2   ? QStringLiteral(" after morning")

@@ -1,6 +1,7 @@
 // The weekly-style page: 42 week boxes, seven days by six meal times, saved into the menu together.
 #include "MenuStorage.h"
 #include "SelectorDialog.h"
+#include "WeekBoxesArea.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "shopping/ShoppingList.h"
@@ -9,7 +10,6 @@
 #include "toolkit/widgets/CheckedComboBox.h"
 
 #include <QApplication>
-#include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -45,71 +45,76 @@ CheckedComboBox *TForm1::weekBox(int day, int code) const {
 }
 
 void TForm1::buildWeeklyPage() {
-    auto *body = new QWidget(TabSheet7);
-    auto *grid = new QGridLayout(body);
-    grid->setContentsMargins(8, 6, 8, 6);
-    grid->setSpacing(8);
+    auto *area = new WeekBoxesArea(TabSheet7);
+    QStringList captions;
+    for (const char *caption : TimeCaptions)
+        captions << QLatin1String(caption);
+    area->setTimeCaptions(captions);
     for (int day = 0; day < 7; ++day) {
-        auto *block = new QFrame(body);
-        block->setObjectName(QStringLiteral("Day") + QLatin1String(menu::DayNames[size_t(day)]));
-        block->setFrameShape(QFrame::StyledPanel);
-        auto *layout = new QVBoxLayout(block);
-        layout->setContentsMargins(6, 4, 6, 6);
-        layout->setSpacing(3);
-        auto *caption = new QLabel(QLatin1String(menu::DayNames[size_t(day)]), block);
+        auto *caption = new QLabel(QLatin1String(menu::DayNames[size_t(day)]));
+        caption->setObjectName(QStringLiteral("Day") + QLatin1String(menu::DayNames[size_t(day)]));
         caption->setProperty("weekCaption", true);
-        layout->addWidget(caption);
-        auto *rows = new QFormLayout;
-        rows->setHorizontalSpacing(6);
-        rows->setVerticalSpacing(3);
+        std::array<QWidget *, 6> boxes{};
         for (int code = 1; code <= 6; ++code) {
-            auto *box = new CheckedComboBox(block);
+            auto *box = new CheckedComboBox;
             box->setObjectName(weekBoxName(day, code));
             box->setAccessibleName(QLatin1String(menu::DayNames[size_t(day)]) + u' ' +
                                    QLatin1String(TimeCaptions[code - 1]));
-            auto *label = new QLabel(QLatin1String(TimeCaptions[code - 1]), block);
-            label->setBuddy(box);
-            rows->addRow(label, box);
             connect(box, &CheckedComboBox::changed, this, [this, box] { cbSaturdayMorningChange(box); });
             connect(box, &CheckedComboBox::refused, this,
                     [this] { m_services.dialogs.showError(QStringLiteral("Too many items selected")); });
+            boxes[size_t(code - 1)] = box;
         }
-        layout->addLayout(rows);
-        grid->addWidget(block, day / 3, day % 3);
+        area->addDay(caption, boxes);
     }
 
-    auto *panel = new QFrame(body);
+    auto *panel = new QFrame;
     panel->setObjectName(QStringLiteral("WeeklyButtons"));
     auto *buttons = new QGridLayout(panel);
-    const auto button = [&](const char *name, const char *caption, int row, int column, int span,
-                            void (TForm1::*handler)()) {
+    buttons->setContentsMargins(0, 0, 0, 0);
+    // Where each control stands beside the last day (two columns), and in the footer (two rows).
+    struct Place {
+        QWidget *widget;
+        int row, column, span, footerRow, footerColumn;
+    };
+    std::vector<Place> places;
+    const auto button = [&](const char *name, const char *caption, void (TForm1::*handler)(), Place place) {
         auto *b = new QPushButton(QString::fromUtf8(caption), panel);
         b->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(b, row, column, 1, span);
-        if (handler != nullptr)
-            connect(b, &QPushButton::clicked, this,
-                    [this, handler] { run([this, handler] { (this->*handler)(); }); });
-        return b;
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { run([this, handler] { (this->*handler)(); }); });
+        place.widget = b;
+        places.push_back(place);
     };
-    button("RbButton12", "Pick-A-Time", 0, 0, 1, &TForm1::RbButton12Click);
-    button("RbButton14", "Pick-A-Day", 1, 0, 1, &TForm1::RbButton14Click);
-    button("RbButton13", "Pick-A-Week", 2, 0, 1, &TForm1::RbButton13Click);
-    button("RbButton15", "Clear-A-Time", 0, 1, 1, &TForm1::RbButton15Click);
-    button("RbButton16", "Clear-A-Day", 1, 1, 1, &TForm1::RbButton16Click);
-    button("RbButton17", "Print", 2, 1, 1, &TForm1::RbButton17Click);
-    button("RbButton18", "Save Menu", 3, 0, 2, &TForm1::RbButton18Click);
+    button("RbButton12", "Pick-A-Time", &TForm1::RbButton12Click, {nullptr, 0, 0, 1, 0, 0});
+    button("RbButton14", "Pick-A-Day", &TForm1::RbButton14Click, {nullptr, 1, 0, 1, 0, 1});
+    button("RbButton13", "Pick-A-Week", &TForm1::RbButton13Click, {nullptr, 2, 0, 1, 0, 2});
+    button("RbButton15", "Clear-A-Time", &TForm1::RbButton15Click, {nullptr, 0, 1, 1, 1, 0});
+    button("RbButton16", "Clear-A-Day", &TForm1::RbButton16Click, {nullptr, 1, 1, 1, 1, 1});
+    button("RbButton17", "Print", &TForm1::RbButton17Click, {nullptr, 2, 1, 1, 1, 2});
+    button("RbButton18", "Save Menu", &TForm1::RbButton18Click, {nullptr, 3, 0, 2, 0, 3});
     m_unsavedMarker = new QLabel(QStringLiteral("Not saved yet"), panel);
     m_unsavedMarker->setObjectName(QStringLiteral("UnsavedMarker"));
     m_unsavedMarker->setAccessibleName(QStringLiteral("The weekly menu holds picks not saved yet"));
     m_unsavedMarker->setProperty("warning", true);
     m_unsavedMarker->setVisible(WeekGridChanged);
-    buttons->addWidget(m_unsavedMarker, 4, 0, 1, 2, Qt::AlignHCenter);
-    grid->addWidget(panel, 2, 1, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
-    for (int c = 0; c < 3; ++c)
-        grid->setColumnStretch(c, 1);
-    // Spare height on a large window goes below the blocks.
-    grid->setRowStretch(3, 1);
-    static_cast<QVBoxLayout *>(TabSheet7->layout())->addWidget(body, 1);
+    places.push_back({m_unsavedMarker, 4, 0, 2, 1, 3});
+    const auto arrange = [buttons, places, marker = m_unsavedMarker](bool inFooter) {
+        for (const Place &p : places) {
+            buttons->removeWidget(p.widget);
+            if (inFooter)
+                buttons->addWidget(p.widget, p.footerRow, p.footerColumn, Qt::AlignHCenter);
+            else
+                buttons->addWidget(p.widget, p.row, p.column, 1, p.span,
+                                   p.widget == marker ? Qt::AlignHCenter : Qt::Alignment());
+        }
+    };
+    arrange(false);
+    connect(area, &WeekBoxesArea::trailerPlaced, panel, arrange);
+    area->setTrailer(panel);
+    auto *page = static_cast<QVBoxLayout *>(TabSheet7->layout());
+    page->addWidget(area, 1);
+    page->addWidget(area->footer());
 }
 
 void TForm1::FillAllCombo() {

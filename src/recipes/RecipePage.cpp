@@ -122,6 +122,8 @@ void TForm1::buildRecipePage() {
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
     DBGrid2->setAccessibleName(QStringLiteral("Ingredients of the recipe"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
+    // Long ingredient and group names go on over two lines on a small window.
+    DBGrid2->setWrapping(true);
     right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
     right->addWidget(DBGrid2, 1);
     auto *ingredientButtons = new QHBoxLayout;

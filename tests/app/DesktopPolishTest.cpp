@@ -7,6 +7,8 @@
 #include "reports/TReportWeeklyMenu.h"
 #include "support/ProgramTest.h"
 #include "toolkit/widgets/CheckedComboBox.h"
+#include "toolkit/widgets/DBImage.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/NavBar.h"
 #include "toolkit/widgets/ReportPreview.h"
 #include "toolkit/widgets/ScrollText.h"
@@ -14,14 +16,19 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyleOptionComboBox>
+#include <QTableView>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -184,6 +191,14 @@ TEST_F(DesktopPolishTest, TheProgramsOwnColoursKeepTheirContrastOnLightAndDarkPa
     w.setPalette(dark);
     EXPECT_NE(w.styleSheet(), before);
     EXPECT_TRUE(w.styleSheet().contains(theme::accentText(dark).name()));
+    // The empty picture box darkens with the desktop instead of staying light blue.
+    w.JvXPBar4Items0Click();
+    w.EDBImage1->resize(60, 40);
+    for (const QPalette &palette : {light, dark}) {
+        w.EDBImage1->setPalette(palette);
+        const QColor shown = w.EDBImage1->grab().toImage().pixelColor(30, 20);
+        EXPECT_EQ(theme::isDark(palette), shown.lightness() < 128) << qPrintable(shown.name());
+    }
 }
 
 TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
@@ -200,4 +215,135 @@ TEST_F(DesktopPolishTest, NoPageScrollsSidewaysOnTheSmallestWindow) {
                 << name << ": " << qPrintable(area->objectName());
         }
     }
+}
+
+namespace {
+
+/// Where a control cuts a name short: empty when every shown name stands whole.
+QStringList cutNames(QWidget &window, const QStringList &names) {
+    QStringList cut;
+    const auto named = [&](QWidget *w) {
+        return w->objectName().isEmpty() ? w->accessibleName() : w->objectName();
+    };
+    for (CheckedComboBox *box : window.findChildren<CheckedComboBox *>()) {
+        if (!box->isVisible() || !names.contains(box->text()))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        if (box->fontMetrics().horizontalAdvance(box->text()) > field.width())
+            cut << named(box) + QStringLiteral(": ") + box->text();
+    }
+    for (QComboBox *box : window.findChildren<QComboBox *>()) {
+        if (!box->isVisible() || !names.contains(box->currentText()))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        option.editable = box->isEditable();
+        const QRect field =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        // A line edit keeps a couple of pixels each side for its cursor.
+        const int room = box->isEditable() ? field.width() - 4 : field.width();
+        if (box->fontMetrics().horizontalAdvance(box->currentText()) > room)
+            cut << named(box) + QStringLiteral(": ") + box->currentText();
+    }
+    for (QAbstractItemView *view : window.findChildren<QAbstractItemView *>()) {
+        if (!view->isVisible() || view->model() == nullptr || qobject_cast<QHeaderView *>(view) != nullptr)
+            continue;
+        const auto *table = qobject_cast<QTableView *>(view);
+        const auto *list = qobject_cast<QListView *>(view);
+        const bool wraps = (table != nullptr && table->wordWrap()) || (list != nullptr && list->wordWrap());
+        QAbstractItemModel &model = *view->model();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex index = model.index(row, column);
+                const QString text = index.data().toString();
+                if (!names.contains(text))
+                    continue;
+                view->scrollTo(index);
+                const QRect cell = view->visualRect(index);
+                QStyleOptionViewItem option;
+                option.initFrom(view);
+                option.features = wraps ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
+                option.rect = QRect(0, 0, cell.width(), cell.height());
+                const QSize needed = view->itemDelegateForIndex(index)->sizeHint(option, index);
+                if (wraps ? needed.height() > cell.height() : needed.width() > cell.width())
+                    cut << named(view) + QStringLiteral(": ") + text;
+            }
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+TEST_F(DesktopPolishTest, NamesOfThirtyCharactersShowWholeOnEveryPageOfTheSmallestWindow) {
+    const QString recipe = QStringLiteral("Roasted squash & goat's cheese");
+    const QString other = QStringLiteral("Whole-wheat pancakes with figs");
+    const QString ingredient = QStringLiteral("Smoked Mediterranean sea salts");
+    const QString group = QStringLiteral("Sauces, Condiments and Pickles");
+    const QString type = QStringLiteral("Weekend Brunch and Family Meal");
+    const QStringList names{recipe, other, ingredient, group, type};
+    for (const QString &name : names)
+        ASSERT_EQ(name.size(), 30) << qPrintable(name);
+    dm.runSql(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('%1')").arg(type));
+    dm.runSql(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('%1')").arg(group));
+    dm.runSql(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
+                             "SELECT '%1', IGROUP_ID FROM IGroup WHERE IGROUP_NAME='%2'")
+                  .arg(ingredient, group));
+    // One recipe on Saturday and one on Sunday, at every meal time.
+    for (const QString &name : {recipe, other}) {
+        dm.runSql(
+            QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Morning,Meal_Snack,Meal_Noon,Meal_Night,"
+                           "Meal_Dessert,Meal_Type) SELECT '%1',1,1,1,1,1,ID FROM Meal_Type WHERE Type='%2'")
+                .arg(QString(name).replace(u'\'', QStringLiteral("''")), type));
+        dm.runSql(
+            QStringLiteral("INSERT INTO Made_With SELECT Meal_ID, Ingredients_ID FROM Meal, Ingredients "
+                           "WHERE Meal_Name='%1' AND Ingredients_Description='%2'")
+                .arg(QString(name).replace(u'\'', QStringLiteral("''")), ingredient));
+        for (int time = 1; time <= 6; ++time)
+            dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                                     "SELECT 53, 2005, %1, Meal_ID, '%2' FROM Meal WHERE Meal_Name='%3'")
+                          .arg(name == recipe ? 0 : 1)
+                          .arg(time)
+                          .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+    }
+    dm.runSql(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,"
+                             "IngredientsCount,IngredientsType) VALUES(53,2005,'%1',2,'%2')")
+                  .arg(ingredient, group));
+    w.rereadAfterImport();
+
+    program.show();
+    for (const QSize size : {QSize(800, 580), QSize(1280, 800)}) {
+        w.resize(size);
+        for (const auto &[page, open] : pages()) {
+            open();
+            if (std::string_view(page) == "recipe") {
+                const int row = w.DBLookupComboBox2->findText(recipe);
+                ASSERT_GE(row, 0);
+                w.DBLookupComboBox2->choose(row);
+                w.DBLookupComboBox2CloseUp();
+            }
+            if (std::string_view(page) == "ingredients") {
+                ASSERT_TRUE(dm.SQLINGREDIENTS.locate(QStringLiteral("Ingredients_Description"), ingredient));
+            }
+            for (int i = 0; i < 3; ++i)
+                QApplication::processEvents();
+            EXPECT_EQ(cutNames(w, names), QStringList())
+                << page << " at " << size.width() << "x" << size.height();
+            if (std::string_view(page) == "weekly") {
+                // The boxes may scroll on a low window; the buttons and the unsaved mark stay in view.
+                w.weekBox(2, 1)->setChecked(0, true);
+                QApplication::processEvents();
+                for (const char *name : {"RbButton12", "RbButton15", "RbButton18", "UnsavedMarker"}) {
+                    auto *control = w.findChild<QWidget *>(QLatin1String(name));
+                    EXPECT_EQ(control->visibleRegion().boundingRect(), control->rect())
+                        << name << " at " << size.width() << "x" << size.height();
+                }
+            }
+        }
+    }
+    w.JvXPBar5Items0Click();
+    EXPECT_EQ(w.weekBox(1, 3)->text(), other) << "the boxes were looked at";
 }

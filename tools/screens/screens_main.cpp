@@ -50,12 +50,19 @@ int main(int argc, char **argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(out);
     TestDataFile file(TestDataFile::Contents::Starter);
-    file.exec(
-        QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
-                       "('Grandma''s slow-cooked beef stew',1,1,1),('Chicken Cacciatore with olives',1,1,1);"
-                       "INSERT INTO IGroup(IGROUP_NAME) VALUES('Fresh herbs and leafy greens');"
-                       "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES"
-                       "('Extra virgin olive oil, cold pressed',(SELECT max(IGROUP_ID) FROM IGroup));"));
+    file.exec(QStringLiteral(
+        "INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
+        "('Grandma''s slow-cooked beef stew',1,1,1),('Chicken Cacciatore with olives',1,1,1);"
+        "INSERT INTO IGroup(IGROUP_NAME) VALUES('Fresh herbs and leafy greens');"
+        "INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) VALUES"
+        "('Extra virgin olive oil, cold pressed',(SELECT max(IGROUP_ID) FROM IGroup));"
+        // The long names planned on the Saturday shown, and the long ingredient in a recipe.
+        "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+        "SELECT 49,2026,0,Meal_ID,'3' FROM Meal WHERE Meal_Name='Chicken Cacciatore with olives';"
+        "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+        "SELECT 49,2026,0,Meal_ID,'5' FROM Meal WHERE Meal_Name='Grandma''s slow-cooked beef stew';"
+        "INSERT INTO Made_With SELECT Meal_ID, Ingredients_ID FROM Meal, Ingredients "
+        "WHERE Meal_Name='Apple and peanut butter slices' AND Ingredients_Description LIKE 'Extra%';"));
     const QPalette light = QApplication::palette();
     FakeDialogs dialogs;
     FakeShell shell;

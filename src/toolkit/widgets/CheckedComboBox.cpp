@@ -170,7 +170,8 @@ bool CheckedComboBox::isPopupVisible() const {
 QSize CheckedComboBox::sizeHint() const {
     QStyleOptionComboBox option;
     option.initFrom(this);
-    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Spaghetti bolognese")),
+    // Room for a recipe name of 30 characters.
+    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("Slow-cooked beef and mushrooms")),
                      fontMetrics().height());
     return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
 }

@@ -55,6 +55,12 @@ void DBGrid::changeEvent(QEvent *event) {
     }
 }
 
+void DBGrid::setWrapping(bool wrap) {
+    setWordWrap(wrap);
+    setTextElideMode(wrap ? Qt::ElideNone : Qt::ElideRight);
+    verticalHeader()->setSectionResizeMode(wrap ? QHeaderView::ResizeToContents : QHeaderView::Interactive);
+}
+
 db::Dataset &DBGrid::dataset() const {
     return m_model->dataset();
 }

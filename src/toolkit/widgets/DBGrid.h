@@ -25,6 +25,9 @@ public:
     void setColumnModes(const QList<QHeaderView::ResizeMode> &modes);
     /// Gives a column of mode Fixed its width, kept when the rows are read again.
     void setColumnWidth(int column, int width);
+    /// Texts wider than their column go on over more lines, each line as high as its text needs, instead of
+    /// being cut short. Meant for grids of a few dozen lines: every line is measured.
+    void setWrapping(bool wrap);
 
 protected:
     void changeEvent(QEvent *event) override;

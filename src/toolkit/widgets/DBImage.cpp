@@ -72,7 +72,13 @@ QSize DBImage::sizeHint() const {
 
 void DBImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(219, 235, 247));
+    // A pale tint of the highlight over the base colour: light blue on a light desktop, a dark slate on a
+    // dark one.
+    const QColor base = palette().color(QPalette::Base);
+    const QColor tint = palette().color(QPalette::Highlight);
+    const auto mix = [](int b, int t) { return (b * 82 + t * 18) / 100; };
+    painter.fillRect(rect(), QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
+                                    mix(base.blue(), tint.blue())));
     const QImage &picture = image();
     if (picture.isNull())
         return;
