@@ -35,7 +35,9 @@ TForm3::TForm3(TForm1 &owner, TDataModule1 &dataModule)
     body()->addWidget(instruction);
     body()->addWidget(DBGrid2, 1);
     body()->addLayout(buttons);
-    setFixedSize(420, 440);
+    // Room for ingredient and group names of 30 characters side by side; a larger box gives them more.
+    setMinimumSize(560, 440);
+    resize(560, 480);
     connect(RbButton8, &QPushButton::clicked, this, [this] { m_owner.run([this] { RbButton8Click(); }); });
     connect(DBGrid2, &QAbstractItemView::doubleClicked, this,
             [this] { m_owner.run([this] { RbButton8Click(); }); });

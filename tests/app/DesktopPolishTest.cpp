@@ -284,7 +284,8 @@ TEST_F(DesktopPolishTest, NamesOfThirtyCharactersShowWholeOnEveryPageOfTheSmalle
     const QString ingredient = QStringLiteral("Smoked Mediterranean sea salts");
     const QString group = QStringLiteral("Sauces, Condiments and Pickles");
     const QString type = QStringLiteral("Weekend Brunch and Family Meal");
-    const QStringList names{recipe, other, ingredient, group, type};
+    const QString unused = QStringLiteral("Pickled red onions with chilli");
+    const QStringList names{recipe, other, ingredient, group, type, unused};
     for (const QString &name : names)
         ASSERT_EQ(name.size(), 30) << qPrintable(name);
     dm.runSql(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('%1')").arg(type));
@@ -292,6 +293,9 @@ TEST_F(DesktopPolishTest, NamesOfThirtyCharactersShowWholeOnEveryPageOfTheSmalle
     dm.runSql(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
                              "SELECT '%1', IGROUP_ID FROM IGroup WHERE IGROUP_NAME='%2'")
                   .arg(ingredient, group));
+    dm.runSql(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description,Ingredients_Group) "
+                             "SELECT '%1', IGROUP_ID FROM IGroup WHERE IGROUP_NAME='%2'")
+                  .arg(unused, group));
     // One recipe on Saturday and one on Sunday, at every meal time.
     for (const QString &name : {recipe, other}) {
         dm.runSql(
@@ -344,6 +348,19 @@ TEST_F(DesktopPolishTest, NamesOfThirtyCharactersShowWholeOnEveryPageOfTheSmalle
             }
         }
     }
+    // The box that adds an ingredient to a recipe lists the whole catalogue.
+    w.JvXPBar4Items0Click();
+    QStringList cutInBox{QStringLiteral("not shown")};
+    w.showModal = [&](QDialog &box) {
+        box.show();
+        QApplication::processEvents();
+        cutInBox = cutNames(box, names);
+    };
+    w.findChild<QAbstractButton *>(QStringLiteral("RbButton8"))->click();
+    EXPECT_EQ(cutInBox, QStringList());
+    EXPECT_TRUE(dm.SQLMEAL2.locate(QStringLiteral("Ingredients_Description"), unused))
+        << "the box was looked at";
+
     w.JvXPBar5Items0Click();
     EXPECT_EQ(w.weekBox(1, 3)->text(), other) << "the boxes were looked at";
 }
