@@ -268,7 +268,7 @@ void TForm1::buildPages() {
         addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
     TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
                         QStringLiteral("  Mealvane v 4.0 Quick Start"));
-    buildWeeklyPage();
+    // The weekly page is built when a box of it is first asked for.
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
     ComboBox1 = new QComboBox(TabSheet6);
@@ -354,19 +354,27 @@ QWidget *TForm1::activePage() const {
 }
 
 void TForm1::showPage(QWidget *page) {
+    buildOnFirstVisit(page);
     JvPageControl1->setCurrentWidget(page);
+}
+
+void TForm1::buildOnFirstVisit(QWidget *page) {
+    if (page == TabSheet6 && DBGrid1 == nullptr)
+        buildIngredientPage();
+    else if (page == TabSheet8 && DBGrid10 == nullptr)
+        buildCategoriesPage();
+    else if (page == TabSheet4 && txt2 == nullptr)
+        buildSearchPage();
 }
 
 void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
     menuBar()->setEnabled(true);
     centralWidget()->setEnabled(true);
-    // The daily page, the largest, is built on its first visit: start-up shows the welcome page.
+    // Start-up shows the welcome page; the daily, weekly, ingredient, categories and search pages are built
+    // on their first visit.
     buildShoppingPage();
     buildRecipePage();
-    buildIngredientPage();
-    buildCategoriesPage();
-    buildSearchPage();
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names) {

@@ -144,7 +144,8 @@ public:
     /// Shows a dialog modally and returns when it is closed; tests answer it instead.
     std::function<void(QDialog &)> showModal = [](QDialog &dialog) { dialog.exec(); };
     /// The week box of a day (0 to 6) and meal-time code (1 to 6), found by its name.
-    CheckedComboBox *weekBox(int day, int code) const;
+    /// A box of the weekly page, which is built on first use.
+    CheckedComboBox *weekBox(int day, int code);
     static QString weekBoxName(int day, int code);
 
     // Import from an older data file (src/recipes).
@@ -390,6 +391,8 @@ private:
     void buildIngredientPage();
     void buildCategoriesPage();
     void buildSearchPage();
+    /// Builds a page that is made on its first visit, when it is not built yet.
+    void buildOnFirstVisit(QWidget *page);
     void chooseSearchMode(QRadioButton *chosen);
     /// Colours the count of found recipes by the style sheet's rule for `found` ("none", "some" or plain).
     void showFound(const QString &found);

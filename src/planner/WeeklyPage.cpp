@@ -40,7 +40,9 @@ QString TForm1::weekBoxName(int day, int code) {
            QLatin1String(menu::TimeNames[size_t(code - 1)]);
 }
 
-CheckedComboBox *TForm1::weekBox(int day, int code) const {
+CheckedComboBox *TForm1::weekBox(int day, int code) {
+    if (m_unsavedMarker == nullptr)
+        buildWeeklyPage();
     return TabSheet7->findChild<CheckedComboBox *>(weekBoxName(day, code));
 }
 

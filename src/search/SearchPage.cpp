@@ -134,6 +134,7 @@ void TForm1::JvXPBar4Items2Click() {
 }
 
 void TForm1::Fillingredientslist() {
+    buildOnFirstVisit(TabSheet4);
     m_data->SQL.close();
     m_data->SQL.setSql(QString());
     m_data->runSql(
