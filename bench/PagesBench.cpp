@@ -39,7 +39,9 @@ void open(TForm1 &w, int page) {
 
 /// A page opened from another one, in a shown window, until it has been laid out and painted. The recipe
 /// page opens with a recipe from the middle of the book chosen. Lists read on an earlier visit are taken
-/// again while the data file is unchanged; `first_ms` is the median of the first opening after a write.
+/// again while no table they read has been written: `first_ms` is the median of the first opening after a
+/// recipe was written (every list read afresh), `after_menu_ms` after the menu was written (as Save Menu
+/// does; the recipe lists are kept).
 void openPage(benchmark::State &state) {
     PageBench bench(int(state.range(0)));
     TForm1 &w = bench.w;
@@ -47,21 +49,26 @@ void openPage(benchmark::State &state) {
     bench.dm.SQLMEALS.setCurrentRow(bench.dm.SQLMEALS.recordCount() / 2);
     QApplication::processEvents();
     const int page = int(state.range(1));
-    // After a write nothing read before may be taken again: the page's first opening after each save.
-    std::vector<double> first;
-    for (int round = 0; round < 5; ++round) {
-        w.showPage(w.TabSheet5);
-        QApplication::processEvents();
-        bench.dm.ADOConnectionMain.execute(QStringLiteral("UPDATE Meal_Type SET Type=Type WHERE ID=1"));
-        QElapsedTimer timer;
-        timer.start();
-        open(w, page);
-        w.repaint();
-        QApplication::processEvents();
-        first.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(first.begin(), first.end());
-    state.counters["first_ms"] = first[first.size() / 2];
+    const auto firstAfter = [&](const QString &write) {
+        std::vector<double> times;
+        for (int round = 0; round < 5; ++round) {
+            w.showPage(w.TabSheet5);
+            QApplication::processEvents();
+            bench.dm.ADOConnectionMain.execute(write);
+            QElapsedTimer timer;
+            timer.start();
+            open(w, page);
+            w.repaint();
+            QApplication::processEvents();
+            times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        std::sort(times.begin(), times.end());
+        return times[times.size() / 2];
+    };
+    state.counters["first_ms"] = firstAfter(
+        QStringLiteral("UPDATE Meal SET Meal_Name=Meal_Name WHERE Meal_ID=(SELECT min(Meal_ID) FROM Meal)"));
+    state.counters["after_menu_ms"] = firstAfter(
+        QStringLiteral("UPDATE Menu SET Menu_Time=Menu_Time WHERE MENU_ID=(SELECT min(MENU_ID) FROM Menu)"));
     for (auto _ : state) {
         state.PauseTiming();
         w.showPage(w.TabSheet5);

@@ -370,13 +370,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    /// The recipes of one meal time as the weekly boxes list them, with each name's place found by its
-    /// case-folded form.
-    struct TimeNames {
-        QStringList names;
-        QHash<QString, int> places;
-    };
-    std::array<TimeNames, 5> m_timeNames;
+    /// The names each meal time's weekly boxes show, in the order the list was read in.
+    std::array<QStringList, 5> m_timeNames;
 
     void buildMenus();
     QWidget *buildLeftColumn();

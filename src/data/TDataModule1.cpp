@@ -165,7 +165,7 @@ void TDataModule1::runSql(const QString &statement) {
 }
 
 QStringList TDataModule1::firstColumn(const QString &statement) {
-    const db::Connection::Version now = ADOConnectionMain.version();
+    const db::Connection::Version now = ADOConnectionMain.versionFor(statement);
     const auto kept = m_readColumns.constFind(statement);
     if (kept != m_readColumns.cend() && kept->version == now)
         return kept->values;

@@ -32,8 +32,8 @@ public:
 
     /// Runs one statement through the scratch query `SQL`: opened when it returns rows, executed otherwise.
     void runSql(const QString &statement);
-    /// The first column of every row `statement` returns, read through `SQL`; read again only when the data
-    /// file has been written since the last time (lists that many boxes show, asked for on every visit).
+    /// The first column of every row `statement` returns, read through `SQL`; read again only when a table it
+    /// reads has been written since the last time (lists that many boxes show, asked for on every visit).
     QStringList firstColumn(const QString &statement);
 
     /// Re-reads `SQLGROUPS` after a group has been edited or posted.

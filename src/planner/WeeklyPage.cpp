@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "shopping/ShoppingList.h"
+#include "toolkit/db/Dialect.h"
 #include "toolkit/db/Transaction.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/CheckedComboBox.h"
@@ -123,20 +124,34 @@ void TForm1::FillAllCombo() {
     for (size_t t = 0; t < std::size(TimeLists); ++t) {
         const TimeList &time = TimeLists[t];
         const QStringList names = m_data->firstColumn(QString::fromLatin1(time.statement));
-        TimeNames &kept = m_timeNames[t];
-        if (names.constData() != kept.names.constData() || names.size() != kept.names.size()) {
-            kept.names = names;
-            kept.places.clear();
-            kept.places.reserve(names.size());
-            for (qsizetype i = names.size() - 1; i >= 0; --i)
-                kept.places.insert(names.at(i).toCaseFolded(), int(i));
-        }
+        m_timeNames[t] = names;
         for (int code : time.codes) {
             for (int day = 0; day < 7; ++day)
                 weekBox(day, code)->setItems(names);
         }
     }
 }
+
+namespace {
+
+/// The place of `name` in `names`, which are sorted by the data file's order of names: found by halving,
+/// among names that sort alike the first equal to it without regard to case; -1 when there is none.
+int sortedIndexOf(const QStringList &names, const QString &name) {
+    const QByteArray key = name.toUtf8();
+    const auto order = [&key](const QString &item) {
+        const QByteArray bytes = item.toUtf8();
+        return db::dialect::compare(bytes.constData(), int(bytes.size()), key.constData(), int(key.size()));
+    };
+    auto it = std::partition_point(names.cbegin(), names.cend(),
+                                   [&](const QString &item) { return order(item) < 0; });
+    for (; it != names.cend() && order(*it) == 0; ++it) {
+        if (it->compare(name, Qt::CaseInsensitive) == 0)
+            return int(it - names.cbegin());
+    }
+    return -1;
+}
+
+} // namespace
 
 bool TForm1::RefreshMenuData() {
     for (int day = 0; day < 7; ++day) {
@@ -145,16 +160,17 @@ bool TForm1::RefreshMenuData() {
     }
     for (const menu::Entry &entry : menu::readWeek(*m_data, {SelectedWeek, SelectedYear})) {
         CheckedComboBox *box = weekBox(entry.day, entry.code);
-        int index = -1;
         const auto time =
             std::find_if(std::begin(TimeLists), std::end(TimeLists), [&entry](const TimeList &t) {
                 return std::find(t.codes.begin(), t.codes.end(), entry.code) != t.codes.end();
             });
-        const TimeNames *names =
+        const QStringList *names =
             time != std::end(TimeLists) ? &m_timeNames[size_t(time - std::begin(TimeLists))] : nullptr;
-        if (names != nullptr && names->names.constData() == box->items().constData())
-            index = names->places.value(entry.name.toCaseFolded(), -1);
-        else
+        int index = -1;
+        if (names != nullptr && names->constData() == box->items().constData())
+            index = sortedIndexOf(*names, entry.name);
+        // A name the quick search misses is looked for one by one, as the box compares names.
+        if (index < 0)
             index = box->indexOf(entry.name);
         // A recipe whose flag for this time is off is not in the list and is left out.
         if (index >= 0 && !box->setChecked(index, true))

@@ -213,3 +213,31 @@ TEST_F(WeeklyPageTest, EveryRecipeOfABoxCanBeDrawn) {
         EXPECT_NEAR(n, expected, 5 * std::sqrt(expected));
     }
 }
+
+// The stored week comes back into the boxes whatever the names hold: accented names in their place, names
+// that sort alike but for their accents told apart, and a recipe no longer flagged for the time left out.
+TEST_F(WeeklyPageTest, TheStoredWeekFindsEveryNameInItsBox) {
+    const QStringList dinners{QStringLiteral("Élan tart"),       QStringLiteral("elan tart"),
+                              QStringLiteral("Zucchini bake"),   QStringLiteral("Crème brûlée"),
+                              QStringLiteral("CREME BRULEE"),    QStringLiteral("Cream pie"),
+                              QStringLiteral("50% rye \"loaf\"")};
+    for (const QString &name : dinners)
+        dm.runSql(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Night) VALUES('%1',1)")
+                      .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+    dm.runSql(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Night) VALUES('Retired stew',0)"));
+    int day = 0;
+    for (const QString &name : dinners + QStringList{QStringLiteral("Retired stew")})
+        dm.runSql(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+                                 "SELECT 53, 2005, %1, Meal_ID, '5' FROM Meal WHERE Meal_Name='%2'")
+                      .arg(day++ % 7)
+                      .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+    w.JvXPBar5Items0Click();
+    QStringList shown;
+    for (int d = 0; d < 7; ++d)
+        shown << w.weekBox(d, 5)->text();
+    // Monday holds the seventh dinner and the retired stew, which is no longer a dinner.
+    EXPECT_EQ(shown, QStringList({"Élan tart", "elan tart", "Zucchini bake", "Crème brûlée", "CREME BRULEE",
+                                  "Cream pie", "50% rye \"loaf\""}));
+    for (int d = 0; d < 7; ++d)
+        EXPECT_EQ(w.weekBox(d, 5)->checkedOrder().size(), 1u) << d;
+}

@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 using namespace db;
 
@@ -370,8 +371,8 @@ TEST_F(DatasetTest, AListHoldingOnlyItsShownColumnsStillAnswersForEveryField) {
               1);
 }
 
-// A list kept between reads must never show rows older than the file: any write, by this connection or
-// another, makes it read again; a different statement or parameter is a different list.
+// A list kept between reads must never show rows older than the file: any write to a table it reads, by
+// this connection or another, makes it read again; a different statement or parameter is a different list.
 TEST_F(DatasetTest, AKeptListIsReadAgainAfterAnyWrite) {
     file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon) VALUES('Soup',1),('Stew',1),('Tart',0)"));
     QueryDataset list(QStringLiteral("LIST"), connection);
@@ -409,4 +410,67 @@ TEST_F(DatasetTest, AKeptListIsReadAgainAfterAnyWrite) {
     byName.setParameter(QStringLiteral("xName"), QStringLiteral("Nothing"));
     byName.open();
     EXPECT_EQ(byName.recordCount(), 0) << "another parameter is another list";
+}
+
+// A write to a table the list does not read keeps it; every way of changing the rows it shows reads it
+// again: a trigger, a view, a whole-table delete, a new schema.
+TEST_F(DatasetTest, AKeptListIsKeptAcrossWritesToOtherTablesOnly) {
+    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Noon) VALUES('Soup',1),('Stew',1)"));
+    QueryDataset list(QStringLiteral("LIST"), connection);
+    list.keepReads(1);
+    // Counts the list's own statements the engine runs: none when the kept rows are taken.
+    int reads = 0;
+    sqlite3_trace_v2(
+        connection.handle(), SQLITE_TRACE_STMT,
+        [](unsigned, void *count, void *statement, void *) {
+            if (QByteArray(sqlite3_sql(static_cast<sqlite3_stmt *>(statement)))
+                    .contains("ORDER BY Meal_Name"))
+                ++*static_cast<int *>(count);
+            return 0;
+        },
+        &reads);
+    const auto names = [&] {
+        list.close();
+        reads = 0;
+        list.open();
+        QStringList shown;
+        for (list.first(); !list.eof(); list.next())
+            shown << list.field(QStringLiteral("Meal_Name")).asString();
+        return shown;
+    };
+    list.setSql(QStringLiteral("SELECT Meal_Name FROM Meal WHERE Meal_Noon=TRUE ORDER BY Meal_Name"));
+    EXPECT_EQ(names(), QStringList({"Soup", "Stew"}));
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(names(), QStringList({"Soup", "Stew"}));
+    EXPECT_EQ(reads, 0) << "taken from the kept rows";
+
+    connection.execute(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('Soups')"));
+    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Meal_ID) VALUES(1,1)"));
+    EXPECT_EQ(names(), QStringList({"Soup", "Stew"}));
+    EXPECT_EQ(reads, 0) << "writes to other tables keep the list";
+
+    connection.execute(QStringLiteral("UPDATE Meal SET Meal_Name='Broth' WHERE Meal_Name='Soup'"));
+    EXPECT_EQ(names(), QStringList({"Broth", "Stew"})) << "a write to the table read";
+
+    connection.execute(QStringLiteral("CREATE TRIGGER rename AFTER INSERT ON Menu BEGIN "
+                                      "UPDATE Meal SET Meal_Name='Hotpot' WHERE Meal_Name='Stew'; END"));
+    connection.execute(QStringLiteral("INSERT INTO Menu(Week_Number,Meal_ID) VALUES(2,1)"));
+    EXPECT_EQ(names(), QStringList({"Broth", "Hotpot"})) << "a trigger wrote the table read";
+
+    list.setSql(QStringLiteral("SELECT Meal_Name FROM QSearchMeal WHERE Meal_Name<>'' ORDER BY Meal_Name"));
+    file.exec(QStringLiteral("INSERT INTO Ingredients(Ingredients_Description) VALUES('Salt')"));
+    connection.execute(QStringLiteral("INSERT INTO Made_With VALUES(1,1)"));
+    EXPECT_EQ(names(), QStringList({"Broth"}));
+    connection.execute(QStringLiteral("INSERT INTO Made_With VALUES(2,1)"));
+    EXPECT_EQ(names(), QStringList({"Broth", "Hotpot"})) << "a table read through a view";
+
+    connection.execute(QStringLiteral("DELETE FROM Made_With"));
+    EXPECT_EQ(names(), QStringList()) << "a whole-table delete, whose rows are not told one by one";
+
+    list.setSql(QStringLiteral("SELECT Meal_Name FROM Meal ORDER BY Meal_Name"));
+    EXPECT_EQ(names(), QStringList({"Broth", "Hotpot"}));
+    connection.execute(QStringLiteral("ALTER TABLE Meal RENAME TO Dish"));
+    connection.execute(QStringLiteral("CREATE TABLE Meal AS SELECT * FROM Dish WHERE 0"));
+    EXPECT_EQ(names(), QStringList()) << "a new table under the old name";
+    sqlite3_trace_v2(connection.handle(), 0, nullptr, nullptr);
 }

@@ -81,6 +81,16 @@ void Connection::open() {
     // Sorting and DISTINCT work in memory rather than in a temporary file.
     sqlite3_exec(handle, "PRAGMA cache_size=-16384; PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr);
     m_handle = handle;
+    sqlite3_update_hook(handle, &Connection::rowChanged, this);
+    m_totalChangesBefore = sqlite3_total_changes64(handle);
+    m_rowsToldBefore = m_rowsTold;
+}
+
+void Connection::rowChanged(void *self, int, const char *database, const char *table, sqlite3_int64) {
+    auto *connection = static_cast<Connection *>(self);
+    ++connection->m_rowsTold;
+    connection->m_lastWrite.insert(QString::fromUtf8(database) + u'.' + QString::fromUtf8(table).toLower(),
+                                   ++connection->m_writeSequence);
 }
 
 void Connection::close() {
@@ -153,6 +163,85 @@ Connection::Version Connection::version() {
     Statement dataVersion(*this, QStringLiteral("PRAGMA data_version"));
     const qint64 others = dataVersion.step() ? dataVersion.value(0).toLongLong() : -1;
     return {others, sqlite3_total_changes64(handle())};
+}
+
+qint64 Connection::schemaVersion() {
+    Statement schema(*this, QStringLiteral("PRAGMA schema_version"));
+    return schema.step() ? schema.value(0).toLongLong() : -1;
+}
+
+Connection::Version Connection::versionFor(const QString &statement) {
+    Version now = version();
+    now.schema = schemaVersion();
+    // A changed schema may read other tables under the same words (a view made anew).
+    if (now.schema != m_schemaSeen) {
+        m_tablesRead.clear();
+        m_schemaSeen = now.schema;
+    }
+    // Rows the engine changed without naming their table (a DELETE of a whole table, rows of a failed
+    // statement) count as a write to every table.
+    if (now.own - m_totalChangesBefore != m_rowsTold - m_rowsToldBefore)
+        m_lastUntold = ++m_writeSequence;
+    m_totalChangesBefore = now.own;
+    m_rowsToldBefore = m_rowsTold;
+    const std::optional<QStringList> &tables = tablesRead(statement);
+    if (!tables) {
+        now.own = -++m_writeSequence;
+        return now;
+    }
+    now.own = m_lastUntold;
+    for (const QString &table : *tables)
+        now.own = std::max(now.own, m_lastWrite.value(table, 0));
+    return now;
+}
+
+namespace {
+
+struct TablesSeen {
+    QStringList read;
+    bool writes = false;
+};
+
+int noteTable(void *seen, int action, const char *table, const char *, const char *database, const char *) {
+    auto &tables = *static_cast<TablesSeen *>(seen);
+    switch (action) {
+    case SQLITE_READ: {
+        const QString name = QString::fromUtf8(database != nullptr ? database : "main") + u'.' +
+                             QString::fromUtf8(table != nullptr ? table : "").toLower();
+        if (!tables.read.contains(name))
+            tables.read << name;
+        break;
+    }
+    case SQLITE_SELECT:
+    case SQLITE_FUNCTION:
+    case SQLITE_RECURSIVE:
+        break;
+    default:
+        // Anything else (a write, a pragma, a schema change) is not a plain read.
+        tables.writes = true;
+    }
+    return SQLITE_OK;
+}
+
+} // namespace
+
+const std::optional<QStringList> &Connection::tablesRead(const QString &statement) {
+    const auto known = m_tablesRead.constFind(statement);
+    if (known != m_tablesRead.cend())
+        return *known;
+    TablesSeen seen;
+    sqlite3_set_authorizer(handle(), &noteTable, &seen);
+    bool prepared = true;
+    try {
+        Statement probe(*this, statement);
+    } catch (const DbError &) {
+        prepared = false;
+    }
+    sqlite3_set_authorizer(handle(), nullptr, nullptr);
+    std::optional<QStringList> tables;
+    if (prepared && !seen.writes)
+        tables = seen.read;
+    return *m_tablesRead.insert(statement, tables);
 }
 
 void Connection::addPlan(Plan plan) {

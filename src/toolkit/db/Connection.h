@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <optional>
@@ -52,9 +54,15 @@ public:
     struct Version {
         qint64 others = -1;
         qint64 own = -1;
+        qint64 schema = -1;
         bool operator==(const Version &) const = default;
     };
     Version version();
+    /// Like `version`, but changes only when rows of a table that `statement` reads have been written: a
+    /// write elsewhere leaves it as it was. Any write this connection cannot tell the table of (rows cleared
+    /// by a whole-table DELETE, rows undone), any change of the schema and any write by another connection
+    /// change it too. A statement that writes, or that cannot be prepared, never has the same version twice.
+    Version versionFor(const QString &statement);
 
     /// How long a statement waits for another connection's lock, in milliseconds.
     void setLockWait(int milliseconds);
@@ -75,6 +83,10 @@ public:
 
 private:
     static int busyHandler(void *self, int attempt);
+    static void rowChanged(void *self, int operation, const char *database, const char *table, qint64 rowid);
+    /// The tables `statement` reads ("main.meal"), or nothing for a statement that writes or fails.
+    const std::optional<QStringList> &tablesRead(const QString &statement);
+    qint64 schemaVersion();
     QString planned(QString statement) const;
     void endWait();
 
@@ -84,6 +96,15 @@ private:
     QElapsedTimer m_waiting;
     bool m_indicating = false;
     std::vector<Plan> m_plans;
+    // Every row written through this connection moves the write sequence on and is noted against its table.
+    qint64 m_writeSequence = 0;
+    QHash<QString, qint64> m_lastWrite;
+    qint64 m_lastUntold = 0;
+    qint64 m_rowsTold = 0;
+    qint64 m_rowsToldBefore = 0;
+    qint64 m_totalChangesBefore = 0;
+    QHash<QString, std::optional<QStringList>> m_tablesRead;
+    qint64 m_schemaSeen = -1;
     friend class Statement;
 };
 

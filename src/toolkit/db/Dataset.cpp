@@ -61,7 +61,8 @@ void Dataset::open() {
     if (isOpen())
         return;
     const QString key = m_keepReads > 0 ? readKey() : QString();
-    const Connection::Version version = key.isEmpty() ? Connection::Version() : m_connection.version();
+    const Connection::Version version =
+        key.isEmpty() ? Connection::Version() : m_connection.versionFor(readStatement());
     if (!key.isEmpty() && takeKeptRead(key, version)) {
         m_readKey = key;
         m_readVersion = version;

@@ -34,7 +34,7 @@ public:
 
     int recordCount() const { return int(m_rows.size()); }
     /// Keeps the rows of the last `reads` statements read when the dataset closes, and takes them again when
-    /// the same statement is opened while the data file is unchanged (a list shown again and again).
+    /// the same statement is opened while no table it reads has changed (a list shown again and again).
     void keepReads(int reads) { m_keepReads = reads; }
     bool isEmpty() const { return m_rows.empty(); }
     /// Index of the current row, -1 when there is none.
@@ -96,6 +96,8 @@ protected:
 
     /// What identifies a read for `keepReads`: empty when a read may not be kept.
     virtual QString readKey() const { return {}; }
+    /// The statement a read runs, whose tables tell when a kept read is out of date.
+    virtual QString readStatement() const { return {}; }
     std::vector<FieldDef> &fields() { return m_fields; }
     int dataColumnCount() const { return m_dataColumns; }
     void setCurrentRowSilently(int row) { m_current = row; }

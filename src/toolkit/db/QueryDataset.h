@@ -38,6 +38,7 @@ public:
 
 protected:
     QString readKey() const override;
+    QString readStatement() const override { return m_sql; }
     std::unique_ptr<Statement> openStatement() override;
     QStringList heldColumns() const override { return m_held; }
     std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;

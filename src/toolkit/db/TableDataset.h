@@ -37,6 +37,7 @@ protected:
     std::unique_ptr<Statement> openStatement() override;
     QStringList heldColumns() const override { return m_held; }
     QString readKey() const override { return m_table + u'\x1f' + m_held.join(u','); }
+    QString readStatement() const override { return QStringLiteral("SELECT * FROM [%1]").arg(m_table); }
     std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
     void beforeMove() override;
 
