@@ -58,7 +58,10 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     m_form1->attachPictureViewer(Form8);
 }
 
-Mealvane::~Mealvane() = default;
+Mealvane::~Mealvane() {
+    // The windows go before the data module: a grid being hidden may still read its dataset's rows.
+    m_form1.reset();
+}
 
 void Mealvane::show() {
     TForm1 &window = *m_form1;

@@ -454,3 +454,28 @@ TEST(MainWindowCaptions, TheWindowAndTheQuestionsCarryTheirOwnTitles) {
     EXPECT_FALSE(dialogs.confirm(QStringLiteral("Delete it?")));
     EXPECT_EQ(asked, QStringLiteral("Confirm"));
 }
+
+// The program closes with any page shown: no window reads a dataset that has already gone (the recipe's
+// ingredient grid measures its rows while it is being hidden).
+TEST(ProgramEnd, ClosesWithEveryPageShown) {
+    for (int page = 0; page < 8; ++page) {
+        TestDataFile file(TestDataFile::Contents::Starter);
+        FakeDialogs dialogs;
+        FakeShell shell;
+        FixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+        FakeMailer mailer;
+        auto program = std::make_unique<Mealvane>(AppServices{dialogs, shell, clock, &mailer},
+                                                  StartupOptions{0, 0, file.path()});
+        TForm1 &w = program->mainWindow();
+        program->show();
+        const std::function<void()> open[] = {
+            [&] { w.JvXPBar1Items0Click(); }, [&] { w.JvXPBar5Items0Click(); },
+            [&] { w.JvXPBar5Click(); },       [&] { w.JvXPBar2Click(); },
+            [&] { w.JvXPBar4Items0Click(); }, [&] { w.JvXPBar4Items1Click(); },
+            [&] { w.JvXPBar4Items3Click(); }, [&] { w.JvXPBar4Items2Click(); }};
+        open[page]();
+        QApplication::processEvents();
+        program.reset();
+        SUCCEED() << page;
+    }
+}
