@@ -22,6 +22,8 @@ WeekBoxesArea::WeekBoxesArea(QWidget *parent)
     , m_grid(new QGridLayout(m_body))
     , m_footer(new QWidget) {
     setObjectName(QStringLiteral("WeekBoxes"));
+    // The boxes take the focus; the area only scrolls to the one that has it.
+    setFocusPolicy(Qt::NoFocus);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -61,8 +61,12 @@ void TForm1::buildWeeklyPage() {
         for (int code = 1; code <= 6; ++code) {
             auto *box = new CheckedComboBox;
             box->setObjectName(weekBoxName(day, code));
+            // The two snacks share a caption on the screen; read aloud, they are told apart.
             box->setAccessibleName(QLatin1String(menu::DayNames[size_t(day)]) + u' ' +
-                                   QLatin1String(TimeCaptions[code - 1]));
+                                   QLatin1String(TimeCaptions[code - 1]) +
+                                   (code == 2   ? QStringLiteral(" after morning")
+                                    : code == 4 ? QStringLiteral(" after noon")
+                                                : QString()));
             connect(box, &CheckedComboBox::changed, this, [this, box] { cbSaturdayMorningChange(box); });
             connect(box, &CheckedComboBox::refused, this,
                     [this] { m_services.dialogs.showError(QStringLiteral("Too many items selected")); });

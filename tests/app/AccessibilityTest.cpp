@@ -9,9 +9,15 @@
 #include "recipes/TForm8.h"
 #include "support/ProgramTest.h"
 
+#include "toolkit/widgets/CheckedComboBox.h"
+#include "toolkit/widgets/DBImage.h"
+
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,7 +40,7 @@ protected:
         walk(QAccessible::queryAccessibleInterface(root), root->objectName(), problems, buttonNames);
         for (auto it = buttonNames.cbegin(); it != buttonNames.cend(); ++it) {
             if (it.value() > 1)
-                problems << QStringLiteral("%1: %2 buttons are named \"%3\"")
+                problems << QStringLiteral("%1: %2 controls are named \"%3\"")
                                 .arg(root->objectName())
                                 .arg(it.value())
                                 .arg(it.key());
@@ -60,7 +66,10 @@ private:
             QAccessible::Link,         QAccessible::PageTab,  QAccessible::ButtonMenu,  QAccessible::Tree};
         if (acting.contains(role) && name.isEmpty())
             problems << here + QStringLiteral(": a control of role %1 without a name").arg(int(role), 0, 16);
-        if (role == QAccessible::PushButton && !name.isEmpty())
+        // Buttons and boxes a user picks by name among others of the window.
+        if ((role == QAccessible::PushButton || role == QAccessible::ComboBox || role == QAccessible::List ||
+             role == QAccessible::Table) &&
+            !name.isEmpty())
             ++buttonNames[name];
         const auto expect = [&](bool is, QAccessible::Role wanted, const char *what) {
             if (is && role != wanted)
@@ -74,6 +83,17 @@ private:
         const auto *push = qobject_cast<QPushButton *>(object);
         expect(push != nullptr && !push->isCheckable(), QAccessible::PushButton, "push button");
         expect(object != nullptr && object->property("link").toBool(), QAccessible::Link, "link");
+        expect(qobject_cast<CheckedComboBox *>(object) != nullptr ||
+                   qobject_cast<QComboBox *>(object) != nullptr,
+               QAccessible::ComboBox, "combo box");
+        // A control the keyboard reaches is more than a blank area to assistive technology (an area that
+        // scrolls what it holds is one, and its contents tell what they are).
+        const auto *widget = qobject_cast<QWidget *>(object);
+        const bool scroller = qobject_cast<const QAbstractScrollArea *>(widget) != nullptr &&
+                              qobject_cast<const QAbstractItemView *>(widget) == nullptr;
+        if (widget != nullptr && !scroller && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            (role == QAccessible::Client || role == QAccessible::NoRole))
+            problems << here + QStringLiteral(": a control reached by Tab told as a blank area");
         // The cells of lists and grids carry the data's own texts.
         if (role == QAccessible::List || role == QAccessible::Table || role == QAccessible::Tree)
             return;
@@ -117,4 +137,28 @@ TEST_F(AccessibilityTest, TheFourSearchModesAreOneGroupOfRadioButtons) {
             group = parent;
         EXPECT_EQ(parent->object(), group->object()) << "one group for the four";
     }
+}
+
+// A weekly box tells its picks as its value and opens its list when assistive technology asks.
+TEST_F(AccessibilityTest, AWeeklyBoxIsAComboBoxWithItsPicksAsValue) {
+    w.JvXPBar5Items0Click();
+    program.show();
+    CheckedComboBox *box = w.weekBox(2, 3);
+    ASSERT_GE(box->count(), 2);
+    box->setChecked(0, true);
+    box->setChecked(1, true);
+    QAccessibleInterface *told = QAccessible::queryAccessibleInterface(box);
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->role(), QAccessible::ComboBox);
+    EXPECT_EQ(told->text(QAccessible::Name), QStringLiteral("Monday Noon"));
+    EXPECT_EQ(told->text(QAccessible::Value), box->items().at(0) + u';' + box->items().at(1));
+    QAccessibleActionInterface *actions = told->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    if (actions != nullptr)
+        actions->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(box->isPopupVisible());
+    EXPECT_TRUE(told->state().expanded);
+    box->hidePopup();
+    w.JvXPBar4Items0Click();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.EDBImage1)->role(), QAccessible::Graphic);
 }

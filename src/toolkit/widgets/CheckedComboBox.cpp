@@ -1,6 +1,9 @@
 #include "CheckedComboBox.h"
 
+#include "AccessibleWidgets.h"
+
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
@@ -48,6 +51,7 @@ private:
 
 CheckedComboBox::CheckedComboBox(QWidget *parent)
     : QWidget(parent) {
+    installAccessibleWidgets();
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAttribute(Qt::WA_Hover);
@@ -100,6 +104,10 @@ void CheckedComboBox::deselectAll() {
 
 void CheckedComboBox::checksChanged() {
     setAccessibleDescription(m_list.text());
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_list.text());
+        QAccessible::updateAccessibility(&event);
+    }
     update();
     emit changed();
 }

@@ -1,5 +1,7 @@
 #include "DBImage.h"
 
+#include "AccessibleWidgets.h"
+
 #include "toolkit/db/TableDataset.h"
 
 #include <QPainter>
@@ -12,6 +14,7 @@ DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Size
     , m_decoder(std::move(decoder))
     , m_sizer(std::move(sizer))
     , m_fit(fit) {
+    installAccessibleWidgets();
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (auto signal : {&db::Dataset::afterOpen, &db::Dataset::afterClose, &db::Dataset::rowsChanged,
                         &db::Dataset::afterPost, &db::Dataset::stateChanged})
