@@ -29,6 +29,7 @@
 #include <QStatusBar>
 #include <QStyleOptionComboBox>
 #include <QTableView>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -363,4 +364,23 @@ TEST_F(DesktopPolishTest, NamesOfThirtyCharactersShowWholeOnEveryPageOfTheSmalle
 
     w.JvXPBar5Items0Click();
     EXPECT_EQ(w.weekBox(1, 3)->text(), other) << "the boxes were looked at";
+}
+
+// On the smallest window the weekly boxes scroll; a box reached by Tab is brought into view.
+TEST_F(DesktopPolishTest, TabBringsEachWeeklyBoxIntoView) {
+    program.show();
+    w.resize(800, 580);
+    w.JvXPBar5Items0Click();
+    QApplication::processEvents();
+    w.activateWindow();
+    w.weekBox(0, 1)->setFocus();
+    for (int step = 0; step < 41; ++step) {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    CheckedComboBox *last = w.weekBox(6, 6);
+    EXPECT_EQ(QApplication::focusWidget(), last);
+    EXPECT_EQ(last->visibleRegion().boundingRect(), last->rect()) << "Friday's dessert is scrolled into view";
 }
