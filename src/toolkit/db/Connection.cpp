@@ -89,8 +89,13 @@ void Connection::open() {
 void Connection::rowChanged(void *self, int, const char *database, const char *table, sqlite3_int64) {
     auto *connection = static_cast<Connection *>(self);
     ++connection->m_rowsTold;
-    connection->m_lastWrite.insert(QString::fromUtf8(database) + u'.' + QString::fromUtf8(table).toLower(),
-                                   ++connection->m_writeSequence);
+    // Rows come in runs of one table: its key is made once per run.
+    const QByteArray seen = QByteArray(database) + '.' + QByteArray(table);
+    if (seen != connection->m_lastTableSeen) {
+        connection->m_lastTableSeen = seen;
+        connection->m_lastTableKey = QString::fromUtf8(seen).toLower();
+    }
+    connection->m_lastWrite.insert(connection->m_lastTableKey, ++connection->m_writeSequence);
 }
 
 void Connection::close() {
@@ -206,8 +211,9 @@ int noteTable(void *seen, int action, const char *table, const char *, const cha
     auto &tables = *static_cast<TablesSeen *>(seen);
     switch (action) {
     case SQLITE_READ: {
-        const QString name = QString::fromUtf8(database != nullptr ? database : "main") + u'.' +
-                             QString::fromUtf8(table != nullptr ? table : "").toLower();
+        const QString name = (QString::fromUtf8(database != nullptr ? database : "main") + u'.' +
+                              QString::fromUtf8(table != nullptr ? table : ""))
+                                 .toLower();
         if (!tables.read.contains(name))
             tables.read << name;
         break;

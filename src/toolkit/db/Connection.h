@@ -99,6 +99,8 @@ private:
     // Every row written through this connection moves the write sequence on and is noted against its table.
     qint64 m_writeSequence = 0;
     QHash<QString, qint64> m_lastWrite;
+    QByteArray m_lastTableSeen;
+    QString m_lastTableKey;
     qint64 m_lastUntold = 0;
     qint64 m_rowsTold = 0;
     qint64 m_rowsToldBefore = 0;
