@@ -31,7 +31,6 @@ namespace {
 
 /// The slot grids' names and captions by meal-time code minus one.
 const char *const SlotGridNames[] = {"DBGrid8", "DBGrid3", "DBGrid4", "DBGrid5", "DBGrid6", "DBGrid7"};
-const char *const SlotCaptions[] = {"Morning", "Snack", "Noon", "Snack", "Night", "Dessert"};
 const char *const TimeButtonNames[] = {"RbRadioButton1", "RbRadioButton2", "RbRadioButton3", "RbRadioButton4",
                                        "RbRadioButton5"};
 
@@ -108,7 +107,7 @@ void TForm1::buildDailyPage() {
             auto *cellLayout = new QVBoxLayout(cell);
             cellLayout->setContentsMargins(0, 0, 0, 0);
             cellLayout->setSpacing(2);
-            auto *caption = new QLabel(QLatin1String(SlotCaptions[code - 1]), cell);
+            auto *caption = new QLabel(QLatin1String(menu::TimeCaptions[size_t(code - 1)]), cell);
             caption->setProperty("slotCaption", true);
             auto *grid = new DBGrid(m_data->slotQuery(code - 1), {QStringLiteral("MEAL_NAME")},
                                     {QStringLiteral("Recipe")}, cell);
@@ -116,10 +115,7 @@ void TForm1::buildDailyPage() {
             grid->horizontalHeader()->hide();
             grid->setWrapping(true);
             grid->setObjectName(QLatin1String(SlotGridNames[code - 1]));
-            grid->setAccessibleName(QLatin1String(SlotCaptions[code - 1]) +
-                                    (code == 2   ? QStringLiteral(" after morning")
-                                     : code == 4 ? QStringLiteral(" after noon")
-                                                 : QString()));
+            grid->setAccessibleName(menu::spokenTime(code));
             grid->setMinimumHeight(40);
             caption->setBuddy(grid);
             cellLayout->addWidget(caption);

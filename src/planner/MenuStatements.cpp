@@ -73,4 +73,10 @@ QString mealListQuery(const char *flagColumn, std::optional<qint64> type) {
     return text + QStringLiteral(" ORDER BY MEAL_NAME");
 }
 
+QString spokenTime(int code) {
+    return QLatin1String(TimeCaptions[size_t(code - 1)]) + (code == 2   ? QStringLiteral(" after morning")
+                                                            : code == 4 ? QStringLiteral(" after noon")
+                                                                        : QString());
+}
+
 } // namespace menu

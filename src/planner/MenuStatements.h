@@ -14,6 +14,12 @@ inline const std::array<const char *, 7> DayNames{"Saturday",  "Sunday",   "Mond
 inline const std::array<const char *, 6> TimeNames{"Morning",   "MorningSnack", "Noon",
                                                    "NoonSnack", "Night",        "Dessert"};
 
+/// Meal-time captions on the screen by code minus one; the two snacks share one.
+inline const std::array<const char *, 6> TimeCaptions{"Morning", "Snack", "Noon",
+                                                      "Snack",   "Night", "Dessert"};
+/// The caption of a meal time as assistive technology reads it, the two snacks told apart.
+QString spokenTime(int code);
+
 /// The week a statement works on.
 struct Week {
     int number;

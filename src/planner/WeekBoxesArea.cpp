@@ -28,7 +28,6 @@ WeekBoxesArea::WeekBoxesArea(QWidget *parent)
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_body->setObjectName(QStringLiteral("WeekBoxesBody"));
-    m_body->setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
     m_grid->setContentsMargins(Margin, 2, Margin, Margin);
     m_grid->setHorizontalSpacing(ColumnSpacing);

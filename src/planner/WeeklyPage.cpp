@@ -19,8 +19,6 @@
 
 namespace {
 
-const char *const TimeCaptions[] = {"Morning", "Snack", "Noon", "Snack", "Night", "Dessert"};
-
 /// The statements that list the recipes admitted at each meal time; the two snacks share one list.
 struct TimeList {
     std::initializer_list<int> codes;
@@ -50,7 +48,7 @@ CheckedComboBox *TForm1::weekBox(int day, int code) {
 void TForm1::buildWeeklyPage() {
     auto *area = new WeekBoxesArea(TabSheet7);
     QStringList captions;
-    for (const char *caption : TimeCaptions)
+    for (const char *caption : menu::TimeCaptions)
         captions << QLatin1String(caption);
     area->setTimeCaptions(captions);
     for (int day = 0; day < 7; ++day) {
@@ -61,12 +59,8 @@ void TForm1::buildWeeklyPage() {
         for (int code = 1; code <= 6; ++code) {
             auto *box = new CheckedComboBox;
             box->setObjectName(weekBoxName(day, code));
-            // The two snacks share a caption on the screen; read aloud, they are told apart.
             box->setAccessibleName(QLatin1String(menu::DayNames[size_t(day)]) + u' ' +
-                                   QLatin1String(TimeCaptions[code - 1]) +
-                                   (code == 2   ? QStringLiteral(" after morning")
-                                    : code == 4 ? QStringLiteral(" after noon")
-                                                : QString()));
+                                   menu::spokenTime(code));
             connect(box, &CheckedComboBox::changed, this, [this, box] { cbSaturdayMorningChange(box); });
             connect(box, &CheckedComboBox::refused, this,
                     [this] { m_services.dialogs.showError(QStringLiteral("Too many items selected")); });

@@ -164,20 +164,15 @@ QString Connection::failureMessage(int code) const {
     return lastError();
 }
 
-Connection::Version Connection::version() {
-    Statement dataVersion(*this, QStringLiteral("PRAGMA data_version"));
-    const qint64 others = dataVersion.step() ? dataVersion.value(0).toLongLong() : -1;
-    return {others, sqlite3_total_changes64(handle())};
-}
-
-qint64 Connection::schemaVersion() {
-    Statement schema(*this, QStringLiteral("PRAGMA schema_version"));
-    return schema.step() ? schema.value(0).toLongLong() : -1;
+qint64 Connection::pragmaValue(const char *name) {
+    Statement pragma(*this, QStringLiteral("PRAGMA ") + QLatin1String(name));
+    return pragma.step() ? pragma.value(0).toLongLong() : -1;
 }
 
 Connection::Version Connection::versionFor(const QString &statement) {
-    Version now = version();
-    now.schema = schemaVersion();
+    Version now;
+    now.others = pragmaValue("data_version");
+    now.schema = pragmaValue("schema_version");
     // A changed schema may read other tables under the same words (a view made anew).
     if (now.schema != m_schemaSeen) {
         m_tablesRead.clear();
@@ -185,9 +180,10 @@ Connection::Version Connection::versionFor(const QString &statement) {
     }
     // Rows the engine changed without naming their table (a DELETE of a whole table, rows of a failed
     // statement) count as a write to every table.
-    if (now.own - m_totalChangesBefore != m_rowsTold - m_rowsToldBefore)
+    const qint64 total = sqlite3_total_changes64(handle());
+    if (total - m_totalChangesBefore != m_rowsTold - m_rowsToldBefore)
         m_lastUntold = ++m_writeSequence;
-    m_totalChangesBefore = now.own;
+    m_totalChangesBefore = total;
     m_rowsToldBefore = m_rowsTold;
     const std::optional<QStringList> &tables = tablesRead(statement);
     if (!tables) {

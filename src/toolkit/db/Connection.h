@@ -49,19 +49,19 @@ public:
     /// spelling); the first plan that answers wins.
     void addPlan(Plan plan);
 
-    /// Changes whenever rows of the data file have been written, by this connection or any other: what was
-    /// read at one version is still what the file holds while the version stays the same.
+    /// What a read depended on: another program's writes, the schema, and this connection's writes to the
+    /// tables it read. While the version stays the same, what was read is still what the file holds.
     struct Version {
         qint64 others = -1;
         qint64 own = -1;
         qint64 schema = -1;
         bool operator==(const Version &) const = default;
     };
-    Version version();
-    /// Like `version`, but changes only when rows of a table that `statement` reads have been written: a
-    /// write elsewhere leaves it as it was. Any write this connection cannot tell the table of (rows cleared
-    /// by a whole-table DELETE, rows undone), any change of the schema and any write by another connection
-    /// change it too. A statement that writes, or that cannot be prepared, never has the same version twice.
+    /// The version of what `statement` reads: it changes when rows of a table the statement reads have been
+    /// written, and stays as it was after a write elsewhere. Any write this connection cannot tell the table
+    /// of (rows cleared by a whole-table DELETE, rows undone), any change of the schema and any write by
+    /// another connection change it too. A statement that writes, or that cannot be prepared, never has the
+    /// same version twice.
     Version versionFor(const QString &statement);
 
     /// How long a statement waits for another connection's lock, in milliseconds.
@@ -86,7 +86,8 @@ private:
     static void rowChanged(void *self, int operation, const char *database, const char *table, qint64 rowid);
     /// The tables `statement` reads ("main.meal"), or nothing for a statement that writes or fails.
     const std::optional<QStringList> &tablesRead(const QString &statement);
-    qint64 schemaVersion();
+    /// The number a pragma such as "data_version" answers, -1 when it answers nothing.
+    qint64 pragmaValue(const char *name);
     QString planned(QString statement) const;
     void endWait();
 

@@ -1,6 +1,7 @@
 #include "AccessibleWidgets.h"
 
 #include "CheckedComboBox.h"
+#include "LinkLabel.h"
 
 #include <QAccessibleWidget>
 
@@ -40,12 +41,32 @@ private:
     CheckedComboBox *box() const { return static_cast<CheckedComboBox *>(widget()); }
 };
 
+/// The link as assistive technology sees it: role Link, named by its text, with the press action.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            emit static_cast<LinkLabel *>(widget())->activated();
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object) {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("CheckedComboBox"))
         return new CheckedComboBoxAccessible(widget);
+    if (className == QLatin1String("LinkLabel"))
+        return new LinkAccessible(widget);
     if (className == QLatin1String("DBImage"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
