@@ -18,6 +18,13 @@ namespace {
 
 constexpr int NameWidth = 50;
 
+/// A recipe's title as a report names it: whole when short, its beginning when a file gives a very long one.
+QString shownTitle(const Recipe &recipe) {
+    constexpr int Shown = 80;
+    const QString title = recipe.title.simplified();
+    return title.size() <= Shown ? title : title.left(Shown - 1) + QChar(0x2026);
+}
+
 } // namespace
 
 BookWriter::BookWriter(TDataModule1 &data)
@@ -159,52 +166,76 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
         counts.imported += pending;
         pending = 0;
     };
+    bool stopped = false;
+    // Writes one recipe into the current batch; false once the book takes nothing more.
+    const auto take = [&](const Recipe &recipe) {
+        if (step)
+            step();
+        if (const QString why = refusal(recipe); !why.isEmpty()) {
+            counts.refused << QStringLiteral("%1 (%2)").arg(shownTitle(recipe), why);
+            return true;
+        }
+        try {
+            if (!batch)
+                batch.emplace(c);
+            if (writer.write(recipe))
+                ++pending;
+            else
+                ++counts.skipped;
+            if (pending >= 250)
+                commit();
+        } catch (const db::DbError &error) {
+            if (batch && !c.inTransaction()) {
+                // The engine ended the whole batch: what it held is gone, and so is the book's room.
+                batch.reset();
+                pending = 0;
+                writer.forgetUncommitted();
+                if (failure != nullptr)
+                    *failure = error.message();
+                stopped = true;
+                return false;
+            }
+            counts.refused << QStringLiteral("%1 (%2)").arg(shownTitle(recipe), error.message());
+        }
+        return true;
+    };
     for (const QString &path : paths) {
-        QFile file(path);
         const QString shown = QFileInfo(path).fileName();
-        if (!file.open(QIODevice::ReadOnly)) {
+        const std::unique_ptr<QFile> file = openRegularFile(path);
+        if (!file) {
             counts.unreadable << shown;
             continue;
         }
-        const QByteArray bytes = file.readAll();
-        QList<Recipe> recipes;
-        switch (kindOf(bytes)) {
-        case Kind::WebPage:
-            recipes = readWebPage(bytes, path);
+        int found = 0;
+        bool unreadablePage = false;
+        const QByteArray head = file->peek(64 * 1024);
+        switch (kindOf(head)) {
+        case Kind::WebPage: {
+            QString problem;
+            const QList<Recipe> recipes = readWebPage(file->read(MostPageBytes), path, &problem);
+            unreadablePage = !problem.isEmpty();
+            if (unreadablePage)
+                counts.unreadable << QStringLiteral("%1 (%2)").arg(shown, problem);
+            for (const Recipe &recipe : recipes) {
+                ++found;
+                if (!take(recipe))
+                    break;
+            }
             break;
+        }
         case Kind::MealMaster:
-            recipes = readMealMaster(bytes);
+            readMealMaster(*file, [&](Recipe &&recipe) {
+                ++found;
+                return take(recipe);
+            });
             break;
         case Kind::Unknown:
             break;
         }
-        if (recipes.isEmpty())
+        if (stopped)
+            return counts;
+        if (found == 0 && !unreadablePage)
             counts.withoutRecipe << shown;
-        for (const Recipe &recipe : recipes) {
-            if (step)
-                step();
-            try {
-                if (!batch)
-                    batch.emplace(c);
-                if (writer.write(recipe))
-                    ++pending;
-                else
-                    ++counts.skipped;
-                if (pending >= 250)
-                    commit();
-            } catch (const db::DbError &error) {
-                if (batch && !c.inTransaction()) {
-                    // The engine ended the whole batch: what it held is gone, and so is the book's room.
-                    batch.reset();
-                    pending = 0;
-                    writer.forgetUncommitted();
-                    if (failure != nullptr)
-                        *failure = error.message();
-                    return counts;
-                }
-                counts.refused << QStringLiteral("%1 (%2)").arg(recipe.title.simplified(), error.message());
-            }
-        }
         try {
             commit();
         } catch (const db::DbError &error) {

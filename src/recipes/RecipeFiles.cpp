@@ -7,13 +7,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QUrl>
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <fcntl.h>
 #include <functional>
 #include <gumbo.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace recipefiles {
 
@@ -103,102 +108,174 @@ Kind kindOf(const QByteArray &bytes) {
     return Kind::Unknown;
 }
 
+namespace {
+
+/// Reads MealMaster recipes a line at a time: header fields, then the ingredients (one or two columns,
+/// with sub-headings), then the steps; each recipe is handed on when its end line or the next header comes.
+class MealMasterReader {
+public:
+    explicit MealMasterReader(const std::function<bool(Recipe &&)> &take)
+        : m_take(take) {}
+
+    /// False once the recipes' taker wants no more.
+    bool wanted() const { return m_wanted; }
+
+    void line(const QString &line) {
+        if (m_inRecipe && isTerminator(line, m_dashes)) {
+            end();
+            return;
+        }
+        if (isHeader(line)) {
+            end();
+            m_inRecipe = true;
+            m_dashes = line.trimmed().startsWith(u'-');
+            return;
+        }
+        if (m_inRecipe)
+            body(line);
+    }
+
+    void end() {
+        if (!m_inRecipe)
+            return;
+        flushColumns();
+        flushParagraph();
+        for (QString &step : m_recipe.steps)
+            step = step.simplified();
+        if (!m_recipe.title.isEmpty() && m_wanted)
+            m_wanted = m_take(std::move(m_recipe));
+        m_recipe = Recipe();
+        m_inRecipe = false;
+        m_inIngredients = true;
+        m_lastLeft = -1;
+        m_characters = 0;
+    }
+
+private:
+    void body(const QString &line) {
+        static const QRegularExpression field(
+            QStringLiteral("^\\s*(Title|Categories|Yield|Servings)\\s*:\\s*(.*)$"),
+            QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpressionMatch m = field.match(line);
+        if (m.hasMatch() && m_recipe.ingredientLines.isEmpty() && m_left.isEmpty() &&
+            m_recipe.steps.isEmpty()) {
+            const QString name = m.captured(1).toLower();
+            const QString value = m.captured(2).simplified().left(MostMethodCharacters);
+            if (name == QLatin1String("title"))
+                m_recipe.title = value;
+            else if (name == QLatin1String("categories"))
+                for (const QString &category : value.split(u',', Qt::SkipEmptyParts))
+                    m_recipe.categories << category.trimmed();
+            else
+                m_recipe.yield = value;
+            return;
+        }
+        if (line.trimmed().isEmpty()) {
+            flushParagraph();
+            return;
+        }
+        if (m_inIngredients) {
+            const QString heading = subHeading(line);
+            if (!heading.isEmpty()) {
+                flushColumns();
+                addIngredient(m_recipe.ingredientLines, heading);
+                return;
+            }
+            bool continuation = false;
+            if (const std::optional<QString> first = columnIngredient(line.left(41), &continuation)) {
+                if (continuation && m_lastLeft >= 0)
+                    m_left[m_lastLeft] += u' ' + first->mid(1).trimmed();
+                else if (addIngredient(m_left, *first))
+                    m_lastLeft = m_left.size() - 1;
+                bool secondContinues = false;
+                if (const std::optional<QString> second = columnIngredient(line.mid(41), &secondContinues)) {
+                    if (secondContinues && !m_right.isEmpty())
+                        m_right.last() += u' ' + second->mid(1).trimmed();
+                    else
+                        addIngredient(m_right, *second);
+                    m_lastLeft = -1;
+                }
+                return;
+            }
+            // The first line of another shape ends the ingredients.
+            flushColumns();
+            m_inIngredients = false;
+        }
+        m_characters += line.size();
+        if (m_characters > MostMethodCharacters) {
+            m_recipe.cutShort = true;
+            return;
+        }
+        m_paragraph += (m_paragraph.isEmpty() ? QString() : QStringLiteral(" ")) + line.simplified();
+    }
+
+    /// Keeps one more ingredient line unless the recipe already has more than a recipe may hold.
+    bool addIngredient(QStringList &lines, const QString &text) {
+        if (m_recipe.ingredientLines.size() + m_left.size() + m_right.size() > MostIngredientLines) {
+            m_recipe.cutShort = true;
+            return false;
+        }
+        lines << text;
+        return true;
+    }
+
+    void flushColumns() {
+        m_recipe.ingredientLines << m_left << m_right;
+        m_left.clear();
+        m_right.clear();
+        m_lastLeft = -1;
+    }
+
+    void flushParagraph() {
+        if (!m_paragraph.isEmpty())
+            m_recipe.steps << m_paragraph;
+        m_paragraph.clear();
+    }
+
+    const std::function<bool(Recipe &&)> &m_take;
+    bool m_wanted = true;
+    bool m_inRecipe = false;
+    bool m_dashes = false;
+    bool m_inIngredients = true;
+    Recipe m_recipe;
+    QStringList m_left, m_right;
+    qsizetype m_lastLeft = -1;
+    QString m_paragraph;
+    qsizetype m_characters = 0;
+};
+
+} // namespace
+
 QList<Recipe> readMealMaster(const QByteArray &bytes) {
     QString text = decodeText(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    const QStringList lines = text.split(u'\n');
-    static const QRegularExpression field(
-        QStringLiteral("^\\s*(Title|Categories|Yield|Servings)\\s*:\\s*(.*)$"),
-        QRegularExpression::CaseInsensitiveOption);
     QList<Recipe> recipes;
-    qsizetype i = 0;
-    while (i < lines.size()) {
-        if (!isHeader(lines.at(i))) {
-            ++i;
-            continue;
-        }
-        const bool dashes = lines.at(i).trimmed().startsWith(u'-');
-        ++i;
-        Recipe recipe;
-        // Header fields, then the ingredients (one or two columns, with sub-headings), then the steps.
-        QStringList left, right;
-        QString *last = nullptr;
-        bool inIngredients = true;
-        QString paragraph;
-        const auto flushColumns = [&] {
-            recipe.ingredientLines << left << right;
-            left.clear();
-            right.clear();
-            last = nullptr;
-        };
-        const auto flushParagraph = [&] {
-            if (!paragraph.isEmpty())
-                recipe.steps << paragraph;
-            paragraph.clear();
-        };
-        for (; i < lines.size() && !isTerminator(lines.at(i), dashes) && !isHeader(lines.at(i)); ++i) {
-            const QString &line = lines.at(i);
-            const QRegularExpressionMatch m = field.match(line);
-            if (m.hasMatch() && recipe.ingredientLines.isEmpty() && left.isEmpty() &&
-                recipe.steps.isEmpty()) {
-                const QString name = m.captured(1).toLower();
-                const QString value = m.captured(2).simplified();
-                if (name == QLatin1String("title"))
-                    recipe.title = value;
-                else if (name == QLatin1String("categories"))
-                    for (const QString &category : value.split(u',', Qt::SkipEmptyParts))
-                        recipe.categories << category.trimmed();
-                else
-                    recipe.yield = value;
-                continue;
-            }
-            if (line.trimmed().isEmpty()) {
-                flushParagraph();
-                continue;
-            }
-            if (inIngredients) {
-                const QString heading = subHeading(line);
-                if (!heading.isEmpty()) {
-                    flushColumns();
-                    recipe.ingredientLines << heading;
-                    continue;
-                }
-                bool continuation = false;
-                const std::optional<QString> first = columnIngredient(line.left(41), &continuation);
-                if (first) {
-                    if (continuation && last != nullptr)
-                        *last += u' ' + first->mid(1).trimmed();
-                    else {
-                        left << *first;
-                        last = &left.last();
-                    }
-                    bool secondContinues = false;
-                    if (const std::optional<QString> second =
-                            columnIngredient(line.mid(41), &secondContinues)) {
-                        if (secondContinues && !right.isEmpty())
-                            right.last() += u' ' + second->mid(1).trimmed();
-                        else
-                            right << *second;
-                        last = nullptr;
-                    }
-                    continue;
-                }
-                // The first line of another shape ends the ingredients.
-                flushColumns();
-                inIngredients = false;
-            }
-            paragraph += (paragraph.isEmpty() ? QString() : QStringLiteral(" ")) + line.simplified();
-        }
-        flushColumns();
-        flushParagraph();
-        if (i < lines.size() && isTerminator(lines.at(i), dashes))
-            ++i;
-        for (QString &step : recipe.steps)
-            step = step.simplified();
-        if (!recipe.title.isEmpty())
-            recipes << recipe;
-    }
+    const std::function<bool(Recipe &&)> take = [&recipes](Recipe &&recipe) {
+        recipes << std::move(recipe);
+        return true;
+    };
+    MealMasterReader reader(take);
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        reader.line(line.toString());
+    reader.end();
     return recipes;
+}
+
+void readMealMaster(QIODevice &file, const std::function<bool(Recipe &&)> &take) {
+    MealMasterReader reader(take);
+    // A line longer than any recipe's is read in pieces; each is a line of its own.
+    constexpr qint64 LongestLine = 64 * 1024;
+    while (!file.atEnd() && reader.wanted()) {
+        QByteArray bytes = file.readLine(LongestLine);
+        if (bytes.isEmpty())
+            break;
+        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+            bytes.chop(1);
+        // An old Mac line end inside the piece ends a line too.
+        for (const QByteArray &piece : bytes.split('\r'))
+            reader.line(decodeText(piece));
+    }
+    reader.end();
 }
 
 QString ingredientName(const QString &line) {
@@ -337,6 +414,36 @@ std::array<bool, 5> mealTimes(const Recipe &recipe) {
     return times;
 }
 
+QString refusal(const Recipe &recipe) {
+    if (recipe.cutShort || recipe.ingredientLines.size() > MostIngredientLines)
+        return QStringLiteral("it has more than %1 ingredient lines").arg(MostIngredientLines);
+    if (methodText(recipe, false).size() > MostMethodCharacters)
+        return QStringLiteral("its method is longer than %L1 characters").arg(MostMethodCharacters);
+    return {};
+}
+
+std::unique_ptr<QFile> openRegularFile(const QString &path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (::stat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode))
+        return nullptr;
+    // Not blocking: should a pipe have taken the file's place meanwhile, opening it does not wait.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return nullptr;
+    }
+    return file;
+}
+
 } // namespace recipefiles
 
 // Saved web pages.
@@ -441,7 +548,9 @@ void addSteps(const QJsonValue &value, QStringList &steps) {
     }
 }
 
-/// The picture a page names: a data: address, or a file saved beside the page.
+/// The picture a page names: a data: address, or a file saved beside the page. Only a regular file inside
+/// the page's own folder is read (its "_files" folder lies inside it), after every link on the way is
+/// resolved: a page cannot make the import read the user's other files.
 QByteArray pictureAt(const QString &address, const QString &pageFile) {
     if (address.startsWith(QLatin1String("data:"))) {
         const qsizetype comma = address.indexOf(u',');
@@ -449,20 +558,29 @@ QByteArray pictureAt(const QString &address, const QString &pageFile) {
             return {};
         return QByteArray::fromBase64(address.mid(comma + 1).toLatin1());
     }
-    const QString name = QFileInfo(QUrl(address).path()).fileName();
+    const QUrl url(address);
+    const QString name = QFileInfo(url.path()).fileName();
     if (name.isEmpty() || pageFile.isEmpty())
         return {};
     const QFileInfo page(pageFile);
-    const QDir folder = page.dir();
-    const QString local = QUrl(address).isRelative() ? folder.filePath(QUrl(address).path()) : QString();
+    const QString folder = page.dir().canonicalPath();
+    if (folder.isEmpty())
+        return {};
+    const QDir dir(folder);
+    // An address without a scheme or a leading slash is relative to the page.
+    const QString local =
+        url.scheme().isEmpty() && !url.path().startsWith(u'/') ? dir.filePath(url.path()) : QString();
     for (const QString &candidate :
-         {local, folder.filePath(page.completeBaseName() + QStringLiteral("_files/") + name),
-          folder.filePath(name)}) {
+         {local, dir.filePath(page.completeBaseName() + QStringLiteral("_files/") + name),
+          dir.filePath(name)}) {
         if (candidate.isEmpty())
             continue;
-        QFile file(candidate);
-        if (file.open(QIODevice::ReadOnly) && file.size() < 64 * 1024 * 1024)
-            return file.readAll();
+        const QString resolved = QFileInfo(candidate).canonicalFilePath();
+        if (resolved.isEmpty() || !resolved.startsWith(folder + u'/'))
+            continue;
+        const std::unique_ptr<QFile> file = openRegularFile(resolved);
+        if (file && file->size() <= MostPictureBytes)
+            return file->read(MostPictureBytes);
     }
     return {};
 }
@@ -519,55 +637,157 @@ void findJsonRecipes(const QJsonValue &value, const QString &pageFile, QList<Rec
         findJsonRecipes(it.value(), pageFile, out);
 }
 
+/// The most of a page handed to the HTML parser, and the deepest nesting of elements it is handed.
+constexpr qsizetype MostParsedBytes = 4 * 1024 * 1024;
+constexpr int DeepestNesting = 512;
+
+/// How deep the elements of a page (given in lower case) nest, counted the way a parser opens and closes them
+/// (an end tag closes the latest element of its name, raw text is skipped, elements whose end tag may be left
+/// out and void elements open nothing); counting stops past `enough`. A page nested absurdly deep is not
+/// parsed: the parser's work grows with the square of the depth.
+int nestingDepth(const QByteArray &html, int enough) {
+    static const QSet<QByteArray> opensNothing = {
+        "area",   "base",  "br",       "col",      "embed",  "hr",  "img", "input",
+        "link",   "meta",  "param",    "source",   "track",  "wbr", "p",   "li",
+        "dt",     "dd",    "option",   "optgroup", "tr",     "td",  "th",  "thead",
+        "tbody",  "tfoot", "colgroup", "caption",  "rb",     "rt",  "rp",  "!doctype",
+        "keygen", "image", "frame",    "basefont", "bgsound"};
+    static const QSet<QByteArray> rawText = {"script", "style",   "textarea", "title",    "xmp",
+                                             "iframe", "noembed", "noframes", "plaintext"};
+    std::vector<QByteArray> open;
+    size_t deepest = 0;
+    int foreign = 0;
+    const qsizetype n = html.size();
+    qsizetype i = 0;
+    const auto nameChar = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == ':' || c == '!';
+    };
+    while ((i = html.indexOf('<', i)) >= 0 && i + 1 < n) {
+        if (html.mid(i, 4) == "<!--") {
+            i = html.indexOf("-->", i + 4);
+            if (i < 0)
+                break;
+            i += 3;
+            continue;
+        }
+        const bool closing = html.at(i + 1) == '/';
+        const qsizetype s = i + 1 + (closing ? 1 : 0);
+        qsizetype e = s;
+        while (e < n && nameChar(html.at(e)))
+            ++e;
+        if (e == s || !std::isalpha(static_cast<unsigned char>(html.at(s)))) {
+            ++i;
+            continue;
+        }
+        const QByteArray name = html.mid(s, e - s).toLower();
+        const qsizetype end = html.indexOf('>', e);
+        if (end < 0)
+            break;
+        i = end + 1;
+        if (closing) {
+            for (size_t k = open.size(); k > 0; --k) {
+                if (open[k - 1] == name) {
+                    for (size_t f = k - 1; f < open.size(); ++f)
+                        foreign -= (open[f] == "svg" || open[f] == "math") ? 1 : 0;
+                    open.resize(k - 1);
+                    break;
+                }
+            }
+            continue;
+        }
+        if (rawText.contains(name)) {
+            i = html.indexOf("</" + name, i);
+            if (i < 0)
+                break;
+            continue;
+        }
+        // Self-closing counts only in drawings and formulas; in HTML "<div/>" opens a div.
+        if (opensNothing.contains(name) || (foreign > 0 && html.at(end - 1) == '/'))
+            continue;
+        foreign += (name == "svg" || name == "math") ? 1 : 0;
+        open.push_back(name);
+        deepest = std::max(deepest, open.size());
+        if (int(deepest) > enough)
+            break;
+    }
+    return int(deepest);
+}
+
 QString attribute(const GumboNode *node, const char *name) {
     const GumboAttribute *a = gumbo_get_attribute(&node->v.element.attributes, name);
     return a != nullptr ? QString::fromUtf8(a->value) : QString();
 }
 
-/// Every text under a node, block elements ending a line.
-void textOf(const GumboNode *node, QString &out) {
-    if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE ||
-        node->type == GUMBO_NODE_CDATA) {
-        out += QString::fromUtf8(node->v.text.text);
-        return;
-    }
-    if (node->type != GUMBO_NODE_ELEMENT)
-        return;
-    const GumboTag tag = node->v.element.tag;
-    if (tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE)
-        return;
-    if (tag == GUMBO_TAG_BR)
-        out += u'\n';
-    const GumboVector &children = node->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i)
-        textOf(static_cast<const GumboNode *>(children.data[i]), out);
-    if (tag == GUMBO_TAG_P || tag == GUMBO_TAG_LI || tag == GUMBO_TAG_DIV || tag == GUMBO_TAG_H1 ||
-        tag == GUMBO_TAG_H2 || tag == GUMBO_TAG_H3 || tag == GUMBO_TAG_TR)
-        out += u'\n';
+bool endsLine(GumboTag tag) {
+    return tag == GUMBO_TAG_P || tag == GUMBO_TAG_LI || tag == GUMBO_TAG_DIV || tag == GUMBO_TAG_H1 ||
+           tag == GUMBO_TAG_H2 || tag == GUMBO_TAG_H3 || tag == GUMBO_TAG_TR;
 }
 
-void forEachElement(const GumboNode *node, const std::function<bool(const GumboNode *)> &visit) {
-    if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT)
-        return;
-    if (node->type == GUMBO_NODE_ELEMENT && !visit(node))
-        return;
-    const GumboVector &children =
-        node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
-    for (unsigned i = 0; i < children.length; ++i)
-        forEachElement(static_cast<const GumboNode *>(children.data[i]), visit);
+const GumboVector &childrenOf(const GumboNode *node) {
+    return node->type == GUMBO_NODE_DOCUMENT ? node->v.document.children : node->v.element.children;
+}
+
+/// Every text under a node, block elements ending a line. The tree is walked without recursion, however
+/// deep a page nests its elements.
+void textOf(const GumboNode *top, QString &out) {
+    // Each node with the index of its next child; a block's line ends when its last child is done.
+    std::vector<std::pair<const GumboNode *, unsigned>> stack{{top, 0}};
+    while (!stack.empty()) {
+        auto &[node, next] = stack.back();
+        if (next == 0) {
+            if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE ||
+                node->type == GUMBO_NODE_CDATA) {
+                out += QString::fromUtf8(node->v.text.text);
+                stack.pop_back();
+                continue;
+            }
+            const GumboTag tag = node->v.element.tag;
+            if (node->type != GUMBO_NODE_ELEMENT || tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE) {
+                stack.pop_back();
+                continue;
+            }
+            if (tag == GUMBO_TAG_BR)
+                out += u'\n';
+        }
+        const GumboVector &children = node->v.element.children;
+        if (next < children.length) {
+            const auto *child = static_cast<const GumboNode *>(children.data[next++]);
+            stack.emplace_back(child, 0);
+            continue;
+        }
+        if (endsLine(node->v.element.tag))
+            out += u'\n';
+        stack.pop_back();
+    }
+}
+
+/// Visits the elements under `top` in document order; an element for which `visit` answers false is not
+/// looked into.
+void forEachElement(const GumboNode *top, const std::function<bool(const GumboNode *)> &visit) {
+    std::vector<const GumboNode *> stack{top};
+    while (!stack.empty()) {
+        const GumboNode *node = stack.back();
+        stack.pop_back();
+        if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT)
+            continue;
+        if (node->type == GUMBO_NODE_ELEMENT && !visit(node))
+            continue;
+        const GumboVector &children = childrenOf(node);
+        for (unsigned i = children.length; i > 0; --i)
+            stack.push_back(static_cast<const GumboNode *>(children.data[i - 1]));
+    }
 }
 
 /// A microdata Recipe: the itemprops under it that belong to it (not to an item nested inside).
 Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
     Recipe r;
-    const std::function<void(const GumboNode *)> walk = [&](const GumboNode *node) {
-        const GumboVector &children = node->v.element.children;
-        for (unsigned i = 0; i < children.length; ++i) {
-            const auto *child = static_cast<const GumboNode *>(children.data[i]);
-            if (child->type != GUMBO_NODE_ELEMENT)
-                continue;
-            const QStringList props = attribute(child, "itemprop").split(u' ', Qt::SkipEmptyParts);
-            const bool nested = gumbo_get_attribute(&child->v.element.attributes, "itemscope") != nullptr;
+    // Every element under the recipe in document order, but for those inside an item nested in it.
+    forEachElement(scope, [&](const GumboNode *child) {
+        if (child == scope)
+            return true;
+        const QStringList props = attribute(child, "itemprop").split(u' ', Qt::SkipEmptyParts);
+        const bool nested = gumbo_get_attribute(&child->v.element.attributes, "itemscope") != nullptr;
+        if (!props.isEmpty()) {
             QString text;
             textOf(child, text);
             const QString content = attribute(child, "content");
@@ -600,11 +820,9 @@ Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
                         r.times += (r.times.isEmpty() ? QString() : QStringLiteral(", ")) + d;
                 }
             }
-            if (!nested)
-                walk(child);
         }
-    };
-    walk(scope);
+        return !nested;
+    });
     r.ingredientLines.removeAll(QString());
     return r;
 }
@@ -627,7 +845,7 @@ QString durationText(const QString &iso) {
     return parts.join(u' ');
 }
 
-QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
+QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile, QString *problem) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     utf8.decode(bytes);
     // A page saved in another character set reads as Latin-1 rather than not at all.
@@ -660,8 +878,23 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
             recipes.end());
         return recipes;
     }
-    GumboOutput *output =
-        gumbo_parse_with_options(&kGumboDefaultOptions, html.constData(), size_t(html.size()));
+    // Only a page that names a microdata recipe is parsed, and of a big page only the part from the
+    // recipe's element on: the parser takes some twenty times the bytes it is given.
+    const qsizetype item = lower.indexOf("schema.org/recipe");
+    if (item < 0)
+        return recipes;
+    const qsizetype from =
+        html.size() <= MostParsedBytes ? 0 : std::max<qsizetype>(lower.lastIndexOf('<', item), 0);
+    const QByteArray part = html.mid(from, MostParsedBytes);
+    if (nestingDepth(lower.mid(from, MostParsedBytes), DeepestNesting) > DeepestNesting) {
+        if (problem != nullptr)
+            *problem = QStringLiteral("its elements nest more than %1 deep").arg(DeepestNesting);
+        return recipes;
+    }
+    GumboOptions options = kGumboDefaultOptions;
+    // The parser's notes on faults in the page are not read; kept, each holds the elements open around it.
+    options.max_errors = 0;
+    GumboOutput *output = gumbo_parse_with_options(&options, part.constData(), size_t(part.size()));
     {
         forEachElement(output->document, [&](const GumboNode *node) {
             if (gumbo_get_attribute(&node->v.element.attributes, "itemscope") != nullptr &&
@@ -672,7 +905,7 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile) {
             return true;
         });
     }
-    gumbo_destroy_output(&kGumboDefaultOptions, output);
+    gumbo_destroy_output(&options, output);
     recipes.erase(
         std::remove_if(recipes.begin(), recipes.end(), [](const Recipe &r) { return r.title.isEmpty(); }),
         recipes.end());

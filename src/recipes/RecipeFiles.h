@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
+#include <memory>
 
 /// Recipes read from files of other programs: saved web pages and MealMaster collections. Nothing here
 /// touches the recipe book; the import writes what these functions read.
@@ -24,7 +27,25 @@ struct Recipe {
     QString times;
     /// Picture bytes as a picture file holds them; empty when the file gives none.
     QByteArray picture;
+    /// Set when the file gave more ingredient lines or method than were kept (see `refusal`).
+    bool cutShort = false;
 };
+
+/// The most a recipe may hold: a file that gives more is not a recipe anybody cooks from, and its page
+/// would take the window minutes to show.
+constexpr qsizetype MostIngredientLines = 500;
+constexpr qsizetype MostMethodCharacters = 100000;
+/// The most of a web page that is read: recipe data stands near its head.
+constexpr qint64 MostPageBytes = 20 * 1024 * 1024;
+/// The largest picture file taken from beside a page.
+constexpr qint64 MostPictureBytes = 64 * 1024 * 1024;
+
+/// Why the book does not take the recipe, in words; empty when it is a recipe of a size the book takes.
+QString refusal(const Recipe &recipe);
+
+/// A regular file opened for reading; nothing for a folder, a device, a pipe or a socket, which are never
+/// opened in a way that could wait for a writer or read without end.
+std::unique_ptr<QFile> openRegularFile(const QString &path);
 
 enum class Kind { WebPage, MealMaster, Unknown };
 
@@ -34,11 +55,15 @@ Kind kindOf(const QByteArray &bytes);
 /// Every recipe of a MealMaster file (one or many; "MMMMM" and "-----" headers; UTF-8 or the old DOS code
 /// page 437).
 QList<Recipe> readMealMaster(const QByteArray &bytes);
+/// The same, read from a file a line at a time: each recipe goes to `take` as soon as it ends, so that a
+/// collection of any size passes through in pieces; reading stops when `take` answers false.
+void readMealMaster(QIODevice &file, const std::function<bool(Recipe &&)> &take);
 
 /// Every schema.org Recipe of a saved web page: from its JSON-LD blocks (objects, arrays, @graph), or,
 /// when it has none, from its microdata. `pageFile` is where the page lies: a picture the page names is
-/// looked for in its folder and in the "_files" folder a browser saves beside it.
-QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile);
+/// looked for in its folder and in the "_files" folder a browser saves beside it, and only there (links
+/// resolved). `problem` tells why a page that may hold a recipe could not be read.
+QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile, QString *problem = nullptr);
 
 /// A duration as schema.org writes it ("PT1H30M") in words ("1 h 30 min"); empty when it is none.
 QString durationText(const QString &iso);
