@@ -9,6 +9,8 @@
 -- parent. Keys are never reused, so that rows left behind by a delete never attach to a new row.
 
 PRAGMA foreign_keys = OFF;
+-- The layout of this file: a program that finds a higher number opens the file read-only.
+PRAGMA user_version = 1;
 
 CREATE TABLE Meal (
     Meal_ID      INTEGER PRIMARY KEY AUTOINCREMENT,

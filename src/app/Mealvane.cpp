@@ -2,6 +2,7 @@
 
 #include "TForm1.h"
 #include "TForm2.h"
+#include "data/DataFile.h"
 #include "data/TDataModule1.h"
 #include "planner/TForm5.h"
 #include "planner/TForm6.h"
@@ -15,10 +16,14 @@
 #include "reports/TReportWeeklyMenu.h"
 #include "toolkit/db/DataFileLock.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/ui/Clock.h"
 #include "toolkit/ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <malloc.h>
@@ -35,7 +40,9 @@ bool returnLargeBlocks() {
 } // namespace
 
 Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
-    : m_memory(returnLargeBlocks())
+    : m_services(services)
+    , m_dataFile(options.dataFile)
+    , m_memory(returnLargeBlocks())
     , m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
     m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
     m_form1->attachDataModule(*m_data);
@@ -73,6 +80,48 @@ void Mealvane::show() {
     window.show();
 }
 
+void Mealvane::tellAboutTheBook() {
+    const datafile::Health &health = m_data->health();
+    if (health.message.isEmpty())
+        return;
+    if (health.state != datafile::Health::State::Damaged) {
+        m_services.dialogs.showInformation(health.message);
+        return;
+    }
+    m_services.dialogs.showError(health.message);
+    offerSalvage(m_services, m_dataFile);
+}
+
+void offerSalvage(const AppServices &services, const QString &path) {
+    if (!services.dialogs.confirm(
+            QStringLiteral("Save what can be read of the damaged recipe book into a new file?")))
+        return;
+    const QFileInfo damaged(path);
+    const QString suggested =
+        damaged.dir().filePath(damaged.completeBaseName() +
+                               QStringLiteral("-saved-%1.mdb")
+                                   .arg(services.clock.now().toString(QStringLiteral("yyyy-MM-dd-HHmm"))));
+    const QString target = services.dialogs.saveFileName(QStringLiteral("Save What Can Be Read"),
+                                                         {QStringLiteral("Recipe books (*.mdb)")}, suggested);
+    if (target.isEmpty())
+        return;
+    try {
+        const datafile::Salvage saved = datafile::salvage(path, target);
+        QString text = QStringLiteral("Saved %1 recipes (%2 rows in all) into '%3'.")
+                           .arg(saved.recipes)
+                           .arg(saved.rows)
+                           .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
+        if (!saved.lost.isEmpty())
+            text += QStringLiteral(" Could not be read: %1.").arg(saved.lost.join(QStringLiteral("; ")));
+        text += QStringLiteral("\n\nTo use it, close Mealvane, keep the damaged file somewhere else, and put "
+                               "the new one in its place as '%1'.")
+                    .arg(damaged.fileName());
+        services.dialogs.showInformation(text);
+    } catch (const db::DbError &error) {
+        services.dialogs.showError(QStringLiteral("Nothing could be saved: %1").arg(error.message()));
+    }
+}
+
 void nameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Mealvane"));
     // Ties the windows to the desktop entry, for the icon and the window list.
@@ -101,8 +150,12 @@ int runMealvane(const AppServices &services, const StartupOptions &options) {
         return 2;
     } catch (const db::DbError &error) {
         services.dialogs.showError(error.message());
+        // A damaged book that cannot even be shown may still give up most of its rows.
+        if (datafile::examine(options.dataFile).state == datafile::Health::State::Damaged)
+            offerSalvage(services, options.dataFile);
         return 1;
     }
     program->show();
+    program->tellAboutTheBook();
     return QApplication::exec();
 }

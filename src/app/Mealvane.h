@@ -36,6 +36,9 @@ public:
 
     /// Shows the main window centred on the screen.
     void show();
+    /// Says why the recipe book was opened read-only, when it was; for a damaged book, offers to save
+    /// what can be read of it into a new file.
+    void tellAboutTheBook();
 
     TForm1 &mainWindow() const { return *m_form1; }
     TDataModule1 &dataModule() const { return *m_data; }
@@ -52,6 +55,8 @@ public:
     std::unique_ptr<TReportShoppingList> ReportShoppingList;
 
 private:
+    AppServices m_services;
+    QString m_dataFile;
     bool m_memory;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TDataModule1> m_data;
@@ -67,3 +72,6 @@ void showBusyWhileWaiting();
 /// Runs the program to its end. A data file held by another running program is told in an information box,
 /// one that cannot be used in an error box; either gives a non-zero status before the main window shows.
 int runMealvane(const AppServices &services, const StartupOptions &options = {});
+
+/// Asks whether to save what can be read of the damaged data file `path` into a new file, and does so.
+void offerSalvage(const AppServices &services, const QString &path);

@@ -371,6 +371,12 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
     menuBar()->setEnabled(true);
     centralWidget()->setEnabled(true);
+    if (dataModule.health().readOnly()) {
+        // Everything can be looked at and printed; the imports, which only write, are not offered.
+        setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
+        Action14->setEnabled(false);
+        Action15->setEnabled(false);
+    }
     // Start-up shows the welcome page; the daily, weekly, ingredient, categories and search pages are built
     // on their first visit.
     buildShoppingPage();

@@ -5,11 +5,21 @@
 #include "toolkit/db/Dialect.h"
 #include "toolkit/db/Transaction.h"
 
+#include "toolkit/db/SqlText.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
+#include <QVariant>
+#include <fcntl.h>
+#include <limits>
 #include <sqlite3.h>
+#include <unistd.h>
 
 // The scripts live in a static library, whose resources must be registered by hand.
 static void registerScripts() {
@@ -136,12 +146,354 @@ void upgrade(db::Connection &connection) {
             views << create;
         }
     }
-    if (missing.isEmpty() && views.isEmpty())
+    db::Statement version(connection, QStringLiteral("PRAGMA user_version"));
+    const bool stamped = version.step() && version.value(0).toInt() >= Layout;
+    if (missing.isEmpty() && views.isEmpty() && stamped)
         return;
     db::Transaction transaction(connection);
     for (const QString &create : missing + views)
         connection.execute(create);
+    if (!stamped)
+        connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(Layout));
     transaction.commit();
+}
+
+} // namespace datafile
+
+namespace datafile {
+
+namespace {
+
+/// A data file opened read-only through the engine itself, closed with the object.
+class ReadHandle {
+public:
+    explicit ReadHandle(const QString &path) {
+        const QByteArray name = QFile::encodeName(path);
+        code = sqlite3_open_v2(name.constData(), &handle, SQLITE_OPEN_READONLY, nullptr);
+        if (handle != nullptr) {
+            sqlite3_extended_result_codes(handle, 1);
+            db::dialect::install(handle);
+        }
+    }
+    ~ReadHandle() { sqlite3_close_v2(handle); }
+    ReadHandle(const ReadHandle &) = delete;
+    ReadHandle &operator=(const ReadHandle &) = delete;
+
+    /// The first column of every row `sql` gives; `failed` tells whether the engine stopped on an error,
+    /// `error` says which.
+    QStringList column(const QString &sql, bool *failed = nullptr) {
+        QStringList out;
+        sqlite3_stmt *statement = nullptr;
+        const QByteArray text = sql.toUtf8();
+        int rc = sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr);
+        if (rc == SQLITE_OK) {
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+                out << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
+        }
+        if (rc != SQLITE_DONE && rc != SQLITE_OK)
+            error = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_finalize(statement);
+        if (failed != nullptr)
+            *failed = rc != SQLITE_DONE && rc != SQLITE_OK;
+        return out;
+    }
+
+    sqlite3 *handle = nullptr;
+    int code = SQLITE_OK;
+    QString error;
+};
+
+/// A value as the engine holds it.
+QVariant valueOf(sqlite3_stmt *row, int column) {
+    switch (sqlite3_column_type(row, column)) {
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_column_int64(row, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(row, column);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(row, column)),
+                                 sqlite3_column_bytes(row, column));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char *>(sqlite3_column_blob(row, column)),
+                          sqlite3_column_bytes(row, column));
+    default:
+        return {};
+    }
+}
+
+/// Whether a file can be made in `folder`: the engine makes its journal beside the data file.
+bool folderTakesFiles(const QString &folder) {
+    const QByteArray probe = QFile::encodeName(
+        QDir(folder).filePath(QStringLiteral(".mealvane-probe-%1").arg(QCoreApplication::applicationPid())));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    ::unlink(probe.constData());
+    return true;
+}
+
+bool fileTakesWrites(const QString &path) {
+    // Opened for writing and closed again without a byte written.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+/// The tables, their columns and the views of a file made by this build.
+struct Layout {
+    QHash<QString, QSet<QString>> columns;
+    QHash<QString, QString> views;
+};
+
+Layout readLayout(ReadHandle &file) {
+    Layout layout;
+    for (const QString &table : file.column(QStringLiteral(
+             "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite\\_%' "
+             "ESCAPE '\\'"))) {
+        const QStringList columns =
+            file.column(QStringLiteral("SELECT name FROM pragma_table_info(%1)").arg(sql::literal(table)));
+        layout.columns.insert(table.toLower(), QSet<QString>(columns.begin(), columns.end()));
+    }
+    const QStringList views =
+        file.column(QStringLiteral("SELECT name || char(1) || sql FROM sqlite_master WHERE type='view'"));
+    for (const QString &view : views)
+        layout.views.insert(view.section(QChar(1), 0, 0).toLower(), view.section(QChar(1), 1));
+    return layout;
+}
+
+const Layout &ownLayout() {
+    static const Layout layout = [] {
+        sqlite3 *memory = nullptr;
+        sqlite3_open(":memory:", &memory);
+        db::dialect::install(memory);
+        sqlite3_exec(memory, schemaSql().toUtf8().constData(), nullptr, nullptr, nullptr);
+        ReadHandle reader(QStringLiteral(":memory:"));
+        std::swap(reader.handle, memory);
+        sqlite3_close(memory);
+        return readLayout(reader);
+    }();
+    return layout;
+}
+
+/// What in `file` this build does not know, in words; empty when it knows all of it.
+QString foreignPart(ReadHandle &file) {
+    const QStringList version = file.column(QStringLiteral("PRAGMA user_version"));
+    const int written = version.isEmpty() ? 0 : version.first().toInt();
+    if (written > datafile::Layout)
+        return QStringLiteral("it was written by a later version of Mealvane");
+    const Layout &own = ownLayout();
+    const Layout theirs = readLayout(file);
+    for (auto it = theirs.columns.cbegin(); it != theirs.columns.cend(); ++it) {
+        const auto known = own.columns.constFind(it.key());
+        if (known == own.columns.cend())
+            return QStringLiteral("it holds a table this Mealvane does not know (%1)").arg(it.key());
+        for (const QString &column : it.value()) {
+            if (!known->contains(column))
+                return QStringLiteral("its table %1 has a column this Mealvane does not know (%2)")
+                    .arg(it.key(), column);
+        }
+    }
+    // Files of earlier builds have their views made anew; in a file of this layout, a changed view is
+    // another program's.
+    if (written == datafile::Layout) {
+        for (auto it = theirs.views.cbegin(); it != theirs.views.cend(); ++it) {
+            if (own.views.value(it.key()) != it.value())
+                return QStringLiteral("its view %1 is not the one this Mealvane writes").arg(it.key());
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+Health examine(const QString &path) {
+    const QFileInfo info(path);
+    const QString file = info.absoluteFilePath();
+    Health health;
+    const auto unusable = [&](const QString &message) {
+        health.state = Health::State::Unusable;
+        health.message = message;
+        return health;
+    };
+    if (!info.exists() || !info.isFile())
+        return unusable(
+            QStringLiteral("Could not find file '%1'. Mealvane keeps its recipe book there: put "
+                           "your book (or a backup of it) in that place and start Mealvane again.")
+                .arg(file));
+    if (info.size() == 0)
+        return unusable(QStringLiteral("The recipe book '%1' is an empty file (0 bytes): it holds no recipes "
+                                       "at all. Copy a backup of your book in its place, or move the empty "
+                                       "file away and start Mealvane again to begin with the starter book.")
+                            .arg(file));
+    QFile header(path);
+    if (!header.open(QIODevice::ReadOnly))
+        return unusable(QStringLiteral("The recipe book '%1' cannot be read: %2. Make it readable and start "
+                                       "Mealvane again.")
+                            .arg(file, header.errorString()));
+    if (header.read(16) != QByteArray("SQLite format 3\0", 16))
+        return unusable(QStringLiteral("'%1' is not a database Mealvane can read: it is no recipe book, or "
+                                       "its beginning is damaged. Copy a backup of your book in its place, "
+                                       "or move the file away and start Mealvane again to begin with the "
+                                       "starter book.")
+                            .arg(file));
+    header.close();
+    ReadHandle reader(path);
+    bool failed = false;
+    const QStringList check = reader.column(QStringLiteral("PRAGMA quick_check(1)"), &failed);
+    if (reader.code != SQLITE_OK || failed || check != QStringList{QStringLiteral("ok")}) {
+        health.state = Health::State::Damaged;
+        health.reason = QStringLiteral("it is damaged");
+        const QString backup = lastGoodBackup(path);
+        health.message =
+            QStringLiteral(
+                "The recipe book '%1' is damaged: parts of it cannot be read.\n\nMealvane opens it "
+                "read-only, so that nothing more of it is lost: you can look at what can be read "
+                "and print it, but nothing is saved to it.")
+                .arg(file) +
+            (backup.isEmpty() ? QStringLiteral("\n\nThere is no backup of it.")
+                              : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, close "
+                                               "Mealvane and copy it in place of the damaged file.")
+                                    .arg(backup));
+        return health;
+    }
+    if (const QString foreign = foreignPart(reader); !foreign.isEmpty()) {
+        health.state = Health::State::Foreign;
+        health.reason = QStringLiteral("it is of a layout this Mealvane does not know");
+        health.message =
+            QStringLiteral("The recipe book '%1' cannot be changed by this Mealvane: %2.\n\nIt is opened "
+                           "read-only, so that nothing the program that wrote it keeps is spoilt: you can "
+                           "look at it and print it, but nothing is saved. Use that program, or a later "
+                           "Mealvane, to change it.")
+                .arg(file, foreign);
+        return health;
+    }
+    const bool fileWritable = fileTakesWrites(path);
+    if (!fileWritable || !folderTakesFiles(info.absolutePath())) {
+        health.state = Health::State::ReadOnly;
+        health.reason = fileWritable ? QStringLiteral("its folder cannot be written")
+                                     : QStringLiteral("the file cannot be written");
+        health.message =
+            QStringLiteral("The recipe book '%1' is read-only: %2.\n\nYou can look at everything and print "
+                           "it, but nothing you change can be saved. To change the book, close Mealvane, "
+                           "make %3 writable (or copy the book to a folder of your own) and start it again.")
+                .arg(file, health.reason,
+                     fileWritable ? QStringLiteral("the folder '%1'").arg(info.absolutePath())
+                                  : QStringLiteral("the file"));
+    }
+    return health;
+}
+
+QString lastGoodBackup(const QString &path) {
+    QDir folder(QFileInfo(path).absoluteDir());
+    if (!folder.cdUp() || !folder.cd(QStringLiteral("backups")))
+        return {};
+    const QStringList names =
+        folder.entryList({QFileInfo(path).completeBaseName() + QStringLiteral("-*.mdb")}, QDir::Files,
+                         QDir::Name | QDir::Reversed);
+    for (const QString &name : names) {
+        ReadHandle backup(folder.filePath(name));
+        bool failed = false;
+        if (backup.code == SQLITE_OK &&
+            backup.column(QStringLiteral("PRAGMA quick_check(1)"), &failed) ==
+                QStringList{QStringLiteral("ok")} &&
+            !failed)
+            return folder.filePath(name);
+    }
+    return {};
+}
+
+Salvage salvage(const QString &damaged, const QString &target) {
+    ReadHandle source(damaged);
+    if (source.code != SQLITE_OK)
+        throw db::DbError(QStringLiteral("'%1' cannot be read at all: %2").arg(damaged, source.error));
+    create(target, {schemaSql()});
+    db::Connection out(target);
+    out.open();
+    Salvage saved;
+    db::Transaction whole(out);
+    for (auto it = ownLayout().columns.cbegin(); it != ownLayout().columns.cend(); ++it) {
+        const QString &table = it.key();
+        // The columns both files have, the row's key first.
+        bool failed = false;
+        const QStringList present = source.column(
+            QStringLiteral("SELECT name FROM pragma_table_info(%1)").arg(sql::literal(table)), &failed);
+        QStringList columns;
+        for (const QString &column : present) {
+            if (it.value().contains(column))
+                columns << u'"' + column + u'"';
+        }
+        if (columns.isEmpty()) {
+            saved.lost << QStringLiteral("the table %1").arg(table);
+            continue;
+        }
+        const QString list = columns.join(u',');
+        db::Statement insert(out, QStringLiteral("INSERT OR IGNORE INTO \"%1\"(rowid,%2) VALUES(?%3)")
+                                      .arg(table, list, QStringLiteral(",?").repeated(columns.size())));
+        const QByteArray read = QStringLiteral("SELECT rowid,%1 FROM \"%2\" WHERE rowid>? ORDER BY rowid")
+                                    .arg(list, table)
+                                    .toUtf8();
+        const QByteArray probe =
+            QStringLiteral("SELECT rowid FROM \"%1\" WHERE rowid>? ORDER BY rowid LIMIT 1")
+                .arg(table)
+                .toUtf8();
+        qint64 last = std::numeric_limits<qint64>::min();
+        qint64 lostRuns = 0;
+        for (int round = 0; round < 100000; ++round) {
+            sqlite3_stmt *rows = nullptr;
+            if (sqlite3_prepare_v2(source.handle, read.constData(), -1, &rows, nullptr) != SQLITE_OK) {
+                saved.lost << QStringLiteral("the table %1").arg(table);
+                break;
+            }
+            sqlite3_bind_int64(rows, 1, last);
+            int rc;
+            while ((rc = sqlite3_step(rows)) == SQLITE_ROW) {
+                last = sqlite3_column_int64(rows, 0);
+                insert.reset();
+                for (int c = 0; c <= columns.size(); ++c)
+                    insert.bind(c + 1, valueOf(rows, c));
+                insert.step();
+                ++saved.rows;
+                if (table == QLatin1String("meal"))
+                    ++saved.recipes;
+            }
+            sqlite3_finalize(rows);
+            if (rc == SQLITE_DONE)
+                break;
+            // The rows after `last` cannot be read: look further on, ever further, for one that can.
+            ++lostRuns;
+            bool found = false;
+            for (qint64 gap = 1; gap < (qint64(1) << 40); gap *= 2) {
+                sqlite3_stmt *next = nullptr;
+                sqlite3_prepare_v2(source.handle, probe.constData(), -1, &next, nullptr);
+                const qint64 from = last == std::numeric_limits<qint64>::min() ? gap - 1 : last + gap;
+                sqlite3_bind_int64(next, 1, from);
+                const int step = sqlite3_step(next);
+                const qint64 rowid = step == SQLITE_ROW ? sqlite3_column_int64(next, 0) : 0;
+                sqlite3_finalize(next);
+                if (step == SQLITE_ROW) {
+                    last = rowid - 1;
+                    found = true;
+                    break;
+                }
+                if (step == SQLITE_DONE)
+                    break;
+            }
+            if (!found)
+                break;
+        }
+        if (lostRuns > 0)
+            saved.lost << QStringLiteral("some rows of the table %1").arg(table);
+    }
+    whole.commit();
+    if (saved.rows == 0 && !saved.lost.isEmpty()) {
+        out.close();
+        QFile::remove(target);
+        throw db::DbError(QStringLiteral("Nothing of '%1' could be read.").arg(damaged));
+    }
+    return saved;
 }
 
 } // namespace datafile

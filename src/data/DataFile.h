@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace db {
 class Connection;
@@ -26,5 +27,54 @@ QString householdMessage(const QString &engineMessage);
 /// it defines is created when missing, and so is each table added since the first release; a view whose
 /// definition differs is made again. Rows are never touched.
 void upgrade(db::Connection &connection);
+
+/// The layout of the files this build writes, kept in the file's user_version: a file of a higher number
+/// was written by a later build.
+constexpr int Layout = 1;
+
+/// What a data file is fit for, found before the program uses it.
+struct Health {
+    enum class State {
+        Sound,
+        /// Opened read-only: the file or its folder cannot be written.
+        ReadOnly,
+        /// Opened read-only: the file fails the engine's check; what can be read may be saved elsewhere.
+        Damaged,
+        /// Opened read-only: written by a later build or another program (tables, columns or views this
+        /// build does not know), so that writing could spoil what that program keeps.
+        Foreign,
+        /// Not opened at all: missing, empty or no database.
+        Unusable,
+    };
+    State state = State::Sound;
+    /// Why the book is read-only, in a few words ("the file cannot be written"); empty when it is not.
+    QString reason;
+    /// Said to the user in words, naming the file and what to do; empty for a sound file.
+    QString message;
+    bool readOnly() const {
+        return state == State::ReadOnly || state == State::Damaged || state == State::Foreign;
+    }
+};
+
+/// Looks at the data file at `path` without writing to it: whether it is there, can be written, passes the
+/// engine's quick check and is of a layout this build knows.
+Health examine(const QString &path);
+
+/// The newest backup of the data file at `path` that passes the engine's check (kept in "backups" beside
+/// the data file's folder), or nothing.
+QString lastGoodBackup(const QString &path);
+
+/// What a salvage saved.
+struct Salvage {
+    qint64 rows = 0;
+    qint64 recipes = 0;
+    /// Rows or whole tables that could not be read.
+    QStringList lost;
+};
+
+/// Saves what can be read of the (damaged) data file `damaged` into a new data file `target`, table by
+/// table and row by row, stepping over the parts that cannot be read; `damaged` is only read. Throws
+/// db::DbError when `target` cannot be made or nothing of the file can be read.
+Salvage salvage(const QString &damaged, const QString &target);
 
 } // namespace datafile

@@ -72,15 +72,37 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     connect(&SQLGROUPS, &db::Dataset::afterOpen, this, &TDataModule1::SQLGROUPSAfterOpen);
 
     m_lock = std::make_unique<db::DataFileLock>(dataFile);
-    ADOConnectionMain.open();
+    // A file that is damaged, of a layout this build does not know or that cannot be written is opened
+    // read-only and never brought up to the schema: nothing is written to it.
+    m_health = datafile::examine(dataFile);
+    if (m_health.state == datafile::Health::State::Unusable)
+        throw db::DbError(m_health.message);
+    if (m_health.readOnly())
+        ADOConnectionMain.setReadOnly(m_health.reason);
+    // Of a damaged book, the part start-up reads first may be among what is lost.
+    const auto cannotShow = [this] {
+        return db::DbError(m_health.message.section(QStringLiteral("\n\n"), 0, 0) +
+                           QStringLiteral(" Mealvane cannot show it: the recipes and lists it opens with are "
+                                          "among what is lost."));
+    };
+    try {
+        ADOConnectionMain.open();
+    } catch (const db::DbError &) {
+        if (m_health.state == datafile::Health::State::Damaged)
+            throw cannotShow();
+        throw;
+    }
     ADOConnectionMain.addPlan(search::plannedOnly);
-    datafile::upgrade(ADOConnectionMain);
+    if (!m_health.readOnly())
+        datafile::upgrade(ADOConnectionMain);
     for (db::Dataset *dataset :
          std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,
                                               &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {
         try {
             dataset->open();
         } catch (const db::DbError &error) {
+            if (m_health.state == datafile::Health::State::Damaged)
+                throw cannotShow();
             throw db::DbError(QStringLiteral("%1: %2").arg(dataset->objectName(), error.message()));
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DataFile.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DataSource.h"
 #include "toolkit/db/QueryDataset.h"
@@ -91,12 +92,16 @@ public:
     /// The six slot queries in meal-time order ("1" to "6").
     db::QueryDataset &slotQuery(int index);
 
+    /// What the data file was found fit for when it was opened: a book that is read-only says why.
+    const datafile::Health &health() const { return m_health; }
+
 private:
     void defineStatements();
     void defineLookups();
 
     IngredientGroupItems &m_groupItems;
     std::unique_ptr<db::DataFileLock> m_lock;
+    datafile::Health m_health;
     struct ReadColumn {
         db::Connection::Version version;
         QStringList values;

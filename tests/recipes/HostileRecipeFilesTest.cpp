@@ -60,6 +60,10 @@ struct Hostile {
     bool withPicture = false;
 };
 
+void PrintTo(const Hostile &value, std::ostream *out) {
+    *out << value.name;
+}
+
 class HostileRecipeFilesTest : public ::testing::TestWithParam<Hostile> {};
 
 } // namespace

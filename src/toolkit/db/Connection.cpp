@@ -35,6 +35,10 @@ void Connection::setDataSource(const QString &path) {
     m_dataSource = path;
 }
 
+void Connection::setReadOnly(const QString &reason) {
+    m_readOnly = reason;
+}
+
 void Connection::open() {
     if (m_handle != nullptr)
         return;
@@ -43,8 +47,9 @@ void Connection::open() {
         throw DbError(QStringLiteral("Could not find file '%1'.").arg(info.absoluteFilePath()));
     sqlite3 *handle = nullptr;
     const QByteArray path = QFile::encodeName(m_dataSource);
-    const int rc =
-        sqlite3_open_v2(path.constData(), &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(
+        path.constData(), &handle,
+        (isReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = handle != nullptr ? QString::fromUtf8(sqlite3_errmsg(handle))
                                                   : QString::fromUtf8(sqlite3_errstr(rc));
@@ -66,8 +71,10 @@ void Connection::open() {
             throw DbError(lockedMessage(m_dataSource));
         throw DbError(QStringLiteral("Cannot open '%1': %2").arg(m_dataSource, message));
     }
+    if (isReadOnly())
+        sqlite3_exec(handle, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
     // Indexes ordered by the stock NOCASE would be spoilt by the first write through ours.
-    const int repaired = dialect::dropCaseOrderedIndexes(handle);
+    const int repaired = isReadOnly() ? SQLITE_OK : dialect::dropCaseOrderedIndexes(handle);
     endWait();
     if (repaired != SQLITE_OK && (repaired & 0xff) != SQLITE_READONLY) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(handle));
@@ -161,7 +168,39 @@ QString Connection::lockedMessage(const QString &path) {
 QString Connection::failureMessage(int code) const {
     if (isLockFailure(code))
         return lockedMessage(m_dataSource);
-    return lastError();
+    const QString file = QFileInfo(m_dataSource).absoluteFilePath();
+    switch (code & 0xff) {
+    case SQLITE_READONLY:
+        return isReadOnly()
+                   ? QStringLiteral("The recipe book '%1' is open read-only (%2), so nothing can be changed. "
+                                    "Nothing was saved.")
+                         .arg(file, m_readOnly)
+                   : QStringLiteral("The recipe book '%1' cannot be written: the file or its folder is "
+                                    "read-only. Nothing was saved; make them writable and start Mealvane "
+                                    "again.")
+                         .arg(file);
+    case SQLITE_FULL:
+        return QStringLiteral("The disk holding the recipe book '%1' is full, so this could not be saved, "
+                              "and nothing of it was kept. Make room on the disk and try again.")
+            .arg(file);
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return isReadOnly()
+                   ? QStringLiteral("The recipe book '%1' is damaged, and this part of it cannot be read.")
+                         .arg(file)
+                   : QStringLiteral(
+                         "The recipe book '%1' is damaged: parts of it cannot be read. Nothing was "
+                         "saved. Close Mealvane: when it starts again it opens the book read-only "
+                         "and offers to save what can be read into a new file.")
+                         .arg(file);
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("The recipe book '%1' could not be read or written (%2): the disk may have "
+                              "gone, or the file or its folder been moved. Nothing was saved.")
+            .arg(file, lastError());
+    default:
+        return lastError();
+    }
 }
 
 qint64 Connection::pragmaValue(const char *name) {

@@ -31,6 +31,11 @@ public:
 
     /// Opens the existing data file; throws DbError when it is missing or is no database.
     void open();
+    /// Opens the file read-only from the next `open` on, for `reason` (in words: "the file cannot be
+    /// written"); nothing on the connection can write to it then, and a write is refused naming the reason.
+    void setReadOnly(const QString &reason);
+    bool isReadOnly() const { return !m_readOnly.isEmpty(); }
+    const QString &readOnlyReason() const { return m_readOnly; }
     void close();
     bool isOpen() const { return m_handle != nullptr; }
 
@@ -92,6 +97,7 @@ private:
     void endWait();
 
     QString m_dataSource;
+    QString m_readOnly;
     sqlite3 *m_handle = nullptr;
     int m_lockWait = 5000;
     QElapsedTimer m_waiting;

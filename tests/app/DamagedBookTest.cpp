@@ -1,0 +1,242 @@
+// Recipe books that are damaged, foreign or cannot be written: the program says so in words, never writes
+// to them and never crashes; what can be read of a damaged one can be saved into a new file.
+#include "app/Mealvane.h"
+#include "app/TForm1.h"
+#include "data/DataFile.h"
+#include "data/TDataModule1.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDialogs.h"
+#include "support/TestDataFile.h"
+#include "toolkit/db/Connection.h"
+#include "toolkit/db/DbError.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+QByteArray digest(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1)
+                                          : QByteArray();
+}
+
+void overwrite(const QString &path, qint64 at, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(at);
+    file.write(bytes);
+}
+
+/// The page size of the test's books, and the number of the first page of the recipes' table.
+qint64 rootPage(const TestDataFile &book, const char *table) {
+    db::Connection c(book.path());
+    c.open();
+    db::Statement s(
+        c, QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name='%1'").arg(QLatin1String(table)));
+    return s.step() ? s.value(0).toLongLong() : 0;
+}
+
+struct Damage {
+    const char *name;
+    std::function<void(TestDataFile &)> apply;
+    /// Whether the program still starts (read-only), ends with a message, or may do either (-1).
+    int starts;
+    /// Words the message must hold.
+    const char *said;
+};
+
+void PrintTo(const Damage &value, std::ostream *out) {
+    *out << value.name;
+}
+
+class DamagedBookTest : public ::testing::TestWithParam<Damage> {};
+
+} // namespace
+
+TEST_P(DamagedBookTest, IsNeverWrittenAndSaysSoInWords) {
+    const Damage &damage = GetParam();
+    TestDataFile book(TestDataFile::Contents::Starter);
+    // A planned week of 42 entries that a Save Menu of a damaged book once replaced.
+    book.exec(QStringLiteral(
+        "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
+        "SELECT 1,2006,d.n,(SELECT min(Meal_ID) FROM Meal),t.n FROM "
+        "(SELECT 0 n UNION SELECT 1 UNION SELECT 2 UNION SELECT 3 UNION SELECT 4 UNION SELECT 5 "
+        "UNION SELECT 6) d, (SELECT '1' n UNION SELECT '2' UNION SELECT '3' UNION SELECT '4' "
+        "UNION SELECT '5' UNION SELECT '6') t"));
+    damage.apply(book);
+    const QByteArray before = digest(book.path());
+
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+    FakeMailer mailer;
+    const AppServices services{dialogs, shell, clock, &mailer};
+    std::optional<Mealvane> program;
+    QString failure;
+    try {
+        program.emplace(services, StartupOptions{0, 0, book.path()});
+    } catch (const db::DbError &error) {
+        failure = error.message();
+    }
+    if (damage.starts >= 0) {
+        ASSERT_EQ(program.has_value(), damage.starts == 1) << failure.toStdString();
+    }
+    if (program) {
+        TForm1 &w = program->mainWindow();
+        dialogs.confirmAnswers = {false}; // no salvage here
+        program->tellAboutTheBook();
+        ASSERT_FALSE(dialogs.errors.isEmpty() && dialogs.informations.isEmpty());
+        failure = (dialogs.errors + dialogs.informations).join(u'\n');
+        EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("(read-only)"))) << w.windowTitle().toStdString();
+        EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("Action15"))->isEnabled());
+        dialogs.errors.clear();
+        w.JvXPBar5Items0Click();
+        w.RbButton13Click();
+        w.run([&w] { w.RbButton18Click(); });
+        for (const QString &error : dialogs.errors) {
+            EXPECT_TRUE(error.contains(QStringLiteral("read-only"))) << error.toStdString();
+            EXPECT_FALSE(error.contains(QStringLiteral("attempt to write"))) << error.toStdString();
+        }
+        dialogs.confirmAnswers = {false};
+        w.close();
+        program.reset();
+    }
+    EXPECT_TRUE(failure.contains(QLatin1String(damage.said))) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QFileInfo(book.path()).absoluteFilePath())) << "names the file";
+    EXPECT_FALSE(failure.contains(QStringLiteral("malformed"))) << failure.toStdString();
+    EXPECT_EQ(digest(book.path()), before) << "the book was written to";
+    EXPECT_FALSE(QFile::exists(book.path() + QStringLiteral("-journal")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Books, DamagedBookTest,
+    ::testing::Values(Damage{"RecipePagesOverwritten",
+                             [](TestDataFile &book) {
+                                 const qint64 page = rootPage(book, "Meal");
+                                 overwrite(book.path(), (page - 1) * 4096, QByteArray(4096 * 2, '\xA5'));
+                             },
+                             -1, "is damaged"},
+                      Damage{"MenuPageOverwritten",
+                             [](TestDataFile &book) {
+                                 overwrite(book.path(), (rootPage(book, "Menu") - 1) * 4096,
+                                           QByteArray(4096, '\xA5'));
+                             },
+                             1, "is damaged"},
+                      Damage{"Truncated",
+                             [](TestDataFile &book) {
+                                 QFile(book.path()).resize(QFileInfo(book.path()).size() / 2);
+                             },
+                             -1, "is damaged"},
+                      Damage{"ZeroLength", [](TestDataFile &book) { QFile(book.path()).resize(0); }, false,
+                             "is an empty file"},
+                      Damage{"NoDatabase",
+                             [](TestDataFile &book) {
+                                 overwrite(book.path(), 0, QByteArrayLiteral("Not a database at all"));
+                             },
+                             0, "is not a database"},
+                      Damage{"LaterLayout",
+                             [](TestDataFile &book) { book.exec(QStringLiteral("PRAGMA user_version = 7")); },
+                             1, "later version of Mealvane"},
+                      Damage{"UnknownTable",
+                             [](TestDataFile &book) {
+                                 book.exec(QStringLiteral("CREATE TABLE Meal_Ratings(Meal_ID, Stars)"));
+                             },
+                             1, "a table this Mealvane does not know (meal_ratings)"},
+                      Damage{"UnknownColumn",
+                             [](TestDataFile &book) {
+                                 book.exec(QStringLiteral("ALTER TABLE Meal ADD COLUMN Servings INTEGER"));
+                             },
+                             1, "a column this Mealvane does not know (Servings)"},
+                      Damage{"ChangedView",
+                             [](TestDataFile &book) {
+                                 book.exec(QStringLiteral(
+                                     "DROP VIEW QMealIng; CREATE VIEW QMealIng AS SELECT Meal_ID FROM Meal"));
+                             },
+                             1, "view qmealing"}),
+    [](const ::testing::TestParamInfo<Damage> &param) { return std::string(param.param.name); });
+
+TEST(DamagedBook, WhatCanBeReadIsSavedIntoANewFile) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    book.exec(QStringLiteral("WITH RECURSIVE n(v) AS (SELECT 1 UNION ALL SELECT v + 1 FROM n WHERE v < 400) "
+                             "INSERT INTO Meal(Meal_Name, Meal_Recipe) SELECT 'Soup ' || v, "
+                             "printf('%.3000c', 'x') FROM n"));
+    db::Connection c(book.path());
+    c.open();
+    db::Statement count(c, QStringLiteral("SELECT count(*) FROM Meal"));
+    ASSERT_TRUE(count.step());
+    const qint64 recipes = count.value(0).toLongLong();
+    c.close();
+    // A leaf page in the middle of the recipes' table is lost.
+    const qint64 pages = QFileInfo(book.path()).size() / 4096;
+    overwrite(book.path(), (pages / 2) * 4096, QByteArray(4096, '\xA5'));
+    ASSERT_EQ(datafile::examine(book.path()).state, datafile::Health::State::Damaged);
+
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+    const AppServices services{dialogs, shell, clock, nullptr};
+    const QString target = QDir(book.folder()).filePath(QStringLiteral("saved.mdb"));
+    dialogs.confirmAnswers = {true};
+    dialogs.fileAnswers = {target};
+    offerSalvage(services, book.path());
+    ASSERT_EQ(dialogs.informations.size(), 1) << dialogs.errors.join(u'\n').toStdString();
+    EXPECT_TRUE(
+        dialogs.suggestedFiles.first().endsWith(QStringLiteral("MealvaneData40-saved-2006-01-02-0900.mdb")));
+    EXPECT_EQ(datafile::examine(target).state, datafile::Health::State::Sound);
+    db::Connection saved(target);
+    saved.open();
+    db::Statement kept(saved, QStringLiteral("SELECT count(*), max(Meal_ID) FROM Meal"));
+    ASSERT_TRUE(kept.step());
+    EXPECT_GT(kept.value(0).toLongLong(), recipes - 20) << "only the rows of the lost page are missing";
+    EXPECT_LT(kept.value(0).toLongLong(), recipes);
+    EXPECT_TRUE(dialogs.informations.first().contains(
+        QStringLiteral("Saved %1 recipes").arg(kept.value(0).toLongLong())));
+}
+
+TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten) {
+    for (const bool folder : {false, true}) {
+        TestDataFile book(TestDataFile::Contents::Starter);
+        const QString locked = folder ? book.folder() : book.path();
+        // As the superuser permissions do not bind: the file or folder is made immutable instead.
+        const bool root = geteuid() == 0;
+        const auto lock = [&](bool on) {
+            if (root)
+                QProcess::execute(QStringLiteral("chattr"),
+                                  {on ? QStringLiteral("+i") : QStringLiteral("-i"), locked});
+            else
+                QFile::setPermissions(locked, on ? QFile::ReadOwner | QFile::ExeOwner
+                                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        lock(true);
+        const auto unlock = qScopeGuard([&] { lock(false); });
+        if (QFileInfo(locked).isWritable() && !root)
+            GTEST_SKIP() << "cannot make a file read-only here";
+        const datafile::Health health = datafile::examine(book.path());
+        ASSERT_EQ(health.state, datafile::Health::State::ReadOnly) << health.message.toStdString();
+        EXPECT_EQ(health.reason, folder ? QStringLiteral("its folder cannot be written")
+                                        : QStringLiteral("the file cannot be written"));
+        FakeDialogs dialogs;
+        FakeShell shell;
+        FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+        Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+        program.tellAboutTheBook();
+        ASSERT_EQ(dialogs.informations.size(), 1);
+        EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("is read-only")));
+        TForm1 &w = program.mainWindow();
+        w.JvXPBar5Items0Click();
+        w.RbButton13Click();
+        w.run([&w] { w.RbButton18Click(); });
+        ASSERT_FALSE(dialogs.errors.isEmpty());
+        EXPECT_TRUE(
+            dialogs.errors.first().contains(QStringLiteral("is open read-only (%1)").arg(health.reason)))
+            << dialogs.errors.first().toStdString();
+    }
+}
