@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/TextLimit.h"
@@ -84,8 +85,8 @@ void TForm1::buildCategoriesPage() {
 
 void TForm1::addCategory(bool groups) {
     const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
-    const QString answer = m_services.dialogs.input(QLatin1String(kind.inputCaption),
-                                                    QLatin1String(kind.inputPrompt), QString());
+    const QString answer = plainName(m_services.dialogs.input(QLatin1String(kind.inputCaption),
+                                                              QLatin1String(kind.inputPrompt), QString()));
     if (answer.isEmpty())
         return; // cancelled
     if (answer.trimmed().isEmpty()) {

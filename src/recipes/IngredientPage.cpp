@@ -4,6 +4,7 @@
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
+#include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/TextLimit.h"
@@ -156,8 +157,8 @@ void TForm1::RbButton3Click() {
         m_services.dialogs.showInformation(QStringLiteral("Select Ingredient first!"));
         return;
     }
-    const QString answer = m_services.dialogs.input(QStringLiteral("Enter New Description"),
-                                                    QStringLiteral("Ingredient Description:"), old);
+    const QString answer = plainName(m_services.dialogs.input(
+        QStringLiteral("Enter New Description"), QStringLiteral("Ingredient Description:"), old));
     if (answer == old)
         return;
     if (answer.trimmed().isEmpty()) {

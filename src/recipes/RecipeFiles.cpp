@@ -1,5 +1,7 @@
 #include "RecipeFiles.h"
 
+#include "toolkit/model/PlainName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -361,7 +363,7 @@ QString nameKey(const QString &name) {
 }
 
 QString bookName(const QString &title, int width, bool *cut) {
-    const QString simple = title.simplified();
+    const QString simple = plainName(title).simplified();
     const QList<uint> points = simple.toUcs4();
     if (cut != nullptr)
         *cut = points.size() > width;

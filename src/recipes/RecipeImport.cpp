@@ -8,6 +8,7 @@
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/SqlText.h"
 #include "toolkit/db/Transaction.h"
+#include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 
 #include <QApplication>
@@ -62,7 +63,7 @@ void importRecipe(TDataModule1 &data, const QString &name) {
     for (links.first(); !links.eof(); links.next()) {
         QApplication::processEvents();
         const qint64 ingredient =
-            ingredientFor(data, links.field(QStringLiteral("Ingredients_Description")).asString());
+            ingredientFor(data, plainName(links.field(QStringLiteral("Ingredients_Description")).asString()));
         data.runSql(QStringLiteral("INSERT INTO MADE_WITH VALUES(") + sql::number(newId) + u',' +
                     sql::number(ingredient) + u')');
     }
@@ -144,7 +145,7 @@ void TForm1::Action14Execute() {
         meals.open();
         for (meals.first(); !meals.eof(); meals.next()) {
             QApplication::processEvents();
-            const QString name = meals.field(QStringLiteral("meal_name")).asString();
+            const QString name = plainName(meals.field(QStringLiteral("meal_name")).asString());
             m_data->runSql(QStringLiteral("select count(*) from meal where meal_name=") + sql::literal(name));
             const qint64 present = m_data->SQL.value(0, 0).toLongLong();
             m_data->SQL.close();

@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBImage.h"
@@ -323,7 +324,8 @@ void TForm1::rereadRecipeList() {
 }
 
 std::optional<QString> TForm1::askRecipeName(const QString &caption, const QString &preset) {
-    const QString answer = m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset);
+    const QString answer =
+        plainName(m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset));
     if (answer.isEmpty() || answer == preset)
         return std::nullopt;
     if (answer.trimmed().isEmpty()) {

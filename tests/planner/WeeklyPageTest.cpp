@@ -241,3 +241,18 @@ TEST_F(WeeklyPageTest, TheStoredWeekFindsEveryNameInItsBox) {
     for (int d = 0; d < 7; ++d)
         EXPECT_EQ(w.weekBox(d, 5)->checkedOrder().size(), 1u) << d;
 }
+
+TEST_F(WeeklyPageTest, ANameHoldingANulIsPlannedAndSavedLikeAnyOther) {
+    // A tool (or an older import) left a NUL inside a name.
+    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Noon) VALUES('Soup'||char(0)||'Stew', 1)"));
+    w.JvXPBar5Items0Click();
+    CheckedComboBox *box = w.weekBox(0, 3);
+    const int at = box->indexOf(QStringLiteral("Soup") + QChar(0) + QStringLiteral("Stew"));
+    ASSERT_GE(at, 0);
+    box->setChecked(at, true);
+    w.run([this] { w.RbButton18Click(); });
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu JOIN Meal USING (Meal_ID) WHERE Meal_Name = "
+                                   "'Soup'||char(0)||'Stew'")),
+              1);
+}

@@ -117,6 +117,9 @@ TEST(RecipeText, NamesMethodsAndMealTimes) {
     EXPECT_LE(name.size(), 50);
     EXPECT_EQ(name, QStringLiteral("Slow roasted shoulder of lamb with rosemary,"));
     EXPECT_EQ(bookName(QStringLiteral("  Pea   soup "), 50, &cut), QStringLiteral("Pea soup"));
+    EXPECT_EQ(bookName(QStringLiteral("Pea") + QChar(0) + QStringLiteral("soup\x01"), 50),
+              QStringLiteral("Pea soup"))
+        << "an imported name keeps no control character";
     EXPECT_FALSE(cut);
 
     Recipe r;

@@ -9,10 +9,16 @@ QString literal(const QString &value) {
     for (const QChar c : value) {
         if (c == u'\'')
             out += u'\'';
+        // The engine reads a statement only up to a NUL: that character enters as char(0), joined on.
+        if (c == QChar(0)) {
+            out += QStringLiteral("'||char(0)||'");
+            continue;
+        }
         out += c;
     }
     out += u'\'';
-    return out;
+    // Joined pieces stand in brackets, so that the value is one term wherever it is used.
+    return value.contains(QChar(0)) ? u'(' + out + u')' : out;
 }
 
 QString number(qint64 value) {

@@ -1,5 +1,7 @@
 #include "TextLimit.h"
 
+#include "toolkit/model/PlainName.h"
+
 #include <QLineEdit>
 #include <QValidator>
 
@@ -11,6 +13,8 @@ public:
         : QValidator(parent)
         , m_characters(characters) {}
     State validate(QString &input, int &) const override {
+        // A pasted control character (a NUL, a tab, a line break) stands as a blank.
+        input = plainName(input);
         return characterCount(input) <= m_characters ? Acceptable : Invalid;
     }
 

@@ -8,5 +8,5 @@ class QString;
 int characterCount(const QString &text);
 
 /// Keeps a line box to at most `characters` characters as the data file counts them: typing or pasting
-/// beyond that is refused where it happens.
+/// beyond that is refused where it happens; a control character typed or pasted stands as a blank.
 void limitCharacters(QLineEdit *box, int characters);
