@@ -3,8 +3,13 @@
 #include "toolkit/ui/DesktopMailer.h"
 #include "support/ProgramTest.h"
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,4 +108,52 @@ TEST_F(DesktopMailerTest, ABodyTooLongForOneArgumentIsRefusedNotCut) {
     EXPECT_EQ(send(body), 0);
     ASSERT_EQ(arguments().size(), 5);
     EXPECT_EQ(arguments()[4].size(), 40000);
+}
+
+TEST_F(DesktopMailerTest, BackslashesAndPerCentsReachTheMailProgramAsWritten) {
+    // The desktop's own xdg-email, handing the message to a mail program of the test's that records the
+    // address it is given.
+    const QString xdgEmail = QStandardPaths::findExecutable(
+        QStringLiteral("xdg-email"), {QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
+    ASSERT_FALSE(xdgEmail.isEmpty());
+    const QString got = bin.filePath(QStringLiteral("got"));
+    QFile recorder(bin.filePath(QStringLiteral("recorder")));
+    ASSERT_TRUE(recorder.open(QIODevice::WriteOnly));
+    recorder.write("#!/bin/sh\nprintf '%s' \"$1\" > \"" + got.toUtf8() + "\"\n");
+    recorder.close();
+    recorder.setPermissions(recorder.permissions() | QFileDevice::ExeOwner);
+    QDir(bin.path()).mkpath(QStringLiteral("applications"));
+    QFile entry(bin.filePath(QStringLiteral("applications/recordingmail.desktop")));
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Recording Mail\nExec=" +
+                recorder.fileName().toUtf8() + " %u\nMimeType=x-scheme-handler/mailto;\n");
+    entry.close();
+    QFile list(bin.filePath(QStringLiteral("mimeapps.list")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("[Default Applications]\nx-scheme-handler/mailto=recordingmail.desktop\n");
+    list.close();
+    std::vector<std::pair<const char *, QByteArray>> saved;
+    for (const auto &[name, value] : std::initializer_list<std::pair<const char *, QByteArray>>{
+             {"PATH", bin.path().toUtf8() + ":/usr/bin:/bin"},
+             {"XDG_DATA_HOME", bin.path().toUtf8()},
+             {"XDG_DATA_DIRS", bin.path().toUtf8()},
+             {"XDG_CONFIG_HOME", bin.path().toUtf8()},
+             {"DISPLAY", ":97"},
+             {"XDG_CURRENT_DESKTOP", ""},
+             {"DESKTOP_SESSION", ""}}) {
+        saved.emplace_back(name, qgetenv(name));
+        qputenv(name, value);
+    }
+    const auto restore = qScopeGuard([&] {
+        for (const auto &[name, value] : saved)
+            qputenv(name, value);
+    });
+    const QString body = QStringLiteral("Ingredients:\r\nflour\\cthe rest\r\nC:\\new\\\\ 100% \\n sugar\r\n");
+    EXPECT_EQ(send(body), 0);
+    QFile address(got);
+    ASSERT_TRUE(address.open(QIODevice::ReadOnly)) << "the mail program was not reached";
+    const QUrlQuery fields(QUrl::fromEncoded(address.readAll()).query(QUrl::FullyEncoded));
+    EXPECT_EQ(fields.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
+    EXPECT_EQ(fields.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+              QStringLiteral("VaneRecipe - Pancakes"));
 }

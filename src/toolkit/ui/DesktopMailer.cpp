@@ -67,6 +67,13 @@ int DesktopMailer::send(const MailMessage &message) {
     if (mailtoAddress(message).size() > LongestArgument)
         return TooLong;
     const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+    // xdg-email passes its subject and body through the shell's echo, which reads a backslash as the start
+    // of an escape ("\c" ends the text there): such a message goes over as one address, every character of
+    // it percent-encoded, which nothing on the way reads into.
+    const bool escapes = message.subject.contains(u'\\') || message.body.contains(u'\\');
+    if (!xdgEmail.isEmpty() && escapes && message.attachment.isEmpty())
+        return runHandOver(xdgEmail, {QStringLiteral("--utf8"), QString::fromLatin1(mailtoAddress(message))},
+                           answerWait);
     if (!xdgEmail.isEmpty()) {
         QStringList arguments{QStringLiteral("--utf8")};
         if (!message.subject.isEmpty())
