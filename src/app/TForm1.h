@@ -14,6 +14,10 @@
 #include <functional>
 #include <optional>
 
+namespace db {
+class TableDataset;
+}
+
 class MonthCalendar;
 class NavBar;
 class NavBarGroup;
@@ -181,6 +185,8 @@ public:
     /// The "Add ingredient to Meal" dialog, created after the main window.
     void attachIngredientDialog(TForm3 *dialog);
     // The recipe's picture.
+    /// Writes the pending change of `table`, or, when the file refuses it, drops it and rethrows.
+    void postOrUndo(db::TableDataset &table);
     void LoadNewPicture1Click();
     void ClearPicture1Click();
     void SavePicture1Click();

@@ -31,9 +31,15 @@ void TForm1::closeEvent(QCloseEvent *event) {
                 table->post();
         }
     } catch (const db::DbError &error) {
-        m_services.dialogs.showError(datafile::householdMessage(error.message()));
-        event->ignore();
-        return;
+        // What cannot be written (a full disk, a read-only book) must not hold the program open for ever:
+        // the user chooses between closing without it and staying to make room.
+        if (!m_services.dialogs.confirm(QStringLiteral("%1\n\nClose Mealvane without saving it?")
+                                            .arg(datafile::householdMessage(error.message())))) {
+            event->ignore();
+            return;
+        }
+        for (db::TableDataset *table : {&m_data->MEALS, &m_data->MEALTYPE, &m_data->IGROUP})
+            table->cancel();
     }
     setWeekGridChanged(false);
     QMainWindow::closeEvent(event);

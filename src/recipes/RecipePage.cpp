@@ -190,6 +190,17 @@ void TForm1::attachPictureViewer(TForm8 *viewer) {
     m_pictureViewer = viewer;
 }
 
+void TForm1::postOrUndo(db::TableDataset &table) {
+    try {
+        table.post();
+    } catch (const db::DbError &) {
+        // A write the file refused (a full disk) is not kept pending, where every later write and the
+        // closing would meet it again: the recipe shows what the book holds, and the box says why.
+        table.cancel();
+        throw;
+    }
+}
+
 void TForm1::LoadNewPicture1Click() {
     if (!onChosenRecipe())
         return;
@@ -204,13 +215,13 @@ void TForm1::LoadNewPicture1Click() {
         return;
     }
     db::TableDataset &meals = m_data->MEALS;
+    // What was typed before is written first, on its own: a picture the disk cannot take then takes
+    // nothing else with it.
+    if (meals.state() != db::Dataset::State::Browse)
+        meals.post();
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), bytes);
-    try {
-        meals.post();
-    } catch (const db::DbError &) {
-        // The row keeps the picture pending and writes it at the next chance.
-    }
+    postOrUndo(meals);
 }
 
 void TForm1::ClearPicture1Click() {
@@ -222,13 +233,11 @@ void TForm1::ClearPicture1Click() {
     if (!m_services.dialogs.confirm(
             QStringLiteral("Clear the picture of \"%1\"?").arg(DBLookupComboBox2->currentText())))
         return;
+    if (meals.state() != db::Dataset::State::Browse)
+        meals.post();
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), QVariant());
-    try {
-        meals.post();
-    } catch (const db::DbError &) {
-        // As with a loaded picture: written at the next chance.
-    }
+    postOrUndo(meals);
 }
 
 void TForm1::SavePicture1Click() {

@@ -415,3 +415,35 @@ TEST_F(RecipePageTest, SaveStoresOnTheShownRecipeWhateverTheSelectMealDialogChos
                   "SELECT Meal_Dessert FROM Meal WHERE Meal_Name='Apple and peanut butter slices'")),
               !before ? QStringLiteral("true") : QStringLiteral("false"));
 }
+
+TEST_F(RecipePageTest, APictureTheFullDiskCannotTakeIsSaidDroppedAndTheProgramCloses) {
+    QTemporaryDir dir;
+    pick(QStringLiteral("Pancakes"));
+    w.DBMemo1->setPlainText(QStringLiteral("Whisk & fry."));
+    // The disk is full from here on: the file cannot grow by a page.
+    db::Statement pages(dm.ADOConnectionMain, QStringLiteral("PRAGMA page_count"));
+    ASSERT_TRUE(pages.step());
+    dm.ADOConnectionMain.execute(
+        QStringLiteral("PRAGMA max_page_count = %1").arg(pages.value(0).toLongLong() + 1));
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("photo.jpg"), QSize(1600, 1200), "JPG")};
+    w.run([this] { w.LoadNewPicture1Click(); });
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("is full")))
+        << dialogs.errors.first().toStdString();
+    EXPECT_EQ(dm.MEALS.state(), db::Dataset::State::Browse) << "nothing is left pending";
+    EXPECT_TRUE(w.EDBImage1->image().isNull()) << "the recipe shows what the book holds";
+    EXPECT_EQ(stored(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Pancakes'")),
+              QStringLiteral("Whisk & fry."))
+        << "the method typed before was written on its own";
+    EXPECT_TRUE(stored(QStringLiteral("SELECT Meal_Picture IS NULL FROM Meal WHERE Meal_Name='Pancakes'")) ==
+                QStringLiteral("1"));
+
+    // An edit that cannot be written does not hold the program open: closing asks, and Yes closes.
+    w.show();
+    w.DBMemo1->setPlainText(QString(20000, u'x'));
+    dialogs.confirmAnswers = {false, true};
+    EXPECT_FALSE(w.close());
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions.first().contains(QStringLiteral("Close Mealvane without saving it?")));
+    EXPECT_TRUE(w.close());
+}
