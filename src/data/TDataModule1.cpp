@@ -108,7 +108,10 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     }
 }
 
-TDataModule1::~TDataModule1() = default;
+TDataModule1::~TDataModule1() {
+    // A book deleted while the program ran is put back as it was, rather than lost with the last handle.
+    ADOConnectionMain.putBackIfDeleted();
+}
 
 void TDataModule1::defineStatements() {
     // The recipe page shows one recipe at a time: its method and flags are read when it is shown.

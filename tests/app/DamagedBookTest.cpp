@@ -240,3 +240,41 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
             << dialogs.errors.first().toStdString();
     }
 }
+
+TEST(DeletedBook, AWriteAfterTheFileWasDeletedIsRefusedAndTheBookPutBackAtTheEnd) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+    qint64 recipes = 0;
+    {
+        Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+        TForm1 &w = program.mainWindow();
+        w.JvXPBar5Items0Click();
+        w.RbButton13Click();
+        w.run([&w] { w.RbButton18Click(); });
+        ASSERT_TRUE(dialogs.errors.isEmpty());
+        program.dataModule().runSql(QStringLiteral("SELECT count(*) FROM Meal"));
+        recipes = program.dataModule().SQL.value(0, 0).toLongLong();
+        program.dataModule().SQL.close();
+        ASSERT_TRUE(QFile::remove(book.path()));
+        w.RbButton13Click();
+        w.run([&w] { w.RbButton18Click(); });
+        ASSERT_EQ(dialogs.errors.size(), 1);
+        EXPECT_TRUE(dialogs.errors.first().contains(
+            QStringLiteral("was deleted or moved while Mealvane was running")))
+            << dialogs.errors.first().toStdString();
+        EXPECT_TRUE(dialogs.errors.first().contains(QFileInfo(book.path()).absoluteFilePath()));
+        dialogs.confirmAnswers = {false};
+        w.close();
+    }
+    ASSERT_TRUE(QFile::exists(book.path())) << "the book is back in its place";
+    EXPECT_EQ(datafile::examine(book.path()).state, datafile::Health::State::Sound);
+    db::Connection back(book.path());
+    back.open();
+    db::Statement counts(back,
+                         QStringLiteral("SELECT (SELECT count(*) FROM Meal), (SELECT count(*) FROM Menu)"));
+    ASSERT_TRUE(counts.step());
+    EXPECT_EQ(counts.value(0).toLongLong(), recipes);
+    EXPECT_EQ(counts.value(1).toLongLong(), 42) << "the week saved before the file went";
+}

@@ -3,10 +3,13 @@
 #include "DbError.h"
 #include "Dialect.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <algorithm>
+#include <cerrno>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace db {
 
@@ -88,6 +91,11 @@ void Connection::open() {
     // Sorting and DISTINCT work in memory rather than in a temporary file.
     sqlite3_exec(handle, "PRAGMA cache_size=-16384; PRAGMA temp_store=MEMORY", nullptr, nullptr, nullptr);
     m_handle = handle;
+    struct stat opened {};
+    if (::stat(path.constData(), &opened) == 0) {
+        m_device = quint64(opened.st_dev);
+        m_inode = quint64(opened.st_ino);
+    }
     sqlite3_update_hook(handle, &Connection::rowChanged, this);
     m_totalChangesBefore = sqlite3_total_changes64(handle);
     m_rowsToldBefore = m_rowsTold;
@@ -103,6 +111,33 @@ void Connection::rowChanged(void *self, int, const char *database, const char *t
         connection->m_lastTableKey = QString::fromUtf8(seen).toLower();
     }
     connection->m_lastWrite.insert(connection->m_lastTableKey, ++connection->m_writeSequence);
+}
+
+bool Connection::fileInPlace() const {
+    if (m_inode == 0)
+        return true;
+    struct stat now {};
+    return ::stat(QFile::encodeName(m_dataSource).constData(), &now) == 0 &&
+           quint64(now.st_dev) == m_device && quint64(now.st_ino) == m_inode;
+}
+
+bool Connection::putBackIfDeleted() {
+    const QByteArray path = QFile::encodeName(m_dataSource);
+    struct stat now {};
+    if (m_handle == nullptr || m_inode == 0 || ::stat(path.constData(), &now) == 0 || errno != ENOENT)
+        return false;
+    // The book as this connection still holds it goes to a new file at its old place, page by page.
+    sqlite3 *copy = nullptr;
+    bool done = false;
+    if (sqlite3_open_v2(path.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) ==
+        SQLITE_OK) {
+        if (sqlite3_backup *backup = sqlite3_backup_init(copy, "main", m_handle, "main")) {
+            done = sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+            done = sqlite3_backup_finish(backup) == SQLITE_OK && done;
+        }
+    }
+    sqlite3_close(copy);
+    return done;
 }
 
 void Connection::close() {
@@ -398,6 +433,13 @@ bool Statement::bind(const QString &name, const QVariant &value) {
 }
 
 bool Statement::step() {
+    // Rows written to a data file deleted meanwhile would be lost with it when the program ends.
+    if (sqlite3_stmt_readonly(m_statement) == 0 && !m_connection.fileInPlace())
+        throw DbError(QStringLiteral(
+                          "The recipe book '%1' was deleted or moved while Mealvane was running, so this was "
+                          "not saved. Close Mealvane: when nothing else has taken its place, the book is put "
+                          "back there as it was, and you can start Mealvane again.")
+                          .arg(QFileInfo(m_connection.dataSource()).absoluteFilePath()));
     const int rc = sqlite3_step(m_statement);
     m_connection.endWait();
     if (rc == SQLITE_ROW)

@@ -35,6 +35,13 @@ public:
     /// written"); nothing on the connection can write to it then, and a write is refused naming the reason.
     void setReadOnly(const QString &reason);
     bool isReadOnly() const { return !m_readOnly.isEmpty(); }
+
+    /// Whether the file the connection opened is still at its path: false once it was deleted or another
+    /// file was put there (the connection goes on reading and writing the one it opened).
+    bool fileInPlace() const;
+    /// When the opened file was deleted from its path, writes it back there as it stands now (nothing is
+    /// written over another file); true when it did.
+    bool putBackIfDeleted();
     const QString &readOnlyReason() const { return m_readOnly; }
     void close();
     bool isOpen() const { return m_handle != nullptr; }
@@ -99,6 +106,8 @@ private:
     QString m_dataSource;
     QString m_readOnly;
     sqlite3 *m_handle = nullptr;
+    // The device and inode of the file opened, to tell it from another put at the same path.
+    quint64 m_device = 0, m_inode = 0;
     int m_lockWait = 5000;
     QElapsedTimer m_waiting;
     bool m_indicating = false;
