@@ -11,5 +11,7 @@ int main(int argc, char *argv[]) {
     WidgetDialogs dialogs;
     DesktopShell shell;
     SystemClock clock;
-    return runMealvane({dialogs, shell, clock});
+    StartupOptions options;
+    options.dailyFullCheck = true;
+    return runMealvane({dialogs, shell, clock}, options);
 }

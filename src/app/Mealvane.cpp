@@ -1,5 +1,6 @@
 #include "Mealvane.h"
 
+#include "FullCheck.h"
 #include "TForm1.h"
 #include "TForm2.h"
 #include "data/DataFile.h"
@@ -66,6 +67,7 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
 }
 
 Mealvane::~Mealvane() {
+    m_check.reset();
     // The windows go before the data module: a grid being hidden may still read its dataset's rows.
     m_form1.reset();
 }
@@ -90,6 +92,20 @@ void Mealvane::tellAboutTheBook() {
     }
     m_services.dialogs.showError(health.message);
     offerSalvage(m_services, m_dataFile);
+}
+
+void Mealvane::checkInTheBackground() {
+    if (m_data->health().readOnly())
+        return;
+    m_check = std::make_unique<FullCheck>(m_dataFile, [this](const QString &problem) {
+        m_data->ADOConnectionMain.setReadOnly(QStringLiteral("it is damaged"));
+        m_form1->showReadOnly();
+        m_services.dialogs.showError(
+            problem +
+            QStringLiteral("\n\nFrom now on Mealvane keeps it read-only, so that nothing more of it is "
+                           "lost: what you saved before is in it, but nothing more is saved."));
+        offerSalvage(m_services, m_dataFile);
+    });
 }
 
 void offerSalvage(const AppServices &services, const QString &path) {
@@ -157,5 +173,11 @@ int runMealvane(const AppServices &services, const StartupOptions &options) {
     }
     program->show();
     program->tellAboutTheBook();
-    return QApplication::exec();
+    const QDate today = services.clock.now().date();
+    if (options.dailyFullCheck && fullCheckDue(options.dataFile, today))
+        program->checkInTheBackground();
+    const int status = QApplication::exec();
+    if (const FullCheck *check = program->fullCheck(); check != nullptr && check->passed())
+        noteFullCheckPassed(options.dataFile, today);
+    return status;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class FullCheck;
 class TDataModule1;
 class TForm1;
 class TForm2;
@@ -23,6 +24,8 @@ struct StartupOptions {
     int splashSteps = 70;
     int splashStepMs = 50;
     QString dataFile = QStringLiteral("data/MealvaneData40.mdb");
+    /// Whether the day's full check of the book runs in the background (the program's own start).
+    bool dailyFullCheck = false;
 };
 
 /// The running program: the main window, the data module, the dialogs and the report layouts, created in
@@ -39,6 +42,11 @@ public:
     /// Says why the recipe book was opened read-only, when it was; for a damaged book, offers to save
     /// what can be read of it into a new file.
     void tellAboutTheBook();
+    /// Starts the engine's full check of the book on a thread of its own; a book found damaged is made
+    /// read-only for the rest of the run, said in words, and what can be read offered to be saved.
+    void checkInTheBackground();
+    /// The running or finished full check, or none.
+    FullCheck *fullCheck() const { return m_check.get(); }
 
     TForm1 &mainWindow() const { return *m_form1; }
     TDataModule1 &dataModule() const { return *m_data; }
@@ -60,6 +68,7 @@ private:
     bool m_memory;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TDataModule1> m_data;
+    std::unique_ptr<FullCheck> m_check;
 };
 
 /// Names the application for the desktop: the window class and the desktop entry it belongs to. No display

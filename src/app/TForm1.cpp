@@ -371,16 +371,20 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
     m_data = &dataModule;
     menuBar()->setEnabled(true);
     centralWidget()->setEnabled(true);
-    if (dataModule.health().readOnly()) {
-        // Everything can be looked at and printed; the imports, which only write, are not offered.
-        setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
-        Action14->setEnabled(false);
-        Action15->setEnabled(false);
-    }
+    if (dataModule.health().readOnly())
+        showReadOnly();
     // Start-up shows the welcome page; the daily, weekly, ingredient, categories and search pages are built
     // on their first visit.
     buildShoppingPage();
     buildRecipePage();
+}
+
+void TForm1::showReadOnly() {
+    // Everything can be looked at and printed; the imports, which only write, are not offered.
+    if (!windowTitle().endsWith(QStringLiteral(" (read-only)")))
+        setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
+    Action14->setEnabled(false);
+    Action15->setEnabled(false);
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names) {

@@ -69,6 +69,8 @@ public:
 
     /// Binds the pages to the data module once it exists (start-up step 9).
     void attachDataModule(TDataModule1 &dataModule);
+    /// Shows that the book is open read-only: the title says so and what only writes is not offered.
+    void showReadOnly();
 
     // Main window state.
     int SelectedWeek = 0;

@@ -386,6 +386,27 @@ Health examine(const QString &path) {
     return health;
 }
 
+QString fullCheck(const QString &path, const std::function<void(void *handle)> &interrupt,
+                  bool *interrupted) {
+    ReadHandle reader(path);
+    if (interrupt)
+        interrupt(reader.handle);
+    bool failed = false;
+    const QStringList check = reader.column(QStringLiteral("PRAGMA integrity_check(1)"), &failed);
+    if (interrupt)
+        interrupt(nullptr);
+    if (failed && (sqlite3_errcode(reader.handle) & 0xff) == SQLITE_INTERRUPT) {
+        if (interrupted != nullptr)
+            *interrupted = true;
+        return {};
+    }
+    if (reader.code == SQLITE_OK && !failed && check == QStringList{QStringLiteral("ok")})
+        return {};
+    return QStringLiteral("The full check of the recipe book '%1' found it damaged: parts of it, or of the "
+                          "indexes that find its rows, do not hold together.")
+        .arg(QFileInfo(path).absoluteFilePath());
+}
+
 QString lastGoodBackup(const QString &path) {
     QDir folder(QFileInfo(path).absoluteDir());
     if (!folder.cdUp() || !folder.cd(QStringLiteral("backups")))

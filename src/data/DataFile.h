@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace db {
 class Connection;
@@ -59,6 +60,13 @@ struct Health {
 /// Looks at the data file at `path` without writing to it: whether it is there, can be written, passes the
 /// engine's quick check and is of a layout this build knows.
 Health examine(const QString &path);
+
+/// The engine's full check of the data file at `path` (every page, every index against its table), run on
+/// a connection of its own so that any thread may run it; empty when the file passes, else what is wrong
+/// in words. `interrupt` gets the connection's handle while the check runs, so that it can be stopped
+/// (`interrupted` then tells so, and nothing is said to be wrong).
+QString fullCheck(const QString &path, const std::function<void(void *handle)> &interrupt = {},
+                  bool *interrupted = nullptr);
 
 /// The newest backup of the data file at `path` that passes the engine's check (kept in "backups" beside
 /// the data file's folder), or nothing.

@@ -1,5 +1,6 @@
 // Recipe books that are damaged, foreign or cannot be written: the program says so in words, never writes
 // to them and never crashes; what can be read of a damaged one can be saved into a new file.
+#include "app/FullCheck.h"
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "data/DataFile.h"
@@ -10,8 +11,11 @@
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
@@ -277,4 +281,47 @@ TEST(DeletedBook, AWriteAfterTheFileWasDeletedIsRefusedAndTheBookPutBackAtTheEnd
     ASSERT_TRUE(counts.step());
     EXPECT_EQ(counts.value(0).toLongLong(), recipes);
     EXPECT_EQ(counts.value(1).toLongLong(), 42) << "the week saved before the file went";
+}
+
+TEST(DamagedBook, TheFullCheckInTheBackgroundMakesADamagedBookReadOnly) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    // A name changed inside the index that finds recipes by name, not in the recipes themselves: the quick
+    // check on opening passes, the full one does not.
+    const qint64 page = rootPage(book, "Meal_Name_Scan");
+    QFile file(book.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * 4096);
+    QByteArray bytes = file.read(4096);
+    const qsizetype at = bytes.indexOf("Pancakes");
+    ASSERT_GE(at, 0);
+    bytes[at + 7] = 'z';
+    file.seek((page - 1) * 4096);
+    file.write(bytes);
+    file.close();
+    ASSERT_EQ(datafile::examine(book.path()).state, datafile::Health::State::Sound);
+    EXPECT_FALSE(datafile::fullCheck(book.path()).isEmpty());
+    const QByteArray before = digest(book.path());
+
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+    Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+    dialogs.confirmAnswers = {false};
+    program.checkInTheBackground();
+    TForm1 &w = program.mainWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (dialogs.errors.isEmpty() && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("The full check of the recipe book")));
+    EXPECT_EQ(dialogs.questions.size(), 1) << "what can be read is offered to be saved";
+    EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("(read-only)")));
+    EXPECT_FALSE(program.fullCheck()->passed());
+    w.JvXPBar5Items0Click();
+    w.RbButton13Click();
+    w.run([&w] { w.RbButton18Click(); });
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(dialogs.errors.last().contains(QStringLiteral("is open read-only (it is damaged)")));
+    EXPECT_EQ(digest(book.path()), before);
 }

@@ -2,6 +2,7 @@
 // nothing crashes, and whatever is refused is refused in words.
 #include "support/HostileText.h"
 #include "support/ProgramTest.h"
+#include "toolkit/model/PlainName.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 
@@ -37,6 +38,8 @@ TEST_F(HostileInputTest, EveryTextInputTakesOrRefusesAnyText) {
     for (const QString &text : hostileTexts()) {
         SCOPED_TRACE(text.left(40).toStdString());
         const bool storable = !text.isEmpty() && text.size() <= 50;
+        // A name keeps no control character: a line break or tab typed into one stands as a blank.
+        const QString name = plainName(text);
 
         // The recipe page: a new recipe by that name, its method, and Change Name back and forth.
         w.JvXPBar4Items0Click();
@@ -44,13 +47,13 @@ TEST_F(HostileInputTest, EveryTextInputTakesOrRefusesAnyText) {
         w.run([this] { w.RbButton6Click(); });
         expectOnlyWords("Add New Recipe");
         const QString named =
-            first(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name=") + literal(text));
+            first(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name=") + literal(name));
         if (storable && !text.trimmed().isEmpty()) {
             EXPECT_EQ(named, QStringLiteral("1"));
-            EXPECT_EQ(w.DBLookupComboBox2->currentText(), text);
+            EXPECT_EQ(w.DBLookupComboBox2->currentText(), name);
             w.DBMemo1->setPlainText(text);
             w.run([this] { w.RbButton5Click(); });
-            EXPECT_EQ(first(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name=") + literal(text)),
+            EXPECT_EQ(first(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name=") + literal(name)),
                       QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
                 << "the memo keeps every line, its breaks as the editor writes them";
             w.run([this] { w.RbButton26Click(); }); // e-mail it
@@ -58,7 +61,7 @@ TEST_F(HostileInputTest, EveryTextInputTakesOrRefusesAnyText) {
             w.run([this] { w.RbButton4Click(); });
             dialogs.inputAnswers = {text};
             w.run([this] { w.RbButton4Click(); });
-            EXPECT_EQ(first(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name=") + literal(text)),
+            EXPECT_EQ(first(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name=") + literal(name)),
                       QStringLiteral("1"));
             expectOnlyWords("recipe page");
         } else if (!text.isEmpty() && text.trimmed().isEmpty()) {
@@ -79,14 +82,14 @@ TEST_F(HostileInputTest, EveryTextInputTakesOrRefusesAnyText) {
         if (storable && !text.trimmed().isEmpty()) {
             EXPECT_EQ(
                 first(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description=") +
-                      literal(text)),
+                      literal(name)),
                 QStringLiteral("1"));
             w.DBEdit1->setText(text);
             w.run([this] { w.RbButton1Click(); });
             expectOnlyWords("Delete ingredient");
             EXPECT_EQ(
                 first(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description=") +
-                      literal(text)),
+                      literal(name)),
                 QStringLiteral("0"));
         }
         w.DBEdit1->setText(QStringLiteral("Eggs"));
@@ -103,7 +106,7 @@ TEST_F(HostileInputTest, EveryTextInputTakesOrRefusesAnyText) {
             // A line box never gives a line break back; the test puts the name right by itself.
             dm.runSql(QStringLiteral("UPDATE Ingredients SET Ingredients_Description='Eggs' WHERE "
                                      "Ingredients_Description=") +
-                      literal(text));
+                      literal(name));
         }
         EXPECT_EQ(
             first(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Eggs'")),

@@ -40,6 +40,9 @@ void Connection::setDataSource(const QString &path) {
 
 void Connection::setReadOnly(const QString &reason) {
     m_readOnly = reason;
+    // An open connection stops writing at once.
+    if (m_handle != nullptr)
+        sqlite3_exec(m_handle, "PRAGMA query_only=1", nullptr, nullptr, nullptr);
 }
 
 void Connection::open() {

@@ -31,8 +31,8 @@ public:
 
     /// Opens the existing data file; throws DbError when it is missing or is no database.
     void open();
-    /// Opens the file read-only from the next `open` on, for `reason` (in words: "the file cannot be
-    /// written"); nothing on the connection can write to it then, and a write is refused naming the reason.
+    /// Makes the connection read-only for `reason` (in words: "the file cannot be written"): at once when it
+    /// is open, and at the engine from the next `open` on; a write is refused naming the reason.
     void setReadOnly(const QString &reason);
     bool isReadOnly() const { return !m_readOnly.isEmpty(); }
 
