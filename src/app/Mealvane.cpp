@@ -83,6 +83,8 @@ void Mealvane::show() {
 }
 
 void Mealvane::tellAboutTheBook() {
+    if (m_data->settleHealth())
+        m_form1->showReadOnly();
     const datafile::Health &health = m_data->health();
     if (health.message.isEmpty())
         return;

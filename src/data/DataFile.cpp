@@ -309,7 +309,32 @@ QString foreignPart(ReadHandle &file) {
 
 } // namespace
 
-Health examine(const QString &path) {
+Health quickCheck(const QString &path) {
+    Health health;
+    const QString file = QFileInfo(path).absoluteFilePath();
+    ReadHandle reader(path);
+    bool failed = false;
+    const QStringList check = reader.column(QStringLiteral("PRAGMA quick_check(1)"), &failed);
+    if (reader.code != SQLITE_OK || failed || check != QStringList{QStringLiteral("ok")}) {
+        health.state = Health::State::Damaged;
+        health.reason = QStringLiteral("it is damaged");
+        const QString backup = lastGoodBackup(path);
+        health.message =
+            QStringLiteral(
+                "The recipe book '%1' is damaged: parts of it cannot be read.\n\nMealvane opens it "
+                "read-only, so that nothing more of it is lost: you can look at what can be read "
+                "and print it, but nothing is saved to it.")
+                .arg(file) +
+            (backup.isEmpty() ? QStringLiteral("\n\nThere is no backup of it.")
+                              : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, close "
+                                               "Mealvane and copy it in place of the damaged file.")
+                                    .arg(backup));
+        return health;
+    }
+    return health;
+}
+
+Health examine(const QString &path, bool withQuickCheck) {
     const QFileInfo info(path);
     const QString file = info.absoluteFilePath();
     Health health;
@@ -340,25 +365,11 @@ Health examine(const QString &path) {
                                        "starter book.")
                             .arg(file));
     header.close();
-    ReadHandle reader(path);
-    bool failed = false;
-    const QStringList check = reader.column(QStringLiteral("PRAGMA quick_check(1)"), &failed);
-    if (reader.code != SQLITE_OK || failed || check != QStringList{QStringLiteral("ok")}) {
-        health.state = Health::State::Damaged;
-        health.reason = QStringLiteral("it is damaged");
-        const QString backup = lastGoodBackup(path);
-        health.message =
-            QStringLiteral(
-                "The recipe book '%1' is damaged: parts of it cannot be read.\n\nMealvane opens it "
-                "read-only, so that nothing more of it is lost: you can look at what can be read "
-                "and print it, but nothing is saved to it.")
-                .arg(file) +
-            (backup.isEmpty() ? QStringLiteral("\n\nThere is no backup of it.")
-                              : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, close "
-                                               "Mealvane and copy it in place of the damaged file.")
-                                    .arg(backup));
-        return health;
+    if (withQuickCheck) {
+        if (Health damaged = quickCheck(path); damaged.state == Health::State::Damaged)
+            return damaged;
     }
+    ReadHandle reader(path);
     if (const QString foreign = foreignPart(reader); !foreign.isEmpty()) {
         health.state = Health::State::Foreign;
         health.reason = QStringLiteral("it is of a layout this Mealvane does not know");

@@ -58,8 +58,12 @@ struct Health {
 };
 
 /// Looks at the data file at `path` without writing to it: whether it is there, can be written, passes the
-/// engine's quick check and is of a layout this build knows.
-Health examine(const QString &path);
+/// engine's quick check (unless `withQuickCheck` is false) and is of a layout this build knows.
+Health examine(const QString &path, bool withQuickCheck = true);
+
+/// The engine's quick check alone (it reads every page): a damaged book's health, or a sound one. Any
+/// thread may run it.
+Health quickCheck(const QString &path);
 
 /// The engine's full check of the data file at `path` (every page, every index against its table), run on
 /// a connection of its own so that any thread may run it; empty when the file passes, else what is wrong

@@ -74,11 +74,17 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     m_lock = std::make_unique<db::DataFileLock>(dataFile);
     // A file that is damaged, of a layout this build does not know or that cannot be written is opened
     // read-only and never brought up to the schema: nothing is written to it.
-    m_health = datafile::examine(dataFile);
+    m_health = datafile::examine(dataFile, false);
     if (m_health.state == datafile::Health::State::Unusable)
         throw db::DbError(m_health.message);
-    if (m_health.readOnly())
+    if (m_health.readOnly()) {
         ADOConnectionMain.setReadOnly(m_health.reason);
+    } else {
+        // The quick check reads every page of the book: it runs beside start-up, and nothing is written
+        // before it has passed.
+        m_quickCheck = std::async(std::launch::async, [dataFile] { return datafile::quickCheck(dataFile); });
+        ADOConnectionMain.setWriteGate([this] { settleHealth(); });
+    }
     // Of a damaged book, the part start-up reads first may be among what is lost.
     const auto cannotShow = [this] {
         return db::DbError(m_health.message.section(QStringLiteral("\n\n"), 0, 0) +
@@ -88,19 +94,28 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     try {
         ADOConnectionMain.open();
     } catch (const db::DbError &) {
+        settleHealth();
         if (m_health.state == datafile::Health::State::Damaged)
             throw cannotShow();
         throw;
     }
     ADOConnectionMain.addPlan(search::plannedOnly);
-    if (!m_health.readOnly())
-        datafile::upgrade(ADOConnectionMain);
+    if (!m_health.readOnly()) {
+        try {
+            datafile::upgrade(ADOConnectionMain);
+        } catch (const db::DbError &) {
+            // A book the quick check found damaged is left as it is.
+            if (m_health.state != datafile::Health::State::Damaged)
+                throw;
+        }
+    }
     for (db::Dataset *dataset :
          std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,
                                               &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {
         try {
             dataset->open();
         } catch (const db::DbError &error) {
+            settleHealth();
             if (m_health.state == datafile::Health::State::Damaged)
                 throw cannotShow();
             throw db::DbError(QStringLiteral("%1: %2").arg(dataset->objectName(), error.message()));
@@ -108,7 +123,20 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     }
 }
 
+bool TDataModule1::settleHealth() {
+    if (!m_quickCheck.valid())
+        return false;
+    const datafile::Health found = m_quickCheck.get();
+    if (found.state != datafile::Health::State::Damaged)
+        return false;
+    m_health = found;
+    ADOConnectionMain.setReadOnly(found.reason);
+    return true;
+}
+
 TDataModule1::~TDataModule1() {
+    if (m_quickCheck.valid())
+        m_quickCheck.wait();
     // A book deleted while the program ran is put back as it was, rather than lost with the last handle.
     ADOConnectionMain.putBackIfDeleted();
 }

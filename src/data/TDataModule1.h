@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <future>
 #include <memory>
 
 class IngredientGroupItems;
@@ -94,6 +95,9 @@ public:
 
     /// What the data file was found fit for when it was opened: a book that is read-only says why.
     const datafile::Health &health() const { return m_health; }
+    /// Waits for the engine's quick check of the book, which runs beside start-up, and makes the book
+    /// read-only when it failed; true when it did so now.
+    bool settleHealth();
 
 private:
     void defineStatements();
@@ -102,6 +106,7 @@ private:
     IngredientGroupItems &m_groupItems;
     std::unique_ptr<db::DataFileLock> m_lock;
     datafile::Health m_health;
+    std::future<datafile::Health> m_quickCheck;
     struct ReadColumn {
         db::Connection::Version version;
         QStringList values;

@@ -325,3 +325,20 @@ TEST(DamagedBook, TheFullCheckInTheBackgroundMakesADamagedBookReadOnly) {
     EXPECT_TRUE(dialogs.errors.last().contains(QStringLiteral("is open read-only (it is damaged)")));
     EXPECT_EQ(digest(book.path()), before);
 }
+
+TEST(DamagedBook, TheMessageNamesTheLastGoodBackup) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    const QDir top(book.folder());
+    ASSERT_TRUE(top.mkpath(QStringLiteral("data")) && top.mkpath(QStringLiteral("backups")));
+    const QString data = top.filePath(QStringLiteral("data/MealvaneData40.mdb"));
+    const QString good = top.filePath(QStringLiteral("backups/MealvaneData40-2026-12-01-0900.mdb"));
+    const QString bad = top.filePath(QStringLiteral("backups/MealvaneData40-2026-12-02-0900.mdb"));
+    for (const QString &copy : {data, good, bad})
+        ASSERT_TRUE(QFile::copy(book.path(), copy));
+    QFile(bad).resize(QFileInfo(bad).size() / 2);
+    QFile(data).resize(QFileInfo(data).size() / 2);
+    const datafile::Health health = datafile::examine(data);
+    ASSERT_EQ(health.state, datafile::Health::State::Damaged);
+    EXPECT_TRUE(health.message.contains(QStringLiteral("The last good backup is '%1'").arg(good)))
+        << health.message.toStdString();
+}

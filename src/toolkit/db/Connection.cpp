@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace db {
 
@@ -436,6 +437,8 @@ bool Statement::bind(const QString &name, const QVariant &value) {
 }
 
 bool Statement::step() {
+    if (sqlite3_stmt_readonly(m_statement) == 0 && m_connection.m_writeGate)
+        std::exchange(m_connection.m_writeGate, {})();
     // Rows written to a data file deleted meanwhile would be lost with it when the program ends.
     if (sqlite3_stmt_readonly(m_statement) == 0 && !m_connection.fileInPlace())
         throw DbError(QStringLiteral(

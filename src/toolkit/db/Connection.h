@@ -36,6 +36,10 @@ public:
     void setReadOnly(const QString &reason);
     bool isReadOnly() const { return !m_readOnly.isEmpty(); }
 
+    /// Called before the first statement that writes (once): a check of the file still running may finish
+    /// first, and make the connection read-only.
+    void setWriteGate(std::function<void()> gate) { m_writeGate = std::move(gate); }
+
     /// Whether the file the connection opened is still at its path: false once it was deleted or another
     /// file was put there (the connection goes on reading and writing the one it opened).
     bool fileInPlace() const;
@@ -105,6 +109,7 @@ private:
 
     QString m_dataSource;
     QString m_readOnly;
+    std::function<void()> m_writeGate;
     sqlite3 *m_handle = nullptr;
     // The device and inode of the file opened, to tell it from another put at the same path.
     quint64 m_device = 0, m_inode = 0;
