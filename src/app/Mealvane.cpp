@@ -47,6 +47,10 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     , m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
     m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
     m_form1->attachDataModule(*m_data);
+    m_data->whenFoundDamaged([this] {
+        m_form1->showReadOnly();
+        tellAboutTheBook();
+    });
     Form2 = new TForm2(m_form1.get());
     m_form1->attachWaitBox(Form2);
     Form3 = new TForm3(*m_form1, *m_data);
@@ -82,8 +86,8 @@ void Mealvane::show() {
     window.show();
 }
 
-void Mealvane::tellAboutTheBook() {
-    if (m_data->settleHealth())
+void Mealvane::tellAboutTheBook(bool waitForCheck) {
+    if (waitForCheck && m_data->settleHealth())
         m_form1->showReadOnly();
     const datafile::Health &health = m_data->health();
     if (health.message.isEmpty())

@@ -40,8 +40,9 @@ public:
     /// Shows the main window centred on the screen.
     void show();
     /// Says why the recipe book was opened read-only, when it was; for a damaged book, offers to save
-    /// what can be read of it into a new file.
-    void tellAboutTheBook();
+    /// what can be read of it into a new file. The quick check runs on after start-up: `waitForCheck`
+    /// waits for it; otherwise a book it finds damaged is told when it is done.
+    void tellAboutTheBook(bool waitForCheck = false);
     /// Starts the engine's full check of the book on a thread of its own; a book found damaged is made
     /// read-only for the rest of the run, said in words, and what can be read offered to be saved.
     void checkInTheBackground();

@@ -121,12 +121,19 @@ void upgrade(db::Connection &connection) {
         if (exists.step() && exists.value(0).toLongLong() == 0)
             missing << text;
     }
-    // Tables added since the first release are written IF NOT EXISTS.
+    // Tables added since the first release are written IF NOT EXISTS; only a missing one is made, so that
+    // opening a file of this layout writes nothing.
     for (const QString &statement : statements) {
         const QString text = statement.trimmed();
         const qsizetype at = text.indexOf(QLatin1String("CREATE TABLE IF NOT EXISTS "));
-        if (at >= 0)
-            missing << text.mid(at);
+        if (at < 0)
+            continue;
+        const QString create = text.mid(at);
+        db::Statement exists(
+            connection, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=%1")
+                            .arg(sql::literal(create.section(u' ', 5, 5).section(u'(', 0, 0).trimmed())));
+        if (exists.step() && exists.value(0).toLongLong() == 0)
+            missing << create;
     }
     // A view whose definition has changed since the file was written is made again.
     QStringList views;
@@ -309,12 +316,18 @@ QString foreignPart(ReadHandle &file) {
 
 } // namespace
 
-Health quickCheck(const QString &path) {
+Health quickCheck(const QString &path, const std::function<void(void *handle)> &interrupt) {
     Health health;
     const QString file = QFileInfo(path).absoluteFilePath();
     ReadHandle reader(path);
     bool failed = false;
+    if (interrupt)
+        interrupt(reader.handle);
     const QStringList check = reader.column(QStringLiteral("PRAGMA quick_check(1)"), &failed);
+    if (interrupt)
+        interrupt(nullptr);
+    if (failed && (sqlite3_errcode(reader.handle) & 0xff) == SQLITE_INTERRUPT)
+        return health;
     if (reader.code != SQLITE_OK || failed || check != QStringList{QStringLiteral("ok")}) {
         health.state = Health::State::Damaged;
         health.reason = QStringLiteral("it is damaged");

@@ -62,8 +62,9 @@ struct Health {
 Health examine(const QString &path, bool withQuickCheck = true);
 
 /// The engine's quick check alone (it reads every page): a damaged book's health, or a sound one. Any
-/// thread may run it.
-Health quickCheck(const QString &path);
+/// thread may run it; `interrupt` gets the handle it runs on (and nothing when it is done), so that it can
+/// be stopped, which gives a sound health.
+Health quickCheck(const QString &path, const std::function<void(void *handle)> &interrupt = {});
 
 /// The engine's full check of the data file at `path` (every page, every index against its table), run on
 /// a connection of its own so that any thread may run it; empty when the file passes, else what is wrong

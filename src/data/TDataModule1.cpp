@@ -8,6 +8,7 @@
 #include "toolkit/db/DbError.h"
 
 #include <QStringList>
+#include <sqlite3.h>
 
 namespace {
 
@@ -82,7 +83,19 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
     } else {
         // The quick check reads every page of the book: it runs beside start-up, and nothing is written
         // before it has passed.
-        m_quickCheck = std::async(std::launch::async, [dataFile] { return datafile::quickCheck(dataFile); });
+        m_quickCheck = std::async(std::launch::async, [this, dataFile] {
+            datafile::Health found =
+                datafile::quickCheck(dataFile, [this](void *handle) { m_quickCheckHandle.store(handle); });
+            if (found.state == datafile::Health::State::Damaged)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (settleHealth() && m_whenFoundDamaged)
+                            m_whenFoundDamaged();
+                    },
+                    Qt::QueuedConnection);
+            return found;
+        });
         ADOConnectionMain.setWriteGate([this] { settleHealth(); });
     }
     // Of a damaged book, the part start-up reads first may be among what is lost.
@@ -135,8 +148,12 @@ bool TDataModule1::settleHealth() {
 }
 
 TDataModule1::~TDataModule1() {
-    if (m_quickCheck.valid())
+    if (m_quickCheck.valid()) {
+        // A check of a large book still running when the program closes is stopped.
+        if (void *handle = m_quickCheckHandle.load())
+            sqlite3_interrupt(static_cast<sqlite3 *>(handle));
         m_quickCheck.wait();
+    }
     // A book deleted while the program ran is put back as it was, rather than lost with the last handle.
     ADOConnectionMain.putBackIfDeleted();
 }

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
 
@@ -98,6 +100,9 @@ public:
     /// Waits for the engine's quick check of the book, which runs beside start-up, and makes the book
     /// read-only when it failed; true when it did so now.
     bool settleHealth();
+    /// Called on the window's thread when the quick check, done after start-up, found the book damaged
+    /// (the book is read-only by then).
+    void whenFoundDamaged(std::function<void()> tell) { m_whenFoundDamaged = std::move(tell); }
 
 private:
     void defineStatements();
@@ -107,6 +112,8 @@ private:
     std::unique_ptr<db::DataFileLock> m_lock;
     datafile::Health m_health;
     std::future<datafile::Health> m_quickCheck;
+    std::atomic<void *> m_quickCheckHandle{nullptr};
+    std::function<void()> m_whenFoundDamaged;
     struct ReadColumn {
         db::Connection::Version version;
         QStringList values;

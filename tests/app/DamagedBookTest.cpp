@@ -96,7 +96,7 @@ TEST_P(DamagedBookTest, IsNeverWrittenAndSaysSoInWords) {
     if (program) {
         TForm1 &w = program->mainWindow();
         dialogs.confirmAnswers = {false}; // no salvage here
-        program->tellAboutTheBook();
+        program->tellAboutTheBook(true);
         ASSERT_FALSE(dialogs.errors.isEmpty() && dialogs.informations.isEmpty());
         failure = (dialogs.errors + dialogs.informations).join(u'\n');
         EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("(read-only)"))) << w.windowTitle().toStdString();
@@ -231,7 +231,7 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
         FakeShell shell;
         FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
         Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
-        program.tellAboutTheBook();
+        program.tellAboutTheBook(true);
         ASSERT_EQ(dialogs.informations.size(), 1);
         EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("is read-only")));
         TForm1 &w = program.mainWindow();
@@ -341,4 +341,27 @@ TEST(DamagedBook, TheMessageNamesTheLastGoodBackup) {
     ASSERT_EQ(health.state, datafile::Health::State::Damaged);
     EXPECT_TRUE(health.message.contains(QStringLiteral("The last good backup is '%1'").arg(good)))
         << health.message.toStdString();
+}
+
+TEST(DamagedBook, AQuickCheckFailingAfterTheWindowShowsIsToldThenAndNothingIsWrittenBefore) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    overwrite(book.path(), (rootPage(book, "Menu") - 1) * 4096, QByteArray(4096, '\xA5'));
+    const QByteArray before = digest(book.path());
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
+    Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+    dialogs.confirmAnswers = {false};
+    program.tellAboutTheBook(); // as start-up does: without waiting for the check
+    QElapsedTimer waited;
+    waited.start();
+    while (dialogs.errors.isEmpty() && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("is damaged")));
+    EXPECT_TRUE(program.mainWindow().windowTitle().endsWith(QStringLiteral("(read-only)")));
+    EXPECT_EQ(dialogs.questions.size(), 1) << "the salvage is offered once";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.errors.size(), 1) << "and told once";
+    EXPECT_EQ(digest(book.path()), before);
 }
