@@ -104,6 +104,14 @@ void Mealvane::checkInTheBackground() {
     if (m_data->health().readOnly())
         return;
     m_check = std::make_unique<FullCheck>(m_dataFile, [this](const QString &problem) {
+        // The quick check, running as well, may have found it first: the book is told about once.
+        if (m_data->settleHealth()) {
+            m_form1->showReadOnly();
+            tellAboutTheBook();
+            return;
+        }
+        if (m_data->ADOConnectionMain.isReadOnly())
+            return;
         m_data->ADOConnectionMain.setReadOnly(QStringLiteral("it is damaged"));
         m_form1->showReadOnly();
         m_services.dialogs.showError(
