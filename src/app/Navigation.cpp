@@ -13,11 +13,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 
 void TForm1::JvXPBar5Items0Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     FillAllCombo();
     if (!RefreshMenuData())
         return;
@@ -27,27 +29,32 @@ void TForm1::JvXPBar5Items0Click() {
 }
 
 void TForm1::JvXPBar4Items1Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     showPage(TabSheet6);
 }
 
 void TForm1::JvXPBar4Items3Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     showPage(TabSheet8);
 }
 
 void TForm1::JvXPBar1Items0Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     showPage(TabSheet5);
 }
 
 void TForm1::JvXPBar1Items1Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     JvgLabel26Click();
 }
 
 void TForm1::JvXPBar1Items2Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     // The compiled manual where the desktop has a viewer for it, the same manual as web pages otherwise.
     const QString chm = QDir(programFolder()).filePath(QString::fromLatin1(HelpFile));
     Shell &shell = m_services.shell;
@@ -89,8 +96,13 @@ QString TForm1::programFolder() const {
 
 void TForm1::JvMonthCalendar21Click() {
     const QDate d = JvMonthCalendar21->selectedDate();
-    if (activePage() == TabSheet7)
-        CheckChanges();
+    if (activePage() == TabSheet7 && !CheckChanges()) {
+        // Cancelled: the calendar goes back to the week on screen.
+        const QSignalBlocker quiet(JvMonthCalendar21);
+        JvMonthCalendar21->setSelectedDate(m_shownDate);
+        return;
+    }
+    m_shownDate = d;
     SelectedWeek = WeekNumber(d);
     SelectedYear = WeekYear(d);
     JvgLabel29->setText(WeekRangeText(d));

@@ -7,6 +7,7 @@
 #include "toolkit/ui/DesktopMailer.h"
 #include "toolkit/ui/RandomSource.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QHash>
 #include <QMainWindow>
@@ -130,7 +131,9 @@ public:
     int slotCode(const QWidget *widget) const;
 
     // Weekly-style page and unsaved planner changes (src/planner).
-    void CheckChanges();
+    /// Asks about unsaved picks of the planner page being left; false when the user cancelled, and then
+    /// nothing that asked may happen.
+    bool CheckChanges();
     void FillAllCombo();
     /// Checks what the menu holds for the selected week; false when a box could not take an entry.
     bool RefreshMenuData();
@@ -437,6 +440,8 @@ private:
     TForm4 *m_splash = nullptr;
     TDataModule1 *m_data = nullptr;
     bool m_importing = false;
+    /// The day the calendar showed when the week on screen was chosen.
+    QDate m_shownDate;
     bool m_sized = false;
     RandomSource m_random;
     DesktopMailer m_desktopMailer;

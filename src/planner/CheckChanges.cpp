@@ -24,8 +24,16 @@ void TForm1::closeEvent(QCloseEvent *event) {
         return;
     }
     try {
-        if (WeekGridChanged && m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
-            RbButton18Click();
+        if (WeekGridChanged) {
+            // Cancel (Escape, the box's close button) keeps the program open with the week on screen.
+            const Dialogs::Answer answer = m_services.dialogs.ask(QString::fromLatin1(SaveQuestion));
+            if (answer == Dialogs::Answer::Cancel) {
+                event->ignore();
+                return;
+            }
+            if (answer == Dialogs::Answer::Yes)
+                RbButton18Click();
+        }
         for (db::TableDataset *table : {&m_data->MEALS, &m_data->MEALTYPE, &m_data->IGROUP}) {
             if (table->state() == db::Dataset::State::Edit || table->state() == db::Dataset::State::Insert)
                 table->post();
@@ -45,15 +53,23 @@ void TForm1::closeEvent(QCloseEvent *event) {
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::CheckChanges() {
+bool TForm1::CheckChanges() {
     QWidget *page = activePage();
-    if (page == TabSheet7 && WeekGridChanged) {
-        if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
-            RbButton18Click();
-    } else if (page == TabSheet1 && DailyMenuChanged) {
-        if (m_services.dialogs.confirm(QString::fromLatin1(SaveQuestion)))
-            RbButton11Click();
+    const bool weekly = page == TabSheet7 && WeekGridChanged;
+    const bool daily = page == TabSheet1 && DailyMenuChanged;
+    if (weekly || daily) {
+        // Cancel keeps the page and its picks as they are, and whatever asked does not happen.
+        const Dialogs::Answer answer = m_services.dialogs.ask(QString::fromLatin1(SaveQuestion));
+        if (answer == Dialogs::Answer::Cancel)
+            return false;
+        if (answer == Dialogs::Answer::Yes) {
+            if (weekly)
+                RbButton18Click();
+            else
+                RbButton11Click();
+        }
     }
     setWeekGridChanged(false);
     DailyMenuChanged = false;
+    return true;
 }

@@ -259,7 +259,8 @@ void TForm1::applyDailySizes() {
 }
 
 void TForm1::JvXPBar5Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     if (JvTabBar1 == nullptr)
         buildDailyPage();
     InitMenu();

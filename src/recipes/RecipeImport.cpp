@@ -175,7 +175,8 @@ void TForm1::Action14Execute() {
 }
 
 void TForm1::Action15Execute() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     const QStringList files = m_services.dialogs.openFileNames(
         QStringLiteral("Import Recipes from Files"),
         {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), QStringLiteral("All Files (*)")});

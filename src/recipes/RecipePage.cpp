@@ -310,7 +310,8 @@ void TForm1::showRecipe(const QVariant &id) {
 }
 
 void TForm1::JvXPBar4Items0Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     DBLookupComboBox2->update();
     DBLookupComboBox2CloseUp();
     showPage(TabSheet3);

@@ -33,7 +33,8 @@ QString TForm1::printTime() const {
 }
 
 void TForm1::JvXPBar3Items0Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     if (m_reports.weeklyMenu == nullptr)
         return;
     m_reports.weeklyMenu->fill(SelectedWeek, SelectedYear,
@@ -89,7 +90,8 @@ void TForm1::previewRecipes() {
 }
 
 void TForm1::JvXPBar3Items1Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     if (m_reports.recipe == nullptr)
         return;
     m_reports.recipe->open(nullptr);
@@ -97,13 +99,15 @@ void TForm1::JvXPBar3Items1Click() {
 }
 
 void TForm1::JvXPBar3Items2Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     if (m_reports.selectMeal != nullptr)
         showModal(*m_reports.selectMeal);
 }
 
 void TForm1::JvXPBar3Items3Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     TReportIngredientsList *layout = m_reports.ingredients;
     if (layout == nullptr)
         return;

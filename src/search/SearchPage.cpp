@@ -127,7 +127,8 @@ void TForm1::buildSearchPage() {
 }
 
 void TForm1::JvXPBar4Items2Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     RefreshTables();
     Fillingredientslist();
     showPage(TabSheet4);

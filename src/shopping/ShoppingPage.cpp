@@ -159,7 +159,8 @@ void TForm1::buildShoppingPage() {
 }
 
 void TForm1::JvXPBar2Click() {
-    CheckChanges();
+    if (!CheckChanges())
+        return;
     RefreshShoppingList();
     QApplication::processEvents();
     showPage(TabSheet2);

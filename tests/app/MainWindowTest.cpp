@@ -479,3 +479,17 @@ TEST(ProgramEnd, ClosesWithEveryPageShown) {
         SUCCEED() << page;
     }
 }
+
+TEST(QuestionBox, YesIsTheDefaultAndEscapeCancels) {
+    WidgetDialogs real;
+    const auto answer = [&real](int key) {
+        QTimer::singleShot(0, [key] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        return real.ask(QStringLiteral("Do You want to save changes to menu and update shopping list?"));
+    };
+    EXPECT_EQ(answer(Qt::Key_Return), Dialogs::Answer::Yes);
+    EXPECT_EQ(answer(Qt::Key_Escape), Dialogs::Answer::Cancel);
+}

@@ -256,3 +256,38 @@ TEST_F(WeeklyPageTest, ANameHoldingANulIsPlannedAndSavedLikeAnyOther) {
                                    "'Soup'||char(0)||'Stew'")),
               1);
 }
+
+TEST_F(WeeklyPageTest, CancelKeepsTheUnsavedWeekOnScreenAtEveryQuestion) {
+    w.show();
+    w.JvXPBar5Items0Click();
+    w.weekBox(1, 5)->setChecked(0, true);
+    const QString picked = w.weekBox(1, 5)->text();
+    const auto stillThere = [&](const char *where) {
+        EXPECT_EQ(w.activePage(), w.TabSheet7) << where;
+        EXPECT_TRUE(w.WeekGridChanged) << where;
+        EXPECT_EQ(w.weekBox(1, 5)->text(), picked) << where;
+        EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu")), 0) << where << ": nothing saved";
+    };
+    // Closing: Cancel (Escape, the close box) neither saves nor closes.
+    dialogs.askAnswers = {Dialogs::Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    stillThere("closing");
+    // Another page, another week in the calendar: Cancel stays.
+    dialogs.askAnswers = {Dialogs::Answer::Cancel};
+    w.JvXPBar4Items1Click();
+    stillThere("another page");
+    const int week = w.SelectedWeek;
+    dialogs.askAnswers = {Dialogs::Answer::Cancel};
+    w.JvMonthCalendar21->setSelectedDate(QDate(2006, 1, 14));
+    w.JvMonthCalendar21Click();
+    stillThere("another week");
+    EXPECT_EQ(w.SelectedWeek, week);
+    EXPECT_EQ(w.JvMonthCalendar21->selectedDate(), QDate(2005, 12, 31))
+        << "the calendar shows the week on screen";
+    EXPECT_EQ(dialogs.questions.size(), 3);
+    // Yes saves and closes.
+    dialogs.askAnswers = {Dialogs::Answer::Yes};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu")), 1);
+}

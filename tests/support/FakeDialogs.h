@@ -17,6 +17,15 @@ public:
             onQuestion();
         return pop(confirmAnswers, false);
     }
+    /// Answered from `askAnswers`, else from `confirmAnswers` (true Yes, false No), else No.
+    Answer ask(const QString &text) override {
+        questions << text;
+        if (onQuestion)
+            onQuestion();
+        if (!askAnswers.empty())
+            return pop(askAnswers, Answer::No);
+        return pop(confirmAnswers, false) ? Answer::Yes : Answer::No;
+    }
     QString input(const QString &caption, const QString &prompt, const QString &preset) override {
         inputs << caption + u'|' + prompt;
         return pop(inputAnswers, preset);
@@ -39,6 +48,7 @@ public:
 
     QStringList errors, informations, questions, inputs, fileBoxes, suggestedFiles;
     std::deque<bool> confirmAnswers;
+    std::deque<Answer> askAnswers;
     std::deque<QString> inputAnswers, fileAnswers;
     std::deque<QStringList> manyFileAnswers;
     QList<QStringList> fileFilters;

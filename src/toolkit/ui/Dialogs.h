@@ -14,6 +14,11 @@ public:
     virtual void showInformation(const QString &text) = 0;
     /// A confirmation with Yes and No; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
+    /// What a question that may throw work away was answered.
+    enum class Answer { Yes, No, Cancel };
+    /// A question with Yes, No and Cancel, Yes the default; Escape and the box's close button answer
+    /// Cancel.
+    virtual Answer ask(const QString &text) = 0;
     /// An input box; Cancel gives back `preset`.
     virtual QString input(const QString &caption, const QString &prompt, const QString &preset) = 0;
     /// A file-open box; empty when cancelled. `filters` are "Name (*.ext)" entries, the first selected.

@@ -27,6 +27,21 @@ bool WidgetDialogs::confirm(const QString &text) {
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+Dialogs::Answer WidgetDialogs::ask(const QString &text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 QString WidgetDialogs::input(const QString &caption, const QString &prompt, const QString &preset) {
     bool ok = false;
     const QString answer = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, preset, &ok);
