@@ -355,6 +355,8 @@ QWidget *TForm1::activePage() const {
 
 void TForm1::showPage(QWidget *page) {
     buildOnFirstVisit(page);
+    if (m_readOnly)
+        disableWrites();
     JvPageControl1->setCurrentWidget(page);
 }
 
@@ -380,11 +382,30 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
 }
 
 void TForm1::showReadOnly() {
-    // Everything can be looked at and printed; the imports, which only write, are not offered.
+    // Everything can be looked at and printed; what only writes is not offered.
+    m_readOnly = true;
     if (!windowTitle().endsWith(QStringLiteral(" (read-only)")))
         setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
     Action14->setEnabled(false);
     Action15->setEnabled(false);
+    disableWrites();
+}
+
+void TForm1::disableWrites() {
+    // The buttons and menu items of every page that write to the book; pages built later are done when
+    // they are first shown.
+    static const char *const Writers[] = {"RbButton18", "RbButton11",      "RbButton10",   "RbButton19",
+                                          "RbButton4",  "RbButton8",       "RbButton9",    "RbButton6",
+                                          "RbButton5",  "RbButton7",       "RbButton2",    "RbButton3",
+                                          "RbButton1",  "RbButton22",      "RbButton23",   "RbButton24",
+                                          "RbButton25", "LoadNewPicture1", "ClearPicture1"};
+    for (const char *name : Writers) {
+        const QString objectName = QLatin1String(name);
+        if (auto *widget = findChild<QWidget *>(objectName))
+            widget->setEnabled(false);
+        if (auto *action = findChild<QAction *>(objectName))
+            action->setEnabled(false);
+    }
 }
 
 void TForm1::setIngredientGroupItems(const QStringList &names) {

@@ -72,6 +72,7 @@ public:
     void attachDataModule(TDataModule1 &dataModule);
     /// Shows that the book is open read-only: the title says so and what only writes is not offered.
     void showReadOnly();
+    bool isReadOnly() const { return m_readOnly; }
 
     // Main window state.
     int SelectedWeek = 0;
@@ -442,6 +443,8 @@ private:
     bool m_importing = false;
     /// The day the calendar showed when the week on screen was chosen.
     QDate m_shownDate;
+    bool m_readOnly = false;
+    void disableWrites();
     bool m_sized = false;
     RandomSource m_random;
     DesktopMailer m_desktopMailer;

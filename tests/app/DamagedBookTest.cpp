@@ -235,7 +235,25 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
         ASSERT_EQ(dialogs.informations.size(), 1);
         EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("is read-only")));
         TForm1 &w = program.mainWindow();
+        EXPECT_TRUE(w.windowTitle().endsWith(QStringLiteral("(read-only)")));
+        // Every page opens; what writes is not offered, what reads and prints is.
+        w.JvXPBar5Click();
+        w.JvXPBar2Click();
+        w.JvXPBar4Items0Click();
+        w.JvXPBar4Items1Click();
+        w.JvXPBar4Items3Click();
         w.JvXPBar5Items0Click();
+        for (const char *writes : {"RbButton18", "RbButton11", "RbButton10", "RbButton19", "RbButton5",
+                                   "RbButton6", "RbButton7", "RbButton2", "RbButton22", "RbButton25"}) {
+            auto *button = w.findChild<QWidget *>(QLatin1String(writes));
+            ASSERT_NE(button, nullptr) << writes;
+            EXPECT_FALSE(button->isEnabled()) << writes;
+        }
+        EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("LoadNewPicture1"))->isEnabled());
+        for (const char *reads : {"RbButton17", "RbButton20", "RbButton21", "RbButton26", "RbButton13"})
+            EXPECT_TRUE(w.findChild<QWidget *>(QLatin1String(reads))->isEnabled()) << reads;
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+        // A write that comes another way is refused in words.
         w.RbButton13Click();
         w.run([&w] { w.RbButton18Click(); });
         ASSERT_FALSE(dialogs.errors.isEmpty());
