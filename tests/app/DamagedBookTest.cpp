@@ -48,6 +48,24 @@ qint64 rootPage(const TestDataFile &book, const char *table) {
     return s.step() ? s.value(0).toLongLong() : 0;
 }
 
+/// A program started on the book at `path`, its boxes answered from queues and its clock at 2 January
+/// 2006.
+struct Started {
+    explicit Started(const QString &path)
+        : program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, path}) {}
+    /// Lets the window's thread run until an error box has been shown, for at most 30 seconds.
+    void waitForError() {
+        QElapsedTimer waited;
+        waited.start();
+        while (dialogs.errors.isEmpty() && waited.elapsed() < 30000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock{QDateTime(QDate(2006, 1, 2), QTime(9, 0))};
+    Mealvane program;
+};
+
 struct Damage {
     const char *name;
     std::function<void(TestDataFile &)> apply;
@@ -227,10 +245,9 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
         ASSERT_EQ(health.state, datafile::Health::State::ReadOnly) << health.message.toStdString();
         EXPECT_EQ(health.reason, folder ? QStringLiteral("its folder cannot be written")
                                         : QStringLiteral("the file cannot be written"));
-        FakeDialogs dialogs;
-        FakeShell shell;
-        FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
-        Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+        Started started(book.path());
+        FakeDialogs &dialogs = started.dialogs;
+        Mealvane &program = started.program;
         program.tellAboutTheBook(true);
         ASSERT_EQ(dialogs.informations.size(), 1);
         EXPECT_TRUE(dialogs.informations.first().contains(QStringLiteral("is read-only")));
@@ -265,12 +282,11 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
 
 TEST(DeletedBook, AWriteAfterTheFileWasDeletedIsRefusedAndTheBookPutBackAtTheEnd) {
     TestDataFile book(TestDataFile::Contents::Starter);
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
     qint64 recipes = 0;
     {
-        Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+        Started started(book.path());
+        FakeDialogs &dialogs = started.dialogs;
+        Mealvane &program = started.program;
         TForm1 &w = program.mainWindow();
         w.JvXPBar5Items0Click();
         w.RbButton13Click();
@@ -320,17 +336,13 @@ TEST(DamagedBook, TheFullCheckInTheBackgroundMakesADamagedBookReadOnly) {
     EXPECT_FALSE(datafile::fullCheck(book.path()).isEmpty());
     const QByteArray before = digest(book.path());
 
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
-    Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+    Started started(book.path());
+    FakeDialogs &dialogs = started.dialogs;
+    Mealvane &program = started.program;
     dialogs.confirmAnswers = {false};
     program.checkInTheBackground();
     TForm1 &w = program.mainWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (dialogs.errors.isEmpty() && waited.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    started.waitForError();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("The full check of the recipe book")));
     EXPECT_EQ(dialogs.questions.size(), 1) << "what can be read is offered to be saved";
@@ -365,16 +377,12 @@ TEST(DamagedBook, AQuickCheckFailingAfterTheWindowShowsIsToldThenAndNothingIsWri
     TestDataFile book(TestDataFile::Contents::Starter);
     overwrite(book.path(), (rootPage(book, "Menu") - 1) * 4096, QByteArray(4096, '\xA5'));
     const QByteArray before = digest(book.path());
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock(QDateTime(QDate(2006, 1, 2), QTime(9, 0)));
-    Mealvane program(AppServices{dialogs, shell, clock, nullptr}, StartupOptions{0, 0, book.path()});
+    Started started(book.path());
+    FakeDialogs &dialogs = started.dialogs;
+    Mealvane &program = started.program;
     dialogs.confirmAnswers = {false};
     program.tellAboutTheBook(); // as start-up does: without waiting for the check
-    QElapsedTimer waited;
-    waited.start();
-    while (dialogs.errors.isEmpty() && waited.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    started.waitForError();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("is damaged")));
     EXPECT_TRUE(program.mainWindow().windowTitle().endsWith(QStringLiteral("(read-only)")));
