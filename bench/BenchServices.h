@@ -12,6 +12,7 @@ public:
     void showInformation(const QString &) override {}
     bool confirm(const QString &) override { return false; }
     Answer ask(const QString &) override { return Answer::No; }
+    bool propose(const QString &) override { return false; }
     QString input(const QString &, const QString &, const QString &preset) override { return preset; }
     QString openFileName(const QString &, const QStringList &) override { return {}; }
     QStringList openFileNames(const QString &, const QStringList &) override { return {}; }

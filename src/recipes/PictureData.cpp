@@ -250,6 +250,27 @@ QByteArray readFile(const QString &path, QString &error) {
     return bytes;
 }
 
+QByteArray reduced(const QByteArray &stored, int longSide) {
+    const QSize full = pictureSize(stored);
+    if (!full.isValid())
+        return {};
+    const QSize target = full.width() > longSide || full.height() > longSide
+                             ? full.scaled(longSide, longSide, Qt::KeepAspectRatio)
+                             : full;
+    // Decoded no larger than needed, then brought to the size exactly.
+    QImage image = decode(stored, target);
+    if (image.isNull())
+        return {};
+    if (image.width() > target.width() || image.height() > target.height())
+        image = image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 90))
+        return {};
+    return jpeg;
+}
+
 QStringList fileFilters() {
     return {QStringLiteral("All (*.jpg *.jpeg *.bmp *.ico)"),
             QStringLiteral("JPEG Image File (*.jpg *.jpeg)"), QStringLiteral("Bitmaps (*.bmp)"),

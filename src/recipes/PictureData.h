@@ -31,6 +31,14 @@ QSize pictureSize(const QByteArray &stored);
 /// checked to be readable. On failure the bytes are empty and `error` says why.
 QByteArray readFile(const QString &path, QString &error);
 
+/// The longest side a photo is offered to be kept at: a printed picture is 40 x 30 mm, the recipe page's box
+/// smaller.
+constexpr int KeptLongSide = 2000;
+
+/// The picture as a JPEG of good quality (90), upright as the camera noted it, its long side at most
+/// `longSide` pixels; empty when the bytes are no picture.
+QByteArray reduced(const QByteArray &stored, int longSide = KeptLongSide);
+
 /// The file-type list of the picture file box: every readable kind together first, then each kind.
 QStringList fileFilters();
 

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -66,7 +67,10 @@ void TForm1::buildRecipePage() {
         return b;
     };
 
+    // Every layout has its owner from the start: a recipe table that cannot be read stops the building
+    // half-way, and nothing is left without one.
     auto *left = new QGridLayout;
+    page->addLayout(left, 0, 0);
     left->setHorizontalSpacing(6);
     left->setVerticalSpacing(6);
     DBLookupComboBox2 = new DBLookupComboBox(m_data->SQLMEALS, QStringLiteral("Meal_Name"), body);
@@ -88,6 +92,7 @@ void TForm1::buildRecipePage() {
 
     // Three boxes to a row, so that the captions fit on the smallest window.
     auto *times = new QGridLayout;
+    left->addLayout(times, 3, 0, 1, 3);
     times->setHorizontalSpacing(14);
     times->setVerticalSpacing(2);
     for (size_t t = 0; t < std::size(TimeFlags); ++t) {
@@ -100,7 +105,6 @@ void TForm1::buildRecipePage() {
     auto *timeCaption = new QLabel(QStringLiteral("Time Of Day:"), body);
     timeCaption->setProperty("sectionCaption", true);
     left->addWidget(timeCaption, 2, 0, 1, 3);
-    left->addLayout(times, 3, 0, 1, 3);
     cbmorning = m_timeFlagBoxes[0];
     cbsnack = m_timeFlagBoxes[1];
     cbnoon = m_timeFlagBoxes[2];
@@ -113,9 +117,9 @@ void TForm1::buildRecipePage() {
     left->addWidget(DBMemo1, 5, 0, 1, 3);
     left->setRowStretch(5, 1);
     left->setColumnStretch(1, 1);
-    page->addLayout(left, 0, 0);
 
     auto *right = new QVBoxLayout;
+    page->addLayout(right, 0, 1);
     right->setSpacing(6);
     DBGrid2 =
         new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
@@ -128,11 +132,11 @@ void TForm1::buildRecipePage() {
     right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
     right->addWidget(DBGrid2, 1);
     auto *ingredientButtons = new QHBoxLayout;
+    right->addLayout(ingredientButtons);
     RbButton8 = button("RbButton8", "Add Ingredient", &TForm1::RbButton8Click);
     RbButton9 = button("RbButton9", "Delete Ingredient", &TForm1::RbButton9Click);
     ingredientButtons->addWidget(RbButton8);
     ingredientButtons->addWidget(RbButton9);
-    right->addLayout(ingredientButtons);
 
     EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode,
                             picture::pictureSize, DBImage::Fit::ShrinkToFit, body);
@@ -159,11 +163,11 @@ void TForm1::buildRecipePage() {
     connect(EDBImage1, &DBImage::doubleClicked, this, [this] { run([this] { Vieworiginalsize1Click(); }); });
     right->addWidget(caption(QStringLiteral("&Picture: (Right Click)"), EDBImage1));
     right->addWidget(EDBImage1, 1);
-    page->addLayout(right, 0, 1);
     page->setColumnStretch(0, 3);
     page->setColumnStretch(1, 2);
 
     auto *recipeButtons = new QHBoxLayout;
+    page->addLayout(recipeButtons, 1, 0, 1, 2);
     RbButton6 = button("RbButton6", "Add New Recipe", &TForm1::RbButton6Click);
     RbButton5 = button("RbButton5", "Save", &TForm1::RbButton5Click);
     RbButton7 = button("RbButton7", "Delete Recipe", &TForm1::RbButton7Click);
@@ -175,7 +179,6 @@ void TForm1::buildRecipePage() {
     RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
     recipeButtons->addWidget(RbButton21);
     recipeButtons->addWidget(RbButton26);
-    page->addLayout(recipeButtons, 1, 0, 1, 2);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
 
     connect(DBLookupComboBox2, &QComboBox::activated, this,
@@ -209,10 +212,40 @@ void TForm1::LoadNewPicture1Click() {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     QString error;
-    const QByteArray bytes = picture::readFile(path, error);
+    QByteArray bytes = picture::readFile(path, error);
     if (bytes.isEmpty()) {
         m_services.dialogs.showError(error);
         return;
+    }
+    // A camera's photo is offered at a size the page and the printout can show, rather than whole: a book
+    // of photographs would grow by megabytes a recipe.
+    const auto megabytes = [](qsizetype size) {
+        return QString::number(std::max(0.1, double(size) / 1e6), 'f', 1);
+    };
+    const QSize size = picture::pictureSize(bytes);
+    QString done = QStringLiteral("Loaded the picture (%1 MB)").arg(megabytes(bytes.size()));
+    if (size.isValid() && std::max(size.width(), size.height()) > picture::KeptLongSide) {
+        const QByteArray smaller = picture::reduced(bytes);
+        if (!smaller.isEmpty() && smaller.size() < bytes.size()) {
+            if (m_services.dialogs.propose(
+                    QStringLiteral(
+                        "This photo is %1 x %2 pixels (%3 MB). Keep it at 2,000 pixels (about %4 MB)?")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(megabytes(bytes.size()), megabytes(smaller.size())))) {
+                const QSize kept = picture::pictureSize(smaller);
+                bytes = smaller;
+                done = QStringLiteral("Kept the photo at %1 x %2 pixels (%3 MB)")
+                           .arg(kept.width())
+                           .arg(kept.height())
+                           .arg(megabytes(bytes.size()));
+            } else {
+                done = QStringLiteral("Kept the photo as it is: %1 x %2 pixels (%3 MB)")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(megabytes(bytes.size()));
+            }
+        }
     }
     db::TableDataset &meals = m_data->MEALS;
     // What was typed before is written first, on its own: a picture the disk cannot take then takes
@@ -222,6 +255,7 @@ void TForm1::LoadNewPicture1Click() {
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), bytes);
     postOrUndo(meals);
+    tellDone(done);
 }
 
 void TForm1::ClearPicture1Click() {

@@ -152,3 +152,25 @@ TEST(PictureData, TheCamerasOrientationIsHonouredAndTheBytesKept) {
         EXPECT_EQ(size, o >= 5 ? QSize(32, 64) : QSize(64, 32)) << o;
     }
 }
+
+TEST(PictureData, APhotoIsKeptUprightAtTwoThousandPixels) {
+    // Stored lying on its side (the camera noted "turn a quarter clockwise"): red on the left, blue on the
+    // right, which upright is red above blue.
+    QImage lying(4000, 3000, QImage::Format_RGB32);
+    lying.fill(Qt::blue);
+    for (int y = 0; y < 3000; ++y)
+        for (int x = 0; x < 2000; ++x)
+            lying.setPixel(x, y, qRgb(255, 0, 0));
+    const QByteArray photo = withOrientation(encoded(lying, "JPG"), 6);
+    ASSERT_EQ(pictureSize(photo), QSize(3000, 4000));
+    const QByteArray kept = reduced(photo);
+    ASSERT_EQ(formatOf(kept), Format::Jpeg);
+    EXPECT_EQ(pictureSize(kept), QSize(1500, 2000));
+    EXPECT_LT(kept.size(), photo.size());
+    const QImage upright = decode(kept);
+    EXPECT_GT(qRed(upright.pixel(750, 200)), 200) << "red above";
+    EXPECT_GT(qBlue(upright.pixel(750, 1800)), 200) << "blue below";
+    EXPECT_EQ(pictureSize(reduced(encoded(sample(640, 480), "JPG"))), QSize(640, 480))
+        << "a small one keeps its size";
+    EXPECT_TRUE(reduced(QByteArrayLiteral("no picture")).isEmpty());
+}

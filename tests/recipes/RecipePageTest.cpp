@@ -1,3 +1,4 @@
+#include "recipes/PictureData.h"
 #include "recipes/TForm3.h"
 #include "recipes/TForm8.h"
 #include "support/ProgramTest.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -446,4 +448,42 @@ TEST_F(RecipePageTest, APictureTheFullDiskCannotTakeIsSaidDroppedAndTheProgramCl
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions.first().contains(QStringLiteral("Close Mealvane without saving it?")));
     EXPECT_TRUE(w.close());
+}
+
+TEST_F(RecipePageTest, APhotoOverTwoThousandPixelsIsOfferedReducedAndNoKeepsItWhole) {
+    QTemporaryDir dir;
+    pick(QStringLiteral("Pancakes"));
+    const QString photo = pictureFile(dir, QStringLiteral("phone.jpg"), QSize(4000, 3000), "JPG");
+    QFile taken(photo);
+    ASSERT_TRUE(taken.open(QIODevice::ReadOnly));
+    const QByteArray whole = taken.readAll();
+    const auto storedPicture = [this] {
+        dm.runSql(QStringLiteral("SELECT Meal_Picture FROM Meal WHERE Meal_Name='Pancakes'"));
+        const QByteArray bytes = dm.SQL.value(0, 0).toByteArray();
+        dm.SQL.close();
+        return bytes;
+    };
+    dialogs.fileAnswers = {photo};
+    dialogs.confirmAnswers = {true};
+    w.LoadNewPicture1Click();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions.first().startsWith(
+        QStringLiteral("This photo is 4000 x 3000 pixels (%1 MB). Keep it at 2,000 pixels (about ")
+            .arg(QString::number(std::max(0.1, double(whole.size()) / 1e6), 'f', 1))))
+        << dialogs.questions.first().toStdString();
+    EXPECT_EQ(picture::pictureSize(storedPicture()), QSize(2000, 1500));
+    EXPECT_TRUE(
+        w.statusBar()->currentMessage().startsWith(QStringLiteral("Kept the photo at 2000 x 1500 pixels")))
+        << w.statusBar()->currentMessage().toStdString();
+
+    dialogs.fileAnswers = {photo};
+    dialogs.confirmAnswers = {false};
+    w.LoadNewPicture1Click();
+    EXPECT_EQ(storedPicture(), whole) << "No keeps the bytes as they are";
+    EXPECT_TRUE(w.statusBar()->currentMessage().startsWith(QStringLiteral("Kept the photo as it is")));
+
+    // A picture of 2,000 pixels or less is not asked about.
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("small.jpg"), QSize(2000, 1000), "JPG")};
+    w.LoadNewPicture1Click();
+    EXPECT_EQ(dialogs.questions.size(), 2);
 }

@@ -17,6 +17,7 @@ public:
             onQuestion();
         return pop(confirmAnswers, false);
     }
+    bool propose(const QString &text) override { return confirm(text); }
     /// Answered from `askAnswers`, else from `confirmAnswers` (true Yes, false No), else No.
     Answer ask(const QString &text) override {
         questions << text;

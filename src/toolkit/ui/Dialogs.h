@@ -14,6 +14,8 @@ public:
     virtual void showInformation(const QString &text) = 0;
     /// A confirmation with Yes and No; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
+    /// A proposal with Yes and No, Yes the default (Enter takes it); true only for Yes.
+    virtual bool propose(const QString &text) = 0;
     /// What a question that may throw work away was answered.
     enum class Answer { Yes, No, Cancel };
     /// A question with Yes, No and Cancel, Yes the default; Escape and the box's close button answer

@@ -27,6 +27,11 @@ bool WidgetDialogs::confirm(const QString &text) {
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool WidgetDialogs::propose(const QString &text) {
+    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 Dialogs::Answer WidgetDialogs::ask(const QString &text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
