@@ -487,3 +487,22 @@ TEST_F(RecipePageTest, APhotoOverTwoThousandPixelsIsOfferedReducedAndNoKeepsItWh
     w.LoadNewPicture1Click();
     EXPECT_EQ(dialogs.questions.size(), 2);
 }
+
+TEST_F(RecipePageTest, ActualSizeFollowsTheNextRecipesPicture) {
+    QTemporaryDir dir;
+    pick(QStringLiteral("Pancakes"));
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("large.jpg"), QSize(1600, 1200), "JPG")};
+    w.LoadNewPicture1Click();
+    pick(QStringLiteral("Fish pie"));
+    dialogs.fileAnswers = {pictureFile(dir, QStringLiteral("small.jpg"), QSize(300, 200), "JPG")};
+    w.LoadNewPicture1Click();
+    w.Vieworiginalsize1Click();
+    program.Form8->findChild<QPushButton *>(QStringLiteral("ActualSize"))->click();
+    EXPECT_EQ(program.Form8->picture()->size(), QSize(300, 200));
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_EQ(program.Form8->picture()->size(), QSize(1600, 1200))
+        << "every part of the larger one is reached";
+    pick(QStringLiteral("Fish pie"));
+    EXPECT_EQ(program.Form8->picture()->size(), QSize(300, 200)) << "a small one is not lost in a large area";
+    program.Form8->close();
+}

@@ -35,6 +35,10 @@ void DBImage::showField() {
     m_image = QImage();
     m_decoded = false;
     updateGeometry();
+    // At its own size the box is as large as the picture it now shows: a scroll area around it reaches
+    // every part of a large one and no more than a small one.
+    if (m_fit == Fit::OwnSize)
+        resize(sizeHint());
     update();
 }
 
