@@ -111,6 +111,26 @@ QImage upright(QImage image, int orientation) {
     }
 }
 
+/// Turns CMYK pixels, four bytes each as libjpeg gives them, into RGB. Adobe's programs store the four
+/// inks inverted (0 is full ink), as most CMYK JPEGs are written.
+void cmykToRgb(QImage &image, bool inverted) {
+    QImage rgb(image.size(), QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *in = image.constScanLine(y);
+        uchar *out = rgb.scanLine(y);
+        for (int x = 0; x < image.width(); ++x, in += 4, out += 3) {
+            const int c = inverted ? in[0] : 255 - in[0];
+            const int m = inverted ? in[1] : 255 - in[1];
+            const int yellow = inverted ? in[2] : 255 - in[2];
+            const int k = inverted ? in[3] : 255 - in[3];
+            out[0] = uchar(c * k / 255);
+            out[1] = uchar(m * k / 255);
+            out[2] = uchar(yellow * k / 255);
+        }
+    }
+    image = std::move(rgb);
+}
+
 /// Decodes into `image` at the smallest of libjpeg's scales (1/8 to 1) that still covers `fitting` (or at
 /// full size without one), never beyond MaximumDecodedPixels. Kept free of objects with destructors that
 /// live across libjpeg's calls, since a failure jumps out of libjpeg straight back here. With `onlySize`,
@@ -160,9 +180,13 @@ bool decodeJpegInto(const unsigned char *data, unsigned long size, QSize fitting
         info.dct_method = JDCT_IFAST;
         info.do_fancy_upsampling = FALSE;
     }
-    info.out_color_space = JCS_RGB;
+    // A print shop's CMYK (or YCCK) picture comes out as CMYK, four bytes a pixel, turned into RGB below.
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    const bool inverted = info.saw_Adobe_marker != 0;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&info);
-    image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    image = QImage(int(info.output_width), int(info.output_height),
+                   cmyk ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     if (image.isNull()) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -173,6 +197,8 @@ bool decodeJpegInto(const unsigned char *data, unsigned long size, QSize fitting
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    if (cmyk)
+        cmykToRgb(image, inverted);
     return !error.damaged;
 }
 
@@ -269,6 +295,20 @@ QByteArray reduced(const QByteArray &stored, int longSide) {
     if (!image.convertToFormat(QImage::Format_RGB32).save(&buffer, "JPEG", 90))
         return {};
     return jpeg;
+}
+
+bool readable(const QByteArray &stored) {
+    if (!pictureSize(stored).isValid())
+        return false;
+    if (formatOf(stored) != Format::Jpeg)
+        return true;
+    // A JPEG that ends in its end marker is taken as whole; one that does not is decoded, small, to see.
+    qsizetype end = stored.size();
+    while (end > 0 && stored.at(end - 1) == '\0')
+        --end;
+    if (end >= 2 && uchar(stored.at(end - 2)) == 0xFF && uchar(stored.at(end - 1)) == 0xD9)
+        return true;
+    return !decodeJpeg(stored, QSize(1, 1)).isNull();
 }
 
 QStringList fileFilters() {

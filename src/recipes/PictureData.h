@@ -31,6 +31,10 @@ QSize pictureSize(const QByteArray &stored);
 /// checked to be readable. On failure the bytes are empty and `error` says why.
 QByteArray readFile(const QString &path, QString &error);
 
+/// Whether the stored picture can be shown: its header read, and a JPEG that does not end where a whole
+/// one ends decoded to see (a file cut short shows nothing).
+bool readable(const QByteArray &stored);
+
 /// The longest side a photo is offered to be kept at: a printed picture is 40 x 30 mm, the recipe page's box
 /// smaller.
 constexpr int KeptLongSide = 2000;

@@ -76,7 +76,7 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const int pictureColumn = Master.fieldIndex(QStringLiteral("Meal_Picture"));
         const QByteArray stored = Master.value(row, pictureColumn).toByteArray();
         const bool hasPicture = picture::formatOf(stored) != picture::Format::None;
-        const bool readable = hasPicture && picture::pictureSize(stored).isValid();
+        const bool readable = hasPicture && picture::readable(stored);
         if (hasPicture && !readable && onPictureFailed)
             onPictureFailed();
         // The method grows the band beyond its least height, as far as the page goes; the lines that do not

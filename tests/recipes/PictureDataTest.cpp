@@ -3,7 +3,11 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <vector>
 
 using namespace picture;
 
@@ -173,4 +177,63 @@ TEST(PictureData, APhotoIsKeptUprightAtTwoThousandPixels) {
     EXPECT_EQ(pictureSize(reduced(encoded(sample(640, 480), "JPG"))), QSize(640, 480))
         << "a small one keeps its size";
     EXPECT_TRUE(reduced(QByteArrayLiteral("no picture")).isEmpty());
+}
+
+namespace {
+
+/// A JPEG in four inks as a print shop's program writes it (Adobe's inverted CMYK), stored as CMYK or as
+/// YCCK: every pixel full magenta and yellow, which shows red.
+QByteArray inkJpeg(J_COLOR_SPACE stored) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr error{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = 64;
+    info.image_height = 48;
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_colorspace(&info, stored);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(64 * 4);
+    for (int x = 0; x < 64; ++x) {
+        // Inverted: 255 is no ink, 0 full ink.
+        row[size_t(x) * 4 + 0] = 255;
+        row[size_t(x) * 4 + 1] = 0;
+        row[size_t(x) * 4 + 2] = 0;
+        row[size_t(x) * 4 + 3] = 255;
+    }
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW line = row.data();
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char *>(out), qsizetype(size));
+    free(out);
+    return bytes;
+}
+
+} // namespace
+
+TEST(PictureData, CmykAndYcckJpegsShowInTheirColours) {
+    for (const J_COLOR_SPACE stored : {JCS_CMYK, JCS_YCCK}) {
+        const QByteArray ink = inkJpeg(stored);
+        const QImage image = decode(ink);
+        ASSERT_EQ(image.size(), QSize(64, 48)) << stored;
+        const QColor seen = image.pixelColor(32, 24);
+        EXPECT_GT(seen.red(), 220) << stored;
+        EXPECT_LT(seen.green(), 40) << stored;
+        EXPECT_LT(seen.blue(), 40) << stored;
+        EXPECT_TRUE(readable(ink));
+        EXPECT_EQ(decode(ink, QSize(8, 6)).size(), QSize(8, 6)) << "scaled as any other";
+    }
+    const QByteArray photo = encoded(sample(640, 480), "JPG");
+    EXPECT_TRUE(readable(photo));
+    EXPECT_FALSE(readable(photo.left(photo.size() / 2))) << "cut off at half";
+    EXPECT_TRUE(readable(photo + QByteArray(16, '\0'))) << "zeros after the end marker";
 }

@@ -7,6 +7,7 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -179,6 +180,18 @@ TEST_F(ReportPagesTest, APictureThatCannotBeReadIsSaidAndTheReportGoesOn) {
     w.PrintRecipe(QStringLiteral("Pancakes"));
     EXPECT_EQ(shown.last(), QStringLiteral("Recipe Book"));
     EXPECT_EQ(dialogs.errors, (QStringList{"No puedo cargar la imagen"}));
+    // A whole header and half the data: judged by its data, not its header.
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(Qt::darkGreen);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    photo.save(&buffer, "JPG");
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Picture=x'%1' WHERE Meal_Name='Pancakes'")
+                  .arg(QString::fromLatin1(jpeg.left(jpeg.size() / 2).toHex())));
+    dialogs.errors.clear();
+    w.PrintRecipe(QStringLiteral("Pancakes"));
+    EXPECT_EQ(dialogs.errors, (QStringList{"No puedo cargar la imagen"}));
 }
 
 namespace {
@@ -194,7 +207,8 @@ void expectInsidePages(const report::BandReport &r) {
             continue;
         for (const report::Placement &f : placed) {
             if (f.band == &r.pageFooter && f.page == p.page) {
-                EXPECT_LE(p.rect.bottom(), f.rect.top() + 1e-6) << "a band runs over the footer on page " << p.page;
+                EXPECT_LE(p.rect.bottom(), f.rect.top() + 1e-6)
+                    << "a band runs over the footer on page " << p.page;
             }
         }
     }

@@ -87,8 +87,16 @@ void DBImage::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
                                     mix(base.blue(), tint.blue())));
     const QImage &picture = image();
-    if (picture.isNull())
+    if (picture.isNull()) {
+        // A field that holds bytes no picture comes from is said, not shown as an empty box.
+        if (!m_data.isEmpty()) {
+            painter.setPen(palette().color(QPalette::Text));
+            painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
+                             QStringLiteral("The picture cannot be shown: it is damaged, or of a kind that "
+                                            "cannot be read."));
+        }
         return;
+    }
     QSize shown = m_fit == Fit::OwnSize ? m_pictureSize : picture.size();
     if (m_fit == Fit::ShrinkToFit && (shown.width() > width() || shown.height() > height()))
         shown.scale(size(), Qt::KeepAspectRatio);
