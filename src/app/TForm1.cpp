@@ -77,6 +77,9 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     auto *slogan = new QLabel(QStringLiteral("Save time and get your life back !"), this);
     slogan->setObjectName(QStringLiteral("StatusBarText"));
     statusBar()->addPermanentWidget(slogan);
+    // A message takes the room it needs: the slogan gives way while one is shown.
+    connect(statusBar(), &QStatusBar::messageChanged, slogan,
+            [slogan](const QString &message) { slogan->setVisible(message.isEmpty()); });
 
     FormCreate();
 }

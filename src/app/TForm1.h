@@ -431,7 +431,8 @@ private:
     QWidget *m_dailyColumn = nullptr;
     bool m_initialisingMenu = false;
     void pickInBox(CheckedComboBox *box);
-    void runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation);
+    void runWithSelector(SelectorDialog *selector, const QString &purpose,
+                         const std::function<void(int)> &operation);
     SelectorDialog *m_timeSelector = nullptr;
     SelectorDialog *m_daySelector = nullptr;
 

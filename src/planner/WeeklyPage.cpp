@@ -213,9 +213,12 @@ void TForm1::RbButton13Click() {
         PickDay(day);
 }
 
-void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(int)> &operation) {
+void TForm1::runWithSelector(SelectorDialog *selector, const QString &purpose,
+                             const std::function<void(int)> &operation) {
     if (selector == nullptr)
         return;
+    // The box says what its ticks will do: pick into those days or times, or clear them.
+    selector->retitle(purpose);
     showModal(*selector);
     // Escape, the close button and "Close" untick everything, so that only OK leaves ticks to act on.
     for (int index : selector->ticked())
@@ -224,19 +227,23 @@ void TForm1::runWithSelector(SelectorDialog *selector, const std::function<void(
 }
 
 void TForm1::RbButton12Click() {
-    runWithSelector(m_timeSelector, [this](int i) { PickTime(i + 1); });
+    runWithSelector(m_timeSelector, QStringLiteral("Pick-A-Time: the meal times to pick for"),
+                    [this](int i) { PickTime(i + 1); });
 }
 
 void TForm1::RbButton14Click() {
-    runWithSelector(m_daySelector, [this](int i) { PickDay(i); });
+    runWithSelector(m_daySelector, QStringLiteral("Pick-A-Day: the days to pick for"),
+                    [this](int i) { PickDay(i); });
 }
 
 void TForm1::RbButton15Click() {
-    runWithSelector(m_timeSelector, [this](int i) { ClearTime(i + 1); });
+    runWithSelector(m_timeSelector, QStringLiteral("Clear-A-Time: the meal times to clear"),
+                    [this](int i) { ClearTime(i + 1); });
 }
 
 void TForm1::RbButton16Click() {
-    runWithSelector(m_daySelector, [this](int i) { ClearDay(i); });
+    runWithSelector(m_daySelector, QStringLiteral("Clear-A-Day: the days to clear"),
+                    [this](int i) { ClearDay(i); });
 }
 
 void TForm1::PickTime(int code) {

@@ -425,8 +425,10 @@ void TForm1::RbButton5Click() {
     for (size_t t = 0; t < std::size(TimeFlags); ++t)
         meals.setValue(QLatin1String(TimeFlags[t].field), m_timeFlagBoxes[t]->isChecked());
     meals.post();
+    const QString name = meals.field(QStringLiteral("Meal_Name")).asString();
     // The page goes on showing the recipe it saved, whatever another window chose in the shared list.
     showRecipe(meals.field(QStringLiteral("Meal_ID")).value());
+    tellDone(QStringLiteral("Saved the recipe \"%1\"").arg(name));
 }
 
 void TForm1::RbButton6Click() {

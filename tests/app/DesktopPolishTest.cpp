@@ -95,6 +95,15 @@ TEST_F(DesktopPolishTest, TheStatusBarSaysWhatEachSaveDid) {
     dialogs.confirmAnswers = {false};
     w.RbButton11Click();
     EXPECT_EQ(said(), QStringLiteral("Shopping list of week 53 kept as edited"));
+
+    // Saving a recipe says so; the slogan gives way to a message and comes back after it.
+    QLabel *slogan = w.findChild<QLabel *>(QStringLiteral("StatusBarText"));
+    EXPECT_FALSE(slogan->isVisible()) << "a message takes the slogan's room";
+    w.JvXPBar4Items0Click();
+    w.RbButton5Click();
+    EXPECT_EQ(said(), QStringLiteral("Saved the recipe \"%1\"").arg(w.DBLookupComboBox2->currentText()));
+    w.statusBar()->clearMessage();
+    EXPECT_TRUE(slogan->isVisible());
 }
 
 TEST_F(DesktopPolishTest, EveryNavigationHeaderStaysInViewOnTheSmallestWindow) {

@@ -191,7 +191,10 @@ TEST_F(WeeklyPageTest, OnlyOkPicksOrClearsEscapeAndTheCloseBoxDoNothing) {
     w.RbButton16Click();
     EXPECT_TRUE(w.WeekGridChanged) << "clearing empty boxes still counts as a change";
     w.RbButton16Click();
-    EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Vane Day Selector"));
+    EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Clear-A-Day: the days to clear"))
+        << "the day box says what its ticks will do";
+    w.RbButton14Click();
+    EXPECT_EQ(program.Form6->windowTitle(), QStringLiteral("Pick-A-Day: the days to pick for"));
     EXPECT_EQ(program.Form5->checkBox(3)->text(), QStringLiteral("Afternoon Snack"));
 }
 

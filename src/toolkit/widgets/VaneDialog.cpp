@@ -10,7 +10,7 @@ VaneDialog::VaneDialog(const QString &name, const QString &caption, const QStrin
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto *title = new QLabel(header, this);
+    auto *title = m_header = new QLabel(header, this);
     title->setObjectName(name + QStringLiteral("Header"));
     title->setStyleSheet(
         QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d99, "
@@ -19,4 +19,9 @@ VaneDialog::VaneDialog(const QString &name, const QString &caption, const QStrin
     m_body = new QVBoxLayout;
     m_body->setContentsMargins(10, 10, 10, 10);
     layout->addLayout(m_body, 1);
+}
+
+void VaneDialog::retitle(const QString &caption) {
+    setWindowTitle(caption);
+    m_header->setText(QStringLiteral("  ") + caption);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QVBoxLayout;
 
 /// A dialog of the program: its caption, a header band under it, and a body for its controls.
@@ -10,7 +11,10 @@ class VaneDialog : public QDialog {
 public:
     VaneDialog(const QString &name, const QString &caption, const QString &header, QWidget *owner);
     QVBoxLayout *body() const { return m_body; }
+    /// Gives the dialog another caption and header, for a use of it that the first one does not name.
+    void retitle(const QString &caption);
 
 private:
     QVBoxLayout *m_body;
+    QLabel *m_header;
 };
