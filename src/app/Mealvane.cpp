@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <malloc.h>
 
 namespace {
@@ -79,8 +80,13 @@ Mealvane::~Mealvane() {
 void Mealvane::show() {
     TForm1 &window = *m_form1;
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        // Centred, and never above or left of the screen's free area: on a small or scaled screen the
+        // window is made no larger than that area, and its menu bar stays in view.
+        const QRect area = screen->availableGeometry();
         QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
+        frame.setSize(frame.size().boundedTo(area.size()));
+        frame.moveCenter(area.center());
+        frame.moveTopLeft(QPoint(std::max(frame.left(), area.left()), std::max(frame.top(), area.top())));
         window.move(frame.topLeft());
     }
     window.show();

@@ -4,9 +4,13 @@
 
 namespace sizerules {
 
-QSize windowSize(QSize requested) {
-    return {std::max(requested.width(), MinimumWindow.width()),
-            std::max(requested.height(), MinimumWindow.height())};
+QSize minimumWindow(QSize available) {
+    return available.isValid() && !available.isEmpty() ? MinimumWindow.boundedTo(available) : MinimumWindow;
+}
+
+QSize windowSize(QSize requested, QSize available) {
+    const QSize least = minimumWindow(available);
+    return {std::max(requested.width(), least.width()), std::max(requested.height(), least.height())};
 }
 
 SlotBoxes slotBoxes(QSize area) {

@@ -458,7 +458,8 @@ void TForm1::showEvent(QShowEvent *event) {
     if (!m_sized) {
         // Start-up sets the outer size; the frame is known only once the window is shown.
         m_sized = true;
-        resize(sizerules::StartWindow - (frameGeometry().size() - geometry().size()));
+        resize(sizerules::StartWindow.boundedTo(availableScreen()) -
+               (frameGeometry().size() - geometry().size()));
     }
     FormResize();
 }
@@ -470,11 +471,17 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+QSize TForm1::availableScreen() const {
+    const QScreen *shown = screen();
+    return shown != nullptr ? shown->availableGeometry().size() : sizerules::MinimumWindow;
+}
+
 void TForm1::FormResize() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize outer = size() + frame;
-    setMinimumSize((sizerules::MinimumWindow - frame).expandedTo(QSize(0, 0)));
-    const QSize wanted = sizerules::windowSize(outer);
+    const QSize available = availableScreen();
+    setMinimumSize((sizerules::minimumWindow(available) - frame).expandedTo(QSize(0, 0)));
+    const QSize wanted = sizerules::windowSize(outer, available);
     if (wanted != outer)
         resize(wanted - frame);
 }

@@ -73,6 +73,8 @@ public:
     /// Shows that the book is open read-only: the title says so and what only writes is not offered.
     void showReadOnly();
     bool isReadOnly() const { return m_readOnly; }
+    /// The free area of the screen the window is on.
+    QSize availableScreen() const;
 
     // Main window state.
     int SelectedWeek = 0;

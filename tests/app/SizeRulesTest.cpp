@@ -8,6 +8,14 @@ TEST(SizeRules, WindowIsNeverSmallerThan800By580) {
     EXPECT_EQ(sizerules::windowSize({1280, 800}), QSize(1280, 800));
 }
 
+TEST(SizeRules, TheWindowNeverOutgrowsASmallOrScaledScreen) {
+    // 1920 x 1080 scaled twice, less a panel: 960 x 510 to place windows on.
+    EXPECT_EQ(sizerules::minimumWindow(QSize(960, 510)), QSize(800, 510));
+    EXPECT_EQ(sizerules::windowSize(QSize(700, 500), QSize(960, 510)), QSize(800, 510));
+    EXPECT_EQ(sizerules::windowSize(QSize(700, 500), QSize(1920, 1050)), QSize(800, 580));
+    EXPECT_EQ(sizerules::minimumWindow(QSize()), QSize(800, 580)) << "no screen known";
+}
+
 TEST(SizeRules, SlotBoxesDropTheFraction) {
     const auto boxes = sizerules::slotBoxes({606, 342});
     EXPECT_EQ(boxes.rowHeight, 100);
