@@ -11,7 +11,10 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QStatusBar>
+#include <optional>
 
 void TForm1::attachReports(const Reports &reports) {
     m_reports = reports;
@@ -19,9 +22,20 @@ void TForm1::attachReports(const Reports &reports) {
 
 void TForm1::previewCounted(const std::function<report::BandReport()> &build, QString &printTime,
                             QString &ofPages) {
-    ofPages = QStringLiteral(" of ") + QString::number(build().pageCount());
-    printTime = this->printTime();
-    showReport(build());
+    std::optional<report::BandReport> report;
+    {
+        // Laying out a long report takes a while: the cursor and the status bar say so meanwhile.
+        const BusyCursor busy;
+        statusBar()->showMessage(QStringLiteral("Preparing the report..."));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const int pages = build().pageCount();
+        ofPages = QStringLiteral(" of ") + QString::number(pages);
+        printTime = this->printTime();
+        report.emplace(build());
+        tellDone(pages == 1 ? QStringLiteral("%1: 1 page").arg(report->title)
+                            : QStringLiteral("%1: %2 pages").arg(report->title).arg(pages));
+    }
+    showReport(*report);
 }
 
 void TForm1::previewInWindow(const report::BandReport &report) {

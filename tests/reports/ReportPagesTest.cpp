@@ -11,7 +11,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -282,4 +284,17 @@ TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
     w.JvXPBar2Click();
     w.RbButton20Click();
     EXPECT_GE(pages.back(), 2);
+}
+
+TEST_F(ReportPagesTest, BuildingAReportIsToldAndThePreviewIsNotLeftBusy) {
+    bool busyInPreview = true;
+    const auto record = w.showReport;
+    w.showReport = [&](const report::BandReport &r) {
+        busyInPreview = QGuiApplication::overrideCursor() != nullptr;
+        record(r);
+    };
+    w.JvXPBar3Items1Click(); // All Recipes
+    ASSERT_FALSE(pages.empty());
+    EXPECT_FALSE(busyInPreview) << "the busy cursor ends when the preview opens";
+    EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Recipe Book: %1 pages").arg(pages.back()));
 }

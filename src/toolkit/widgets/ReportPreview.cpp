@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -12,7 +13,16 @@
 #include <QStandardPaths>
 #include <QToolBar>
 
+BusyCursor::BusyCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
 bool saveReportAsPdf(const report::BandReport &report, const QString &path) {
+    const BusyCursor busy;
     QPdfWriter writer(path);
     if (!writer.setPageLayout(report.pageLayout))
         return false;
@@ -44,8 +54,12 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
     printer.setDocName(report.title);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(report.title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&report](QPrinter *target) { report.render(*target); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&report](QPrinter *target) {
+        // Every page is painted before the preview shows: a book of photographs takes
+        // seconds.
+        const BusyCursor busy;
+        report.render(*target);
+    });
     if (auto *tools = preview.findChild<QToolBar *>()) {
         tools->addSeparator();
         QAction *save = tools->addAction(QObject::tr("Save as PDF..."));

@@ -5,6 +5,15 @@
 class Dialogs;
 class QWidget;
 
+/// The busy cursor for as long as the object lives: shown while a report is built, painted or saved.
+class BusyCursor {
+public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
 /// Shows a report in the print preview, from which the user prints it or saves it as a PDF file; returns
 /// when the preview is closed.
 void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &dialogs);
