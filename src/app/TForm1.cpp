@@ -23,6 +23,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -128,6 +129,12 @@ void TForm1::buildMenus() {
         {Action13, "Action13", "Visit us on the Web", [this] { JvXPBar1Items1Click(); }},
         {Action14, "Action14", "Import Meals from Older DB", [this] { Action14Execute(); }},
         {Action15, "Action15", "Import Recipes from Files...", [this] { Action15Execute(); }},
+        {ActionSave, "ActionSave", "&Save", [this] { saveShownPage(); }},
+        {ActionPrint, "ActionPrint", "&Print...", [this] { printShownPage(); }},
+        {ActionNewRecipe, "ActionNewRecipe", "&New Recipe...", [this] { newRecipe(); }},
+        {ActionFind, "ActionFind", "&Find Recipe", [this] { findRecipe(); }},
+        {ActionDaily, "ActionDaily", "&Daily Style", [this] { JvXPBar5Click(); }},
+        {ActionCategories, "ActionCategories", "Recipe &Types and Groups", [this] { JvXPBar4Items3Click(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -137,17 +144,42 @@ void TForm1::buildMenus() {
     }
     Action12->setShortcut(QKeySequence(Qt::Key_F1));
     Action12->setShortcutContext(Qt::WindowShortcut);
+    // The shortcuts a desktop user expects, shown beside their items; Ctrl+1 to Ctrl+8 go to the pages in
+    // the order of the navigation bar.
+    const std::pair<QAction *, QKeySequence> keys[] = {{ActionSave, QKeySequence::Save},
+                                                       {ActionPrint, QKeySequence::Print},
+                                                       {ActionNewRecipe, QKeySequence::New},
+                                                       {ActionFind, QKeySequence::Find},
+                                                       {Action1, QKeySequence::Quit},
+                                                       {Action2, QKeySequence(Qt::CTRL | Qt::Key_1)},
+                                                       {ActionDaily, QKeySequence(Qt::CTRL | Qt::Key_2)},
+                                                       {Action5, QKeySequence(Qt::CTRL | Qt::Key_3)},
+                                                       {Action6, QKeySequence(Qt::CTRL | Qt::Key_4)},
+                                                       {Action7, QKeySequence(Qt::CTRL | Qt::Key_5)},
+                                                       {ActionCategories, QKeySequence(Qt::CTRL | Qt::Key_6)},
+                                                       {Action8, QKeySequence(Qt::CTRL | Qt::Key_7)},
+                                                       {Action4, QKeySequence(Qt::CTRL | Qt::Key_8)}};
+    for (const auto &[action, key] : keys) {
+        // The desktop's own key for Quit where it has one, Ctrl+Q where it has none.
+        action->setShortcut(action == Action1 && key.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     QMenu *database = file->addMenu(QStringLiteral("&Database"));
     database->addAction(Action14);
     database->addAction(Action15);
     file->addSeparator();
+    file->addActions({ActionSave, ActionPrint});
+    file->addSeparator();
     file->addAction(Action1);
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->addActions({Action2, Action5, Action6, Action7});
     actions->addSeparator();
     actions->addAction(Action8);
+    actions->addSeparator();
+    actions->addActions({ActionNewRecipe, ActionFind, ActionDaily, ActionCategories});
     QMenu *reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->addActions({Action3, Action9, Action10, Action11});
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -384,6 +416,54 @@ void TForm1::attachDataModule(TDataModule1 &dataModule) {
     buildRecipePage();
 }
 
+void TForm1::saveShownPage() {
+    QWidget *page = activePage();
+    if (page == TabSheet7)
+        RbButton18Click();
+    else if (page == TabSheet3)
+        RbButton5Click();
+    else if (page == TabSheet1)
+        RbButton11Click();
+    else
+        tellDone(QStringLiteral("Nothing on this page waits to be saved"));
+}
+
+void TForm1::printShownPage() {
+    QWidget *page = activePage();
+    if (page == TabSheet7)
+        RbButton17Click();
+    else if (page == TabSheet2)
+        RbButton20Click();
+    else if (page == TabSheet3)
+        RbButton21Click();
+    else if (page == TabSheet4)
+        RbButton27Click();
+    else if (page == TabSheet6)
+        JvXPBar3Items3Click();
+    else
+        JvXPBar3Items0Click();
+}
+
+void TForm1::newRecipe() {
+    if (m_readOnly)
+        return;
+    if (activePage() != TabSheet3) {
+        JvXPBar4Items0Click();
+        if (activePage() != TabSheet3)
+            return;
+    }
+    RbButton6Click();
+}
+
+void TForm1::findRecipe() {
+    JvXPBar4Items2Click();
+    if (activePage() != TabSheet4)
+        return;
+    chooseSearchMode(rb2);
+    txt2->setFocus();
+    txt2->selectAll();
+}
+
 void TForm1::showReadOnly() {
     // Everything can be looked at and printed; what only writes is not offered.
     m_readOnly = true;
@@ -397,11 +477,11 @@ void TForm1::showReadOnly() {
 void TForm1::disableWrites() {
     // The buttons and menu items of every page that write to the book; pages built later are done when
     // they are first shown.
-    static const char *const Writers[] = {"RbButton18", "RbButton11",      "RbButton10",   "RbButton19",
-                                          "RbButton4",  "RbButton8",       "RbButton9",    "RbButton6",
-                                          "RbButton5",  "RbButton7",       "RbButton2",    "RbButton3",
-                                          "RbButton1",  "RbButton22",      "RbButton23",   "RbButton24",
-                                          "RbButton25", "LoadNewPicture1", "ClearPicture1"};
+    static const char *const Writers[] = {
+        "RbButton18",    "RbButton11", "RbButton10",     "RbButton19", "RbButton4",  "RbButton8",
+        "RbButton9",     "RbButton6",  "RbButton5",      "RbButton7",  "RbButton2",  "RbButton3",
+        "RbButton1",     "RbButton22", "RbButton23",     "RbButton24", "RbButton25", "LoadNewPicture1",
+        "ClearPicture1", "ActionSave", "ActionNewRecipe"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         if (auto *widget = findChild<QWidget *>(objectName))

@@ -370,6 +370,14 @@ public:
             *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
+    QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
+            *ActionDaily = nullptr, *ActionCategories = nullptr;
+    /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.
+    void saveShownPage();
+    void printShownPage();
+    /// Ctrl+N: a new recipe on the recipe page; Ctrl+F: the search page's name box, ready for typing.
+    void newRecipe();
+    void findRecipe();
 
     TDataModule1 *dataModule() const { return m_data; }
     const AppServices &services() const { return m_services; }

@@ -120,7 +120,12 @@ void TForm1::buildSearchPage() {
             UncheckAll();
     });
     connect(Button4, &QPushButton::clicked, this, &TForm1::ResetSearch);
-    connect(txt2, &QLineEdit::returnPressed, btn2, &QPushButton::click);
+    // Enter in the name box searches by name.
+    connect(txt2, &QLineEdit::returnPressed, this, [this] {
+        if (!rb2->isChecked())
+            chooseSearchMode(rb2);
+        run([this] { btn2Click(); });
+    });
     connect(RbButton27, &QPushButton::clicked, this, [this] { run([this] { RbButton27Click(); }); });
     connect(lbResult, &QListWidget::itemDoubleClicked, this, [this] { run([this] { RbButton27Click(); }); });
     connect(RbButton28, &QPushButton::clicked, this, [this] { run([this] { RbButton28Click(); }); });

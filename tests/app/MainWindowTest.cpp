@@ -17,6 +17,7 @@
 #include "support/ProgramTest.h"
 #include "support/TestDataFile.h"
 #include "toolkit/ui/WidgetDialogs.h"
+#include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 #include "toolkit/widgets/MonthCalendar.h"
@@ -28,6 +29,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -113,11 +116,13 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     const QList<QAction *> menus = w.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(menuTexts(menus[0]->menu()), (QStringList{"&Database", "-", "&Exit"}));
+    EXPECT_EQ(menuTexts(menus[0]->menu()),
+              (QStringList{"&Database", "-", "&Save", "&Print...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
-              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch"}));
+              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch", "-",
+                           "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups"}));
     EXPECT_EQ(menuTexts(menus[2]->menu()),
               (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
     EXPECT_EQ(menuTexts(menus[3]->menu()),
@@ -492,4 +497,39 @@ TEST(QuestionBox, YesIsTheDefaultAndEscapeCancels) {
     };
     EXPECT_EQ(answer(Qt::Key_Return), Dialogs::Answer::Yes);
     EXPECT_EQ(answer(Qt::Key_Escape), Dialogs::Answer::Cancel);
+}
+
+TEST_F(MainWindowTest, TheKeysADesktopUserExpects) {
+    EXPECT_EQ(w.ActionSave->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(w.ActionPrint->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(w.ActionFind->shortcut(), QKeySequence(QKeySequence::Find));
+    EXPECT_EQ(w.ActionNewRecipe->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_FALSE(w.Action1->shortcut().isEmpty()) << "Quit";
+    // Ctrl+1 to Ctrl+8: the pages in the order of the navigation bar.
+    const QList<QWidget *> order{w.TabSheet7, w.TabSheet1, w.TabSheet2, w.TabSheet3,
+                                 w.TabSheet6, w.TabSheet8, w.TabSheet4, w.TabSheet5};
+    program.show();
+    for (int k = 0; k < order.size(); ++k) {
+        QTest::keyClick(&w, Qt::Key(Qt::Key_1 + k), Qt::ControlModifier);
+        EXPECT_EQ(w.activePage(), order.at(k)) << "Ctrl+" << k + 1;
+    }
+    // Ctrl+S on the weekly page saves the menu; Ctrl+F goes to the name box, where Enter searches.
+    w.JvXPBar5Items0Click();
+    w.weekBox(0, 3)->setChecked(0, true);
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(w.WeekGridChanged);
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT count(*) FROM Menu")), QStringLiteral("1"));
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(w.activePage(), w.TabSheet4);
+    EXPECT_TRUE(w.txt2->hasFocus());
+    QTest::keyClicks(w.txt2, QStringLiteral("pan"));
+    QTest::keyClick(w.txt2, Qt::Key_Return);
+    EXPECT_TRUE(dialogs.informations.isEmpty()) << dialogs.informations.join(u'\n').toStdString();
+    EXPECT_GT(w.lbResult->count(), 0) << "found by name";
+    // Ctrl+N: a new recipe.
+    dialogs.inputAnswers = {QStringLiteral("Keyboard soup")};
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(w.activePage(), w.TabSheet3);
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Keyboard soup'")),
+              QStringLiteral("1"));
 }
