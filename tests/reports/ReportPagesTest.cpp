@@ -7,14 +7,21 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/ReportPreview.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -297,4 +304,43 @@ TEST_F(ReportPagesTest, BuildingAReportIsToldAndThePreviewIsNotLeftBusy) {
     ASSERT_FALSE(pages.empty());
     EXPECT_FALSE(busyInPreview) << "the busy cursor ends when the preview opens";
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Recipe Book: %1 pages").arg(pages.back()));
+}
+
+TEST(ReportPreviewKeys, PrintAndSaveAsPdfAreReachedByTabAndTheirKeys) {
+    report::BandReport r;
+    r.title = QStringLiteral("Keys");
+    r.details.push_back(report::Band{10, {}, false});
+    FakeDialogs dialogs;
+    bool looked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *preview = QApplication::activeModalWidget();
+        ASSERT_NE(preview, nullptr);
+        QStringList reached, keys;
+        for (QToolButton *button : preview->findChildren<QToolButton *>()) {
+            QAction *action = button->defaultAction();
+            if (action == nullptr || !button->isVisible())
+                continue;
+            if (button->focusPolicy() & Qt::TabFocus)
+                reached << action->text().remove(u'&');
+            if (!action->shortcut().isEmpty())
+                keys << action->text().remove(u'&') + u'=' + action->shortcut().toString();
+        }
+        EXPECT_TRUE(reached.contains(QStringLiteral("Print"))) << reached.join(u',').toStdString();
+        EXPECT_TRUE(reached.contains(QStringLiteral("Save as PDF..."))) << reached.join(u',').toStdString();
+        EXPECT_TRUE(keys.contains(QStringLiteral("Print=Ctrl+P"))) << keys.join(u',').toStdString();
+        EXPECT_TRUE(keys.contains(QStringLiteral("Save as PDF...=Ctrl+S"))) << keys.join(u',').toStdString();
+        QStringList named;
+        for (QWidget *field : preview->findChildren<QWidget *>()) {
+            if ((qobject_cast<QComboBox *>(field) != nullptr ||
+                 qobject_cast<QLineEdit *>(field) != nullptr) &&
+                !field->accessibleName().isEmpty())
+                named << field->accessibleName();
+        }
+        EXPECT_TRUE(named.contains(QStringLiteral("Zoom")) && named.contains(QStringLiteral("Page")))
+            << named.join(u',').toStdString();
+        looked = true;
+        QTest::keyClick(preview, Qt::Key_Escape);
+    });
+    previewReport(r, nullptr, dialogs);
+    EXPECT_TRUE(looked) << "Escape closed the preview";
 }

@@ -3,15 +3,18 @@
 #include "toolkit/ui/Dialogs.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QToolBar>
+#include <QToolButton>
 
 BusyCursor::BusyCursor() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -75,6 +78,26 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
             if (!saveReportAsPdf(report, path))
                 dialogs.showError(QObject::tr("Could not write \"%1\".").arg(QDir::toNativeSeparators(path)));
         });
+        // The whole road by keyboard: Tab reaches every button of the bar, Ctrl+P prints, Ctrl+S saves as
+        // PDF, Escape closes.
+        save->setShortcut(QKeySequence::Save);
+        for (QAction *action : tools->actions()) {
+            if (action != save &&
+                action->text().remove(u'&').compare(QStringLiteral("Print"), Qt::CaseInsensitive) == 0)
+                action->setShortcut(QKeySequence::Print);
+        }
+        // The zoom box and the page field tell assistive technology what they are.
+        for (QComboBox *zoom : tools->findChildren<QComboBox *>())
+            zoom->setAccessibleName(QObject::tr("Zoom"));
+        for (QLineEdit *page : tools->findChildren<QLineEdit *>()) {
+            if (page->parentWidget() == nullptr || qobject_cast<QComboBox *>(page->parentWidget()) == nullptr)
+                page->setAccessibleName(QObject::tr("Page"));
+        }
+        for (QToolButton *button : tools->findChildren<QToolButton *>()) {
+            button->setFocusPolicy(Qt::TabFocus);
+            if (button->defaultAction() != nullptr && button->accessibleName().isEmpty())
+                button->setAccessibleName(button->defaultAction()->text().remove(u'&'));
+        }
     }
     preview.resize(900, 700);
     preview.exec();
