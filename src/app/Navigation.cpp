@@ -105,9 +105,15 @@ void TForm1::JvMonthCalendar21Click() {
     m_shownDate = d;
     SelectedWeek = WeekNumber(d);
     SelectedYear = WeekYear(d);
-    JvgLabel29->setText(WeekRangeText(d));
-    JvgLabel68->setText(QString::number(SelectedWeek));
-    JvgLabel30->setText(TodayText(m_services.clock.now().date()));
+    // Each value is told with its caption, so that a screen reader hears "Week Number: 49", not the
+    // caption twice.
+    const auto tell = [](QLabel *value, const QString &caption, const QString &text) {
+        value->setText(text);
+        value->setAccessibleName(caption + u' ' + text);
+    };
+    tell(JvgLabel29, QStringLiteral("Selected Week:"), WeekRangeText(d));
+    tell(JvgLabel68, QStringLiteral("Week Number:"), QString::number(SelectedWeek));
+    tell(JvgLabel30, QStringLiteral("Today:"), TodayText(m_services.clock.now().date()));
     QWidget *page = activePage();
     if (page == TabSheet1)
         RefreshMenuDays();

@@ -233,6 +233,15 @@ QWidget *TForm1::buildLeftColumn() {
     JvMonthCalendar21 = new MonthCalendar(weekPanel);
     JvMonthCalendar21->setObjectName(QStringLiteral("JvMonthCalendar21"));
     JvMonthCalendar21->setAccessibleName(QStringLiteral("Calendar"));
+    // The calendar's own controls are named for what they do.
+    for (const auto &[child, name] :
+         {std::pair{"qt_calendar_prevmonth", "Previous month"},
+          std::pair{"qt_calendar_nextmonth", "Next month"}, std::pair{"qt_calendar_monthbutton", "Month"},
+          std::pair{"qt_calendar_yearbutton", "Year"}, std::pair{"qt_calendar_yearedit", "Year"},
+          std::pair{"qt_calendar_calendarview", "Days of the month"}}) {
+        if (auto *widget = JvMonthCalendar21->findChild<QWidget *>(QLatin1String(child)))
+            widget->setAccessibleName(QLatin1String(name));
+    }
     JvMonthCalendar21->setMinimumHeight(170);
     week->addWidget(JvMonthCalendar21, 0, 0, 1, 2);
     const auto pair = [&](int row, const char *captionName, const char *caption, const char *valueName) {

@@ -84,6 +84,7 @@ void TForm1::buildRecipePage() {
 
     DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
     DBLookupComboBox3->setObjectName(QStringLiteral("DBLookupComboBox3"));
+    DBLookupComboBox3->setAccessibleName(QStringLiteral("Type"));
     DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
     left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);

@@ -11,6 +11,9 @@
 
 #include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/DBImage.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/MonthCalendar.h"
+#include "toolkit/widgets/NavBar.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -161,4 +164,20 @@ TEST_F(AccessibilityTest, AWeeklyBoxIsAComboBoxWithItsPicksAsValue) {
     box->hidePopup();
     w.JvXPBar4Items0Click();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w.EDBImage1)->role(), QAccessible::Graphic);
+}
+
+TEST_F(AccessibilityTest, TheWeekValuesTheCalendarAndTheGroupsTellWhatTheyHold) {
+    EXPECT_EQ(w.JvgLabel68->accessibleName(), QStringLiteral("Week Number: %1").arg(w.SelectedWeek));
+    EXPECT_TRUE(w.JvgLabel29->accessibleName().startsWith(QStringLiteral("Selected Week: ")));
+    EXPECT_TRUE(w.JvgLabel30->accessibleName().startsWith(QStringLiteral("Today: ")));
+    for (const char *child : {"qt_calendar_prevmonth", "qt_calendar_nextmonth", "qt_calendar_calendarview"}) {
+        auto *widget = w.JvMonthCalendar21->findChild<QWidget *>(QLatin1String(child));
+        ASSERT_NE(widget, nullptr) << child;
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << child;
+    }
+    EXPECT_EQ(w.DBLookupComboBox3->accessibleName(), QStringLiteral("Type"));
+    QAbstractButton *recipes = w.JvXPBar4->header();
+    EXPECT_EQ(recipes->accessibleDescription(), QStringLiteral("closed"));
+    recipes->click();
+    EXPECT_EQ(recipes->accessibleDescription(), QStringLiteral("open"));
 }

@@ -23,8 +23,10 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     m_header->setAutoRaise(false);
     m_header->setCursor(Qt::PointingHandCursor);
     m_header->setProperty("navHeader", true);
-    if (rollable)
+    if (rollable) {
         m_header->setArrowType(Qt::RightArrow);
+        m_header->setAccessibleDescription(QStringLiteral("closed"));
+    }
     layout->addWidget(m_header);
     m_itemLayout->setContentsMargins(8, 4, 2, 6);
     m_itemLayout->setSpacing(1);
@@ -68,6 +70,8 @@ void NavBarGroup::setExpanded(bool expanded) {
     m_expanded = expanded;
     m_scroller->setVisible(expanded);
     m_header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    // Assistive technology hears whether the group is open.
+    m_header->setAccessibleDescription(expanded ? QStringLiteral("open") : QStringLiteral("closed"));
 }
 
 NavBar::NavBar(QWidget *parent)
