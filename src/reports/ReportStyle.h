@@ -19,7 +19,12 @@ inline bool hasArialMetrics() {
 /// The plain typeface of the reports' texts: Liberation Sans at the sizes the layouts give; where it is
 /// missing, DejaVu Sans set a little smaller, so that its wider letters take the same room.
 inline QFont plain(double points, bool bold = false, bool italic = false) {
-    QFont font(hasArialMetrics() ? QStringLiteral("Liberation Sans") : QStringLiteral("DejaVu Sans"));
+    QFont font;
+    // Letters the face lacks come from faces that have them and that a PDF can hold: Chinese, Japanese
+    // and Korean from Noto CJK, emoji from Symbola's outlines (a colour emoji face is made of bitmaps,
+    // which print as nothing).
+    font.setFamilies({hasArialMetrics() ? QStringLiteral("Liberation Sans") : QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Symbola")});
     font.setPointSizeF(hasArialMetrics() ? points : points * 0.88);
     font.setBold(bold);
     font.setItalic(italic);

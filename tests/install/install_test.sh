@@ -66,7 +66,7 @@ echo "XDG_DATA_HOME is followed"
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null
 deb=$(ls "$work"/deb/mealvane_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libsqlite3-0 libjpeg62-turbo libmdb3 qt6-qpa-plugins xdg-utils; do
+for library in libqt6widgets6 libsqlite3-0 libjpeg62-turbo libmdb3 qt6-qpa-plugins xdg-utils fonts-noto-cjk fonts-symbola; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library: $depends"
 done
 lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'root privileges' || true

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -343,4 +344,20 @@ TEST(ReportPreviewKeys, PrintAndSaveAsPdfAreReachedByTabAndTheirKeys) {
     });
     previewReport(r, nullptr, dialogs);
     EXPECT_TRUE(looked) << "Escape closed the preview";
+}
+
+TEST_F(ReportPagesTest, NamesInChineseJapaneseKoreanAndEmojiPrintInFontsThatHaveThem) {
+    const QString name = QStringLiteral("麻婆豆腐 とんかつ 김치찌개 🍕");
+    file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('%1', 'Stir-fry.')").arg(name));
+    w.PrintRecipe(name);
+    ASSERT_EQ(shown.size(), 1);
+    QProcess fonts;
+    const QString keep = qEnvironmentVariable("MEALVANE_REPORT_DIR");
+    fonts.start(QStringLiteral("pdffonts"),
+                {QDir(keep.isEmpty() ? output.path() : keep).filePath(QStringLiteral("1.pdf"))});
+    ASSERT_TRUE(fonts.waitForFinished(30000));
+    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+    EXPECT_TRUE(listed.contains(QStringLiteral("NotoSansCJK"))) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("Symbola"))) << "emoji in outlines a PDF holds\n"
+                                                            << listed.toStdString();
 }
