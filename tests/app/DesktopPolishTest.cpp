@@ -133,6 +133,30 @@ TEST_F(DesktopPolishTest, EveryNavigationHeaderStaysInViewOnTheSmallestWindow) {
     }
 }
 
+TEST_F(DesktopPolishTest, AGroupOpenedShowsAllItsItemsAndTheOthersGiveWay) {
+    program.show();
+    w.resize(800, 580);
+    QApplication::processEvents();
+    for (NavBarGroup *opened : {w.JvXPBar5, w.JvXPBar4, w.JvXPBar3, w.JvXPBar1, w.JvXPBar4}) {
+        if (!opened->isExpanded())
+            opened->header()->click();
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        ASSERT_TRUE(opened->isExpanded());
+        for (QAbstractButton *item : opened->findChildren<QAbstractButton *>()) {
+            if (item == opened->header())
+                continue;
+            // Top to bottom in view, none scrolled away.
+            const QRect v = item->visibleRegion().boundingRect();
+            EXPECT_TRUE(v.top() == 0 && v.height() == item->height())
+                << qPrintable(opened->header()->text()) << ": " << qPrintable(item->text()) << " is hidden";
+        }
+        for (NavBarGroup *group : w.findChildren<NavBarGroup *>())
+            EXPECT_EQ(group->header()->visibleRegion().boundingRect(), group->header()->rect())
+                << qPrintable(group->header()->text());
+    }
+}
+
 TEST_F(DesktopPolishTest, TheWelcomeTextStartsWithItsFirstLineInView) {
     ScrollText &text = *w.JvScrollText1;
     // The timer runs while the splash shows, before the box has its size: no step may count then.

@@ -1,10 +1,12 @@
 #include "NavBar.h"
 
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
     : QWidget(parent)
@@ -28,7 +30,8 @@ NavBarGroup::NavBarGroup(const QString &caption, bool rollable, QWidget *parent)
         m_header->setAccessibleDescription(QStringLiteral("closed"));
     }
     layout->addWidget(m_header);
-    m_itemLayout->setContentsMargins(8, 4, 2, 6);
+    // Close around the items, so that the longest group opens whole on the smallest window.
+    m_itemLayout->setContentsMargins(8, 2, 2, 2);
     m_itemLayout->setSpacing(1);
     m_items->setProperty("navItems", true);
     m_scroller->setObjectName(QStringLiteral("NavItemsScroller"));
@@ -72,6 +75,19 @@ void NavBarGroup::setExpanded(bool expanded) {
     m_header->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
     // Assistive technology hears whether the group is open.
     m_header->setAccessibleDescription(expanded ? QStringLiteral("open") : QStringLiteral("closed"));
+    emit expandedChanged(expanded);
+}
+
+int NavBarGroup::itemsHeight() const {
+    return m_items->sizeHint().height() + 2 * m_scroller->frameWidth();
+}
+
+int NavBarGroup::headerHeight() const {
+    return m_header->sizeHint().height();
+}
+
+void NavBarGroup::setItemsRoom(int height) {
+    m_scroller->setMinimumHeight(std::max(0, height));
 }
 
 NavBar::NavBar(QWidget *parent)
@@ -87,5 +103,38 @@ NavBarGroup *NavBar::addGroup(const QString &name, const QString &caption, bool 
     group->setObjectName(name);
     group->header()->setObjectName(name + QStringLiteral("Header"));
     m_layout->insertWidget(m_layout->count() - 1, group);
+    m_groups << group;
+    connect(group, &NavBarGroup::expandedChanged, this, [this, group](bool expanded) {
+        m_opened.removeAll(group);
+        if (expanded)
+            m_opened << group;
+        fit();
+    });
     return group;
+}
+
+void NavBar::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    fit();
+}
+
+void NavBar::fit() {
+    if (m_fitting || m_groups.isEmpty())
+        return;
+    m_fitting = true;
+    const QMargins margins = m_layout->contentsMargins();
+    int room = height() - margins.top() - margins.bottom() - m_layout->spacing() * int(m_groups.size() - 1);
+    for (const NavBarGroup *group : m_groups)
+        room -= group->headerHeight();
+    int needed = 0;
+    for (const NavBarGroup *group : m_opened)
+        needed += group->itemsHeight();
+    while (needed > room && m_opened.size() > 1) {
+        NavBarGroup *earliest = m_opened.takeFirst();
+        needed -= earliest->itemsHeight();
+        earliest->setExpanded(false);
+    }
+    for (NavBarGroup *group : m_opened)
+        group->setItemsRoom(std::min(group->itemsHeight(), std::max(room, 0)));
+    m_fitting = false;
 }

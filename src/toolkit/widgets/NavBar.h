@@ -20,9 +20,15 @@ public:
     QAbstractButton *header() const;
     bool isExpanded() const { return m_expanded; }
     void setExpanded(bool expanded);
+    /// The height its items take shown whole, and the height of its header.
+    int itemsHeight() const;
+    int headerHeight() const;
+    /// The least height its open items get: all of them where the bar has the room.
+    void setItemsRoom(int height);
 
 signals:
     void headerClicked();
+    void expandedChanged(bool expanded);
 
 private:
     QToolButton *m_header;
@@ -34,13 +40,25 @@ private:
 };
 
 /// A column of collapsible groups, each with a header and its items. Every header stays in view however
-/// many groups are open: the open groups share the room left and scroll inside.
+/// many groups are open. A group opened shows all its items: when the open groups do not all fit, those
+/// opened earlier close (on a small window one group is open at a time); only a group too long for the
+/// whole bar scrolls inside.
 class NavBar : public QWidget {
     Q_OBJECT
 public:
     explicit NavBar(QWidget *parent = nullptr);
     NavBarGroup *addGroup(const QString &name, const QString &caption, bool rollable = true);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    /// Closes the groups opened earliest until the open ones fit, and gives each its room.
+    void fit();
+
     QVBoxLayout *m_layout;
+    QList<NavBarGroup *> m_groups;
+    /// The open groups, the one opened last at the end.
+    QList<NavBarGroup *> m_opened;
+    bool m_fitting = false;
 };
