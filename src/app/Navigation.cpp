@@ -114,6 +114,7 @@ void TForm1::JvMonthCalendar21Click() {
     tell(JvgLabel29, QStringLiteral("Selected Week:"), WeekRangeText(d));
     tell(JvgLabel68, QStringLiteral("Week Number:"), QString::number(SelectedWeek));
     tell(JvgLabel30, QStringLiteral("Today:"), TodayText(m_services.clock.now().date()));
+    fitLeftColumn();
     QWidget *page = activePage();
     if (page == TabSheet1)
         RefreshMenuDays();

@@ -71,6 +71,7 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     layout->addWidget(JvPageControl1, 1);
     setCentralWidget(central);
     buildPages();
+    fitLeftColumn();
     // Nothing can be asked of the pages before the data module exists.
     menuBar()->setEnabled(false);
     central->setEnabled(false);
@@ -190,7 +191,7 @@ QWidget *TForm1::buildLeftColumn() {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("LeftColumn"));
     column->setAttribute(Qt::WA_StyledBackground);
-    column->setFixedWidth(244);
+    m_leftColumn = column;
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(4, 6, 4, 6);
     layout->setSpacing(6);
@@ -505,8 +506,36 @@ void TForm1::setIngredientGroupItems(const QStringList &names) {
     ComboBox1->addItems(names);
 }
 
+void TForm1::fitLeftColumn() {
+    if (m_leftColumn == nullptr)
+        return;
+    // As wide as its widest text needs in the font in use, and never narrower than at the usual font.
+    int wanted = 244;
+    const auto need = [&wanted](const QWidget *widget, int around) {
+        if (widget != nullptr)
+            wanted = std::max(wanted, widget->sizeHint().width() + around);
+    };
+    // Column, bar and item margins beside a navigation item; column and panel margins beside the rest.
+    for (const QAbstractButton *button : navigationBar->findChildren<QAbstractButton *>())
+        need(button, 4 + 4 + 4 + 4 + 8 + 2 + 2);
+    need(JvMonthCalendar21, 4 + 4 + 2 + 2);
+    for (QLabel *value : {JvgLabel29, JvgLabel68, JvgLabel30}) {
+        const QWidget *caption =
+            value->parentWidget()->findChild<QLabel *>(value == JvgLabel29   ? QStringLiteral("JvgLabel27")
+                                                       : value == JvgLabel68 ? QStringLiteral("JvgLabel67")
+                                                                             : QStringLiteral("JvgLabel28"));
+        if (caption != nullptr)
+            wanted =
+                std::max(wanted, caption->sizeHint().width() + value->sizeHint().width() + 6 + 4 + 4 + 4 + 4);
+    }
+    need(JvgLabel64, 4 + 4 + 2 + 2);
+    m_leftColumn->setFixedWidth(wanted);
+}
+
 void TForm1::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ApplicationFontChange)
+        fitLeftColumn();
     // A desktop that turns dark (or light) gives the program's own colours the other set.
     if (event->type() == QEvent::PaletteChange && !m_restyling) {
         m_restyling = true;

@@ -397,6 +397,9 @@ private:
 
     void buildMenus();
     QWidget *buildLeftColumn();
+    /// Gives the left column the width its texts need in the font in use.
+    void fitLeftColumn();
+    QWidget *m_leftColumn = nullptr;
     void buildPages();
     QWidget *buildWelcomePage();
     QWidget *addPage(const QString &name, const QString &tabCaption, const QString &header);

@@ -9,6 +9,7 @@
 #include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
+#include "toolkit/widgets/MonthCalendar.h"
 #include "toolkit/widgets/NavBar.h"
 #include "toolkit/widgets/ReportPreview.h"
 #include "toolkit/widgets/ScrollText.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -416,4 +418,31 @@ TEST_F(DesktopPolishTest, TabBringsEachWeeklyBoxIntoView) {
     CheckedComboBox *last = w.weekBox(6, 6);
     EXPECT_EQ(QApplication::focusWidget(), last);
     EXPECT_EQ(last->visibleRegion().boundingRect(), last->rect()) << "Friday's dessert is scrolled into view";
+}
+
+TEST_F(DesktopPolishTest, TheLeftColumnShowsItsTextsWholeAtAnyDesktopFont) {
+    program.show();
+    const QFont usual = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(usual); });
+    for (const int points : {9, 10, 11}) {
+        QFont font = usual;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        w.JvXPBar4->setExpanded(true);
+        w.resize(800, 580);
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        QWidget *column = w.findChild<QWidget *>(QStringLiteral("LeftColumn"));
+        for (QWidget *widget : column->findChildren<QWidget *>()) {
+            if (!widget->isVisible() || (qobject_cast<QLabel *>(widget) == nullptr &&
+                                         qobject_cast<QAbstractButton *>(widget) == nullptr))
+                continue;
+            if (const auto *label = qobject_cast<QLabel *>(widget); label != nullptr && label->wordWrap())
+                continue;
+            EXPECT_GE(widget->width(), widget->sizeHint().width())
+                << points << " pt: " << qPrintable(widget->objectName()) << " '"
+                << qPrintable(widget->property("text").toString()) << "' is cut";
+        }
+        EXPECT_GE(w.JvMonthCalendar21->width(), w.JvMonthCalendar21->minimumSizeHint().width()) << points;
+    }
 }
