@@ -26,8 +26,13 @@ double memoBottom(int day) {
 struct DayPart {
     QStringList meals, times;
     double points = 8;
+    /// Whether the day began on an earlier page, and whether it goes on to the next.
     bool continued = false;
+    bool continues = false;
 };
+
+/// The room at the foot of a day's block for the line saying where the day goes on.
+constexpr double ContinuedNote = 4.0;
 
 /// The height each line takes at that size: the meal wrapped in its memo, at least one line of the time.
 std::vector<double> lineHeights(const DayBlock &b, const QStringList &meals, double points) {
@@ -66,9 +71,14 @@ std::vector<std::array<DayPart, 7>> spread(const std::array<QStringList, 7> &txt
                     break;
             }
             part.points = std::max(part.points, 6.0);
+            double total = 0;
+            for (double h : heights)
+                total += h;
+            // A day that goes on keeps room at its foot to say where.
+            const double fits = total <= room ? room : room - ContinuedNote;
             double used = 0;
             qsizetype taken = 0;
-            for (; taken < meals.size() && used + heights[size_t(taken)] <= room; ++taken)
+            for (; taken < meals.size() && used + heights[size_t(taken)] <= fits; ++taken)
                 used += heights[size_t(taken)];
             // A single line taller than the block still goes somewhere.
             if (taken == 0 && !meals.isEmpty())
@@ -76,7 +86,10 @@ std::vector<std::array<DayPart, 7>> spread(const std::array<QStringList, 7> &txt
             part.meals = meals.mid(0, taken);
             part.times = time[size_t(day)].mid(next[size_t(day)], taken);
             next[size_t(day)] += taken;
-            left = left || next[size_t(day)] < txt[size_t(day)].size();
+            part.continues = next[size_t(day)] < txt[size_t(day)].size();
+            // Only a day that began on an earlier page and has lines here is continued here.
+            part.continued = part.continued && !part.meals.isEmpty();
+            left = left || part.continues;
         }
         pages.push_back(std::move(page));
     }
@@ -118,14 +131,24 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
         report::Band detail;
         detail.height = 158.75;
         detail.startsNewPage = p > 0;
-        detail.paint = [page = pages[p]](report::Canvas &c, const report::PageInfo &) {
+        const QString heading = p == 0 ? QString()
+                                       : QStringLiteral("Menu for week %1 of %2, page %3")
+                                             .arg(lblWeekNumber, lblYearNumber)
+                                             .arg(p + 1);
+        detail.paint = [page = pages[p], p, heading](report::Canvas &c, const report::PageInfo &) {
             c.fill(Qt::white);
             c.rule(0, 2, Qt::black);
             c.fillRect(0, 20.4, c.band().width(), 0.3, Qt::black);
             c.fillRect(0, 87.3, c.band().width(), 0.3, Qt::black);
+            // A later page names its week: the title band stands on the first page only.
+            if (!heading.isEmpty())
+                c.text(12.7, 4.5, 200, heading, plain(12, true));
             for (int day = 0; day < 7; ++day) {
                 const DayBlock &b = DayBlocks[day];
                 const DayPart &part = page[size_t(day)];
+                // A later page shows only the days that go on there.
+                if (p > 0 && part.meals.isEmpty())
+                    continue;
                 const QString caption = QLatin1String(menu::DayNames[size_t(day)]);
                 c.text(b.captionLeft, b.captionTop, 56,
                        part.continued ? caption + QStringLiteral(" (continued)") : caption, plain(10, true));
@@ -142,6 +165,10 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
                            Qt::black, height);
                     y += height;
                 }
+                if (part.continues)
+                    c.text(b.captionLeft, memoBottom(day) - ContinuedNote, 60,
+                           QStringLiteral("continued on page %1").arg(p + 2), plain(8, false, true),
+                           Qt::AlignLeft, QColor(110, 110, 110));
             }
         };
         r.details.push_back(std::move(detail));

@@ -271,12 +271,34 @@ TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
                            "7,2026,0,'%1',Meal_ID FROM Meal WHERE Meal_Name='Dish number %2';")
                 .arg(i % 6 + 1)
                 .arg(i, 3, 10, QLatin1Char('0'));
-    file.exec(plan);
+    file.exec(plan +
+              QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) "
+                             "SELECT 7,2026,1,'3',Meal_ID FROM Meal WHERE Meal_Name='Dish number 100'"));
     w.JvXPBar3Items0Click();
     EXPECT_EQ(pages.back(), 2);
     {
         TReportWeeklyMenu &layout = *program.ReportWeeklyMenu;
         expectInsidePages(layout.QuickRep1());
+        // Page 1 says where the crowded day goes on; page 2 names its week and shows that day alone.
+        const QString pdf = QDir(qEnvironmentVariable("MEALVANE_REPORT_DIR").isEmpty()
+                                     ? output.path()
+                                     : qEnvironmentVariable("MEALVANE_REPORT_DIR"))
+                                .filePath(QStringLiteral("%1.pdf").arg(shown.size()));
+        const auto page = [&pdf](int n) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
+                        pdf, QStringLiteral("-")});
+            text.waitForFinished(30000);
+            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        };
+        const QString first = page(1), second = page(2);
+        EXPECT_TRUE(first.contains(QStringLiteral("continued on page 2"))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QStringLiteral("Sunday")));
+        EXPECT_TRUE(second.contains(QStringLiteral("Menu for week 7 of 2026, page 2")))
+            << second.toStdString();
+        EXPECT_TRUE(second.contains(QStringLiteral("Saturday (continued)"))) << second.toStdString();
+        EXPECT_FALSE(second.contains(QStringLiteral("Sunday"))) << "only the day that goes on";
     }
 
     // 120 rows on the shopping list, in two columns over two pages, headers apart.
