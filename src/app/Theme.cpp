@@ -66,6 +66,8 @@ QToolButton[navHeader="true"] {
     padding: 5px 6px; text-align: left;
 }
 QToolButton[navHeader="true"]:hover { background: #4a8ad0; }
+QToolButton[navHeader="true"]:focus { border: 2px solid #ffd54a; }
+QPushButton[navItem="true"]:focus { color: @warning; text-decoration: underline; border: 1px dotted @link; }
 QWidget[navItems="true"] { background: @panel; border: 1px solid @border; border-top: none; }
 QPushButton[navItem="true"] { color: @link; border: none; padding: 3px 2px; text-align: left; }
 QPushButton[navItem="true"]:hover { color: @warning; text-decoration: underline; }
@@ -98,7 +100,8 @@ QString dayTabsStyleSheet(const QPalette &palette) {
                        "border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px; "
                        "background: @tab; color: palette(text); }"
                        "QTabBar::tab:selected { background: @tabSelected; color: @accent; }"
-                       "QTabBar::tab:hover:!selected { background: @tabHover; }"),
+                       "QTabBar::tab:hover:!selected { background: @tabHover; }"
+                       "QTabBar::tab:selected:focus { border: 2px solid @link; border-bottom: none; }"),
         coloursFor(palette));
 }
 

@@ -446,3 +446,22 @@ TEST_F(DesktopPolishTest, TheLeftColumnShowsItsTextsWholeAtAnyDesktopFont) {
         EXPECT_GE(w.JvMonthCalendar21->width(), w.JvMonthCalendar21->minimumSizeHint().width()) << points;
     }
 }
+
+TEST_F(DesktopPolishTest, FocusShowsOnTheNavigationHeadersAndItems) {
+    program.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.JvXPBar4->setExpanded(true);
+    QAbstractButton *header = w.JvXPBar4->header();
+    QAbstractButton *item = w.findChild<QAbstractButton *>(QStringLiteral("JvXPBar4Items2"));
+    ASSERT_NE(item, nullptr);
+    for (QAbstractButton *control : {header, item}) {
+        w.JvMonthCalendar21->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QImage plain = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        ASSERT_TRUE(control->hasFocus()) << qPrintable(control->text());
+        EXPECT_NE(control->grab().toImage(), plain) << qPrintable(control->text()) << " shows no focus";
+    }
+}
