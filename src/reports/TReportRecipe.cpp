@@ -83,28 +83,35 @@ report::BandReport TReportRecipe::QuickRep1() const {
         // fit follow in bands of their own, which the layout carries on to the next pages.
         const QStringList methodLines = report::wrappedLines(109.5, method, text);
         const double lineStep = report::lineHeight(text);
-        const int fitting = int((firstPageRoom - 8.2 - 1.0) / lineStep);
+        // A long name or type goes on over more lines, and what stands below moves down with it.
+        const QStringList nameLines = report::wrappedLines(83.6, name, text);
+        const QStringList typeLines = report::wrappedLines(42, type, text);
+        const double grown =
+            double(std::max<qsizetype>({1, nameLines.size(), typeLines.size()}) - 1) * lineStep;
+        const int fitting = int((firstPageRoom - 8.2 - 1.0 - grown) / lineStep);
         const QStringList first = methodLines.mid(0, fitting);
         const double methodHeight = std::max(30.2, double(first.size()) * lineStep);
         report::Band recipe;
-        recipe.height = 38.1 + (methodHeight - 30.2);
+        recipe.height = 38.1 + (methodHeight - 30.2) + grown;
         recipe.startsNewPage = true;
         recipe.paint = [=, this](report::Canvas &c, const report::PageInfo &) {
             c.rule(0, 1, Qt::black);
             c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
-            c.text(33.1, 1.3, 83.6, name, text);
+            for (qsizetype l = 0; l < nameLines.size(); ++l)
+                c.line(33.1, 1.3 + double(l) * lineStep, nameLines.at(l), text);
             c.text(120.7, 1.3, 20, QStringLiteral("Category"), bold);
-            c.text(141.8, 1.3, 42, type, text);
-            c.rule(6.6, 1, Qt::black);
-            c.text(4.2, 8.2, 28, QStringLiteral("Recipe"), bold);
+            for (qsizetype l = 0; l < typeLines.size(); ++l)
+                c.line(141.8, 1.3 + double(l) * lineStep, typeLines.at(l), text);
+            c.rule(6.6 + grown, 1, Qt::black);
+            c.text(4.2, 8.2 + grown, 28, QStringLiteral("Recipe"), bold);
             for (qsizetype l = 0; l < first.size(); ++l)
-                c.line(33.1, 8.2 + double(l) * lineStep, first.at(l), text);
+                c.line(33.1, 8.2 + grown + double(l) * lineStep, first.at(l), text);
             if (readable) {
                 // Read again from the data file here, so that no page holds another page's picture.
                 const QImage image =
                     picture::decode(Master.value(row, pictureColumn).toByteArray(), PrintedPicture);
                 if (!image.isNull())
-                    c.image(143.4, 8.2, 40.5, 29.9, image);
+                    c.image(143.4, 8.2 + grown, 40.5, 29.9, image);
             }
         };
         r.details.push_back(std::move(recipe));

@@ -1,5 +1,7 @@
 #include "TReportShoppingList.h"
 
+#include <algorithm>
+
 #include "ReportBands.h"
 #include "ReportStyle.h"
 #include "toolkit/db/SqlText.h"
@@ -50,15 +52,21 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
     for (int row = 0; row < ADOQuery1.recordCount(); ++row) {
         report::Band detail;
-        detail.height = 4.8;
-        const QString name = ADOQuery1.value(row, description).toString();
-        const QString group = ADOQuery1.value(row, type).toString();
         const QString meals = ADOQuery1.value(row, count).toString();
-        detail.paint = [name, group, meals](report::Canvas &c, const report::PageInfo &) {
-            const QFont font = plain(10);
+        // A long name or group goes on over more lines, and the row grows with it: nothing is cut.
+        const QFont font = plain(10);
+        const QStringList name =
+            report::wrappedLines(34.9, ADOQuery1.value(row, description).toString(), font);
+        const QStringList group = report::wrappedLines(23.5, ADOQuery1.value(row, type).toString(), font);
+        const double step = report::lineHeight(font);
+        const qsizetype lines = std::max<qsizetype>({1, name.size(), group.size()});
+        detail.height = std::max(4.8, 0.4 + double(lines) * step);
+        detail.paint = [name, group, meals, step, font](report::Canvas &c, const report::PageInfo &) {
             c.box(3.4, 0.4, 4.0, 4.0);
-            c.text(14.8, 0.2, 34.9, name, font);
-            c.text(51.6, 0.2, 23.5, group, font);
+            for (qsizetype l = 0; l < name.size(); ++l)
+                c.line(14.8, 0.2 + double(l) * step, name.at(l), font);
+            for (qsizetype l = 0; l < group.size(); ++l)
+                c.line(51.6, 0.2 + double(l) * step, group.at(l), font);
             c.text(78.1, 0.2, 13.2, meals, font, Qt::AlignHCenter);
         };
         r.details.push_back(std::move(detail));

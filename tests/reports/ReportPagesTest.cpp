@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -382,4 +383,41 @@ TEST_F(ReportPagesTest, NamesInChineseJapaneseKoreanAndEmojiPrintInFontsThatHave
     EXPECT_TRUE(listed.contains(QStringLiteral("NotoSansCJK"))) << listed.toStdString();
     EXPECT_TRUE(listed.contains(QStringLiteral("Symbola"))) << "emoji in outlines a PDF holds\n"
                                                             << listed.toStdString();
+}
+
+TEST_F(ReportPagesTest, LongNamesWrapInTheirBandsAndNothingIsCut) {
+    const QString keep = qEnvironmentVariable("MEALVANE_REPORT_DIR");
+    const auto printed = [&] {
+        QProcess text;
+        text.start(
+            QStringLiteral("pdftotext"),
+            {QDir(keep.isEmpty() ? output.path() : keep).filePath(QStringLiteral("%1.pdf").arg(shown.size())),
+             QStringLiteral("-")});
+        text.waitForFinished(30000);
+        return QString::fromUtf8(text.readAllStandardOutput())
+            .remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    const auto whole = [](QString name) { return name.remove(u' '); };
+    const QString spaced = QStringLiteral("Grandmother's slow roasted lamb with a herb crust");
+    const QString unbroken = QString(QStringLiteral("Supercalifragilisticexpialidocious")) +
+                             QStringLiteral("Pie") + QString(13, u'e');
+    for (const QString &name : {spaced, unbroken}) {
+        file.exec(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Recipe) VALUES('%1', 'Roast.')")
+                      .arg(QString(name).replace(u'\'', QStringLiteral("''"))));
+        w.PrintRecipe(name);
+        EXPECT_TRUE(printed().contains(whole(name))) << name.toStdString();
+    }
+    file.exec(QStringLiteral(
+        "INSERT INTO "
+        "ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType) "
+        "VALUES(7,2026,'Herbs and Spices for the slow roasted lamb shoulde',2,'Herbs and Spices from the "
+        "market')"));
+    w.RbButton20Click();
+    // The two columns' lines interleave in the text: every word is there, and no line ends cut.
+    const QString list = printed();
+    for (const QString &word : (QStringLiteral("Herbs and Spices for the slow roasted lamb shoulde") +
+                                QStringLiteral(" from the market"))
+                                   .split(u' '))
+        EXPECT_TRUE(list.contains(word)) << word.toStdString();
+    EXPECT_FALSE(list.contains(QChar(0x2026))) << list.toStdString();
 }
