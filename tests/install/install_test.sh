@@ -37,7 +37,7 @@ start() {
         kill -0 "$program" 2>/dev/null || fail "the program ended: $(cat "$work/program.log")"
         sleep 0.25
         waited=$((waited + 1))
-        [ $waited -lt 120 ] || fail "the program never opened $book"
+        [ $waited -lt 120 ] || fail "the program never opened $book: $(cat "$work/program.log")"
     done
     sleep 1
     kill -0 "$program" 2>/dev/null || fail "the program ended after opening $book"

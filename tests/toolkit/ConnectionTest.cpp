@@ -7,7 +7,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 
 using namespace db;
 
@@ -178,4 +181,16 @@ TEST(DataFileLock, OneProgramPerDataFile) {
     }
     DataFileLock again(file.path());
     SUCCEED() << "the lock is free once its holder is gone";
+}
+
+TEST(DataFileLock, ALockHeldForAMomentIsWaitedFor) {
+    TestDataFile file;
+    // A tool looking whether the file is in use holds its lock for a moment, as `flock -n file true` does.
+    auto first = std::make_unique<DataFileLock>(file.path());
+    std::thread releases([held = std::move(first)]() mutable {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        held.reset();
+    });
+    EXPECT_NO_THROW(DataFileLock second(file.path()));
+    releases.join();
 }

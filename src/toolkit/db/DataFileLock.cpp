@@ -16,12 +16,20 @@ DataFileLock::DataFileLock(const QString &path) {
     m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0)
         return; // a missing or unreadable file is reported when the connection opens it
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+    // A lock held for a moment (a tool looking whether the file is in use, a program just closing) is
+    // waited for, up to a second, before the file counts as in use.
+    int tries = 0;
+    while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
+        if (error == EWOULDBLOCK && ++tries < 40) {
+            ::usleep(25 * 1000);
+            continue;
+        }
         ::close(m_fd);
         m_fd = -1;
         if (error == EWOULDBLOCK)
             throw DataFileInUse(inUseMessage(path));
+        return;
     }
 }
 
