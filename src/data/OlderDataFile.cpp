@@ -170,6 +170,9 @@ bool copyTable(MdbHandle *jet, sqlite3 *out, const TableCopy &copy) {
     if (sqlite3_prepare_v2(out, insert.toUtf8().constData(), -1, &raw, nullptr) != SQLITE_OK)
         return false;
     std::unique_ptr<sqlite3_stmt, StatementFinalize> statement(raw);
+    // A table whose page map is missing or empty is damaged: the library would follow a null map.
+    if (table->usage_map == nullptr || table->map_sz == 0)
+        return false;
     mdb_rewind_table(table.get());
     quint64 rows = 0;
     while (mdb_fetch_row(table.get())) {

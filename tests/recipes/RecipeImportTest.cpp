@@ -94,6 +94,10 @@ TEST(OlderDataFile, JetFilesAreReadAndOtherFilesAreNot) {
     EXPECT_EQ(olddata::kindOf(notes), olddata::Kind::Unreadable);
     EXPECT_FALSE(olddata::convert(notes, notes + QStringLiteral(".copy")));
     QFile::remove(notes);
+    // A table whose page map is damaged (found by the fuzz target) is refused, not followed.
+    const QString copy = QDir::temp().filePath(QStringLiteral("mealvane-damaged-map.copy"));
+    EXPECT_FALSE(olddata::convert(fixture("older-release-damaged-map.mdb"), copy));
+    QFile::remove(copy);
 }
 
 TEST_F(RecipeImportTest, NewRecipesComeWithTheirIngredientsAndKnownNamesAreSkipped) {
