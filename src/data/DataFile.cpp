@@ -210,6 +210,26 @@ public:
     QString error;
 };
 
+/// What one of the engine's checks of a file found.
+enum class Check { Passed, Failed, Stopped };
+
+/// Runs the engine's check `pragma` (quick_check, integrity_check) on the file at `path`, on a handle of
+/// its own; `interrupt` gets the handle while the check runs, and nothing after, so that it can be stopped.
+Check runCheck(const QString &path, const char *pragma,
+               const std::function<void(void *handle)> &interrupt = {}) {
+    ReadHandle reader(path);
+    if (interrupt)
+        interrupt(reader.handle);
+    bool failed = false;
+    const QStringList result = reader.column(QString::fromLatin1(pragma), &failed);
+    if (interrupt)
+        interrupt(nullptr);
+    if (failed && (sqlite3_errcode(reader.handle) & 0xff) == SQLITE_INTERRUPT)
+        return Check::Stopped;
+    return reader.code == SQLITE_OK && !failed && result == QStringList{QStringLiteral("ok")} ? Check::Passed
+                                                                                              : Check::Failed;
+}
+
 /// A value as the engine holds it.
 QVariant valueOf(sqlite3_stmt *row, int column) {
     switch (sqlite3_column_type(row, column)) {
@@ -319,16 +339,7 @@ QString foreignPart(ReadHandle &file) {
 Health quickCheck(const QString &path, const std::function<void(void *handle)> &interrupt) {
     Health health;
     const QString file = QFileInfo(path).absoluteFilePath();
-    ReadHandle reader(path);
-    bool failed = false;
-    if (interrupt)
-        interrupt(reader.handle);
-    const QStringList check = reader.column(QStringLiteral("PRAGMA quick_check(1)"), &failed);
-    if (interrupt)
-        interrupt(nullptr);
-    if (failed && (sqlite3_errcode(reader.handle) & 0xff) == SQLITE_INTERRUPT)
-        return health;
-    if (reader.code != SQLITE_OK || failed || check != QStringList{QStringLiteral("ok")}) {
+    if (runCheck(path, "PRAGMA quick_check(1)", interrupt) == Check::Failed) {
         health.state = Health::State::Damaged;
         health.reason = QStringLiteral("it is damaged");
         const QString backup = lastGoodBackup(path);
@@ -412,19 +423,10 @@ Health examine(const QString &path, bool withQuickCheck) {
 
 QString fullCheck(const QString &path, const std::function<void(void *handle)> &interrupt,
                   bool *interrupted) {
-    ReadHandle reader(path);
-    if (interrupt)
-        interrupt(reader.handle);
-    bool failed = false;
-    const QStringList check = reader.column(QStringLiteral("PRAGMA integrity_check(1)"), &failed);
-    if (interrupt)
-        interrupt(nullptr);
-    if (failed && (sqlite3_errcode(reader.handle) & 0xff) == SQLITE_INTERRUPT) {
-        if (interrupted != nullptr)
-            *interrupted = true;
-        return {};
-    }
-    if (reader.code == SQLITE_OK && !failed && check == QStringList{QStringLiteral("ok")})
+    const Check check = runCheck(path, "PRAGMA integrity_check(1)", interrupt);
+    if (interrupted != nullptr)
+        *interrupted = check == Check::Stopped;
+    if (check != Check::Failed)
         return {};
     return QStringLiteral("The full check of the recipe book '%1' found it damaged: parts of it, or of the "
                           "indexes that find its rows, do not hold together.")
@@ -439,12 +441,7 @@ QString lastGoodBackup(const QString &path) {
         folder.entryList({QFileInfo(path).completeBaseName() + QStringLiteral("-*.mdb")}, QDir::Files,
                          QDir::Name | QDir::Reversed);
     for (const QString &name : names) {
-        ReadHandle backup(folder.filePath(name));
-        bool failed = false;
-        if (backup.code == SQLITE_OK &&
-            backup.column(QStringLiteral("PRAGMA quick_check(1)"), &failed) ==
-                QStringList{QStringLiteral("ok")} &&
-            !failed)
+        if (runCheck(folder.filePath(name), "PRAGMA quick_check(1)") == Check::Passed)
             return folder.filePath(name);
     }
     return {};

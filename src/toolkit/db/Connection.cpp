@@ -437,10 +437,11 @@ bool Statement::bind(const QString &name, const QVariant &value) {
 }
 
 bool Statement::step() {
-    if (sqlite3_stmt_readonly(m_statement) == 0 && m_connection.m_writeGate)
+    const bool writes = sqlite3_stmt_readonly(m_statement) == 0;
+    if (writes && m_connection.m_writeGate)
         std::exchange(m_connection.m_writeGate, {})();
     // Rows written to a data file deleted meanwhile would be lost with it when the program ends.
-    if (sqlite3_stmt_readonly(m_statement) == 0 && !m_connection.fileInPlace())
+    if (writes && !m_connection.fileInPlace())
         throw DbError(QStringLiteral(
                           "The recipe book '%1' was deleted or moved while Mealvane was running, so this was "
                           "not saved. Close Mealvane: when nothing else has taken its place, the book is put "
