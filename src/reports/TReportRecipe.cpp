@@ -115,9 +115,27 @@ report::BandReport TReportRecipe::QuickRep1() const {
             }
         };
         r.details.push_back(std::move(recipe));
+        // What goes on at the top of a later page is headed by the recipe's name.
+        const QStringList carriedName =
+            report::wrappedLines(150, name + QStringLiteral(" (continued)"), text);
+        const double carriedHeight = 8.2 + double(carriedName.size() - 1) * lineStep;
+        const auto carried = std::make_shared<const report::Band>(report::Band{
+            carriedHeight,
+            [=](report::Canvas &c, const report::PageInfo &) {
+                c.rule(0, 1, Qt::black);
+                c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
+                for (qsizetype l = 0; l < carriedName.size(); ++l)
+                    c.line(33.1, 1.3 + double(l) * lineStep, carriedName.at(l), text);
+                c.rule(carriedHeight - 1.6, 1, Qt::black);
+            },
+            false});
+        const auto push = [&](report::Band band) {
+            band.carriedUnder = carried;
+            r.details.push_back(std::move(band));
+        };
         for (qsizetype l = first.size(); l < methodLines.size(); ++l) {
             const QString rest = methodLines.at(l);
-            r.details.push_back(report::Band{
+            push(report::Band{
                 lineStep,
                 [rest, text](report::Canvas &c, const report::PageInfo &) { c.line(33.1, 0, rest, text); },
                 false});
@@ -127,21 +145,20 @@ report::BandReport TReportRecipe::QuickRep1() const {
             r.details.push_back(report::Band{4.5, {}, false});
             continue;
         }
-        r.details.push_back(report::Band{7.9,
-                                         [bold](report::Canvas &c, const report::PageInfo &) {
-                                             c.rule(0, 1, Qt::black);
-                                             c.text(4.2, 2.0, 40, QStringLiteral("Ingredients"), bold);
-                                             c.rule(7.9, 1, Qt::black);
-                                         },
-                                         false});
+        push(report::Band{7.9,
+                          [bold](report::Canvas &c, const report::PageInfo &) {
+                              c.rule(0, 1, Qt::black);
+                              c.text(4.2, 2.0, 40, QStringLiteral("Ingredients"), bold);
+                              c.rule(7.9, 1, Qt::black);
+                          },
+                          false});
         for (const QString &line : lines) {
             const double height = std::max(4.5, report::textHeight(150, line, text));
-            r.details.push_back(
-                report::Band{height,
-                             [line, text, height](report::Canvas &c, const report::PageInfo &) {
-                                 c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
-                             },
-                             false});
+            push(report::Band{height,
+                              [line, text, height](report::Canvas &c, const report::PageInfo &) {
+                                  c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
+                              },
+                              false});
         }
         r.details.push_back(report::Band{
             3.7, [](report::Canvas &c, const report::PageInfo &) { c.rule(1.3, 1, Qt::black); }, false});

@@ -50,27 +50,38 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     const int description = ADOQuery1.fieldIndex(QStringLiteral("IngredientsDescription"));
     const int type = ADOQuery1.fieldIndex(QStringLiteral("IngredientsType"));
     const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
-    for (int row = 0; row < ADOQuery1.recordCount(); ++row) {
-        report::Band detail;
-        const QString meals = ADOQuery1.value(row, count).toString();
-        // A long name or group goes on over more lines, and the row grows with it: nothing is cut.
-        const QFont font = plain(10);
-        const QStringList name =
-            report::wrappedLines(34.9, ADOQuery1.value(row, description).toString(), font);
-        const QStringList group = report::wrappedLines(23.5, ADOQuery1.value(row, type).toString(), font);
-        const double step = report::lineHeight(font);
-        const qsizetype lines = std::max<qsizetype>({1, name.size(), group.size()});
-        detail.height = std::max(4.8, 0.4 + double(lines) * step);
-        detail.paint = [name, group, meals, step, font](report::Canvas &c, const report::PageInfo &) {
-            c.box(3.4, 0.4, 4.0, 4.0);
-            for (qsizetype l = 0; l < name.size(); ++l)
-                c.line(14.8, 0.2 + double(l) * step, name.at(l), font);
-            for (qsizetype l = 0; l < group.size(); ++l)
-                c.line(51.6, 0.2 + double(l) * step, group.at(l), font);
-            c.text(78.1, 0.2, 13.2, meals, font, Qt::AlignHCenter);
-        };
-        r.details.push_back(std::move(detail));
-    }
+    const QFont font = plain(10);
+    const double step = report::lineHeight(font);
+    // Rows at least `least` high; a long name or group goes on over more lines, and the row grows with it:
+    // nothing is cut.
+    const auto rows = [&](double least) {
+        r.details.clear();
+        for (int row = 0; row < ADOQuery1.recordCount(); ++row) {
+            report::Band detail;
+            const QString meals = ADOQuery1.value(row, count).toString();
+            const QStringList name =
+                report::wrappedLines(34.9, ADOQuery1.value(row, description).toString(), font);
+            const QStringList group = report::wrappedLines(23.5, ADOQuery1.value(row, type).toString(), font);
+            const qsizetype lines = std::max<qsizetype>({1, name.size(), group.size()});
+            detail.height = std::max(least, 0.4 + double(lines) * step);
+            detail.paint = [name, group, meals, step, font](report::Canvas &c, const report::PageInfo &) {
+                c.box(3.4, 0.4, 4.0, 4.0);
+                for (qsizetype l = 0; l < name.size(); ++l)
+                    c.line(14.8, 0.2 + double(l) * step, name.at(l), font);
+                for (qsizetype l = 0; l < group.size(); ++l)
+                    c.line(51.6, 0.2 + double(l) * step, group.at(l), font);
+                c.text(78.1, 0.2, 13.2, meals, font, Qt::AlignHCenter);
+            };
+            r.details.push_back(std::move(detail));
+        }
+    };
     r.pageFooter = reportbands::pageFooter(QRLabelPrintTime, QRLabel7, 2.1);
+    rows(4.8);
+    // The last few rows are not given a sheet of their own when closer rows take them on the sheet before.
+    if (const int pages = r.pageCount(); pages > 1) {
+        rows(std::max(4.4, 0.4 + step));
+        if (r.pageCount() == pages)
+            rows(4.8);
+    }
     return r;
 }

@@ -107,18 +107,24 @@ TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers) {
     EXPECT_EQ(shown, (QStringList{"Shopping List Report"}));
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 1"));
 
-    // A long list: both columns of the first page, then a second page.
-    QString values;
-    for (int i = 0; i < 130; ++i)
-        values += QStringLiteral("%1(7,2026,'Item %2',%3,'Group %4')")
-                      .arg(i ? "," : "")
-                      .arg(i, 3, 10, QLatin1Char('0'))
-                      .arg(i % 9 + 1)
-                      .arg(i % 5);
-    file.exec(QStringLiteral(
-                  "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
-                  "IngredientsType) VALUES") +
-              values);
+    // A list a few rows longer than a page takes closer rows on that page rather than a sheet of its own;
+    // a long list: both columns of the first page, then a second page.
+    const auto insertItems = [this](int from, int to) {
+        QString values;
+        for (int i = from; i < to; ++i)
+            values += QStringLiteral("%1(7,2026,'Item %2',%3,'Group %4')")
+                          .arg(i > from ? "," : "")
+                          .arg(i, 3, 10, QLatin1Char('0'))
+                          .arg(i % 9 + 1)
+                          .arg(i % 5);
+        file.exec(QStringLiteral("INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,"
+                                 "IngredientsCount,IngredientsType) VALUES") +
+                  values);
+    };
+    insertItems(0, 100);
+    w.RbButton20Click();
+    EXPECT_EQ(pages.back(), 1);
+    insertItems(100, 130);
     w.RbButton20Click();
     EXPECT_EQ(pages.back(), 2);
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 2"));
@@ -225,6 +231,15 @@ void expectInsidePages(const report::BandReport &r) {
     }
 }
 
+/// The text of one page of a PDF, its blanks made single.
+QString pdfPageText(const QString &pdf, int n) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
+                                              QString::number(n), pdf, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+}
+
 } // namespace
 
 TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
@@ -251,6 +266,13 @@ TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
         EXPECT_EQ(printed.join(QString()).remove(u' '), QString(method).remove(u' ').remove(u'\n'))
             << "every character of the method is on a line";
     }
+    // Every page the method goes on to is headed by the recipe's name.
+    const QString book = QDir(qEnvironmentVariable("MEALVANE_REPORT_DIR").isEmpty()
+                                  ? output.path()
+                                  : qEnvironmentVariable("MEALVANE_REPORT_DIR"))
+                             .filePath(QStringLiteral("1.pdf"));
+    for (int n = 2; n <= pages.back(); ++n)
+        EXPECT_TRUE(pdfPageText(book, n).contains(QStringLiteral("Fish pie (continued)"))) << n;
 
     // 387 recipes: "Page: 387 of 387" whole in the footer.
     for (int i = 0; i < 350; ++i)
@@ -285,14 +307,7 @@ TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
                                      ? output.path()
                                      : qEnvironmentVariable("MEALVANE_REPORT_DIR"))
                                 .filePath(QStringLiteral("%1.pdf").arg(shown.size()));
-        const auto page = [&pdf](int n) {
-            QProcess text;
-            text.start(QStringLiteral("pdftotext"),
-                       {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
-                        pdf, QStringLiteral("-")});
-            text.waitForFinished(30000);
-            return QString::fromUtf8(text.readAllStandardOutput()).simplified();
-        };
+        const auto page = [&pdf](int n) { return pdfPageText(pdf, n); };
         const QString first = page(1), second = page(2);
         EXPECT_TRUE(first.contains(QStringLiteral("continued on page 2"))) << first.toStdString();
         EXPECT_TRUE(first.contains(QStringLiteral("Sunday")));

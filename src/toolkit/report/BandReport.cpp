@@ -60,9 +60,14 @@ std::vector<Placement> BandReport::layout() const {
             else
                 startColumn();
         }
-        placed.push_back(
-            {&detail, page, QRectF(area.left() + column * columnWidth, y, columnWidth, detail.height)});
-        y += detail.height;
+        const auto place = [&](const Band &band) {
+            placed.push_back(
+                {&band, page, QRectF(area.left() + column * columnWidth, y, columnWidth, band.height)});
+            y += band.height;
+        };
+        if (detail.carriedUnder && !detail.startsNewPage && y <= top + emptyColumn)
+            place(*detail.carriedUnder);
+        place(detail);
     }
     if (pageFooter.height > 0) {
         // A footer only at the end needs room under the last band.

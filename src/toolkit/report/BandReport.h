@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QColor;
@@ -58,10 +59,19 @@ struct PageInfo {
 };
 
 struct Band {
+    Band() = default;
+    Band(double height_, std::function<void(Canvas &, const PageInfo &)> paint_, bool startsNewPage_ = false)
+        : height(height_)
+        , paint(std::move(paint_))
+        , startsNewPage(startsNewPage_) {}
+
     double height = 0; ///< millimetres; 0 for a band the report does not have
     std::function<void(Canvas &, const PageInfo &)> paint;
     /// The band begins a page of its own (unless the page holds nothing but headers yet).
     bool startsNewPage = false;
+    /// Printed above the band when the band is carried over to the top of a new page (the name of what goes
+    /// on there); bands of one piece share it.
+    std::shared_ptr<const Band> carriedUnder;
 };
 
 /// Where a band lands: its page (from 0) and its rectangle on the page, in millimetres from the page's
