@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
@@ -62,6 +63,50 @@ private:
     std::function<void(QRadioButton *)> m_released;
 };
 
+/// The days of the week as tabs: their names whole when all seven fit, else each cut to its first three
+/// letters (the whole name its tool tip), so that no day is cut off or pushed out of the bar.
+class DayTabs : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+    QSize minimumSizeHint() const override {
+        int width = 0;
+        for (int t = 0; t < count(); ++t)
+            width += tabSizeHint(t).width() - textWidth(tabText(t)) + textWidth(shortName(t));
+        return {width, QTabBar::minimumSizeHint().height()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override {
+        fitNames(event->size().width());
+        QTabBar::resizeEvent(event);
+    }
+    void changeEvent(QEvent *event) override {
+        QTabBar::changeEvent(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            fitNames(width());
+    }
+
+private:
+    int textWidth(const QString &text) const { return fontMetrics().horizontalAdvance(text); }
+    static QString fullName(int t) { return QLatin1String(menu::DayNames[size_t(t)]); }
+    static QString shortName(int t) { return fullName(t).left(3); }
+    void fitNames(int room) {
+        if (count() != int(menu::DayNames.size()))
+            return;
+        int whole = 0;
+        for (int t = 0; t < count(); ++t)
+            whole += tabSizeHint(t).width() - textWidth(tabText(t)) + textWidth(fullName(t));
+        const bool cut = whole > room;
+        for (int t = 0; t < count(); ++t) {
+            const QString name = cut ? shortName(t) : fullName(t);
+            if (tabText(t) != name)
+                setTabText(t, name);
+            setTabToolTip(t, cut ? fullName(t) : QString());
+        }
+    }
+};
+
 } // namespace
 
 void TForm1::buildDailyPage() {
@@ -77,7 +122,7 @@ void TForm1::buildDailyPage() {
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
-    JvTabBar1 = new QTabBar(body);
+    JvTabBar1 = new DayTabs(body);
     JvTabBar1->setObjectName(QStringLiteral("JvTabBar1"));
     JvTabBar1->setExpanding(false);
     JvTabBar1->setAccessibleName(QStringLiteral("Day"));
@@ -152,6 +197,7 @@ void TForm1::buildDailyPage() {
     left->addWidget(m_slotArea, 1);
     auto *usage = new QLabel(QStringLiteral("Use Drag&Drop to Add/Delete Meals to Menu"), body);
     usage->setObjectName(QStringLiteral("JvgLabel22"));
+    usage->setWordWrap(true);
     left->addWidget(usage);
     columns->addLayout(left, 3);
 
@@ -163,6 +209,7 @@ void TForm1::buildDailyPage() {
     auto *listCaption = new QLabel(QStringLiteral("Vane Drag Meals to Menu Boxes"), m_dailyColumn);
     listCaption->setObjectName(QStringLiteral("JvgLabel23"));
     listCaption->setProperty("sectionCaption", true);
+    listCaption->setWordWrap(true);
     DBLookupListBox1 = new DBLookupListBox(m_data->SQLMEAL3, QStringLiteral("Meal_Name"), m_dailyColumn);
     DBLookupListBox1->setObjectName(QStringLiteral("DBLookupListBox1"));
     DBLookupListBox1->setAccessibleName(QStringLiteral("Meals"));

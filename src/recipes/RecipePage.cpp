@@ -12,6 +12,7 @@
 #include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
+#include "toolkit/widgets/FlowLayout.h"
 #include "toolkit/widgets/TextLimit.h"
 
 #include <QCheckBox>
@@ -77,6 +78,9 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox2->setObjectName(QStringLiteral("DBLookupComboBox2"));
     DBLookupComboBox2->setKeyField(QStringLiteral("Meal_ID"));
     DBLookupComboBox2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The box takes the room the page has; its list shows every name whole.
+    DBLookupComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    DBLookupComboBox2->setMinimumContentsLength(8);
     RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
     left->addWidget(caption(QStringLiteral("&Name:"), DBLookupComboBox2), 0, 0);
     // The name has the row to itself, so that a long one shows whole; its button goes beside the type.
@@ -88,21 +92,21 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
     left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);
+    // The type gives way to its button on a narrow page; its list still shows every type whole.
+    DBLookupComboBox3->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    DBLookupComboBox3->setMinimumContentsLength(3);
     left->addWidget(DBLookupComboBox3, 1, 1);
     left->addWidget(RbButton4, 1, 2);
 
-    // Three boxes to a row, so that the captions fit on the smallest window.
-    auto *times = new QGridLayout;
+    // As many boxes to a row as their captions leave room for.
+    auto *times = new FlowLayout(nullptr, 14, 2);
     left->addLayout(times, 3, 0, 1, 3);
-    times->setHorizontalSpacing(14);
-    times->setVerticalSpacing(2);
     for (size_t t = 0; t < std::size(TimeFlags); ++t) {
         auto *box = new QCheckBox(QLatin1String(TimeFlags[t].caption), body);
         box->setObjectName(QLatin1String(TimeFlags[t].box));
         m_timeFlagBoxes[t] = box;
-        times->addWidget(box, int(t / 3), int(t % 3));
+        times->addWidget(box);
     }
-    times->setColumnStretch(3, 1);
     auto *timeCaption = new QLabel(QStringLiteral("Time Of Day:"), body);
     timeCaption->setProperty("sectionCaption", true);
     left->addWidget(timeCaption, 2, 0, 1, 3);
@@ -132,7 +136,7 @@ void TForm1::buildRecipePage() {
     DBGrid2->setWrapping(true);
     right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
     right->addWidget(DBGrid2, 1);
-    auto *ingredientButtons = new QHBoxLayout;
+    auto *ingredientButtons = new FlowLayout;
     right->addLayout(ingredientButtons);
     RbButton8 = button("RbButton8", "Add Ingredient", &TForm1::RbButton8Click);
     RbButton9 = button("RbButton9", "Delete Ingredient", &TForm1::RbButton9Click);
@@ -167,7 +171,8 @@ void TForm1::buildRecipePage() {
     page->setColumnStretch(0, 3);
     page->setColumnStretch(1, 2);
 
-    auto *recipeButtons = new QHBoxLayout;
+    // The buttons go on in a second row when the window is too narrow for their captions.
+    auto *recipeButtons = new FlowLayout;
     page->addLayout(recipeButtons, 1, 0, 1, 2);
     RbButton6 = button("RbButton6", "Add New Recipe", &TForm1::RbButton6Click);
     RbButton5 = button("RbButton5", "Save", &TForm1::RbButton5Click);
@@ -175,7 +180,7 @@ void TForm1::buildRecipePage() {
     recipeButtons->addWidget(RbButton6);
     recipeButtons->addWidget(RbButton5);
     recipeButtons->addWidget(RbButton7);
-    recipeButtons->addStretch(1);
+    recipeButtons->addStretch();
     RbButton21 = button("RbButton21", "Print Recipe", &TForm1::RbButton21Click);
     RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
     recipeButtons->addWidget(RbButton21);

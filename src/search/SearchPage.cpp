@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/FlowLayout.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -80,6 +81,8 @@ void TForm1::buildSearchPage() {
     left->addWidget(btn3, 6, 1);
     left->addWidget(Button4, 7, 1);
     left->setRowStretch(5, 1);
+    // The search modes' captions have the room they need first.
+    modes->setMinimumWidth(modes->sizeHint().width());
     columns->addWidget(modes, 1);
 
     auto *right = new QVBoxLayout;
@@ -101,8 +104,9 @@ void TForm1::buildSearchPage() {
     RbButton27->setObjectName(QStringLiteral("RbButton27"));
     RbButton28 = new QPushButton(QStringLiteral("Email Recipe"), body);
     RbButton28->setObjectName(QStringLiteral("RbButton28"));
-    auto *actions = new QHBoxLayout;
-    actions->addStretch(1);
+    // Side by side at the right where there is room, one under the other on a narrow page.
+    auto *actions = new FlowLayout;
+    actions->addStretch();
     actions->addWidget(RbButton27);
     actions->addWidget(RbButton28);
     right->addLayout(resultRow);

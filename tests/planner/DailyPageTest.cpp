@@ -67,7 +67,10 @@ TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff) {
         })) << caption;
     }
     EXPECT_EQ(w.JvTabBar1->count(), 7);
-    EXPECT_EQ(w.JvTabBar1->tabText(4), QStringLiteral("Wednesday"));
+    // Whole, or cut to "Wed" with the whole name as its tip where the bar is narrow.
+    EXPECT_TRUE(w.JvTabBar1->tabText(4) == QStringLiteral("Wednesday") ||
+                (w.JvTabBar1->tabText(4) == QStringLiteral("Wed") &&
+                 w.JvTabBar1->tabToolTip(4) == QStringLiteral("Wednesday")));
     EXPECT_EQ(mealList().size(), count(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Morning")));
     EXPECT_EQ(mealList().first(), QStringLiteral("Banana bread"));
 

@@ -49,6 +49,12 @@ int main(int argc, char **argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
     QDir().mkpath(out);
+    // A second argument sets the desktop font's size in points.
+    if (argc > 2) {
+        QFont font = QApplication::font();
+        font.setPointSize(QString::fromLocal8Bit(argv[2]).toInt());
+        QApplication::setFont(font);
+    }
     TestDataFile file(TestDataFile::Contents::Starter);
     file.exec(QStringLiteral(
         "INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"
