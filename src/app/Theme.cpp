@@ -84,6 +84,9 @@ QLabel[slotCaption="true"], QLabel[sectionCaption="true"] { color: @accent; font
 QLabel[warning="true"] { color: @warning; font-weight: bold; }
 QLabel[found="none"] { color: @warning; }
 QLabel[found="some"] { color: @accent; }
+QLabel[link="true"] { border: 1px solid transparent; }
+QLabel[link="true"]:focus { border: 1px dotted @link; }
+QAbstractItemView:focus { border: 2px solid @link; }
 QAbstractItemView[dropState="accept"] { border: 2px solid #2e9d4f; background: @accept; }
 QAbstractItemView[dropState="refuse"] { border: 2px solid #c0392b; background: @refuse; }
 QScrollArea#NavItemsScroller { background: transparent; }

@@ -5,6 +5,7 @@
 #include "toolkit/db/TableDataset.h"
 
 #include <QPainter>
+#include <QScopeGuard>
 
 DBImage::DBImage(db::TableDataset &dataset, QString field, Decoder decoder, Sizer sizer, Fit fit,
                  QWidget *parent)
@@ -79,6 +80,14 @@ QSize DBImage::sizeHint() const {
 
 void DBImage::paintEvent(QPaintEvent *) {
     QPainter painter(this);
+    // The focus shows as a ring around the box, over the picture.
+    const auto ring = qScopeGuard([&] {
+        if (!hasFocus())
+            return;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    });
     // A pale tint of the highlight over the base colour: light blue on a light desktop, a dark slate on a
     // dark one.
     const QColor base = palette().color(QPalette::Base);
