@@ -10,7 +10,7 @@
 
 PRAGMA foreign_keys = OFF;
 -- The layout of this file: a program that finds a higher number opens the file read-only.
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 CREATE TABLE Meal (
     Meal_ID      INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -111,6 +111,41 @@ CREATE TABLE IF NOT EXISTS ShoppingListHandEdits (
     PRIMARY KEY (WeekNumber, YearNumber)
 );
 
+-- The ingredient lines of a recipe as written, in order, each with the amount, unit and catalogue ingredient
+-- read from it. Every catalogue ingredient a recipe's lines name is also linked in Made_With.
+CREATE TABLE IF NOT EXISTS Recipe_Lines (
+    Line_ID         INTEGER PRIMARY KEY AUTOINCREMENT,
+    Meal_ID         INTEGER
+                    CONSTRAINT "Recipe_Lines.Meal_ID must be a whole number"
+                    CHECK (typeof(Meal_ID) IN ('integer', 'null')),
+    Line_Position   INTEGER
+                    CONSTRAINT "Line_Position must be a whole number"
+                    CHECK (typeof(Line_Position) IN ('integer', 'null')),
+    Line_Text       TEXT(255) COLLATE NOCASE
+                    CONSTRAINT "Line_Text is longer than 255 characters" CHECK (length(Line_Text) <= 255),
+    Line_Heading    BOOLEAN NOT NULL DEFAULT 0
+                    CONSTRAINT "Line_Heading must be Yes or No" CHECK (Line_Heading IN (0, 1)),
+    Line_Amount     REAL
+                    CONSTRAINT "Line_Amount must be a number"
+                    CHECK (typeof(Line_Amount) IN ('real', 'integer', 'null')),
+    Line_Amount_Max REAL
+                    CONSTRAINT "Line_Amount_Max must be a number"
+                    CHECK (typeof(Line_Amount_Max) IN ('real', 'integer', 'null')),
+    Line_Unit       TEXT(20) COLLATE NOCASE
+                    CONSTRAINT "Line_Unit is longer than 20 characters" CHECK (length(Line_Unit) <= 20),
+    Ingredients_ID  INTEGER
+                    CONSTRAINT "Recipe_Lines.Ingredients_ID must be a whole number"
+                    CHECK (typeof(Ingredients_ID) IN ('integer', 'null')),
+    Line_Note       TEXT(255) COLLATE NOCASE
+                    CONSTRAINT "Line_Note is longer than 255 characters" CHECK (length(Line_Note) <= 255)
+);
+
+-- Columns added since the first release: each is added to an older file where it is missing.
+ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
+    CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));
+ALTER TABLE ShoppingList ADD COLUMN IngredientsAmount TEXT(50) COLLATE NOCASE
+    CONSTRAINT "IngredientsAmount is longer than 50 characters" CHECK (length(IngredientsAmount) <= 50);
+
 -- Compact copies of the names in byte order, which every tool orders alike: a look-up by name, which
 -- compares without regard to case, scans these instead of the whole recipes.
 CREATE INDEX Meal_Name_Scan ON Meal (Meal_Name COLLATE BINARY);
@@ -128,6 +163,8 @@ CREATE INDEX Made_With_Ingredient_Index ON Made_With (Ingredients_ID, Meal_ID);
 CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number);
 CREATE INDEX Menu_Meal_Index ON Menu (Meal_ID);
 CREATE INDEX ShoppingList_Week_Index ON ShoppingList (WeekNumber, YearNumber);
+CREATE INDEX Recipe_Lines_Meal_Index ON Recipe_Lines (Meal_ID, Line_Position);
+CREATE INDEX Recipe_Lines_Ingredient_Index ON Recipe_Lines (Ingredients_ID);
 
 -- One row for each pair of a recipe and one of its ingredients: of a pair linked twice, the first link
 -- counts. Written without DISTINCT so that a search through it reads only the rows it asks for.

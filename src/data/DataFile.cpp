@@ -93,6 +93,10 @@ QString householdMessage(const QString &engineMessage) {
         {"IGROUP_NAME", "An ingredient group's name"},
         {"IngredientsDescription", "An item of the shopping list"},
         {"IngredientsType", "The group of a shopping list item"},
+        {"IngredientsAmount", "The amount of a shopping list item"},
+        {"Line_Text", "An ingredient line"},
+        {"Line_Unit", "The unit of an ingredient line"},
+        {"Line_Note", "The note of an ingredient line"},
     };
     static const QRegularExpression TooLong(QStringLiteral("^(\\w+) is longer than (\\d+) characters?$"));
     const QRegularExpressionMatch match = TooLong.match(check);
@@ -107,7 +111,10 @@ QString householdMessage(const QString &engineMessage) {
 }
 
 void upgrade(db::Connection &connection) {
-    QStringList missing;
+    // Made in this order: tables, then their columns, then the indexes over them.
+    QStringList indexes;
+    QStringList tables;
+    QStringList columns;
     const QStringList statements = schemaSql().split(u';');
     for (const QString &statement : statements) {
         const QString text = statement.trimmed();
@@ -119,7 +126,7 @@ void upgrade(db::Connection &connection) {
             connection,
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name='%1'").arg(name));
         if (exists.step() && exists.value(0).toLongLong() == 0)
-            missing << text;
+            indexes << text;
     }
     // Tables added since the first release are written IF NOT EXISTS; only a missing one is made, so that
     // opening a file of this layout writes nothing.
@@ -133,7 +140,22 @@ void upgrade(db::Connection &connection) {
             connection, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=%1")
                             .arg(sql::literal(create.section(u' ', 5, 5).section(u'(', 0, 0).trimmed())));
         if (exists.step() && exists.value(0).toLongLong() == 0)
-            missing << create;
+            tables << create;
+    }
+    // Columns added since the first release are added where missing, in the schema's words.
+    for (const QString &statement : statements) {
+        const QString text = statement.trimmed();
+        const qsizetype at = text.indexOf(QLatin1String("ALTER TABLE "));
+        if (at < 0)
+            continue;
+        const QString alter = text.mid(at);
+        const QString table = alter.section(u' ', 2, 2);
+        const QString column = alter.section(u' ', 5, 5);
+        db::Statement exists(connection,
+                             QStringLiteral("SELECT count(*) FROM pragma_table_info(%1) WHERE name=%2")
+                                 .arg(sql::literal(table), sql::literal(column)));
+        if (exists.step() && exists.value(0).toLongLong() == 0)
+            columns << alter;
     }
     // A view whose definition has changed since the file was written is made again.
     QStringList views;
@@ -155,10 +177,11 @@ void upgrade(db::Connection &connection) {
     }
     db::Statement version(connection, QStringLiteral("PRAGMA user_version"));
     const bool stamped = version.step() && version.value(0).toInt() >= Layout;
-    if (missing.isEmpty() && views.isEmpty() && stamped)
+    const QStringList missing = tables + columns + indexes + views;
+    if (missing.isEmpty() && stamped)
         return;
     db::Transaction transaction(connection);
-    for (const QString &create : missing + views)
+    for (const QString &create : missing)
         connection.execute(create);
     if (!stamped)
         connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(Layout));

@@ -44,7 +44,7 @@ TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
         columns(c, QStringLiteral("Meal")),
         (QStringList{"Meal_ID INTEGER", "Meal_Name TEXT(50)", "Meal_Recipe TEXT", "Meal_Morning BOOLEAN",
                      "Meal_Snack BOOLEAN", "Meal_Noon BOOLEAN", "Meal_Night BOOLEAN", "Meal_Dessert BOOLEAN",
-                     "Meal_Type INTEGER", "Meal_Picture BLOB"}));
+                     "Meal_Type INTEGER", "Meal_Picture BLOB", "Meal_Servings INTEGER"}));
     EXPECT_EQ(columns(c, QStringLiteral("meal_type")), (QStringList{"ID INTEGER", "Type TEXT(50)"}));
     EXPECT_EQ(columns(c, QStringLiteral("INGREDIENTS")),
               (QStringList{"Ingredients_ID INTEGER", "Ingredients_Description TEXT(50)",
@@ -59,7 +59,11 @@ TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
     EXPECT_EQ(columns(c, QStringLiteral("ShoppingList")),
               (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
                            "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
-                           "IngredientsType TEXT(50)"}));
+                           "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)"}));
+    EXPECT_EQ(columns(c, QStringLiteral("Recipe_Lines")),
+              (QStringList{"Line_ID INTEGER", "Meal_ID INTEGER", "Line_Position INTEGER", "Line_Text TEXT(255)",
+                           "Line_Heading BOOLEAN", "Line_Amount REAL", "Line_Amount_Max REAL",
+                           "Line_Unit TEXT(20)", "Ingredients_ID INTEGER", "Line_Note TEXT(255)"}));
     EXPECT_FALSE(columns(c, QStringLiteral("tmp")).isEmpty());
 }
 

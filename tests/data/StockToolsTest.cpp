@@ -63,7 +63,7 @@ TEST(StockTools, FileStaysSoundAfterTheProgramWritesAccentedText) {
             c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('%1')").arg(n));
             c.execute(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('%1')").arg(n));
             c.execute(
-                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1')").arg(n));
+                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1', NULL)").arg(n));
         }
     }
     c.execute(QStringLiteral("UPDATE Meal SET Meal_Name = upper(Meal_Name) WHERE Meal_ID % 3 = 0"));
@@ -107,6 +107,9 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
         ASSERT_EQ(sqlite3_open(file.path().toUtf8().constData(), &raw), SQLITE_OK);
         dialect::install(raw);
         const QString script = QStringLiteral(
+            // A file of the first layout: no ingredient lines, servings or amounts.
+            "DROP TABLE Recipe_Lines; ALTER TABLE Meal DROP COLUMN Meal_Servings;"
+            "ALTER TABLE ShoppingList DROP COLUMN IngredientsAmount; PRAGMA user_version = 1;"
             "DROP INDEX Menu_Slot_Index;"
             "CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number, Menu_Time);"
             "CREATE INDEX Meal_Name_Index ON Meal (Meal_Name);"
@@ -142,6 +145,12 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
     EXPECT_FALSE(shell(file.path(), QStringLiteral("SELECT sql FROM sqlite_master WHERE name='QSearchMeal';"))
                      .contains(QStringLiteral("DISTINCT")))
         << "the view is made again in its current form";
+    EXPECT_EQ(shell(file.path(), QStringLiteral("SELECT count(*) FROM pragma_table_info('Meal') WHERE name="
+                                                "'Meal_Servings'; SELECT count(*) FROM Recipe_Lines; "
+                                                "PRAGMA user_version;"))
+                  .simplified(),
+              QStringLiteral("1 0 2"))
+        << "the columns and table of the later layout are added";
     EXPECT_EQ(
         shell(file.path(), QStringLiteral("SELECT count(*) FROM QSearchMeal;")),
         shell(file.path(), QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT Meal_ID, Ingredients_ID "
