@@ -1,5 +1,7 @@
 #include "RecipeFiles.h"
 
+#include "IngredientLine.h"
+
 #include "toolkit/model/PlainName.h"
 
 #include <QDir>
@@ -281,73 +283,13 @@ void readMealMaster(QIODevice &file, const std::function<bool(Recipe &&)> &take)
 }
 
 QString ingredientName(const QString &line) {
-    static const QRegularExpression brackets(QStringLiteral("\\([^)]*\\)|\\[[^\\]]*\\]"));
-    static const QRegularExpression bullet(QStringLiteral("^[-*\\x{2022}\\x{00B7}\\x{2013}\\x{2014}]+\\s*"));
-    static const QRegularExpression amount(
-        QStringLiteral(
-            "^(?:about|approx\\.?|approximately|a|an|one|two|three|four|five|six|a few|few|several|some|"
-            "\\d+(?:[.,]\\d+)?(?:\\s*/\\s*\\d+)?[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]?|"
-            "[\\x{00BC}-\\x{00BE}\\x{2150}-\\x{215E}]|-|\\x{2013}|to|or|x|\\+)(?=\\s|$|\\d|-|\\x{2013})\\s*"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression glued(
-        QStringLiteral("^\\d+(?:[.,]\\d+)?\\s*(?:g|gr|kg|mg|ml|cl|dl|l|oz|lb|lbs)\\b\\.?\\s*"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression unit(
-        QStringLiteral(
-            "^(?:cups?|c\\.?|tablespoons?|tbsps?\\.?|tbs\\.?|tb|T|teaspoons?|tsps?\\.?|ts|t|ounces?|oz\\.?|"
-            "pounds?|lbs?\\.?|grams?|g|gr|kilograms?|kg|milligrams?|mg|millilit(?:er|re)s?|ml|centilit(?:er|"
-            "re)s?|"
-            "cl|decilit(?:er|re)s?|dl|lit(?:er|re)s?|l|pints?|pt|quarts?|qt|gallons?|ga|fl\\.? ?oz|"
-            "fluid ounces?|pinch(?:es)?|pn|dash(?:es)?|ds|dr|drops?|cloves?|cans?|cn|tins?|jars?|packages?|"
-            "packets?|pkgs?\\.?|pk|sticks?|slices?|sl|pieces?|pcs?|bunch(?:es)?|bn|handfuls?|sprigs?|heads?|"
-            "stalks?|ribs?|sheets?|bags?|boxes?|bottles?|cartons?|containers?|envelopes?|scoops?|knobs?|"
-            "sm|md|lg|ea|ct|cb|x)(?=\\s|$)\\.?\\s*"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression size(
-        QStringLiteral(
-            "^(?:small|medium|large|extra[- ]large|big|jumbo|heaped|heaping|level|rounded|generous|scant|"
-            "of)(?=\\s|$)\\s*"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tail(
-        QStringLiteral(
-            "\\s+(?:to taste|as needed|as required|for garnish|for serving|for decoration|optional|"
-            "or to taste|plus extra|plus more)\\.?$"),
-        QRegularExpression::CaseInsensitiveOption);
-
-    QString s = line;
-    s.replace(brackets, QStringLiteral(" "));
-    const qsizetype comma = s.indexOf(QRegularExpression(QStringLiteral("[,;]")));
-    if (comma >= 0)
-        s.truncate(comma);
-    s = s.simplified();
-    s.remove(bullet);
-    if (s.endsWith(u':'))
-        return {}; // a sub-heading such as "For the sauce:"
-    // Quantities, units, sizes and "of", in any order at the front, as long as something remains.
-    for (bool changed = true; changed && !s.isEmpty();) {
-        changed = false;
-        for (const QRegularExpression *rule : {&glued, &amount, &unit, &size}) {
-            const QRegularExpressionMatch m = rule->match(s);
-            if (m.hasMatch() && m.capturedLength() > 0 && m.capturedLength() < s.size()) {
-                // A unit word only counts as one when a name follows it.
-                s.remove(0, m.capturedLength());
-                changed = true;
-            } else if (m.hasMatch() && m.capturedLength() == s.size() && rule != &unit && rule != &size) {
-                return {}; // nothing but a quantity
-            }
-        }
-    }
-    for (QRegularExpressionMatch m = tail.match(s); m.hasMatch(); m = tail.match(s))
-        s.truncate(m.capturedStart());
-    while (s.endsWith(u'.') || s.endsWith(u':') || s.endsWith(u'*'))
-        s.chop(1);
-    s = s.simplified();
-    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
-    return s.contains(letter) ? s : QString();
+    return ingredientline::read(line).food;
 }
 
 QString nameKey(const QString &name) {
-    QStringList words = name.toCaseFolded().simplified().split(u' ', Qt::SkipEmptyParts);
+    // "Self-raising flour" and "self raising flour" are one food.
+    QStringList words =
+        QString(name).replace(u'-', u' ').toCaseFolded().simplified().split(u' ', Qt::SkipEmptyParts);
     for (QString &w : words) {
         if (w.size() > 4 && w.endsWith(QLatin1String("ies")))
             w = w.chopped(3) + u'y';

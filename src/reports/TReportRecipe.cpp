@@ -119,16 +119,16 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const QStringList carriedName =
             report::wrappedLines(150, name + QStringLiteral(" (continued)"), text);
         const double carriedHeight = 8.2 + double(carriedName.size() - 1) * lineStep;
-        const auto carried = std::make_shared<const report::Band>(report::Band{
-            carriedHeight,
-            [=](report::Canvas &c, const report::PageInfo &) {
-                c.rule(0, 1, Qt::black);
-                c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
-                for (qsizetype l = 0; l < carriedName.size(); ++l)
-                    c.line(33.1, 1.3 + double(l) * lineStep, carriedName.at(l), text);
-                c.rule(carriedHeight - 1.6, 1, Qt::black);
-            },
-            false});
+        const auto carried = std::make_shared<const report::Band>(
+            report::Band{carriedHeight,
+                         [=](report::Canvas &c, const report::PageInfo &) {
+                             c.rule(0, 1, Qt::black);
+                             c.text(4.2, 1.3, 28, QStringLiteral("Meal"), bold);
+                             for (qsizetype l = 0; l < carriedName.size(); ++l)
+                                 c.line(33.1, 1.3 + double(l) * lineStep, carriedName.at(l), text);
+                             c.rule(carriedHeight - 1.6, 1, Qt::black);
+                         },
+                         false});
         const auto push = [&](report::Band band) {
             band.carriedUnder = carried;
             r.details.push_back(std::move(band));

@@ -30,8 +30,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyleOptionComboBox>
-#include <QTableView>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -436,10 +436,14 @@ TEST_F(DesktopPolishTest, EveryPageShowsItsTextsWholeAtAnyDesktopFont) {
         started.show();
         window.resize(800, 580);
         const std::pair<const char *, std::function<void()>> pages[] = {
-            {"welcome", [&window] { window.JvXPBar1Items0Click(); }},   {"weekly", [&window] { window.JvXPBar5Items0Click(); }},
-            {"daily", [&window] { window.JvXPBar5Click(); }},           {"shopping", [&window] { window.JvXPBar2Click(); }},
-            {"recipe", [&window] { window.JvXPBar4Items0Click(); }},    {"ingredients", [&window] { window.JvXPBar4Items1Click(); }},
-            {"categories", [&window] { window.JvXPBar4Items3Click(); }}, {"search", [&window] { window.JvXPBar4Items2Click(); }}};
+            {"welcome", [&window] { window.JvXPBar1Items0Click(); }},
+            {"weekly", [&window] { window.JvXPBar5Items0Click(); }},
+            {"daily", [&window] { window.JvXPBar5Click(); }},
+            {"shopping", [&window] { window.JvXPBar2Click(); }},
+            {"recipe", [&window] { window.JvXPBar4Items0Click(); }},
+            {"ingredients", [&window] { window.JvXPBar4Items1Click(); }},
+            {"categories", [&window] { window.JvXPBar4Items3Click(); }},
+            {"search", [&window] { window.JvXPBar4Items2Click(); }}};
         for (const auto &[page, open] : pages) {
             open();
             window.JvXPBar4->setExpanded(true);
@@ -472,7 +476,8 @@ TEST_F(DesktopPolishTest, EveryPageShowsItsTextsWholeAtAnyDesktopFont) {
                     << where(widget, widget->property("text").toString());
             }
         }
-        EXPECT_GE(window.JvMonthCalendar21->width(), window.JvMonthCalendar21->minimumSizeHint().width()) << points;
+        EXPECT_GE(window.JvMonthCalendar21->width(), window.JvMonthCalendar21->minimumSizeHint().width())
+            << points;
     }
 }
 

@@ -17,7 +17,7 @@ QByteArray fixture(const char *name) {
 
 } // namespace
 
-// The catalogue name of an ingredient line, as recipe writers write them.
+// The catalogue name of an ingredient line, as recipe writers write them: the food a shopper looks for.
 TEST(IngredientName, RealLinesGiveTheNameAlone) {
     const std::pair<const char *, const char *> table[] = {
         {"2 cups all-purpose flour, sifted", "all-purpose flour"},
@@ -26,26 +26,26 @@ TEST(IngredientName, RealLinesGiveTheNameAlone) {
         {"1 1/2 tablespoons olive oil", "olive oil"},
         {"3 large eggs", "eggs"},
         {"2 eggs, beaten", "eggs"},
-        {"1 (14 oz) can diced tomatoes", "diced tomatoes"},
+        {"1 (14 oz) can diced tomatoes", "tomatoes"},
         {"3 cloves garlic, minced", "garlic"},
         {"1 medium onion, finely chopped", "onion"},
-        {"Salt and pepper to taste", "Salt and pepper"},
-        {"Fresh parsley, chopped", "Fresh parsley"},
+        {"Salt and pepper to taste", "Salt"},
+        {"Fresh parsley, chopped", "parsley"},
         {"A pinch of salt", "salt"},
         {"250 g butter, softened", "butter"},
         {"250g butter", "butter"},
         {"500ml whole milk", "whole milk"},
-        {"2 x 400g tins chopped tomatoes", "chopped tomatoes"},
+        {"2 x 400g tins chopped tomatoes", "tomatoes"},
         {"1½ cups rolled oats", "rolled oats"},
         {"½ lemon, juiced", "lemon"},
-        {"2-3 ripe bananas", "ripe bananas"},
+        {"2-3 ripe bananas", "bananas"},
         {"2 to 3 tablespoons honey", "honey"},
         {"1 lb ground beef", "ground beef"},
         {"8 oz cream cheese, at room temperature", "cream cheese"},
         {"1 stick unsalted butter", "unsalted butter"},
         {"4 slices bacon", "bacon"},
         {"1 bunch coriander", "coriander"},
-        {"2 sprigs fresh thyme", "fresh thyme"},
+        {"2 sprigs fresh thyme", "thyme"},
         {"1 tsp. baking soda", "baking soda"},
         {"2 Tbsp maple syrup", "maple syrup"},
         {"1 T butter", "butter"},
@@ -62,7 +62,7 @@ TEST(IngredientName, RealLinesGiveTheNameAlone) {
         {"2", ""},
         {"400 g", ""},
         {"Cloves", "Cloves"},
-        {"Juice of 1 lemon", "Juice of 1 lemon"},
+        {"Juice of 1 lemon", "lemon"},
         {"1 handful of spinach leaves", "spinach leaves"},
         {"a few basil leaves", "basil leaves"},
         {"Several sprigs of rosemary", "rosemary"},
@@ -83,14 +83,14 @@ TEST(IngredientName, RealLinesGiveTheNameAlone) {
         {"200 g jalapeño peppers", "jalapeño peppers"},
         {"Ground cinnamon to taste", "Ground cinnamon"},
         {"Sea salt, as needed", "Sea salt"},
-        {"Fresh mint leaves for garnish", "Fresh mint leaves"},
+        {"Fresh mint leaves for garnish", "mint leaves"},
         {"1 small red onion", "red onion"},
         {"2 extra-large eggs", "eggs"},
         {"1 dash Worcestershire sauce", "Worcestershire sauce"},
         {"6 drops lemon extract", "lemon extract"},
         {"1 jar (12 oz) salsa", "salsa"},
         {"1 can (15 oz) black beans, rinsed", "black beans"},
-        {"1/4 cup chopped walnuts (optional)", "chopped walnuts"},
+        {"1/4 cup chopped walnuts (optional)", "walnuts"},
     };
     static_assert(std::size(table) >= 60);
     for (const auto &[line, name] : table)
