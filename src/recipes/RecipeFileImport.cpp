@@ -28,47 +28,25 @@ QString shownTitle(const Recipe &recipe) {
 } // namespace
 
 BookWriter::BookWriter(TDataModule1 &data)
-    : m_data(data) {
+    : m_data(data)
+    , m_catalogue(data.ADOConnectionMain) {
     load();
 }
 
 void BookWriter::load() {
     m_names.clear();
-    m_ingredients.clear();
     m_types.clear();
+    m_catalogue.load();
     db::Connection &c = m_data.ADOConnectionMain;
     db::Statement names(c, QStringLiteral("SELECT Meal_Name FROM Meal"));
     while (names.step())
         m_names.insert(names.value(0).toString().toCaseFolded());
-    // The first ingredient of a name, as the older import links to the first one.
-    db::Statement ingredients(
-        c, QStringLiteral(
-               "SELECT Ingredients_ID, Ingredients_Description FROM Ingredients ORDER BY Ingredients_ID"));
-    while (ingredients.step()) {
-        const QString key = nameKey(ingredients.value(1).toString());
-        if (!key.isEmpty() && !m_ingredients.contains(key))
-            m_ingredients.insert(key, ingredients.value(0).toLongLong());
-    }
     db::Statement types(c, QStringLiteral("SELECT ID, Type FROM Meal_Type ORDER BY ID"));
     while (types.step()) {
         const QString key = types.value(1).toString().simplified().toCaseFolded();
         if (!key.isEmpty() && !m_types.contains(key))
             m_types.insert(key, types.value(0).toLongLong());
     }
-}
-
-qint64 BookWriter::ingredientFor(const QString &name) {
-    const QString description = bookName(name, NameWidth);
-    const QString key = nameKey(description);
-    if (const qint64 known = m_ingredients.value(key, -1); known >= 0)
-        return known;
-    db::Connection &c = m_data.ADOConnectionMain;
-    db::Statement insert(c, QStringLiteral("INSERT INTO Ingredients(Ingredients_Description) VALUES(?)"));
-    insert.bind(1, description);
-    insert.step();
-    const qint64 id = c.lastInsertRowId();
-    m_ingredients.insert(key, id);
-    return id;
 }
 
 bool BookWriter::write(const Recipe &recipe) {
@@ -85,41 +63,29 @@ bool BookWriter::write(const Recipe &recipe) {
     }
     const std::array<bool, 5> times = mealTimes(recipe);
     const QByteArray picture = bookPicture(recipe.picture);
-    // Nothing of the recipe stays unless all of it is written; the names and ingredients learnt on the way
-    // are forgotten with it.
-    const QHash<QString, qint64> ingredientsBefore = m_ingredients;
+    // Nothing of the recipe stays unless all of it is written; the ingredients learnt on the way are
+    // forgotten with it.
     try {
         db::Connection &c = m_data.ADOConnectionMain;
         db::Transaction whole(c);
         db::Statement meal(
             c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
-                              "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
+                              "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture,Meal_Servings) "
+                              "VALUES(?,?,?,?,?,?,?,?,?,?)"));
         meal.bind(1, name);
         meal.bind(2, methodText(recipe, cut));
         for (int t = 0; t < 5; ++t)
             meal.bind(3 + t, times[size_t(t)] ? 1 : 0);
         meal.bind(8, type);
         meal.bind(9, picture.isEmpty() ? QVariant() : QVariant(picture));
+        const int servings = recipelines::servingsOf(recipe.yield);
+        meal.bind(10, servings > 0 ? QVariant(servings) : QVariant());
         meal.step();
         const qint64 id = c.lastInsertRowId();
-        QSet<qint64> linked;
-        db::Statement link(c, QStringLiteral("INSERT INTO Made_With VALUES(?,?)"));
-        for (const QString &line : recipe.ingredientLines) {
-            const QString ingredient = ingredientName(line);
-            if (ingredient.isEmpty())
-                continue;
-            const qint64 ingredientId = ingredientFor(ingredient);
-            if (linked.contains(ingredientId))
-                continue;
-            linked.insert(ingredientId);
-            link.reset();
-            link.bind(1, id);
-            link.bind(2, ingredientId);
-            link.step();
-        }
+        recipelines::write(c, m_catalogue, id, recipelines::readAll(recipe.ingredientLines));
         whole.commit();
     } catch (...) {
-        m_ingredients = ingredientsBefore;
+        m_catalogue.load();
         throw;
     }
     m_names.insert(name.toCaseFolded());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecipeFiles.h"
+#include "RecipeLines.h"
 
 #include <QHash>
 #include <QSet>
@@ -24,9 +25,10 @@ struct ImportCounts {
 
 /// Writes recipes read from files into the recipe book: each recipe whole (the recipe, its ingredient
 /// links, its picture) in one transaction; a recipe whose name the book has already (without regard to
-/// case) is skipped. Ingredient lines are linked to the catalogue ingredient of the same name (without
-/// regard to case or to singular and plural), or to one made without a group; a recipe category that names
-/// a recipe type gives the type.
+/// case) is skipped. Each ingredient line is stored with its amount, unit and note, and linked to the
+/// catalogue ingredient of the food it names (without regard to case, singular and plural or hyphens), or to
+/// one made without a group; a yield in servings gives the servings; a recipe category that names a recipe
+/// type gives the type.
 class BookWriter {
 public:
     explicit BookWriter(TDataModule1 &data);
@@ -38,11 +40,10 @@ public:
 
 private:
     void load();
-    qint64 ingredientFor(const QString &name);
 
     TDataModule1 &m_data;
+    recipelines::Catalogue m_catalogue;
     QSet<QString> m_names;
-    QHash<QString, qint64> m_ingredients;
     QHash<QString, qint64> m_types;
 };
 

@@ -373,6 +373,23 @@ TEST_F(RecipeImportTest, RecipeFilesBringTheirRecipesWhole) {
         QStringLiteral("1"))
         << "a new one, without a group";
     EXPECT_GT(text(QStringLiteral("SELECT count(*) FROM Ingredients")).toInt(), ingredientsBefore.toInt());
+    // Every ingredient line is kept with its amount, unit, food and note; the yield gives the servings.
+    EXPECT_EQ(text(QStringLiteral("SELECT Line_Position || '|' || Line_Amount || '|' || Line_Unit || '|' || "
+                                  "Ingredients_Description || '|' || Line_Note FROM Recipe_Lines l JOIN Meal m "
+                                  "ON m.Meal_ID=l.Meal_ID JOIN Ingredients i ON i.Ingredients_ID=l.Ingredients_ID "
+                                  "WHERE Meal_Name LIKE 'Weeknight%' AND Line_Position=1")),
+              QStringLiteral("1|1.0|cup|Red lentils|rinsed"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Servings FROM Meal WHERE Meal_Name LIKE 'Weeknight%'")),
+              QStringLiteral("4"));
+    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Servings || '|' || group_concat(Line_Heading || coalesce("
+                                  "Line_Amount, '') || coalesce(Line_Unit, ''), ',') FROM Meal m JOIN "
+                                  "(SELECT * FROM Recipe_Lines ORDER BY Line_Position) l ON l.Meal_ID=m.Meal_ID "
+                                  "WHERE Meal_Name='Autumn Apple Crumble'")),
+              QStringLiteral("6|04.0,00.5cup,01.0tsp,02.0tbsp,1,01.0cup,00.5cup,00.5cup"));
+    EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description GLOB "
+                                  "'*[0-9()]*'")),
+              QStringLiteral("0"))
+        << "the catalogue holds foods";
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name='Crème brûlée à l''orange'")),
               QStringLiteral("1"));
     EXPECT_EQ(w.statusBar()->currentMessage(), QStringLiteral("Imported 7 recipes, skipped 0"));

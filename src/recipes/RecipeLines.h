@@ -1,0 +1,46 @@
+#pragma once
+
+#include "IngredientLine.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace db {
+class Connection;
+}
+
+/// A recipe's ingredient lines as the book keeps them: the `Recipe_Lines` rows of a recipe, in order, and the
+/// `Made_With` links that let searches, the shopping list and the reports find the ingredients they name.
+namespace recipelines {
+
+/// The number of servings a yield names ("4", "Serves 4", "4 servings", "6-8 Portionen"; the first of a
+/// range); 0 when it names none ("Makes 12 muffins", "1 loaf").
+int servingsOf(const QString &yield);
+
+/// The catalogue's ingredients by name, equal but for case, plural and hyphens; an ingredient a line names
+/// that the catalogue lacks is added to it, without a group, its first letter a capital.
+class Catalogue {
+public:
+    explicit Catalogue(db::Connection &connection);
+    /// Reads the catalogue again (after writes that were undone).
+    void load();
+    /// The ingredient a food names, added when missing; -1 for no food.
+    qint64 idFor(const QString &food);
+
+private:
+    db::Connection &m_connection;
+    QHash<QString, qint64> m_ids;
+};
+
+/// Writes `lines` as the recipe's ingredient lines in place of those it had, and links every ingredient
+/// they name to the recipe (links it already has, and links made by hand, stay). Runs in the caller's
+/// transaction.
+void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
+           const QList<ingredientline::Line> &lines);
+
+/// Each text read as a line, in order; blank texts are left out.
+QList<ingredientline::Line> readAll(const QStringList &texts);
+
+} // namespace recipelines
