@@ -21,10 +21,11 @@ QString cut(const QString &text) {
 
 int servingsOf(const QString &yield) {
     static const QRegularExpression servings(
-        QStringLiteral("^(?:serves|serving|servings|yield|yields|for|für|pour|per|para|voor|til|för|pro)?:?\\s*"
-                       "(\\d+)(?:\\s*(?:-|\\x{2013}|to|bis|à|a)\\s*\\d+)?\\s*(?:servings?|portions?|people|"
-                       "persons?|portionen|personen|personnes|porzioni|persone|raciones|porciones|personas|"
-                       "porções|pessoas|porties|porsjoner|portioner|personer|porce|osob|pax)?\\.?$"),
+        QStringLiteral(
+            "^(?:serves|serving|servings|yield|yields|for|für|pour|per|para|voor|til|för|pro)?:?\\s*"
+            "(\\d+)(?:\\s*(?:-|\\x{2013}|to|bis|à|a)\\s*\\d+)?\\s*(?:servings?|portions?|people|"
+            "persons?|portionen|personen|personnes|porzioni|persone|raciones|porciones|personas|"
+            "porções|pessoas|porties|porsjoner|portioner|personer|porce|osob|pax)?\\.?$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     // A yield may give several ways of saying it, one after another.
     for (const QString &part : yield.split(QRegularExpression(QStringLiteral("[,;]")))) {
@@ -82,11 +83,12 @@ void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
     links.bind(1, meal);
     while (links.step())
         linked.insert(links.value(0).toLongLong());
-    db::Statement insert(connection,
-                         QStringLiteral("INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,"
-                                        "Line_Amount,Line_Amount_Max,Line_Unit,Ingredients_ID,Line_Note) "
-                                        "VALUES(?,?,?,?,?,?,?,?,?)"));
-    db::Statement link(connection, QStringLiteral("INSERT INTO Made_With(Meal_ID,Ingredients_ID) VALUES(?,?)"));
+    db::Statement insert(
+        connection, QStringLiteral("INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,"
+                                   "Line_Amount,Line_Amount_Max,Line_Unit,Ingredients_ID,Line_Note) "
+                                   "VALUES(?,?,?,?,?,?,?,?,?)"));
+    db::Statement link(connection,
+                       QStringLiteral("INSERT INTO Made_With(Meal_ID,Ingredients_ID) VALUES(?,?)"));
     int position = 0;
     for (const ingredientline::Line &line : lines) {
         const qint64 ingredient = line.heading ? -1 : catalogue.idFor(line.food);

@@ -188,3 +188,64 @@ TEST_F(MenuStorageTest, ShoppingListCountsPlannedMeals) {
         count(QStringLiteral("SELECT count(*) FROM ShoppingList WHERE WeekNumber=20 AND YearNumber=2006")),
         0);
 }
+
+// The amounts of one ingredient added up and told as a shopper reads them.
+TEST(Amounts, SumsInTheUnitAShopperReads) {
+    using amounts::System;
+    const struct {
+        std::vector<std::pair<double, const char *>> parts;
+        const char *metric;
+        const char *us;
+    } cases[] = {
+        {{{500, "g"}, {250, "g"}}, "750 g", "1.75 lb"},
+        {{{1, "kg"}, {250, "g"}}, "1.25 kg", "3 lb"},
+        {{{3, "tsp"}, {2, "tbsp"}}, "3 tbsp", "3 tbsp"},
+        {{{1, "tsp"}}, "1 tsp", "1 tsp"},
+        {{{1, "l"}, {500, "ml"}}, "1.5 l", "1.75 quarts"},
+        {{{2, "cup"}}, "480 ml", "2 cups"},
+        {{{2, "cloves"}, {1, "clove"}}, "3 cloves", "3 cloves"},
+        {{{1, "can"}, {1, "can"}}, "2 cans", "2 cans"},
+        {{{4, ""}, {2, ""}}, "6", "6"},
+        {{{500, "g"}, {2, "cup"}}, "500 g + 480 ml", "1.25 lb + 2 cups"},
+        {{{8, "oz"}}, "230 g", "8 oz"},
+        {{{2, "Zehen"}, {1, "Zehe"}}, "3 Zehen", "3 Zehen"},
+    };
+    for (const auto &c : cases) {
+        amounts::Sum sum;
+        for (const auto &[amount, unit] : c.parts)
+            sum.add(amount, QString::fromUtf8(unit));
+        EXPECT_EQ(sum.text(System::Metric), QString::fromUtf8(c.metric));
+        EXPECT_EQ(sum.text(System::UsCustomary), QString::fromUtf8(c.us));
+    }
+    amounts::Sum none;
+    none.add(0, QStringLiteral("g"));
+    EXPECT_TRUE(none.isEmpty());
+    EXPECT_EQ(none.text(System::Metric), QString());
+}
+
+// The week's list says how much: every planned recipe's lines scaled to the people at the table and added
+// up; rows whose recipes give no amount keep the column empty; the count of meals keeps its meaning.
+TEST_F(MenuStorageTest, TheShoppingListSaysHowMuch) {
+    file.exec(QStringLiteral(
+        "UPDATE Meal SET Meal_Servings=2 WHERE Meal_ID=1;"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Amount,Line_Unit,Ingredients_ID) "
+        "VALUES"
+        "(1,1,'250 g flour',250,'g',1),(2,1,'2 slices bread',2,'slices',2),(2,2,'1 tbsp flour',1,'tbsp',1)"));
+    data.reset();
+    data = std::make_unique<TDataModule1>(box, file.path());
+    replaceWeek(*data, {20, 2006},
+                {{0, 3, QStringLiteral("Toast")},
+                 {1, 3, QStringLiteral("Toast")},
+                 {2, 3, QStringLiteral("Mum's pie")},
+                 {3, 3, QStringLiteral("Soup")}});
+    shopping::regenerateWeekList(*data, 20, 2006, {4, amounts::System::Metric});
+    data->runSql(
+        QStringLiteral("SELECT IngredientsDescription || '=' || IngredientsCount || ':' || "
+                       "coalesce(IngredientsAmount, '') AS Row FROM ShoppingList WHERE WeekNumber=20 "
+                       "ORDER BY IngredientsDescription"));
+    QStringList rows;
+    for (data->SQL.first(); !data->SQL.eof(); data->SQL.next())
+        rows << data->SQL.field(QStringLiteral("Row")).asString();
+    // The pie serves two and is made for four; toast has no servings and is bought as written, twice.
+    EXPECT_EQ(rows, (QStringList{"Bread=2:4 slices", "Flour=3:500 g + 2 tbsp", "Leeks=1:"}));
+}
