@@ -140,6 +140,15 @@ CREATE TABLE IF NOT EXISTS Recipe_Lines (
                     CONSTRAINT "Line_Note is longer than 255 characters" CHECK (length(Line_Note) <= 255)
 );
 
+-- The household's choices kept with its book: the people a week is planned for, the units amounts are told
+-- in. One row per setting, found by its name.
+CREATE TABLE IF NOT EXISTS Book_Settings (
+    Setting_Name  TEXT(50) COLLATE NOCASE
+                  CONSTRAINT "Setting_Name is longer than 50 characters" CHECK (length(Setting_Name) <= 50),
+    Setting_Value TEXT(255) COLLATE NOCASE
+                  CONSTRAINT "Setting_Value is longer than 255 characters" CHECK (length(Setting_Value) <= 255)
+);
+
 -- Columns added since the first release: each is added to an older file where it is missing.
 ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
     CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));

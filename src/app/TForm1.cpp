@@ -136,6 +136,7 @@ void TForm1::buildMenus() {
         {ActionFind, "ActionFind", "&Find Recipe", [this] { findRecipe(); }},
         {ActionDaily, "ActionDaily", "&Daily Style", [this] { JvXPBar5Click(); }},
         {ActionCategories, "ActionCategories", "Recipe &Types and Groups", [this] { JvXPBar4Items3Click(); }},
+        {ActionHousehold, "ActionHousehold", "&Household...", [this] { householdSettings(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -181,6 +182,8 @@ void TForm1::buildMenus() {
     actions->addAction(Action8);
     actions->addSeparator();
     actions->addActions({ActionNewRecipe, ActionFind, ActionDaily, ActionCategories});
+    actions->addSeparator();
+    actions->addAction(ActionHousehold);
     QMenu *reports = menuBar()->addMenu(QStringLiteral("&Reports"));
     reports->addActions({Action3, Action9, Action10, Action11});
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -491,7 +494,7 @@ void TForm1::disableWrites() {
         "RbButton18",    "RbButton11", "RbButton10",     "RbButton19", "RbButton4",  "RbButton8",
         "RbButton9",     "RbButton6",  "RbButton5",      "RbButton7",  "RbButton2",  "RbButton3",
         "RbButton1",     "RbButton22", "RbButton23",     "RbButton24", "RbButton25", "LoadNewPicture1",
-        "ClearPicture1", "ActionSave", "ActionNewRecipe"};
+        "ClearPicture1", "ActionSave", "ActionNewRecipe", "ActionHousehold"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         if (auto *widget = findChild<QWidget *>(objectName))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shopping/ShoppingList.h"
+
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
 #include "search/SearchQuery.h"
@@ -261,7 +263,12 @@ public:
     void RefreshShoppingListIngredients();
     /// Adds the row to the week's list, or changes the row of that description; false when the quantity is
     /// not a whole number from 1 to the largest count (a message says so and nothing is written).
-    bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity);
+    bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity,
+                           const QString &amount = {});
+    /// Whom the week is planned for and how its amounts are told, as the book keeps it.
+    shopping::Household household() const;
+    /// Asks for the people at the table and the units of amounts, and keeps them in the book.
+    void householdSettings();
     void DeleteFromShoppingList(const QString &description);
     /// Whether the selected week's shopping list may be made afresh from the menu: always when nothing of it
     /// was edited by hand, else only when the user says Yes to the question naming the week.
@@ -362,6 +369,8 @@ public:
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit2 = nullptr;
     QLineEdit *Edit3 = nullptr;
+    /// The amount of a row typed by hand ("500 g").
+    QLineEdit *EditAmount = nullptr;
     UpDown *JvUpDown1 = nullptr;
     QPushButton *RbButton10 = nullptr;
     QPushButton *RbButton20 = nullptr;
@@ -370,6 +379,7 @@ public:
             *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
+    QAction *ActionHousehold = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
     /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.

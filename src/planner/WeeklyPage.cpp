@@ -198,7 +198,7 @@ void TForm1::RbButton18Click() {
     // The week and its shopping list change together or not at all.
     db::Transaction transaction(m_data->ADOConnectionMain);
     menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
-    const int items = replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear) : -1;
+    const int items = replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()) : -1;
     transaction.commit();
     DailyMenuChanged = false;
     setWeekGridChanged(false);

@@ -50,6 +50,7 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     const int description = ADOQuery1.fieldIndex(QStringLiteral("IngredientsDescription"));
     const int type = ADOQuery1.fieldIndex(QStringLiteral("IngredientsType"));
     const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
+    const int amountColumn = ADOQuery1.fieldIndex(QStringLiteral("IngredientsAmount"));
     const QFont font = plain(10);
     const double step = report::lineHeight(font);
     // Rows at least `least` high; a long name or group goes on over more lines, and the row grows with it:
@@ -59,8 +60,12 @@ report::BandReport TReportShoppingList::QuickRep1() const {
         for (int row = 0; row < ADOQuery1.recordCount(); ++row) {
             report::Band detail;
             const QString meals = ADOQuery1.value(row, count).toString();
+            // The amount follows the name: "Flour 750 g".
+            const QString amount =
+                amountColumn >= 0 ? ADOQuery1.value(row, amountColumn).toString() : QString();
+            const QString item = ADOQuery1.value(row, description).toString();
             const QStringList name =
-                report::wrappedLines(34.9, ADOQuery1.value(row, description).toString(), font);
+                report::wrappedLines(34.9, amount.isEmpty() ? item : item + u' ' + amount, font);
             const QStringList group = report::wrappedLines(23.5, ADOQuery1.value(row, type).toString(), font);
             const qsizetype lines = std::max<qsizetype>({1, name.size(), group.size()});
             detail.height = std::max(least, 0.4 + double(lines) * step);

@@ -51,8 +51,9 @@ int regenerateWeekList(TDataModule1 &data, int week, int year, const Household &
     counts.setParameter(QStringLiteral("xYear"), QString::number(year));
     counts.open();
     const auto sums = weekAmounts(data.ADOConnectionMain, week, year, household);
-    db::Statement amount(data.ADOConnectionMain,
-                         QStringLiteral("UPDATE ShoppingList SET IngredientsAmount=? WHERE ShoppingListID=?"));
+    db::Statement amount(
+        data.ADOConnectionMain,
+        QStringLiteral("UPDATE ShoppingList SET IngredientsAmount=? WHERE ShoppingListID=?"));
     int items = 0;
     for (counts.first(); !counts.eof(); counts.next(), ++items) {
         data.runSql(insertDerivedRow(week, year,

@@ -2,6 +2,7 @@
 #include "ShoppingList.h"
 #include "ShoppingStatements.h"
 #include "app/TForm1.h"
+#include "data/BookSettings.h"
 #include "data/TDataModule1.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
@@ -12,15 +13,20 @@
 #include "toolkit/widgets/ItemDrag.h"
 #include "toolkit/widgets/TextLimit.h"
 #include "toolkit/widgets/UpDown.h"
+#include "toolkit/widgets/VaneDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,19 +54,23 @@ void TForm1::buildShoppingPage() {
     auto *left = new QVBoxLayout;
     auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
     preview->setProperty("sectionCaption", true);
-    DBGrid9 = new DBGrid(
-        m_data->SHOP,
-        {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSCOUNT"),
-         QStringLiteral("INGREDIENTSTYPE")},
-        {QStringLiteral("Ingredient"), QStringLiteral("Number Of Meals"), QStringLiteral("Group")}, body);
+    DBGrid9 = new DBGrid(m_data->SHOP,
+                         {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
+                          QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("INGREDIENTSTYPE")},
+                         {QStringLiteral("Ingredient"), QStringLiteral("Amount"),
+                          QStringLiteral("Number Of Meals"), QStringLiteral("Group")},
+                         body);
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
     DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
     // The count is short: its caption wraps over two lines and the names get the room.
     DBGrid9->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    DBGrid9->setColumnModes({QHeaderView::Stretch, QHeaderView::Fixed, QHeaderView::Stretch});
+    DBGrid9->setColumnModes(
+        {QHeaderView::Stretch, QHeaderView::Stretch, QHeaderView::Fixed, QHeaderView::Stretch});
     DBGrid9->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DBGrid9->setColumnWidth(1, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
+    // Long names and amounts go on over two lines on a small window.
+    DBGrid9->setWrapping(true);
+    DBGrid9->setColumnWidth(2, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
     DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
     left->addWidget(preview);
     left->addWidget(DBGrid9, 1);
@@ -114,6 +124,9 @@ void TForm1::buildShoppingPage() {
     JvUpDown1->setObjectName(QStringLiteral("JvUpDown1"));
     JvUpDown1->setFixedHeight(Edit3->sizeHint().height());
     form->addWidget(JvUpDown1, 2, 2);
+    EditAmount = edit("EditAmount", "&Amount:", 3);
+    EditAmount->setPlaceholderText(QStringLiteral("e.g. 500 g"));
+    limitCharacters(EditAmount, 50);
     right->addLayout(form);
 
     auto *buttons = new QGridLayout;
@@ -137,6 +150,7 @@ void TForm1::buildShoppingPage() {
     connect(RbButton19, &QPushButton::clicked, this, [this] { run([this] { RbButton19Click(); }); });
     connect(RbButton20, &QPushButton::clicked, this, [this] { run([this] { RbButton20Click(); }); });
     connect(Edit3, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
+    connect(EditAmount, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
     connect(RbCheckBox2, &QCheckBox::clicked, this,
             [this] { run([this] { RefreshShoppingListIngredients(); }); });
     connect(DBLookupComboBox5, &DBLookupComboBox::closeUp, this,
@@ -172,7 +186,7 @@ void TForm1::RbButton11Click() {
     if (mayReplaceShoppingList())
         tellDone(QStringLiteral("Shopping list of week %1: %2 items")
                      .arg(SelectedWeek)
-                     .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear)));
+                     .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household())));
     else
         tellDone(QStringLiteral("Shopping list of week %1 kept as edited").arg(SelectedWeek));
     DailyMenuChanged = false;
@@ -210,7 +224,55 @@ bool TForm1::mayReplaceShoppingList() {
             .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)));
 }
 
-bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity) {
+shopping::Household TForm1::household() const {
+    shopping::Household h;
+    if (m_data == nullptr)
+        return h;
+    const int people =
+        booksettings::value(m_data->ADOConnectionMain, QLatin1String(booksettings::People)).toInt();
+    if (people > 0)
+        h.people = people;
+    if (booksettings::value(m_data->ADOConnectionMain, QLatin1String(booksettings::Units)) ==
+        QLatin1String("US"))
+        h.system = amounts::System::UsCustomary;
+    return h;
+}
+
+void TForm1::householdSettings() {
+    if (m_data == nullptr)
+        return;
+    const shopping::Household now = household();
+    VaneDialog dialog(QStringLiteral("HouseholdDialog"), QStringLiteral("Household"),
+                      QStringLiteral("Whom the week is planned for"), this);
+    auto *form = new QFormLayout;
+    auto *people = new QSpinBox(&dialog);
+    people->setObjectName(QStringLiteral("HouseholdPeople"));
+    people->setRange(1, 99);
+    people->setValue(now.people);
+    auto *units = new QComboBox(&dialog);
+    units->setObjectName(QStringLiteral("HouseholdUnits"));
+    units->addItems({QStringLiteral("Metric (g, kg, ml, l)"), QStringLiteral("US customary (oz, lb, cups)")});
+    units->setCurrentIndex(now.system == amounts::System::UsCustomary ? 1 : 0);
+    form->addRow(QStringLiteral("&People at the table:"), people);
+    form->addRow(QStringLiteral("&Amounts in:"), units);
+    dialog.body()->addLayout(form);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.body()->addWidget(buttons);
+    showModal(dialog);
+    if (dialog.result() != QDialog::Accepted)
+        return;
+    booksettings::setValue(m_data->ADOConnectionMain, QLatin1String(booksettings::People),
+                           QString::number(people->value()));
+    booksettings::setValue(m_data->ADOConnectionMain, QLatin1String(booksettings::Units),
+                           units->currentIndex() == 1 ? QStringLiteral("US") : QStringLiteral("Metric"));
+    tellDone(QStringLiteral("Weeks are planned for %1 people; Update Shopping List adds up the amounts anew")
+                 .arg(people->value()));
+}
+
+bool TForm1::AddToShoppingList(const QString &description, const QString &group, const QString &quantity,
+                               const QString &amount) {
     const std::optional<qint64> count = shopping::parseQuantity(quantity);
     if (!count) {
         m_services.dialogs.showError(QStringLiteral("The quantity must be a whole number from 1 to %1.")
@@ -225,6 +287,7 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
         m_data->runSql(rows == 0
                            ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
                            : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
+        m_data->runSql(shopping::amountUpdate(SelectedWeek, SelectedYear, description, amount));
         shopping::markHandEdited(*m_data, SelectedWeek, SelectedYear);
         transaction.commit();
     }
@@ -238,6 +301,7 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
     Edit1->clear();
     Edit2->clear();
     Edit3->clear();
+    EditAmount->clear();
     return true;
 }
 
@@ -265,7 +329,7 @@ void TForm1::RbButton10Click() {
         Edit1->setFocus();
         return;
     }
-    AddToShoppingList(Edit1->text(), shopping::groupCase(Edit2->text()), Edit3->text());
+    AddToShoppingList(Edit1->text(), shopping::groupCase(Edit2->text()), Edit3->text(), EditAmount->text());
 }
 
 void TForm1::RbButton19Click() {
@@ -291,6 +355,7 @@ void TForm1::DBGrid9CellClick() {
     Edit1->setText(description);
     Edit2->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSTYPE")));
     Edit3->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSCOUNT")));
+    EditAmount->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSAMOUNT")));
 }
 
 bool TForm1::DBGrid9DragOver(const QWidget *source) const {

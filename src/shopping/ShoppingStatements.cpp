@@ -32,9 +32,10 @@ QString insertDerivedRow(int week, int year, const QString &description, qint64 
 }
 
 QString weekListQuery(int week, int year) {
-    return QStringLiteral(
-               "SELECT INGREDIENTSDESCRIPTION,INGREDIENTSCOUNT,INGREDIENTSTYPE FROM SHOPPINGLIST WHERE "
-               "WEEKNUMBER=") +
+    return QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE "
+                          "FROM SHOPPINGLIST "
+                          "WHERE "
+                          "WEEKNUMBER=") +
            sql::number(week) + QStringLiteral(" and YEARNUMBER=") + sql::number(year) +
            QStringLiteral(" ORDER BY INGREDIENTSDESCRIPTION");
 }
@@ -96,6 +97,13 @@ std::optional<qint64> parseQuantity(const QString &typed) {
     if (value < 1 || value > MaximumQuantity)
         return std::nullopt;
     return value;
+}
+
+QString amountUpdate(int week, int year, const QString &description, const QString &amount) {
+    return QStringLiteral("UPDATE SHOPPINGLIST SET INGREDIENTSAMOUNT=") +
+           (amount.trimmed().isEmpty() ? QStringLiteral("NULL") : sql::literal(amount.simplified())) +
+           QStringLiteral(" WHERE WEEKNUMBER=") + sql::number(week) + QStringLiteral(" AND YEARNUMBER=") +
+           sql::number(year) + QStringLiteral(" AND INGREDIENTSDESCRIPTION=") + sql::literal(description);
 }
 
 } // namespace shopping

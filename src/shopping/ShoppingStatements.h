@@ -24,6 +24,8 @@ QString rowCountQuery(int week, int year, const QString &description);
 QString insertHandRow(int week, int year, const QString &description, const QString &group, qint64 quantity);
 /// New group and quantity for the week's row of that description; the stored description stays.
 QString updateRow(int week, int year, const QString &description, const QString &group, qint64 quantity);
+/// The amount typed for the week's row of that description ("500 g"); a blank one clears it.
+QString amountUpdate(int week, int year, const QString &description, const QString &amount);
 /// Removes the week's row of that description.
 QString deleteRow(int week, int year, const QString &description);
 

@@ -122,7 +122,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
               (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch", "-",
-                           "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups"}));
+                           "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups", "-",
+                           "&Household..."}));
     EXPECT_EQ(menuTexts(menus[2]->menu()),
               (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
     EXPECT_EQ(menuTexts(menus[3]->menu()),

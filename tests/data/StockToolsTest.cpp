@@ -108,7 +108,7 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
         dialect::install(raw);
         const QString script = QStringLiteral(
             // A file of the first layout: no ingredient lines, servings or amounts.
-            "DROP TABLE Recipe_Lines; ALTER TABLE Meal DROP COLUMN Meal_Servings;"
+            "DROP TABLE Recipe_Lines; DROP TABLE Book_Settings; ALTER TABLE Meal DROP COLUMN Meal_Servings;"
             "ALTER TABLE ShoppingList DROP COLUMN IngredientsAmount; PRAGMA user_version = 1;"
             "DROP INDEX Menu_Slot_Index;"
             "CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number, Menu_Time);"

@@ -28,6 +28,8 @@
 
 namespace {
 
+QString pdfPageText(const QString &pdf, int n);
+
 class ReportPagesTest : public ProgramTest {
 protected:
     ReportPagesTest()
@@ -102,10 +104,13 @@ TEST_F(ReportPagesTest, TheShoppingListPrintsInTwoColumnsWithPageNumbers) {
 
     file.exec(QStringLiteral(
         "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,"
-        "IngredientsType) VALUES(7,2026,'Milk',2,'Dairy and Eggs')"));
+        "IngredientsType,IngredientsAmount) VALUES(7,2026,'Milk',2,'Dairy and Eggs','1.5 l')"));
     w.RbButton20Click();
     EXPECT_EQ(shown, (QStringList{"Shopping List Report"}));
     EXPECT_EQ(program.ReportShoppingList->QRLabel7, QStringLiteral(" of 1"));
+    EXPECT_TRUE(pdfPageText(QDir(output.path()).filePath(QStringLiteral("1.pdf")), 1)
+                    .contains(QStringLiteral("Milk 1.5 l")))
+        << "the amount follows the name";
 
     // A list a few rows longer than a page takes closer rows on that page rather than a sheet of its own;
     // a long list: both columns of the first page, then a second page.
@@ -235,7 +240,7 @@ void expectInsidePages(const report::BandReport &r) {
 QString pdfPageText(const QString &pdf, int n) {
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"),
-                                              QString::number(n), pdf, QStringLiteral("-")});
+                                             QString::number(n), pdf, QStringLiteral("-")});
     text.waitForFinished(30000);
     return QString::fromUtf8(text.readAllStandardOutput()).simplified();
 }

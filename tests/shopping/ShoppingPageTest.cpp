@@ -6,9 +6,11 @@
 #include "toolkit/widgets/MonthCalendar.h"
 #include "toolkit/widgets/UpDown.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,8 +37,9 @@ protected:
     QStringList listRows() {
         QStringList rows;
         for (int r = 0; r < dm.SHOP.recordCount(); ++r)
-            rows << dm.SHOP.value(r, 0).toString() + u'=' + dm.SHOP.value(r, 1).toString() + u'/' +
-                        dm.SHOP.value(r, 2).toString();
+            rows << dm.SHOP.value(r, QStringLiteral("INGREDIENTSDESCRIPTION")).toString() + u'=' +
+                        dm.SHOP.value(r, QStringLiteral("INGREDIENTSCOUNT")).toString() + u'/' +
+                        dm.SHOP.value(r, QStringLiteral("INGREDIENTSTYPE")).toString();
         return rows;
     }
     QStringList picker() {
@@ -65,10 +68,11 @@ protected:
 TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt) {
     ASSERT_EQ(w.activePage(), w.TabSheet2);
     const QAbstractItemModel *grid = w.DBGrid9->model();
-    ASSERT_EQ(grid->columnCount(), 3);
+    ASSERT_EQ(grid->columnCount(), 4);
     EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ingredient"));
-    EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Number Of Meals"));
-    EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Group"));
+    EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Amount"));
+    EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Number Of Meals"));
+    EXPECT_EQ(grid->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Group"));
     EXPECT_EQ(listRows(),
               (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods", "Eggs=2/Dairy and Eggs",
                            "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and Sauces",
@@ -277,4 +281,33 @@ TEST_F(ShoppingPageTest, AHandMadeListIsNeverReplacedWithoutAQuestion) {
     dialogs.confirmAnswers = {false};
     w.RbButton11Click();
     EXPECT_EQ(dialogs.questions.size(), 3);
+}
+
+// A week planned for the household says how much to buy, on the page and in the box that edits a row; the
+// people at the table are asked once and kept in the book.
+TEST_F(ShoppingPageTest, TheListSaysHowMuchForThePeopleAtTheTable) {
+    file.exec(QStringLiteral(
+        "UPDATE Meal SET Meal_Servings=2 WHERE Meal_Name='Pancakes';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Amount,Line_Unit,Ingredients_ID) "
+        "SELECT Meal_ID,1,'125 g flour',125,'g',(SELECT min(Ingredients_ID) FROM Ingredients WHERE "
+        "Ingredients_Description='Plain flour') FROM Meal WHERE Meal_Name='Pancakes'"));
+    w.showModal = [](QDialog &box) {
+        box.findChild<QSpinBox *>(QStringLiteral("HouseholdPeople"))->setValue(4);
+        box.accept();
+    };
+    w.findChild<QAction *>(QStringLiteral("ActionHousehold"))->trigger();
+    EXPECT_EQ(w.household().people, 4);
+    w.RbButton11Click();
+    w.JvXPBar2Click();
+    ASSERT_TRUE(dm.SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("Plain flour")));
+    EXPECT_EQ(dm.SHOP.field(QStringLiteral("INGREDIENTSAMOUNT")).asString(), QStringLiteral("500 g"))
+        << "planned twice for four, from a recipe for two";
+    EXPECT_EQ(dm.SHOP.field(QStringLiteral("INGREDIENTSCOUNT")).asString(), QStringLiteral("2"));
+    w.DBGrid9CellClick();
+    EXPECT_EQ(w.EditAmount->text(), QStringLiteral("500 g"));
+    // An amount typed by hand.
+    w.EditAmount->setText(QStringLiteral("1 kg"));
+    w.RbButton10->click();
+    ASSERT_TRUE(dm.SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("Plain flour")));
+    EXPECT_EQ(dm.SHOP.field(QStringLiteral("INGREDIENTSAMOUNT")).asString(), QStringLiteral("1 kg"));
 }
