@@ -137,6 +137,8 @@ void TForm1::buildMenus() {
         {ActionDaily, "ActionDaily", "&Daily Style", [this] { JvXPBar5Click(); }},
         {ActionCategories, "ActionCategories", "Recipe &Types and Groups", [this] { JvXPBar4Items3Click(); }},
         {ActionHousehold, "ActionHousehold", "&Household...", [this] { householdSettings(); }},
+        {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
+         [this] { readAllAmountsFromMethods(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -172,6 +174,7 @@ void TForm1::buildMenus() {
     QMenu *database = file->addMenu(QStringLiteral("&Database"));
     database->addAction(Action14);
     database->addAction(Action15);
+    database->addAction(ActionReadAmounts);
     file->addSeparator();
     file->addActions({ActionSave, ActionPrint});
     file->addSeparator();
@@ -491,10 +494,12 @@ void TForm1::disableWrites() {
     // The buttons and menu items of every page that write to the book; pages built later are done when
     // they are first shown.
     static const char *const Writers[] = {
-        "RbButton18",    "RbButton11", "RbButton10",     "RbButton19", "RbButton4",  "RbButton8",
-        "RbButton9",     "RbButton6",  "RbButton5",      "RbButton7",  "RbButton2",  "RbButton3",
-        "RbButton1",     "RbButton22", "RbButton23",     "RbButton24", "RbButton25", "LoadNewPicture1",
-        "ClearPicture1", "ActionSave", "ActionNewRecipe", "ActionHousehold"};
+        "RbButton18",      "RbButton11",      "RbButton10",        "RbButton19",
+        "RbButton4",       "RbButton8",       "RbButton9",         "RbButton6",
+        "RbButton5",       "RbButton7",       "RbButton2",         "RbButton3",
+        "RbButton1",       "RbButton22",      "RbButton23",        "RbButton24",
+        "RbButton25",      "LoadNewPicture1", "ClearPicture1",     "ActionSave",
+        "ActionNewRecipe", "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         if (auto *widget = findChild<QWidget *>(objectName))

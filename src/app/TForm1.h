@@ -47,6 +47,8 @@ class SelectorDialog;
 class TDataModule1;
 class TForm2;
 class TForm3;
+class RecipeLinesEditor;
+class QTabWidget;
 class TReportIngredientsList;
 class TReportRecipe;
 class TReportShoppingList;
@@ -332,6 +334,12 @@ public:
     QCheckBox *cbmorning = nullptr, *cbsnack = nullptr, *cbnoon = nullptr, *cbnight = nullptr,
               *cbdessert = nullptr;
     DBGrid *DBGrid2 = nullptr;
+    RecipeLinesEditor *linesEditor() const { return m_linesEditor; }
+    QTabWidget *ingredientTabs() const { return m_ingredientTabs; }
+    /// Makes the recipe's ingredient lines from the lines at the top of its method, asking first.
+    void readAmountsFromMethod();
+    /// The same for every recipe that has no lines yet.
+    void readAllAmountsFromMethods();
     DBImage *EDBImage1 = nullptr;
     QMenu *PopupMenu1 = nullptr;
     QPushButton *RbButton4 = nullptr, *RbButton5 = nullptr, *RbButton6 = nullptr, *RbButton7 = nullptr,
@@ -379,7 +387,7 @@ public:
             *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
-    QAction *ActionHousehold = nullptr;
+    QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
     /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.
@@ -437,6 +445,9 @@ private:
     std::optional<QString> askRecipeName(const QString &caption, const QString &preset);
     std::array<QCheckBox *, 5> m_timeFlagBoxes{};
     TForm3 *m_ingredientDialog = nullptr;
+    /// The recipe's ingredient lines with their amounts, beside the catalogue links.
+    RecipeLinesEditor *m_linesEditor = nullptr;
+    QTabWidget *m_ingredientTabs = nullptr;
     TForm8 *m_pictureViewer = nullptr;
     Reports m_reports;
     TForm2 *m_waitBox = nullptr;

@@ -113,6 +113,28 @@ void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
     }
 }
 
+QStringList ingredientBlock(const QString &method) {
+    QStringList top;
+    for (const QString &line :
+         QString(method).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n')) {
+        if (line.simplified().isEmpty()) {
+            if (top.isEmpty())
+                continue;
+            break;
+        }
+        top << line.simplified();
+        if (top.size() > 100)
+            return {};
+    }
+    int measured = 0;
+    for (const QString &line : top) {
+        const ingredientline::Line read = ingredientline::read(line);
+        if (read.heading || read.amount || !read.unit.isEmpty())
+            ++measured;
+    }
+    return measured * 2 >= top.size() && measured > 0 ? top : QStringList();
+}
+
 QList<ingredientline::Line> readAll(const QStringList &texts) {
     QList<ingredientline::Line> lines;
     for (const QString &text : texts) {

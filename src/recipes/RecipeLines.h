@@ -40,6 +40,10 @@ private:
 void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
            const QList<ingredientline::Line> &lines);
 
+/// The ingredient lines a method begins with (the lines before its first blank line, as an import writes
+/// them), when most of them read as ingredients with an amount or a unit; empty when it begins otherwise.
+QStringList ingredientBlock(const QString &method);
+
 /// Each text read as a line, in order; blank texts are left out.
 QList<ingredientline::Line> readAll(const QStringList &texts);
 

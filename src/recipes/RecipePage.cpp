@@ -1,11 +1,14 @@
 // The recipe page: one recipe of the book at a time, its type, meal times, method and ingredients.
 #include "PictureData.h"
+#include "RecipeLinesEditor.h"
 #include "RecipeStatements.h"
 #include "TForm3.h"
 #include "TForm8.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
 #include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
@@ -13,6 +16,7 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 #include "toolkit/widgets/FlowLayout.h"
+#include "toolkit/widgets/ReportPreview.h"
 #include "toolkit/widgets/TextLimit.h"
 
 #include <QCheckBox>
@@ -24,6 +28,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -118,8 +124,20 @@ void TForm1::buildRecipePage() {
 
     DBMemo1 = new DBMemo(m_data->MEALS, QStringLiteral("Meal_Recipe"), body);
     DBMemo1->setObjectName(QStringLiteral("DBMemo1"));
+    // The method as the book has always kept it; the ingredient lines with their amounts beside it.
+    m_ingredientTabs = new QTabWidget(body);
+    m_ingredientTabs->setObjectName(QStringLiteral("RecipeMethodTabs"));
+    m_ingredientTabs->setDocumentMode(true);
+    // Its tabs take the focus, not the frame around them.
+    m_ingredientTabs->setFocusPolicy(Qt::NoFocus);
+    DBMemo1->setAccessibleName(QStringLiteral("Description"));
+    m_ingredientTabs->addTab(DBMemo1, QStringLiteral("Method"));
+    m_linesEditor = new RecipeLinesEditor(m_data->ADOConnectionMain, m_ingredientTabs);
+    m_linesEditor->run = [this](const std::function<void()> &change) { run(change); };
+    m_ingredientTabs->addTab(m_linesEditor, QStringLiteral("Amounts"));
+    connect(m_linesEditor, &RecipeLinesEditor::linksChanged, this, [this] { RefreshIngredients(); });
     left->addWidget(caption(QStringLiteral("&Description:"), DBMemo1), 4, 0, 1, 3);
-    left->addWidget(DBMemo1, 5, 0, 1, 3);
+    left->addWidget(m_ingredientTabs, 5, 0, 1, 3);
     left->setRowStretch(5, 1);
     left->setColumnStretch(1, 1);
 
@@ -185,6 +203,10 @@ void TForm1::buildRecipePage() {
     RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
     recipeButtons->addWidget(RbButton21);
     recipeButtons->addWidget(RbButton26);
+    auto *readAmounts = new QPushButton(QStringLiteral("Read Amounts from Method"), body);
+    readAmounts->setObjectName(QStringLiteral("ReadAmountsFromMethod"));
+    connect(readAmounts, &QPushButton::clicked, this, [this] { run([this] { readAmountsFromMethod(); }); });
+    recipeButtons->addWidget(readAmounts);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
 
     connect(DBLookupComboBox2, &QComboBox::activated, this,
@@ -485,6 +507,81 @@ void TForm1::RefreshIngredients() {
     // With no recipe left there is nothing to list; the last recipe's ingredients must not stay in view.
     if (!rerunForRecipe(m_data->MEALS, m_data->SQLMEAL1))
         m_data->SQLMEAL1.close();
+    if (m_linesEditor != nullptr) {
+        const db::TableDataset &meals = m_data->MEALS;
+        m_linesEditor->showRecipe(meals.hasCurrentRow() ? meals.field(QStringLiteral("Meal_ID")).asInteger()
+                                                        : 0);
+        m_linesEditor->setReadOnly(m_readOnly);
+    }
+}
+
+void TForm1::readAmountsFromMethod() {
+    if (!onChosenRecipe())
+        return;
+    db::TableDataset &meals = m_data->MEALS;
+    const qint64 meal = meals.field(QStringLiteral("Meal_ID")).asInteger();
+    const QStringList top =
+        recipelines::ingredientBlock(meals.field(QStringLiteral("Meal_Recipe")).asString());
+    const QString name = meals.field(QStringLiteral("Meal_Name")).asString();
+    if (top.isEmpty()) {
+        m_services.dialogs.showInformation(
+            QStringLiteral("The method of \"%1\" does not begin with ingredient lines.").arg(name));
+        return;
+    }
+    if (!m_services.dialogs.confirm(
+            QStringLiteral("Make the ingredient lines of \"%1\" from the %2 lines at the "
+                           "top of its method?%3")
+                .arg(name)
+                .arg(top.size())
+                .arg(m_linesEditor->grid()->rowCount() > 0
+                         ? QStringLiteral(" The lines it has now are replaced.")
+                         : QString())))
+        return;
+    {
+        recipelines::Catalogue catalogue(m_data->ADOConnectionMain);
+        db::Transaction transaction(m_data->ADOConnectionMain);
+        recipelines::write(m_data->ADOConnectionMain, catalogue, meal, recipelines::readAll(top));
+        transaction.commit();
+    }
+    RefreshIngredients();
+    m_ingredientTabs->setCurrentWidget(m_linesEditor);
+    tellDone(QStringLiteral("\"%1\": %2 ingredient lines read from the method").arg(name).arg(top.size()));
+}
+
+void TForm1::readAllAmountsFromMethods() {
+    db::Connection &c = m_data->ADOConnectionMain;
+    QList<std::pair<qint64, QStringList>> found;
+    {
+        db::Statement recipes(c,
+                              QStringLiteral("SELECT Meal_ID, Meal_Recipe FROM Meal WHERE Meal_ID NOT IN "
+                                             "(SELECT Meal_ID FROM Recipe_Lines WHERE Meal_ID IS NOT NULL)"));
+        while (recipes.step()) {
+            const QStringList top = recipelines::ingredientBlock(recipes.value(1).toString());
+            if (!top.isEmpty())
+                found.push_back({recipes.value(0).toLongLong(), top});
+        }
+    }
+    if (found.isEmpty()) {
+        m_services.dialogs.showInformation(
+            QStringLiteral("No recipe without ingredient lines has a method that begins with them."));
+        return;
+    }
+    if (!m_services.dialogs.confirm(
+            QStringLiteral("Make ingredient lines for %1 recipes that have none, from "
+                           "the lines at the top of their methods? Nothing else is "
+                           "changed.")
+                .arg(found.size())))
+        return;
+    {
+        BusyCursor busy;
+        recipelines::Catalogue catalogue(c);
+        db::Transaction transaction(c);
+        for (const auto &[meal, top] : found)
+            recipelines::write(c, catalogue, meal, recipelines::readAll(top));
+        transaction.commit();
+    }
+    RefreshIngredients();
+    tellDone(QStringLiteral("Ingredient lines made for %1 recipes").arg(found.size()));
 }
 
 void TForm1::RefreshNotIngredients() {

@@ -119,7 +119,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(menuTexts(menus[0]->menu()),
               (QStringList{"&Database", "-", "&Save", "&Print...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
-              (QStringList{"Import Meals from Older DB", "Import Recipes from Files..."}));
+              (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
+                           "Read Amounts from Methods..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
               (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch", "-",
                            "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups", "-",

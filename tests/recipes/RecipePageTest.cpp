@@ -1,4 +1,5 @@
 #include "recipes/PictureData.h"
+#include "recipes/RecipeLinesEditor.h"
 #include "recipes/TForm3.h"
 #include "recipes/TForm8.h"
 #include "support/ProgramTest.h"
@@ -7,12 +8,17 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -505,4 +511,106 @@ TEST_F(RecipePageTest, ActualSizeFollowsTheNextRecipesPicture) {
     pick(QStringLiteral("Fish pie"));
     EXPECT_EQ(program.Form8->picture()->size(), QSize(300, 200)) << "a small one is not lost in a large area";
     program.Form8->close();
+}
+
+namespace {
+
+QStringList rowsOf(const QTableWidget &grid) {
+    QStringList rows;
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            cells << (grid.item(r, c) != nullptr ? grid.item(r, c)->text() : QString());
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
+
+} // namespace
+
+// The recipe's lines with their amounts: typed whole and read into their parts, put right cell by cell,
+// moved and deleted, each change written at once with its catalogue link; the servings kept, and the
+// amounts shown for another number of people without changing the recipe.
+TEST_F(RecipePageTest, IngredientLinesAreTypedCorrectedMovedAndScaled) {
+    pick(QStringLiteral("Pancakes"));
+    RecipeLinesEditor &lines = *w.linesEditor();
+    QTableWidget &grid = *lines.grid();
+    const QString meal = stored(QStringLiteral("SELECT Meal_ID FROM Meal WHERE Meal_Name='Pancakes'"));
+    lines.lineBox()->setText(QStringLiteral("250 g plain flour, sifted"));
+    QTest::keyClick(lines.lineBox(), Qt::Key_Return);
+    lines.addLine(QStringLiteral("For the batter:"));
+    lines.addLine(QStringLiteral("2-3 large eggs"));
+    EXPECT_EQ(rowsOf(grid),
+              (QStringList{"250|g|Plain flour|sifted", "For the batter:|||", "2-3||Eggs|large"}))
+        << "linked to the catalogue's own names";
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Recipe_Lines WHERE Meal_ID=") + meal),
+              QStringLiteral("3"));
+    // A cell put right; a number that is none is refused and the cell shows what the book holds.
+    grid.item(0, 0)->setText(QStringLiteral("1 1/2"));
+    grid.item(0, 1)->setText(QStringLiteral("Kilogramm"));
+    grid.item(2, 0)->setText(QStringLiteral("many"));
+    EXPECT_EQ(rowsOf(grid).at(0), QStringLiteral("1.5|kg|Plain flour|sifted"));
+    EXPECT_EQ(rowsOf(grid).at(2), QStringLiteral("2-3||Eggs|large"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT Line_Text FROM Recipe_Lines WHERE Line_Position=1 AND Meal_ID=") +
+                     meal),
+              QStringLiteral("1.5 kg Plain flour, sifted"));
+    grid.item(2, 2)->setText(QStringLiteral("Duck eggs"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Made_With JOIN Ingredients USING(Ingredients_ID) "
+                                    "WHERE Ingredients_Description='Duck eggs' AND Meal_ID=") +
+                     meal),
+              QStringLiteral("1"))
+        << "a food the catalogue lacks is added and linked";
+    // Moved and deleted.
+    grid.setCurrentCell(2, 0);
+    w.findChild<QPushButton *>(QStringLiteral("LineUp"))->click();
+    EXPECT_TRUE(rowsOf(grid).at(1).startsWith(QStringLiteral("2-3||Duck eggs")));
+    grid.setCurrentCell(2, 0);
+    w.findChild<QPushButton *>(QStringLiteral("DeleteLine"))->click();
+    EXPECT_EQ(grid.rowCount(), 2);
+    // Servings, and the amounts for six.
+    lines.servingsBox()->setValue(4);
+    EXPECT_EQ(stored(QStringLiteral("SELECT Meal_Servings FROM Meal WHERE Meal_ID=") + meal),
+              QStringLiteral("4"));
+    lines.scaleBox()->setValue(6);
+    EXPECT_EQ(rowsOf(grid).at(0), QStringLiteral("2.25|kg|Plain flour|sifted"));
+    EXPECT_EQ(
+        stored(QStringLiteral("SELECT Line_Amount FROM Recipe_Lines WHERE Line_Position=1 AND Meal_ID=") +
+               meal),
+        QStringLiteral("1.5"))
+        << "scaling changes nothing stored";
+    // Another recipe shows its own lines; coming back shows these as written.
+    pick(QStringLiteral("Flapjacks"));
+    EXPECT_EQ(grid.rowCount(), 0);
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_EQ(rowsOf(grid).at(0), QStringLiteral("1.5|kg|Plain flour|sifted"));
+}
+
+// A recipe imported before its lines were kept gets them from the top of its method, after a question.
+TEST_F(RecipePageTest, AmountsAreReadFromTheTopOfTheMethod) {
+    file.exec(
+        QStringLiteral("UPDATE Meal SET Meal_Recipe='200 g oats\n3 tbsp golden syrup\n100 g butter\n\nMelt "
+                       "the butter and syrup.' WHERE Meal_Name='Flapjacks'"));
+    w.rereadAfterImport();
+    pick(QStringLiteral("Flapjacks"));
+    dialogs.confirmAnswers = {false, true};
+    w.findChild<QPushButton *>(QStringLiteral("ReadAmountsFromMethod"))->click();
+    EXPECT_EQ(w.linesEditor()->grid()->rowCount(), 0) << "No leaves the recipe as it was";
+    w.findChild<QPushButton *>(QStringLiteral("ReadAmountsFromMethod"))->click();
+    EXPECT_EQ(rowsOf(*w.linesEditor()->grid()),
+              (QStringList{"200|g|Oats|", "3|tbsp|Golden syrup|", "100|g|Butter|"}));
+    EXPECT_TRUE(stored(QStringLiteral("SELECT Meal_Recipe FROM Meal WHERE Meal_Name='Flapjacks'"))
+                    .endsWith(QStringLiteral("Melt the butter and syrup.")))
+        << "the method stays";
+    // All recipes at once: only those without lines whose method begins with them.
+    file.exec(QStringLiteral("UPDATE Meal SET Meal_Recipe='2 eggs\n1 pint milk\n\nWhisk.' WHERE Meal_Name "
+                             "IN ('Pancakes', 'Flapjacks')"));
+    dialogs.confirmAnswers = {true};
+    w.findChild<QAction *>(QStringLiteral("ActionReadAmounts"))->trigger();
+    EXPECT_EQ(stored(QStringLiteral("SELECT group_concat(Line_Text, '/') FROM Recipe_Lines JOIN Meal "
+                                    "USING(Meal_ID) WHERE Meal_Name='Pancakes'")),
+              QStringLiteral("2 eggs/1 pint milk"));
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) FROM Recipe_Lines JOIN Meal USING(Meal_ID) WHERE "
+                                    "Meal_Name='Flapjacks'")),
+              QStringLiteral("3"))
+        << "a recipe with lines keeps them";
 }

@@ -17,7 +17,7 @@ struct NoGroups : IngredientGroupItems {
 
 TEST(ShoppingStatements, TextsAsTheDataFileExpectsThem) {
     EXPECT_EQ(weekListQuery(1, 2006),
-              QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSCOUNT,INGREDIENTSTYPE "
+              QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE "
                              "FROM SHOPPINGLIST WHERE WEEKNUMBER=1 and YEARNUMBER=2006 ORDER "
                              "BY INGREDIENTSDESCRIPTION"));
     EXPECT_EQ(pickerQuery(53, 2005, std::nullopt),

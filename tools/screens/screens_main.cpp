@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <cstdio>
 #include <functional>
 
@@ -68,7 +69,20 @@ int main(int argc, char **argv) {
         "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Meal_ID,Menu_Time) "
         "SELECT 49,2026,0,Meal_ID,'5' FROM Meal WHERE Meal_Name='Grandma''s slow-cooked beef stew';"
         "INSERT INTO Made_With SELECT Meal_ID, Ingredients_ID FROM Meal, Ingredients "
-        "WHERE Meal_Name='Apple and peanut butter slices' AND Ingredients_Description LIKE 'Extra%';"));
+        "WHERE Meal_Name='Apple and peanut butter slices' AND Ingredients_Description LIKE 'Extra%';"
+        // Ingredient lines with amounts for the recipe shown.
+        "UPDATE Meal SET Meal_Servings=2 WHERE Meal_Name='Apple and peanut butter slices';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Amount_Max,"
+        "Line_Unit,Ingredients_ID,Line_Note) SELECT Meal_ID,1,'2 apples, cored',0,2,NULL,NULL,"
+        "(SELECT min(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Apples'),'cored' FROM "
+        "Meal "
+        "WHERE Meal_Name='Apple and peanut butter slices';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading) SELECT Meal_ID,2,'For the "
+        "topping:',1 FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Amount_Max,"
+        "Line_Unit,Ingredients_ID,Line_Note) SELECT Meal_ID,3,'2-3 tbsp peanut butter',0,2,3,'tbsp',"
+        "(SELECT min(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Peanut butter'),'smooth "
+        "or crunchy' FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"));
     const QPalette light = QApplication::palette();
     FakeDialogs dialogs;
     FakeShell shell;
@@ -97,6 +111,11 @@ int main(int argc, char **argv) {
         {"daily", [&w] { w.JvXPBar5Click(); }},
         {"shopping", [&w] { w.JvXPBar2Click(); }},
         {"recipe", [&w] { w.JvXPBar4Items0Click(); }},
+        {"amounts",
+         [&w] {
+             w.JvXPBar4Items0Click();
+             w.ingredientTabs()->setCurrentIndex(1);
+         }},
         {"ingredients", [&w] { w.JvXPBar4Items1Click(); }},
         {"categories", [&w] { w.JvXPBar4Items3Click(); }},
         {"search", [&w] { w.JvXPBar4Items2Click(); }},
