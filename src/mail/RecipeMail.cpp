@@ -2,6 +2,7 @@
 #include "RecipeMessage.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "recipes/RecipeLines.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/ui/Mailer.h"
 
@@ -29,12 +30,15 @@ void TForm1::PrintMealToEmail(const QString &name) {
     // A recipe renamed or deleted meanwhile has nothing to send.
     if (id.isEmpty())
         return;
-    query.setSql(mail::ingredientsQuery(id));
-    query.open();
-    QStringList ingredients;
-    for (query.first(); !query.eof(); query.next())
-        ingredients << query.field(QStringLiteral("Ingredients_Description")).asString();
-    query.close();
+    // A recipe with ingredient lines sends them with their amounts; one without, its catalogue ingredients.
+    QStringList ingredients = recipelines::writtenLines(m_data->ADOConnectionMain, id.toLongLong());
+    if (ingredients.isEmpty()) {
+        query.setSql(mail::ingredientsQuery(id));
+        query.open();
+        for (query.first(); !query.eof(); query.next())
+            ingredients << query.field(QStringLiteral("Ingredients_Description")).asString();
+        query.close();
+    }
     MailMessage message;
     message.subject = mail::subject(storedName);
     message.body = mail::body(storedName, method, flags, ingredients);

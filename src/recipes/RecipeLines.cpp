@@ -113,6 +113,17 @@ void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
     }
 }
 
+QStringList writtenLines(db::Connection &connection, qint64 meal) {
+    QStringList texts;
+    db::Statement lines(connection,
+                        QStringLiteral("SELECT Line_Text FROM Recipe_Lines WHERE Meal_ID=? ORDER BY "
+                                       "Line_Position, Line_ID"));
+    lines.bind(1, meal);
+    while (lines.step())
+        texts << lines.value(0).toString();
+    return texts;
+}
+
 QStringList ingredientBlock(const QString &method) {
     QStringList top;
     for (const QString &line :

@@ -44,6 +44,9 @@ void write(db::Connection &connection, Catalogue &catalogue, qint64 meal,
 /// them), when most of them read as ingredients with an amount or a unit; empty when it begins otherwise.
 QStringList ingredientBlock(const QString &method);
 
+/// The lines of a recipe as they are written, in order; empty when it has none.
+QStringList writtenLines(db::Connection &connection, qint64 meal);
+
 /// Each text read as a line, in order; blank texts are left out.
 QList<ingredientline::Line> readAll(const QStringList &texts);
 

@@ -18,7 +18,8 @@ TReportRecipe::TReportRecipe(const QString &dataFile)
     : ReportLayout(QStringLiteral("ReportRecipe"), true, dataFile)
     , MealTypes(QStringLiteral("MealTypes"), ADOConnection1)
     , Master(QStringLiteral("Master"), ADOConnection1)
-    , Detail(QStringLiteral("Detail"), ADOConnection1) {
+    , Detail(QStringLiteral("Detail"), ADOConnection1)
+    , Lines(QStringLiteral("Lines"), ADOConnection1) {
     MealTypes.setSql(QStringLiteral("SELECT ID, Type FROM Meal_Type"));
     Master.addLookupField(
         QStringLiteral("Type"),
@@ -43,6 +44,14 @@ void TReportRecipe::open(const QString *name) {
                   QStringLiteral(" ORDER BY Meal_Name ASC"));
     Master.open();
     Detail.open();
+    Lines.close();
+    Lines.setSql(QStringLiteral("SELECT Meal_ID, Line_Text, Line_Heading FROM Recipe_Lines") +
+                 (name != nullptr
+                      ? QStringLiteral(" WHERE Meal_ID IN (SELECT Meal_ID FROM Meal WHERE Meal_Name=") +
+                            sql::literal(*name) + u')'
+                      : QString()) +
+                 QStringLiteral(" ORDER BY Meal_ID, Line_Position, Line_ID"));
+    Lines.open();
 }
 
 report::BandReport TReportRecipe::QuickRep1() const {
@@ -60,6 +69,14 @@ report::BandReport TReportRecipe::QuickRep1() const {
     const int detailName = Detail.fieldIndex(QStringLiteral("Ingredients_Description"));
     for (int row = 0; row < Detail.recordCount(); ++row)
         ingredients[Detail.value(row, detailMeal).toString()] << Detail.value(row, detailName).toString();
+    // A recipe's lines, a heading marked by a leading tab, stand in place of its catalogue ingredients.
+    QHash<QString, QStringList> written;
+    for (int row = 0; row < Lines.recordCount(); ++row)
+        written[Lines.value(row, 0).toString()]
+            << (Lines.value(row, 2).toInt() != 0 ? QStringLiteral("\t") : QString()) +
+                   Lines.value(row, 1).toString();
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        ingredients[it.key()] = it.value();
 
     const QFont text = plain(10);
     const QFont bold = plain(10, true);
@@ -152,11 +169,14 @@ report::BandReport TReportRecipe::QuickRep1() const {
                               c.rule(7.9, 1, Qt::black);
                           },
                           false});
-        for (const QString &line : lines) {
-            const double height = std::max(4.5, report::textHeight(150, line, text));
+        for (const QString &entry : lines) {
+            const bool heading = entry.startsWith(u'\t');
+            const QString line = heading ? entry.mid(1) : entry;
+            const QFont font = heading ? bold : text;
+            const double height = std::max(4.5, report::textHeight(150, line, font));
             push(report::Band{height,
-                              [line, text, height](report::Canvas &c, const report::PageInfo &) {
-                                  c.text(33.6, 0.3, 150, line, text, Qt::AlignLeft, Qt::black, height);
+                              [line, font, height](report::Canvas &c, const report::PageInfo &) {
+                                  c.text(33.6, 0.3, 150, line, font, Qt::AlignLeft, Qt::black, height);
                               },
                               false});
         }

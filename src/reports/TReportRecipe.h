@@ -18,6 +18,9 @@ public:
     db::QueryDataset MealTypes;
     db::QueryDataset Master;
     db::QueryDataset Detail;
+    /// The recipes' ingredient lines with their amounts, printed in place of the catalogue ingredients of
+    /// a recipe that has them.
+    db::QueryDataset Lines;
     QString QRLabelPrintTime;
     /// " of " and the number of pages.
     QString QRLabel7;

@@ -441,3 +441,25 @@ TEST_F(ReportPagesTest, LongNamesWrapInTheirBandsAndNothingIsCut) {
         EXPECT_TRUE(list.contains(word)) << word.toStdString();
     EXPECT_FALSE(list.contains(QChar(0x2026))) << list.toStdString();
 }
+
+// A recipe with ingredient lines prints and mails them with their amounts, headings in the print too; one
+// without keeps its catalogue ingredients.
+TEST_F(ReportPagesTest, TheRecipeReportAndTheMailGiveTheLinesWithAmounts) {
+    file.exec(QStringLiteral(
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading) SELECT Meal_ID,1,"
+        "'For the batter:',1 FROM Meal WHERE Meal_Name='Pancakes';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Unit) SELECT "
+        "Meal_ID,2,'250 g plain flour, sifted',0,250,'g' FROM Meal WHERE Meal_Name='Pancakes'"));
+    w.PrintRecipe(QStringLiteral("Pancakes"));
+    const QString page = pdfPageText(QDir(output.path()).filePath(QStringLiteral("1.pdf")), 1);
+    EXPECT_TRUE(page.contains(QStringLiteral("For the batter: 250 g plain flour, sifted")))
+        << qPrintable(page);
+    w.PrintMealToEmail(QStringLiteral("Pancakes"));
+    ASSERT_EQ(mailer.sent.size(), 1u);
+    EXPECT_TRUE(
+        mailer.sent[0].body.contains(QStringLiteral("For the batter:\r\n250 g plain flour, sifted\r\n")))
+        << qPrintable(mailer.sent[0].body);
+    w.PrintMealToEmail(QStringLiteral("Flapjacks"));
+    ASSERT_EQ(mailer.sent.size(), 2u);
+    EXPECT_FALSE(mailer.sent[1].body.contains(QStringLiteral("250 g")));
+}
