@@ -152,6 +152,8 @@ CREATE TABLE IF NOT EXISTS Book_Settings (
 -- Columns added since the first release: each is added to an older file where it is missing.
 ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
     CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));
+ALTER TABLE Menu ADD COLUMN Menu_People INTEGER
+    CONSTRAINT "Menu_People must be a whole number" CHECK (typeof(Menu_People) IN ('integer', 'null'));
 ALTER TABLE ShoppingList ADD COLUMN IngredientsAmount TEXT(50) COLLATE NOCASE
     CONSTRAINT "IngredientsAmount is longer than 50 characters" CHECK (length(IngredientsAmount) <= 50);
 

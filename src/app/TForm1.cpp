@@ -499,12 +499,13 @@ void TForm1::disableWrites() {
         "RbButton5",       "RbButton7",       "RbButton2",         "RbButton3",
         "RbButton1",       "RbButton22",      "RbButton23",        "RbButton24",
         "RbButton25",      "LoadNewPicture1", "ClearPicture1",     "ActionSave",
-        "ActionNewRecipe", "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod"};
+        "ActionNewRecipe", "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod",
+        "PeopleAtThisMeal"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
-        if (auto *widget = findChild<QWidget *>(objectName))
+        for (QWidget *widget : findChildren<QWidget *>(objectName))
             widget->setEnabled(false);
-        if (auto *action = findChild<QAction *>(objectName))
+        for (QAction *action : findChildren<QAction *>(objectName))
             action->setEnabled(false);
     }
 }

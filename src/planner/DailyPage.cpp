@@ -6,13 +6,16 @@
 #include "app/TForm1.h"
 #include "app/Theme.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBLookupListBox.h"
 #include "toolkit/widgets/ItemDrag.h"
 #include "toolkit/widgets/MonthCalendar.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
@@ -166,6 +169,13 @@ void TForm1::buildDailyPage() {
             cellLayout->addWidget(caption);
             cellLayout->addWidget(grid, 1);
             m_slotGrids[size_t(code - 1)] = grid;
+            // The people at this meal, when not the household's.
+            auto *people = new QAction(QStringLiteral("People at This Meal..."), grid);
+            people->setObjectName(QStringLiteral("PeopleAtThisMeal"));
+            grid->addAction(people);
+            grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+            connect(people, &QAction::triggered, this,
+                    [this, code] { run([this, code] { setMealPeople(code); }); });
             // The keyboard's way out of a slot: Delete takes the current entry back to the meal list; and in:
             // Insert takes the meal list's current recipe, as a drop from the list would.
             new QShortcut(
@@ -415,6 +425,47 @@ void TForm1::DBLookupListBox1DragDrop(const QWidget *source) {
     }
     menu::removeFromSlot(*m_data, {SelectedWeek, SelectedYear}, selectedDay(), meal, QString::number(code));
     RefreshMenuDays();
+}
+
+void TForm1::setMealPeople(int code) {
+    const db::Dataset &slot = m_data->slotQuery(code - 1);
+    qint64 entry = 0;
+    QString name;
+    try {
+        if (!slot.hasCurrentRow())
+            return;
+        entry = slot.field(QStringLiteral("MENU_ID")).asInteger();
+        name = slot.field(QStringLiteral("MEAL_NAME")).asString();
+    } catch (const db::DbError &) {
+        return;
+    }
+    db::Connection &c = m_data->ADOConnectionMain;
+    db::Statement now(c, QStringLiteral("SELECT Menu_People FROM Menu WHERE MENU_ID=?"));
+    now.bind(1, entry);
+    const QString preset = now.step() ? now.value(0).toString() : QString();
+    const int household = this->household().people;
+    const QString typed = m_services.dialogs.input(
+        QStringLiteral("People at This Meal"),
+        QStringLiteral("How many people eat \"%1\"? (Leave it blank for the household's %2.)")
+            .arg(name)
+            .arg(household),
+        preset);
+    if (typed == preset)
+        return;
+    bool number = false;
+    const int people = typed.trimmed().toInt(&number);
+    if (!typed.trimmed().isEmpty() && (!number || people < 1 || people > 99)) {
+        m_services.dialogs.showError(
+            QStringLiteral("The people at a meal must be a whole number from 1 to 99."));
+        return;
+    }
+    db::Statement write(c, QStringLiteral("UPDATE Menu SET Menu_People=? WHERE MENU_ID=?"));
+    write.bind(1, typed.trimmed().isEmpty() ? QVariant() : QVariant(people));
+    write.bind(2, entry);
+    write.step();
+    tellDone(typed.trimmed().isEmpty()
+                 ? QStringLiteral("\"%1\" is planned for the household's %2 people").arg(name).arg(household)
+                 : QStringLiteral("\"%1\" is planned for %2 people").arg(name).arg(people));
 }
 
 void TForm1::AddItemTomenu(const QString &code) {

@@ -1,7 +1,10 @@
 #include "MenuStorage.h"
 
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
+
+#include <QHash>
 
 namespace menu {
 
@@ -48,14 +51,36 @@ void refreshSlots(TDataModule1 &data, Week week, int day) {
 }
 
 void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &planned) {
+    // The people set for a planned meal stay with it when the week is written again.
+    db::Connection &c = data.ADOConnectionMain;
+    QHash<QString, qint64> people;
+    const auto slotKey = [](const QVariant &day, const QVariant &time, const QVariant &meal) {
+        return day.toString() + u'/' + time.toString() + u'/' + meal.toString();
+    };
+    {
+        db::Statement set(c,
+                          QStringLiteral("SELECT Day_Number, Menu_Time, Meal_ID, Menu_People FROM Menu WHERE "
+                                         "Week_Number=? AND Year_Number=? AND Menu_People IS NOT NULL"));
+        set.bind(1, week.number);
+        set.bind(2, week.year);
+        while (set.step())
+            people.insert(slotKey(set.value(0), set.value(1), set.value(2)), set.value(3).toLongLong());
+    }
     data.runSql(weekDelete(week));
     for (const Planned &p : planned) {
         data.runSql(recipeLookupByName(p.name));
         const bool found = data.SQL.hasCurrentRow();
         const qint64 meal = data.SQL.field(QStringLiteral("meal_id")).asInteger();
         data.SQL.close();
-        if (found)
-            data.runSql(weekInsert(week, p.day, meal, p.code));
+        if (!found)
+            continue;
+        data.runSql(weekInsert(week, p.day, meal, p.code));
+        if (const auto kept = people.constFind(slotKey(p.day, p.code, meal)); kept != people.cend()) {
+            db::Statement again(c, QStringLiteral("UPDATE Menu SET Menu_People=? WHERE MENU_ID=?"));
+            again.bind(1, *kept);
+            again.bind(2, c.lastInsertRowId());
+            again.step();
+        }
     }
 }
 

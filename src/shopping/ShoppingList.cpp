@@ -22,16 +22,18 @@ QHash<QPair<QString, qint64>, amounts::Sum> weekAmounts(db::Connection &c, int w
         c, QStringLiteral(
                "SELECT Ingredients.Ingredients_Description, Ingredients.Ingredients_Group, "
                "coalesce(Recipe_Lines.Line_Amount_Max, Recipe_Lines.Line_Amount), Recipe_Lines.Line_Unit, "
-               "Meal.Meal_Servings FROM Menu JOIN Meal ON Meal.Meal_ID=Menu.Meal_ID JOIN Recipe_Lines ON "
+               "Meal.Meal_Servings, Menu.Menu_People FROM Menu JOIN Meal ON Meal.Meal_ID=Menu.Meal_ID JOIN "
+               "Recipe_Lines ON "
                "Recipe_Lines.Meal_ID=Meal.Meal_ID JOIN Ingredients ON "
                "Ingredients.Ingredients_ID=Recipe_Lines.Ingredients_ID WHERE Menu.Week_Number=? AND "
                "Menu.Year_Number=? AND Recipe_Lines.Line_Amount IS NOT NULL"));
     lines.bind(1, week);
     lines.bind(2, year);
     while (lines.step()) {
+        // The people set for the planned meal, or the household's.
         const qint64 servings = lines.value(4).toLongLong();
-        const double scale =
-            servings > 0 && household.people > 0 ? double(household.people) / double(servings) : 1.0;
+        const qint64 people = lines.value(5).isNull() ? household.people : lines.value(5).toLongLong();
+        const double scale = servings > 0 && people > 0 ? double(people) / double(servings) : 1.0;
         sums[{lines.value(0).toString(), lines.value(1).toLongLong()}].add(lines.value(2).toDouble() * scale,
                                                                            lines.value(3).toString());
     }

@@ -53,17 +53,19 @@ TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
               (QStringList{"IGROUP_ID INTEGER", "IGROUP_NAME TEXT(50)"}));
     EXPECT_EQ(columns(c, QStringLiteral("Made_With")),
               (QStringList{"Meal_ID INTEGER", "Ingredients_ID INTEGER"}));
-    EXPECT_EQ(columns(c, QStringLiteral("Menu")),
-              (QStringList{"MENU_ID INTEGER", "Week_Number INTEGER", "Year_Number INTEGER",
-                           "Day_Number INTEGER", "Meal_ID INTEGER", "Menu_Time TEXT(1)"}));
+    EXPECT_EQ(
+        columns(c, QStringLiteral("Menu")),
+        (QStringList{"MENU_ID INTEGER", "Week_Number INTEGER", "Year_Number INTEGER", "Day_Number INTEGER",
+                     "Meal_ID INTEGER", "Menu_Time TEXT(1)", "Menu_People INTEGER"}));
     EXPECT_EQ(columns(c, QStringLiteral("ShoppingList")),
               (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
                            "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
                            "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)"}));
-    EXPECT_EQ(columns(c, QStringLiteral("Recipe_Lines")),
-              (QStringList{"Line_ID INTEGER", "Meal_ID INTEGER", "Line_Position INTEGER", "Line_Text TEXT(255)",
-                           "Line_Heading BOOLEAN", "Line_Amount REAL", "Line_Amount_Max REAL",
-                           "Line_Unit TEXT(20)", "Ingredients_ID INTEGER", "Line_Note TEXT(255)"}));
+    EXPECT_EQ(
+        columns(c, QStringLiteral("Recipe_Lines")),
+        (QStringList{"Line_ID INTEGER", "Meal_ID INTEGER", "Line_Position INTEGER", "Line_Text TEXT(255)",
+                     "Line_Heading BOOLEAN", "Line_Amount REAL", "Line_Amount_Max REAL", "Line_Unit TEXT(20)",
+                     "Ingredients_ID INTEGER", "Line_Note TEXT(255)"}));
     EXPECT_FALSE(columns(c, QStringLiteral("tmp")).isEmpty());
 }
 

@@ -315,3 +315,28 @@ TEST_F(DailyPageTest, BothSnackBoxesCanBeFilledFromTheKeyboard) {
     QTest::keyClick(w.DBGrid8, Qt::Key_Insert);
     EXPECT_TRUE(slot(1).isEmpty()) << "the morning box takes nothing while Snack is chosen";
 }
+
+// A planned meal eaten by more (or fewer) people than the household keeps its number, through a new
+// writing of the week, and the shopping list buys for them; a number that is none is refused.
+TEST_F(DailyPageTest, APlannedMealKeepsItsOwnNumberOfPeople) {
+    dropRecipe(QStringLiteral("Pancakes"), 1);
+    ASSERT_EQ(slot(1), (QStringList{"Pancakes"}));
+    QAction *people = w.DBGrid8->findChild<QAction *>(QStringLiteral("PeopleAtThisMeal"));
+    ASSERT_NE(people, nullptr);
+    const auto stored = [this] {
+        return firstValue(
+            QStringLiteral("SELECT coalesce(Menu_People, 'none') FROM Menu JOIN Meal USING(Meal_ID) "
+                           "WHERE Meal_Name='Pancakes'"));
+    };
+    dialogs.inputAnswers = {QStringLiteral("many")};
+    people->trigger();
+    EXPECT_EQ(stored(), QStringLiteral("none"));
+    EXPECT_FALSE(dialogs.errors.isEmpty());
+    dialogs.inputAnswers = {QStringLiteral("6")};
+    people->trigger();
+    EXPECT_EQ(stored(), QStringLiteral("6"));
+    // The weekly page writes the whole week again; the number stays with the meal.
+    w.JvXPBar5Items0Click();
+    w.RbButton18Click();
+    EXPECT_EQ(stored(), QStringLiteral("6"));
+}
