@@ -267,6 +267,8 @@ public:
     /// not a whole number from 1 to the largest count (a message says so and nothing is written).
     bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity,
                            const QString &amount = {});
+    /// Offers to merge catalogue entries made from pieces of lines into the foods they mean.
+    void tidyCatalogue();
     /// Asks how many people eat the meal chosen in a slot of the daily page (blank: the household).
     void setMealPeople(int code);
     /// Whom the week is planned for and how its amounts are told, as the book keeps it.

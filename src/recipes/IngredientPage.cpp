@@ -1,19 +1,24 @@
 // The ingredient page: the catalogue of ingredients, each in a group, kept by description.
 #include "CatalogueStatements.h"
+#include "RecipeLines.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
 #include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
 #include "toolkit/widgets/TextLimit.h"
+#include "toolkit/widgets/VaneDialog.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -84,6 +89,9 @@ void TForm1::buildIngredientPage() {
     RbButton3 = button("RbButton3", "Change Description", &TForm1::RbButton3Click);
     RbButton1 = button("RbButton1", "Delete", &TForm1::RbButton1Click);
     buttons->addStretch(1);
+    button("TidyUp", "Tidy Up...", &TForm1::tidyCatalogue)
+        ->setToolTip(
+            QStringLiteral("Merges entries an import made from pieces of lines into the food they mean"));
     page->addLayout(buttons);
 
     DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS,
@@ -201,4 +209,55 @@ void TForm1::RbButton1Click() {
         transaction.commit();
     }
     clearIngredientBoxes();
+}
+
+void TForm1::tidyCatalogue() {
+    db::Connection &c = m_data->ADOConnectionMain;
+    const QList<recipelines::Tidying> found = recipelines::tidyings(c);
+    if (found.isEmpty()) {
+        m_services.dialogs.showInformation(QStringLiteral("The catalogue holds nothing to tidy up."));
+        return;
+    }
+    VaneDialog dialog(QStringLiteral("TidyUpDialog"), QStringLiteral("Tidy Up"),
+                      QStringLiteral("Entries that mean another"), this);
+    auto *intro = new QLabel(QStringLiteral("Each ticked entry is merged into the one it means: its recipes "
+                                            "and lines go over to it, and the entry is removed. An entry "
+                                            "that means no other takes the food's name."),
+                             &dialog);
+    intro->setWordWrap(true);
+    dialog.body()->addWidget(intro);
+    auto *list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("TidyList"));
+    list->setAccessibleName(QStringLiteral("Entries to tidy up"));
+    for (const recipelines::Tidying &t : found) {
+        auto *item =
+            new QListWidgetItem((t.into >= 0 ? QStringLiteral("\u201c%1\u201d into \u201c%2\u201d")
+                                             : QStringLiteral("\u201c%1\u201d renamed \u201c%2\u201d"))
+                                    .arg(t.fromName, t.intoName),
+                                list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+    }
+    dialog.body()->addWidget(list, 1);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.body()->addWidget(buttons);
+    dialog.resize(520, 420);
+    showModal(dialog);
+    if (dialog.result() != QDialog::Accepted)
+        return;
+    int done = 0;
+    {
+        db::Transaction transaction(c);
+        for (int i = 0; i < found.size(); ++i) {
+            if (list->item(i)->checkState() == Qt::Checked) {
+                recipelines::tidy(c, found.at(i));
+                ++done;
+            }
+        }
+        transaction.commit();
+    }
+    clearIngredientBoxes();
+    tellDone(QStringLiteral("%1 entries of the catalogue tidied up").arg(done));
 }

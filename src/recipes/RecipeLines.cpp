@@ -146,6 +146,77 @@ QStringList ingredientBlock(const QString &method) {
     return measured * 2 >= top.size() && measured > 0 ? top : QStringList();
 }
 
+QList<Tidying> tidyings(db::Connection &connection) {
+    struct Entry {
+        qint64 id;
+        QString name;
+    };
+    QList<Entry> entries;
+    QHash<QString, qint64> first;
+    QHash<qint64, QString> names;
+    {
+        db::Statement all(connection, QStringLiteral("SELECT Ingredients_ID, Ingredients_Description FROM "
+                                                     "Ingredients ORDER BY Ingredients_ID"));
+        while (all.step()) {
+            const Entry e{all.value(0).toLongLong(), all.value(1).toString()};
+            entries << e;
+            names.insert(e.id, e.name);
+            const QString key = recipefiles::nameKey(e.name);
+            if (!key.isEmpty() && !first.contains(key))
+                first.insert(key, e.id);
+        }
+    }
+    QList<Tidying> found;
+    for (const Entry &e : entries) {
+        // The food the name speaks of, as a line would give it.
+        // Only a name holding what no food's name holds (figures, brackets, a unit, a sign at an end) is read
+        // again; "Chopped tomatoes" and "Sliced bread" are things a shop sells.
+        static const QRegularExpression junk(QStringLiteral("[\\d()\\[\\]%]|^[^\\p{L}]|[^\\p{L}.]$"));
+        const ingredientline::Line read = ingredientline::read(e.name);
+        const bool pieces = junk.match(e.name).hasMatch() || read.amount || !read.unit.isEmpty();
+        const QString food = read.heading ? QString() : pieces ? read.food : e.name;
+        if (food.isEmpty())
+            continue;
+        const qint64 meant = first.value(recipefiles::nameKey(food), -1);
+        if (meant >= 0 && meant != e.id) {
+            found.push_back({e.id, e.name, meant, names.value(meant)});
+        } else if (meant < 0 && food.compare(e.name, Qt::CaseInsensitive) != 0) {
+            QString renamed = food;
+            renamed[0] = renamed.at(0).toUpper();
+            found.push_back({e.id, e.name, -1, renamed});
+        }
+    }
+    return found;
+}
+
+void tidy(db::Connection &connection, const Tidying &tidying) {
+    if (tidying.into < 0) {
+        db::Statement rename(
+            connection,
+            QStringLiteral("UPDATE Ingredients SET Ingredients_Description=? WHERE Ingredients_ID=?"));
+        rename.bind(1, tidying.intoName.left(50));
+        rename.bind(2, tidying.from);
+        rename.step();
+        return;
+    }
+    const auto run = [&](const QString &text) {
+        db::Statement s(connection, text);
+        s.bind(1, tidying.into);
+        s.bind(2, tidying.from);
+        s.step();
+    };
+    // A recipe linked to both keeps one link; the group of the one merged stays where the other has none.
+    run(QStringLiteral(
+        "UPDATE Made_With SET Ingredients_ID=?1 WHERE Ingredients_ID=?2 AND Meal_ID NOT IN (SELECT "
+        "Meal_ID FROM Made_With WHERE Ingredients_ID=?1 AND Meal_ID IS NOT NULL)"));
+    run(QStringLiteral("DELETE FROM Made_With WHERE Ingredients_ID=?2 AND ?1 IS NOT NULL"));
+    run(QStringLiteral("UPDATE Recipe_Lines SET Ingredients_ID=?1 WHERE Ingredients_ID=?2"));
+    run(QStringLiteral(
+        "UPDATE Ingredients SET Ingredients_Group=(SELECT Ingredients_Group FROM Ingredients WHERE "
+        "Ingredients_ID=?2) WHERE Ingredients_ID=?1 AND coalesce(Ingredients_Group, 0)=0"));
+    run(QStringLiteral("DELETE FROM Ingredients WHERE Ingredients_ID=?2 AND ?1 IS NOT NULL"));
+}
+
 QList<ingredientline::Line> readAll(const QStringList &texts) {
     QList<ingredientline::Line> lines;
     for (const QString &text : texts) {

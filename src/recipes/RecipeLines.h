@@ -47,6 +47,22 @@ QStringList ingredientBlock(const QString &method);
 /// The lines of a recipe as they are written, in order; empty when it has none.
 QStringList writtenLines(db::Connection &connection, qint64 meal);
 
+/// A catalogue entry an import made from a piece of a line ("2% fat unsalted butter", "Onions" beside
+/// "Onion") and the entry it means: another entry of the catalogue, or (`into` -1) the food's own name.
+struct Tidying {
+    qint64 from = -1;
+    QString fromName;
+    qint64 into = -1;
+    QString intoName;
+};
+
+/// What the catalogue could be tidied by: entries whose names hold what is no part of a food, and entries
+/// equal to another but for case, plural or hyphens (merged into the one made first).
+QList<Tidying> tidyings(db::Connection &connection);
+/// Merges the entry into the one it means (its links and lines moved, itself removed), or renames it when
+/// it means no other; in the caller's transaction.
+void tidy(db::Connection &connection, const Tidying &tidying);
+
 /// Each text read as a line, in order; blank texts are left out.
 QList<ingredientline::Line> readAll(const QStringList &texts);
 

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -257,4 +258,58 @@ TEST_F(CataloguePagesTest, BlankAndOverLongNamesAreRefusedInWords) {
                                                  "A recipe type can be at most 50 characters long."}));
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Meal_Type")), types);
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// Entries an earlier import made from pieces of lines are merged, after the user ticks them, into the food
+// they mean: links and lines move over and the entry goes; one that means no other entry takes its food's
+// name.
+TEST_F(CataloguePagesTest, TidyUpMergesPiecesOfLinesIntoTheFoodTheyMean) {
+    w.JvXPBar4Items1Click();
+    w.findChild<QPushButton *>(QStringLiteral("TidyUp"))->click();
+    EXPECT_EQ(dialogs.informations, (QStringList{"The catalogue holds nothing to tidy up."}))
+        << "a clean catalogue (\"Chopped tomatoes\" is sold so) is left alone";
+    file.exec(QStringLiteral(
+        "INSERT INTO Ingredients(Ingredients_Description) VALUES('2% fat unsalted butter'),('Lemons'),"
+        "('lemon pepper seasoning )'),('Baking Pan');"
+        "INSERT INTO Made_With SELECT Meal_ID, (SELECT max(Ingredients_ID) FROM Ingredients WHERE "
+        "Ingredients_Description='Lemons') FROM Meal WHERE Meal_Name='Pancakes';"
+        "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Ingredients_ID) SELECT Meal_ID,1,'2 "
+        "lemons',"
+        "(SELECT max(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Lemons') FROM Meal "
+        "WHERE "
+        "Meal_Name='Pancakes'"));
+    const QString lemons = firstValue(QStringLiteral("SELECT min(Ingredients_ID) FROM Ingredients WHERE "
+                                                     "Ingredients_Description='Lemons'"));
+    QStringList offered;
+    w.showModal = [&](QDialog &box) {
+        auto *list = box.findChild<QListWidget *>(QStringLiteral("TidyList"));
+        for (int i = 0; i < list->count(); ++i) {
+            offered << list->item(i)->text();
+            // The user keeps the seasoning as it is.
+            if (list->item(i)->text().contains(QStringLiteral("seasoning")))
+                list->item(i)->setCheckState(Qt::Unchecked);
+        }
+        box.accept();
+    };
+    w.JvXPBar4Items1Click();
+    w.findChild<QPushButton *>(QStringLiteral("TidyUp"))->click();
+    EXPECT_TRUE(offered.contains(QStringLiteral("\u201cLemons\u201d into \u201cLemons\u201d")) &&
+                offered.contains(
+                    QStringLiteral("\u201c2% fat unsalted butter\u201d renamed \u201cUnsalted butter\u201d")))
+        << qPrintable(offered.join(u'\n'));
+    EXPECT_FALSE(offered.join(u'\n').contains(QStringLiteral("Baking Pan"))) << "equipment means no food";
+    EXPECT_EQ(
+        firstValue(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description='Lemons'")),
+        QStringLiteral("1"));
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT count(*) FROM Recipe_Lines WHERE Ingredients_ID=") + lemons),
+              QStringLiteral("1"))
+        << "the line goes over to the entry made first";
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT count(*) FROM Made_With JOIN Meal USING(Meal_ID) WHERE "
+                                        "Meal_Name='Pancakes' AND Ingredients_ID=") +
+                         lemons),
+              QStringLiteral("1"));
+    EXPECT_EQ(firstValue(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description LIKE "
+                                        "'%seasoning )'")),
+              QStringLiteral("1"))
+        << "what the user left unticked stays";
 }
