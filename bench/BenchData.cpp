@@ -56,6 +56,12 @@ void fill(db::Connection &c, int recipes) {
         c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
                           "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture) VALUES(?,?,?,?,?,?,?,?,?)"));
     db::Statement link(c, QStringLiteral("INSERT INTO Made_With VALUES(?,?)"));
+    // Each link has its ingredient line with an amount, in one of the units recipes use most.
+    db::Statement line(c,
+                       QStringLiteral("INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Amount,"
+                                      "Line_Unit,Ingredients_ID) VALUES(?,?,?,?,?,?)"));
+    db::Statement servings(c, QStringLiteral("UPDATE Meal SET Meal_Servings=? WHERE Meal_ID=?"));
+    const char *const units[] = {"g", "ml", "tbsp", "tsp", "cloves", ""};
     std::uniform_int_distribution<int> ingredient(1, ingredients);
     std::uniform_int_distribution<int> links(4, 12);
     for (int r = 1; r <= recipes; ++r) {
@@ -70,11 +76,27 @@ void fill(db::Connection &c, int recipes) {
         meal.bind(8, qint64(1 + random() % 12));
         meal.bind(9, r % 10 == 0 ? QVariant(picture) : QVariant());
         meal.step();
-        for (int k = links(random); k > 0; --k) {
+        servings.reset();
+        servings.bind(1, qint64(2 + random() % 5));
+        servings.bind(2, qint64(r));
+        servings.step();
+        for (int k = links(random), position = 1; k > 0; --k, ++position) {
+            const qint64 food = ingredient(random);
             link.reset();
             link.bind(1, qint64(r));
-            link.bind(2, qint64(ingredient(random)));
+            link.bind(2, food);
             link.step();
+            const char *unit = units[random() % 6];
+            const double amount = double(1 + random() % 250);
+            line.reset();
+            line.bind(1, qint64(r));
+            line.bind(2, position);
+            line.bind(3,
+                      QStringLiteral("%1 %2 ingredient %3").arg(amount).arg(QLatin1String(unit)).arg(food));
+            line.bind(4, amount);
+            line.bind(5, QLatin1String(unit));
+            line.bind(6, food);
+            line.step();
         }
     }
     // Ten years of weeks, every slot planned with one or two recipes.
@@ -123,7 +145,7 @@ QString dataFile(int recipes) {
     // and a process measuring memory holds nothing of the making.
     const QString shared = qEnvironmentVariable("MEALVANE_BENCH_DATA");
     const QString path =
-        (shared.isEmpty() ? folder.path() : shared) + QStringLiteral("/bench-%1.mdb").arg(recipes);
+        (shared.isEmpty() ? folder.path() : shared) + QStringLiteral("/bench-lines-%1.mdb").arg(recipes);
     if (!shared.isEmpty() && QFileInfo::exists(path)) {
         made.insert(recipes, path);
         return path;

@@ -3,11 +3,14 @@
 // plain connection of the stock engine.
 #include "BareReplay.h"
 #include "PageBench.h"
+#include "recipes/RecipeLinesEditor.h"
+#include "toolkit/db/Connection.h"
 
 #include "toolkit/widgets/CheckedComboBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTableWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <functional>
@@ -151,5 +154,31 @@ void updateShoppingList(benchmark::State &state) {
     besideBare(state, bench, [&bench] { bench.w.RbButton11Click(); });
 }
 BENCHMARK(updateShoppingList)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+/// The recipe page shows a recipe of 60 ingredient lines: read from the book and laid out in the grid.
+void recipeLines(benchmark::State &state) {
+    PageBench bench(int(state.range(0)));
+    db::Connection &c = bench.dm.ADOConnectionMain;
+    c.execute(QStringLiteral("INSERT INTO Meal(Meal_Name, Meal_Servings) VALUES('Sixty lines', 4)"));
+    const qint64 meal = c.lastInsertRowId();
+    for (int i = 1; i <= 60; ++i)
+        c.execute(QStringLiteral(
+                      "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,"
+                      "Line_Unit,Ingredients_ID,Line_Note) VALUES(%1,%2,'%2 g food',%3,%2,'g',%2,"
+                      "'finely chopped')")
+                      .arg(meal)
+                      .arg(i)
+                      .arg(i % 15 == 1 ? 1 : 0));
+    bench.w.JvXPBar4Items0Click();
+    bench.w.resize(1280, 800);
+    RecipeLinesEditor &editor = *bench.w.linesEditor();
+    for (auto _ : state) {
+        editor.showRecipe(meal);
+        // Laid out and painted as the screen would show it.
+        benchmark::DoNotOptimize(editor.grid()->grab());
+    }
+    state.counters["lines"] = double(editor.grid()->rowCount());
+}
+BENCHMARK(recipeLines)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 } // namespace
