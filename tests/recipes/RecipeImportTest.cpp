@@ -2,12 +2,16 @@
 #include "support/ProgramTest.h"
 
 #include "app/TForm2.h"
+#include "toolkit/report/BandReport.h"
+#include "toolkit/widgets/ReportPreview.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -374,18 +378,20 @@ TEST_F(RecipeImportTest, RecipeFilesBringTheirRecipesWhole) {
         << "a new one, without a group";
     EXPECT_GT(text(QStringLiteral("SELECT count(*) FROM Ingredients")).toInt(), ingredientsBefore.toInt());
     // Every ingredient line is kept with its amount, unit, food and note; the yield gives the servings.
-    EXPECT_EQ(text(QStringLiteral("SELECT Line_Position || '|' || Line_Amount || '|' || Line_Unit || '|' || "
-                                  "Ingredients_Description || '|' || Line_Note FROM Recipe_Lines l JOIN Meal m "
-                                  "ON m.Meal_ID=l.Meal_ID JOIN Ingredients i ON i.Ingredients_ID=l.Ingredients_ID "
-                                  "WHERE Meal_Name LIKE 'Weeknight%' AND Line_Position=1")),
-              QStringLiteral("1|1.0|cup|Red lentils|rinsed"));
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT Line_Position || '|' || Line_Amount || '|' || Line_Unit || '|' || "
+                            "Ingredients_Description || '|' || Line_Note FROM Recipe_Lines l JOIN Meal m "
+                            "ON m.Meal_ID=l.Meal_ID JOIN Ingredients i ON i.Ingredients_ID=l.Ingredients_ID "
+                            "WHERE Meal_Name LIKE 'Weeknight%' AND Line_Position=1")),
+        QStringLiteral("1|1.0|cup|Red lentils|rinsed"));
     EXPECT_EQ(text(QStringLiteral("SELECT Meal_Servings FROM Meal WHERE Meal_Name LIKE 'Weeknight%'")),
               QStringLiteral("4"));
-    EXPECT_EQ(text(QStringLiteral("SELECT Meal_Servings || '|' || group_concat(Line_Heading || coalesce("
-                                  "Line_Amount, '') || coalesce(Line_Unit, ''), ',') FROM Meal m JOIN "
-                                  "(SELECT * FROM Recipe_Lines ORDER BY Line_Position) l ON l.Meal_ID=m.Meal_ID "
-                                  "WHERE Meal_Name='Autumn Apple Crumble'")),
-              QStringLiteral("6|04.0,00.5cup,01.0tsp,02.0tbsp,1,01.0cup,00.5cup,00.5cup"));
+    EXPECT_EQ(
+        text(QStringLiteral("SELECT Meal_Servings || '|' || group_concat(Line_Heading || coalesce("
+                            "Line_Amount, '') || coalesce(Line_Unit, ''), ',') FROM Meal m JOIN "
+                            "(SELECT * FROM Recipe_Lines ORDER BY Line_Position) l ON l.Meal_ID=m.Meal_ID "
+                            "WHERE Meal_Name='Autumn Apple Crumble'")),
+        QStringLiteral("6|04.0,00.5cup,01.0tsp,02.0tbsp,1,01.0cup,00.5cup,00.5cup"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Ingredients WHERE Ingredients_Description GLOB "
                                   "'*[0-9()]*'")),
               QStringLiteral("0"))
@@ -430,4 +436,58 @@ TEST_F(RecipeImportTest, ARecipeTheBookRefusesLeavesNothingAndTheOthersArrive) {
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Name LIKE 'Caf%'")),
               QStringLiteral("0"));
     EXPECT_EQ(text(QStringLiteral("SELECT count(*) FROM Made_With")).toInt(), links.toInt() + 3);
+}
+
+// From the web to the shop: recipes imported from saved pages, a week planned for four, and the shopping
+// list says how much, on screen and in print.
+TEST_F(RecipeImportTest, ImportedRecipesPlannedForFourGiveTheAmountsToBuy) {
+    QTemporaryDir pages;
+    const auto page = [&](const char *name, const char *title, const char *yield, const char *lines) {
+        QFile f(QDir(pages.path()).filePath(QLatin1String(name)));
+        f.open(QIODevice::WriteOnly);
+        f.write(QStringLiteral(
+                    "<html><head><script type=\"application/ld+json\">{\"@context\":\"https://schema.org\","
+                    "\"@type\":\"Recipe\",\"name\":\"%1\",\"recipeYield\":\"%2\",\"recipeIngredient\":[%3],"
+                    "\"recipeInstructions\":\"Mix and cook.\"}</script></head><body></body></html>")
+                    .arg(QLatin1String(title), QLatin1String(yield), QString::fromUtf8(lines))
+                    .toUtf8());
+        return f.fileName();
+    };
+    dialogs.manyFileAnswers = {
+        {page("pancakes.html", "Sunday Pancakes", "Serves 4",
+              "\"250 g flour\",\"3 large eggs, beaten\",\"750 ml milk\""),
+         page("bread.html", "Garlic Bread", "4 servings", "\"250g flour\",\"3 cloves garlic, crushed\"")}};
+    w.Action15->trigger();
+    file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+                             "10,2026,d,'5',Meal_ID FROM Meal, (SELECT 0 AS d UNION SELECT 1) WHERE "
+                             "Meal_Name='Sunday Pancakes';"
+                             "INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+                             "10,2026,2,'4',Meal_ID FROM Meal WHERE Meal_Name='Garlic Bread'"));
+    w.showModal = [](QDialog &box) {
+        box.findChild<QSpinBox *>(QStringLiteral("HouseholdPeople"))->setValue(4);
+        box.accept();
+    };
+    w.findChild<QAction *>(QStringLiteral("ActionHousehold"))->trigger();
+    w.SelectedWeek = 10;
+    w.SelectedYear = 2026;
+    w.RbButton11Click();
+    w.JvXPBar2Click();
+    QStringList rows;
+    for (int r = 0; r < dm.SHOP.recordCount(); ++r)
+        rows << dm.SHOP.value(r, QStringLiteral("INGREDIENTSDESCRIPTION")).toString() + u' ' +
+                    dm.SHOP.value(r, QStringLiteral("INGREDIENTSAMOUNT")).toString();
+    EXPECT_EQ(rows, (QStringList{"Eggs 6", "Flour 750 g", "Garlic 3 cloves", "Milk 1.5 l"}));
+    QString printed;
+    w.showReport = [&](const report::BandReport &r) {
+        QTemporaryDir out;
+        const QString pdf = QDir(out.path()).filePath(QStringLiteral("list.pdf"));
+        ASSERT_TRUE(saveReportAsPdf(r, pdf));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        text.waitForFinished(30000);
+        printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    };
+    w.RbButton20Click();
+    for (const QString &row : rows)
+        EXPECT_TRUE(printed.contains(row)) << qPrintable(row) << " in " << qPrintable(printed);
 }
