@@ -111,51 +111,37 @@ QString householdMessage(const QString &engineMessage) {
 }
 
 void upgrade(db::Connection &connection) {
+    const QStringList statements = schemaSql().split(u';');
     // Made in this order: tables, then their columns, then the indexes over them.
     QStringList indexes;
     QStringList tables;
     QStringList columns;
-    const QStringList statements = schemaSql().split(u';');
+    const auto none = [&connection](const QString &count) {
+        db::Statement exists(connection, count);
+        return exists.step() && exists.value(0).toLongLong() == 0;
+    };
     for (const QString &statement : statements) {
         const QString text = statement.trimmed();
-        // The schema's comments never stand right before an index.
-        if (!text.startsWith(QLatin1String("CREATE INDEX ")))
-            continue;
-        const QString name = text.section(u' ', 2, 2);
-        db::Statement exists(
-            connection,
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name='%1'").arg(name));
-        if (exists.step() && exists.value(0).toLongLong() == 0)
-            indexes << text;
-    }
-    // Tables added since the first release are written IF NOT EXISTS; only a missing one is made, so that
-    // opening a file of this layout writes nothing.
-    for (const QString &statement : statements) {
-        const QString text = statement.trimmed();
-        const qsizetype at = text.indexOf(QLatin1String("CREATE TABLE IF NOT EXISTS "));
-        if (at < 0)
-            continue;
-        const QString create = text.mid(at);
-        db::Statement exists(
-            connection, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=%1")
-                            .arg(sql::literal(create.section(u' ', 5, 5).section(u'(', 0, 0).trimmed())));
-        if (exists.step() && exists.value(0).toLongLong() == 0)
-            tables << create;
-    }
-    // Columns added since the first release are added where missing, in the schema's words.
-    for (const QString &statement : statements) {
-        const QString text = statement.trimmed();
-        const qsizetype at = text.indexOf(QLatin1String("ALTER TABLE "));
-        if (at < 0)
-            continue;
-        const QString alter = text.mid(at);
-        const QString table = alter.section(u' ', 2, 2);
-        const QString column = alter.section(u' ', 5, 5);
-        db::Statement exists(connection,
-                             QStringLiteral("SELECT count(*) FROM pragma_table_info(%1) WHERE name=%2")
-                                 .arg(sql::literal(table), sql::literal(column)));
-        if (exists.step() && exists.value(0).toLongLong() == 0)
-            columns << alter;
+        if (text.startsWith(QLatin1String("CREATE INDEX "))) {
+            // The schema's comments never stand right before an index.
+            if (none(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=%1")
+                         .arg(sql::literal(text.section(u' ', 2, 2)))))
+                indexes << text;
+        } else if (const qsizetype at = text.indexOf(QLatin1String("CREATE TABLE IF NOT EXISTS ")); at >= 0) {
+            // Tables added since the first release are written IF NOT EXISTS; only a missing one is made, so
+            // that opening a file of this layout writes nothing.
+            const QString create = text.mid(at);
+            if (none(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=%1")
+                         .arg(sql::literal(create.section(u' ', 5, 5).section(u'(', 0, 0).trimmed()))))
+                tables << create;
+        } else if (const qsizetype alterAt = text.indexOf(QLatin1String("ALTER TABLE ")); alterAt >= 0) {
+            // Columns added since the first release are added where missing, in the schema's words.
+            const QString alter = text.mid(alterAt);
+            if (none(QStringLiteral("SELECT count(*) FROM pragma_table_info(%1) WHERE name=%2")
+                         .arg(sql::literal(alter.section(u' ', 2, 2)),
+                              sql::literal(alter.section(u' ', 5, 5)))))
+                columns << alter;
+        }
     }
     // A view whose definition has changed since the file was written is made again.
     QStringList views;

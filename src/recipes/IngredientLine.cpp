@@ -432,6 +432,17 @@ Line read(const QString &text) {
         }
     }
 
+    // A step of the method among the ingredients ("Preheat the oven to 180 C") names no food.
+    static const Re instruction(
+        QStringLiteral("^(?:preheat|heat the|mix|stir|bake|combine|whisk|serve|cook|place|"
+                       "bring|put|pour|remove|let|set aside|vorheizen|den ofen|préchauffer|"
+                       "preriscaldare|precalentar|voorverwarm)\\b(?!\\p{L})"),
+        Folded);
+    if (instruction.match(s).hasMatch() && s.split(u' ').size() >= 3) {
+        line.note = s;
+        return line;
+    }
+
     QStringList front;
     QStringList tail;
     bool amountGiven = false;
