@@ -63,9 +63,10 @@ recipes by name or by ingredients; print the menu, the list and the recipes;
 send a recipe to the mail program.")
 # The libraries the program links are found by dpkg-shlibdeps; what it loads or starts at run time is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces the reports fall back to for Chinese, Japanese and Korean names and for emoji.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, xdg-utils, fonts-liberation2, fonts-dejavu-core, fonts-noto-cjk, fonts-symbola")
+# The faces the reports fall back to for Chinese, Japanese and Korean names and for emoji; the image
+# formats plugin reads the WebP pictures of recipe pages.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, xdg-utils, "
+       "fonts-liberation2, fonts-dejavu-core, fonts-noto-cjk, fonts-symbola")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -17,12 +17,14 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <gumbo.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace recipefiles {
 
@@ -99,7 +101,11 @@ QString decodeText(const QByteArray &bytes) {
 }
 
 Kind kindOf(const QByteArray &bytes) {
-    const QString head = decodeText(bytes.left(8192));
+    // Judged by what follows the blank lines some pages begin with.
+    qsizetype start = 0;
+    while (start < bytes.size() && std::isspace(static_cast<unsigned char>(bytes.at(start))))
+        ++start;
+    const QString head = decodeText(bytes.mid(start, 8192));
     const QString small = head.toLower();
     for (const char *mark : {"<!doctype html", "<html", "<head", "<body", "<script"}) {
         if (small.contains(QLatin1String(mark)))
@@ -359,6 +365,8 @@ std::array<bool, 5> mealTimes(const Recipe &recipe) {
 }
 
 QString refusal(const Recipe &recipe) {
+    if (recipe.ingredientLines.isEmpty() && recipe.steps.isEmpty())
+        return QStringLiteral("no ingredients or steps on the page");
     if (recipe.cutShort || recipe.ingredientLines.size() > MostIngredientLines)
         return QStringLiteral("it has more than %1 ingredient lines").arg(MostIngredientLines);
     if (methodText(recipe, false).size() > MostMethodCharacters)
@@ -395,6 +403,51 @@ namespace recipefiles {
 
 namespace {
 
+/// The JSON of a script element, without the CDATA marks or the comment some pages wrap it in.
+QByteArray scriptJson(QByteArray text) {
+    text = text.trimmed();
+    for (const char *mark : {"//<![CDATA[", "/*<![CDATA[*/", "<![CDATA[", "<!--"}) {
+        if (text.startsWith(mark)) {
+            text.remove(0, qsizetype(std::strlen(mark)));
+            text = text.trimmed();
+        }
+    }
+    for (const char *mark : {"//]]>", "/*]]>*/", "]]>", "-->"}) {
+        if (text.endsWith(mark)) {
+            text.chop(qsizetype(std::strlen(mark)));
+            text = text.trimmed();
+        }
+    }
+    return text;
+}
+
+/// The entities of a text decoded once by the HTML parser, which knows every named one.
+QString decodedEntities(const QString &text) {
+    if (!text.contains(u'&'))
+        return text;
+    const QByteArray fragment =
+        QStringLiteral("<p>%1</p>").arg(QString(text).replace(u'<', QStringLiteral("&lt;"))).toUtf8();
+    GumboOptions options = kGumboDefaultOptions;
+    options.max_errors = 0;
+    GumboOutput *output = gumbo_parse_with_options(&options, fragment.constData(), size_t(fragment.size()));
+    QString decoded;
+    // html > body > p > text
+    std::vector<const GumboNode *> open{output->root};
+    while (!open.empty()) {
+        const GumboNode *node = open.back();
+        open.pop_back();
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_WHITESPACE) {
+            decoded += QString::fromUtf8(node->v.text.text);
+        } else if (node->type == GUMBO_NODE_ELEMENT) {
+            const GumboVector &children = node->v.element.children;
+            for (unsigned i = children.length; i > 0; --i)
+                open.push_back(static_cast<const GumboNode *>(children.data[i - 1]));
+        }
+    }
+    gumbo_destroy_output(&options, output);
+    return decoded;
+}
+
 /// Text with markup removed and entities decoded, its blanks collapsed.
 QString plainText(QString html) {
     static const QRegularExpression breaks(QStringLiteral("<\\s*(br|/p|/li|/div|/h[1-6])[^>]*>"),
@@ -402,37 +455,14 @@ QString plainText(QString html) {
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     html.replace(breaks, QStringLiteral("\n"));
     html.remove(tags);
-    static const QRegularExpression entity(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
-    static const QHash<QString, QString> named = {
-        {"amp", "&"},         {"lt", "<"},          {"gt", ">"},          {"quot", "\""},
-        {"apos", "'"},        {"nbsp", " "},        {"frac12", "\u00BD"}, {"frac14", "\u00BC"},
-        {"frac34", "\u00BE"}, {"deg", "\u00B0"},    {"eacute", "\u00E9"}, {"egrave", "\u00E8"},
-        {"agrave", "\u00E0"}, {"ccedil", "\u00E7"}, {"ntilde", "\u00F1"}, {"uuml", "\u00FC"},
-        {"ouml", "\u00F6"},   {"auml", "\u00E4"},   {"ndash", "\u2013"},  {"mdash", "\u2014"},
-        {"rsquo", "\u2019"},  {"lsquo", "\u2018"},  {"rdquo", "\u201D"},  {"ldquo", "\u201C"},
-        {"hellip", "\u2026"}};
-    QString out;
-    qsizetype at = 0;
-    // Decoded once: "&amp;lt;" stays "&lt;" as its writer meant.
-    for (QRegularExpressionMatchIterator it = entity.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        out += html.mid(at, m.capturedStart() - at);
-        const QString code = m.captured(1);
-        bool ok = false;
-        uint cp = 0;
-        if (code.startsWith(QLatin1String("#x")) || code.startsWith(QLatin1String("#X")))
-            cp = code.mid(2).toUInt(&ok, 16);
-        else if (code.startsWith(u'#'))
-            cp = code.mid(1).toUInt(&ok, 10);
-        if (ok && cp > 0 && cp <= 0x10FFFF)
-            out += QString::fromUcs4(reinterpret_cast<const char32_t *>(&cp), 1);
-        else if (named.contains(code))
-            out += named.value(code);
-        else
-            out += m.captured(0);
-        at = m.capturedEnd();
-    }
-    out += html.mid(at);
+    QString out = decodedEntities(html);
+    // A page that encoded its text twice ("saut&amp;#233;") is decoded once more; what then reads as a
+    // sign of markup ("&lt;") is kept as its writer meant.
+    static const QRegularExpression again(
+        QStringLiteral("&(?!(?:lt|gt|amp);)(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+[0-9]*);"));
+    if (again.match(out).hasMatch())
+        out = decodedEntities(out.replace(QStringLiteral("&lt;"), QStringLiteral("&amp;lt;"))
+                                  .replace(QStringLiteral("&gt;"), QStringLiteral("&amp;gt;")));
     return out;
 }
 
@@ -535,8 +565,13 @@ Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
     const QJsonValue ingredients = o.contains(QLatin1String("recipeIngredient"))
                                        ? o.value(QLatin1String("recipeIngredient"))
                                        : o.value(QLatin1String("ingredients"));
-    for (const QString &line : strings(ingredients))
-        r.ingredientLines << plainText(line).simplified();
+    // One string may hold every line, one to a line.
+    for (const QString &text : strings(ingredients)) {
+        for (const QString &line : plainText(text).split(QRegularExpression(QStringLiteral("[\\r\\n]+")))) {
+            if (!line.simplified().isEmpty())
+                r.ingredientLines << line.simplified();
+        }
+    }
     addSteps(o.value(QLatin1String("recipeInstructions")), r.steps);
     for (const char *key : {"recipeCategory", "keywords"}) {
         for (const QString &word : strings(o.value(QLatin1String(key))))
@@ -808,7 +843,7 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile, QStr
         if (lower.mid(at, tagEnd - at).contains("ld+json")) {
             QJsonParseError error{};
             const QJsonDocument document =
-                QJsonDocument::fromJson(html.mid(tagEnd + 1, end - tagEnd - 1), &error);
+                QJsonDocument::fromJson(scriptJson(html.mid(tagEnd + 1, end - tagEnd - 1)), &error);
             if (error.error == QJsonParseError::NoError)
                 findJsonRecipes(document.isArray() ? QJsonValue(document.array())
                                                    : QJsonValue(document.object()),

@@ -104,23 +104,24 @@ TEST_P(HostileRecipeFilesTest, NeitherCrashesNorHangsNorReadsOutsideThePagesFold
 INSTANTIATE_TEST_SUITE_P(
     Files, HostileRecipeFilesTest,
     ::testing::Values(
-        Hostile{"DeepPage",
-                [](const QString &folder, const QString &) {
-                    const QString page = folder + QStringLiteral("/deep.html");
-                    write(page, QByteArrayLiteral("<html><body>") + QByteArray("<div>").repeated(100000) +
-                                    microdataRecipe("Deep Soup") + QByteArray("</div>").repeated(100000));
-                    // JSON nested as deep, beside a recipe the same page gives plainly.
-                    const QString json = folder + QStringLiteral("/deep-json.html");
-                    write(json, QByteArrayLiteral("<html><script type=\"application/ld+json\">") +
-                                    QByteArray("[{\"a\":").repeated(100000) + "1" +
-                                    QByteArray("}]").repeated(100000) +
-                                    "</script><script type=\"application/ld+json\">{\"@type\":\"Recipe\","
-                                    "\"name\":\"Shallow Stew\"}</script><body>" +
-                                    QByteArray("<b>").repeated(100000) + "</body></html>");
-                    return QStringList{page, json};
-                },
-                {"Shallow Stew"},
-                {"deep.html (its elements nest more than 512 deep)"}},
+        Hostile{
+            "DeepPage",
+            [](const QString &folder, const QString &) {
+                const QString page = folder + QStringLiteral("/deep.html");
+                write(page, QByteArrayLiteral("<html><body>") + QByteArray("<div>").repeated(100000) +
+                                microdataRecipe("Deep Soup") + QByteArray("</div>").repeated(100000));
+                // JSON nested as deep, beside a recipe the same page gives plainly.
+                const QString json = folder + QStringLiteral("/deep-json.html");
+                write(json,
+                      QByteArrayLiteral("<html><script type=\"application/ld+json\">") +
+                          QByteArray("[{\"a\":").repeated(100000) + "1" + QByteArray("}]").repeated(100000) +
+                          "</script><script type=\"application/ld+json\">{\"@type\":\"Recipe\","
+                          "\"name\":\"Shallow Stew\",\"recipeIngredient\":[\"1 carrot\"]}</script><body>" +
+                          QByteArray("<b>").repeated(100000) + "</body></html>");
+                return QStringList{page, json};
+            },
+            {"Shallow Stew"},
+            {"deep.html (its elements nest more than 512 deep)"}},
         Hostile{"PicturesOutsideThePagesFolder",
                 [](const QString &folder, const QString &outside) {
                     const QString secret = outside + QStringLiteral("/secret.jpg");

@@ -268,3 +268,36 @@ TEST(WebPage, APictureIsKeptAtASizeTheBookShows) {
     EXPECT_EQ(kept.width(), 4096);
     EXPECT_NEAR(kept.height(), 82, 1);
 }
+
+// What real pages hold: JSON-LD wrapped in CDATA or a comment, a page that begins with blank lines, any
+// named entity and entities a page encoded twice, every ingredient line in one string, a picture in WebP.
+TEST(WebPage, WhatRealPagesHoldIsRead) {
+    const auto page = [](const char *wrapOpen, const char *json, const char *wrapClose) {
+        return QByteArray("<html><head><script type=\"application/ld+json\">") + wrapOpen + json + wrapClose +
+               "</script></head></html>";
+    };
+    const char *json = "{\"@type\":\"Recipe\",\"name\":\"L&aring;t saut&amp;#233; &frac13; &hearts;\","
+                       "\"recipeIngredient\":[\"1 cup flour\\n2 eggs\\r\\n\\n1 tsp salt\"],"
+                       "\"recipeInstructions\":\"Mix.\"}";
+    for (const auto &[open, close] :
+         {std::pair{"//<![CDATA[\n", "\n//]]>"}, std::pair{"/*<![CDATA[*/", "/*]]>*/"},
+          std::pair{"<!--", "-->"}, std::pair{"", ""}}) {
+        const QList<Recipe> found = readWebPage(page(open, json, close), QString());
+        ASSERT_EQ(found.size(), 1) << open;
+        EXPECT_EQ(found[0].title, QStringLiteral("L\u00E5t saut\u00E9 \u2153 \u2665"));
+        EXPECT_EQ(found[0].ingredientLines, (QStringList{"1 cup flour", "2 eggs", "1 tsp salt"}));
+    }
+    EXPECT_EQ(kindOf(QByteArray(20000, '\n') + page("", json, "")), Kind::WebPage);
+    // A recipe the browser saved with a WebP picture keeps it, as JPEG.
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(Qt::darkRed);
+    QByteArray webp;
+    QBuffer buffer(&webp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(photo.save(&buffer, "WEBP")) << "the image formats plugin reads and writes WebP";
+    EXPECT_TRUE(bookPicture(webp).startsWith("\xFF\xD8"));
+    // A title and nothing else is no recipe to cook from.
+    Recipe bare;
+    bare.title = QStringLiteral("Just a name");
+    EXPECT_EQ(refusal(bare), QStringLiteral("no ingredients or steps on the page"));
+}
