@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -361,7 +362,8 @@ void addNote(QStringList &notes, const QString &piece) {
 /// The food as the catalogue names it: its first letters as written, no sign at either end.
 QString cleanFood(QString food) {
     static const Re edges(QStringLiteral("^[\\s.,;:*)(\\[\\]\\-+&/]+|[\\s.,;:*)(\\[\\]\\-+&/]+$"));
-    food.remove(QRegularExpression(QStringLiteral("[()\\[\\]]")));
+    static const Re brackets(QStringLiteral("[()\\[\\]]"));
+    food.remove(brackets);
     for (QString before; before != food;) {
         before = food;
         food.remove(edges);
@@ -372,30 +374,27 @@ QString cleanFood(QString food) {
 } // namespace
 
 QString unitOf(const QString &word) {
-    QString w = word.simplified().toLower();
+    const QString written = word.simplified();
+    const QString w = written.toLower();
+    // Every spelling of a measure, with its blanks and without ("c. à soupe", "c.àsoupe").
     static const QHash<QString, QString> codes = [] {
         QHash<QString, QString> all;
-        for (const auto &[spelling, code] : measureSpellings())
-            all.insert(QString::fromUtf8(spelling), QString::fromUtf8(code));
+        for (const auto &[spelling, code] : measureSpellings()) {
+            const QString s = QString::fromUtf8(spelling);
+            all.insert(s, QString::fromUtf8(code));
+            all.insert(QString(s).remove(u' '), QString::fromUtf8(code));
+        }
         return all;
     }();
-    if (const auto found = codes.constFind(w); found != codes.cend())
-        return *found;
-    if (w.endsWith(u'.')) {
-        if (const auto found = codes.constFind(w.chopped(1)); found != codes.cend())
+    static const QSet<QString> counts(countWords().cbegin(), countWords().cend());
+    for (const QString &key : {w, w.endsWith(u'.') ? w.chopped(1) : QString(), QString(w).remove(u' ')}) {
+        if (const auto found = codes.constFind(key); !key.isEmpty() && found != codes.cend())
             return *found;
     }
-    // Spaces inside "c. à soupe" may be written or left out.
-    const QString packed = QString(w).remove(u' ');
-    for (auto it = codes.cbegin(); it != codes.cend(); ++it) {
-        if (it.key().contains(u' ') && QString(it.key()).remove(u' ') == packed)
-            return it.value();
-    }
-    for (const QString &count : countWords()) {
-        if (count == w || (count + u'.') == w)
-            return word.simplified().endsWith(u'.') && !count.endsWith(u'.') ? word.simplified().chopped(1)
-                                                                             : word.simplified();
-    }
+    if (counts.contains(w))
+        return written;
+    if (w.endsWith(u'.') && counts.contains(w.chopped(1)))
+        return written.chopped(1);
     return {};
 }
 
