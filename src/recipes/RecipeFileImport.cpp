@@ -36,6 +36,7 @@ BookWriter::BookWriter(TDataModule1 &data)
 void BookWriter::load() {
     m_names.clear();
     m_types.clear();
+    m_typeKinds.clear();
     m_catalogue.load();
     db::Connection &c = m_data.ADOConnectionMain;
     db::Statement names(c, QStringLiteral("SELECT Meal_Name FROM Meal"));
@@ -46,6 +47,7 @@ void BookWriter::load() {
         const QString key = types.value(1).toString().simplified().toCaseFolded();
         if (!key.isEmpty() && !m_types.contains(key))
             m_types.insert(key, types.value(0).toLongLong());
+        m_typeKinds.push_back({types.value(0).toLongLong(), dishKinds(types.value(1).toString())});
     }
 }
 
@@ -54,12 +56,24 @@ bool BookWriter::write(const Recipe &recipe) {
     const QString name = bookName(recipe.title, NameWidth, &cut);
     if (name.isEmpty() || m_names.contains(name.toCaseFolded()))
         return false;
+    // A category that names a type gives it; else the first type whose name speaks of a kind the recipe
+    // is, the kinds named first first.
     qint64 type = 0;
     for (const QString &category : recipe.categories) {
         if (const qint64 known = m_types.value(category.simplified().toCaseFolded(), -1); known >= 0) {
             type = known;
             break;
         }
+    }
+    for (const DishKind kind : type == 0 ? dishKinds(recipe) : QList<DishKind>()) {
+        for (const auto &[id, kinds] : m_typeKinds) {
+            if (kinds.contains(kind)) {
+                type = id;
+                break;
+            }
+        }
+        if (type != 0)
+            break;
     }
     const std::array<bool, 5> times = mealTimes(recipe);
     const QByteArray picture = bookPicture(recipe.picture);

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class TDataModule1;
 
@@ -45,6 +46,8 @@ private:
     recipelines::Catalogue m_catalogue;
     QSet<QString> m_names;
     QHash<QString, qint64> m_types;
+    /// Each type of the book, in its order, with the kinds of dish its name speaks of.
+    std::vector<std::pair<qint64, QList<DishKind>>> m_typeKinds;
 };
 
 /// Reads every file and writes its recipes; `step` runs between recipes (the windows stay drawn). Recipes

@@ -347,18 +347,138 @@ QString methodText(const Recipe &recipe, bool titleCut) {
     return lines.join(u'\n').trimmed();
 }
 
-std::array<bool, 5> mealTimes(const Recipe &recipe) {
-    const QString words = recipe.categories.join(u' ').toLower();
-    const auto any = [&words](std::initializer_list<const char *> keys) {
-        for (const char *key : keys) {
-            if (words.contains(QLatin1String(key)))
+namespace {
+
+/// The words of each kind of dish, singular (a plural in "s" or "es" is known too), as phrases of whole
+/// words.
+const std::vector<std::pair<DishKind, QStringList>> &kindWords() {
+    static const std::vector<std::pair<DishKind, QStringList>> words{
+        {DishKind::Breakfast,
+         QStringLiteral("breakfast|brunch|porridge|granola|oatmeal|muesli|frühstück|petit-déjeuner|petit "
+                        "déjeuner|colazione|desayuno|café da manhã|pequeno-almoço|ontbijt|morgenmad|frukost|"
+                        "snídaně")
+             .split(u'|')},
+        {DishKind::Dessert,
+         QStringLiteral("dessert|cake|pie|tart|cookie|biscuit|muffin|cupcake|doughnut|donut|brownie|ice "
+                        "cream|pudding|cheesecake|pastry|crumble|mousse|sorbet|fudge|candy|sweet|baking|bake|"
+                        "nachtisch|nachspeise|kuchen|torte|keks|kekse|plätzchen|gebäck|gâteau|gateau|tarte|"
+                        "dolce|dolci|torta|biscotti|postre|postres|pastel|tarta|galleta|galletas|sobremesa|"
+                        "bolo|biscoito|nagerecht|toetje|taart|koekje|koekjes|kage|kake|kaka|småkager|dezert|"
+                        "moučník|koláč|dort|sušenky")
+             .split(u'|')},
+        {DishKind::Drink,
+         QStringLiteral("drink|beverage|smoothie|cocktail|mocktail|juice|lemonade|sangria|punch|shake|"
+                        "milkshake|tea|coffee|getränk|getränke|boisson|bevanda|bevande|bebida|drankje|drikke|"
+                        "dryck|drycker|nápoj|nápoje")
+             .split(u'|')},
+        {DishKind::Appetizer,
+         QStringLiteral("appetizer|appetiser|starter|snack|dip|finger food|vorspeise|apéritif|aperitif|"
+                        "amuse-bouche|antipasto|antipasti|aperitivo|entrante|tapa|tapas|petisco|petiscos|"
+                        "voorgerecht|hapje|hapjes|forret|förrätt|forrett|předkrm")
+             .split(u'|')},
+        {DishKind::Side,
+         QStringLiteral("side|side dish|beilage|accompagnement|contorno|contorni|guarnición|acompanhamento|"
+                        "bijgerecht|tilbehør|tillbehör|příloha")
+             .split(u'|')},
+        {DishKind::Soup,
+         QStringLiteral("soup|stew|suppe|suppen|eintopf|soupe|potage|zuppa|minestra|sopa|soep|soppa|polévka")
+             .split(u'|')},
+        {DishKind::Salad,
+         QStringLiteral("salad|salat|salate|salade|insalata|ensalada|salada|sallad|salát").split(u'|')},
+        {DishKind::Main,
+         QStringLiteral("main|main course|main dish|mains|entree|entrée|hauptgericht|hauptspeise|plat "
+                        "principal|secondo|secondi|primo|primi|piatto unico|plato principal|segundo plato|"
+                        "prato principal|hoofdgerecht|hovedret|huvudrätt|hovedrett|hlavní chod|hlavní jídlo")
+             .split(u'|')},
+        {DishKind::Lunch,
+         QStringLiteral("lunch|mittagessen|déjeuner|pranzo|almuerzo|almoço|frokost|oběd").split(u'|')},
+        {DishKind::Dinner,
+         QStringLiteral("dinner|supper|abendessen|dîner|diner|cena|jantar|avondeten|aftensmad|middag|večeře")
+             .split(u'|')},
+    };
+    return words;
+}
+
+/// The words of a text, lower case, one blank between them.
+QString wordsOf(const QString &text) {
+    static const QRegularExpression notWord(QStringLiteral("[^\\p{L}\\p{N}'-]+"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return text.toLower().split(notWord, Qt::SkipEmptyParts).join(u' ');
+}
+
+/// Whether the phrase stands in the words as whole words, singular or with a plural ending.
+bool holds(const QString &words, const QString &phrase) {
+    for (const QString &form : {phrase, phrase + u's', phrase + QStringLiteral("es")}) {
+        for (qsizetype at = words.indexOf(form); at >= 0; at = words.indexOf(form, at + 1)) {
+            const qsizetype end = at + form.size();
+            if ((at == 0 || words.at(at - 1) == u' ') && (end == words.size() || words.at(end) == u' '))
                 return true;
         }
-        return false;
-    };
-    std::array<bool, 5> times{any({"breakfast", "brunch"}), any({"snack", "appetizer", "appetiser"}),
-                              any({"lunch"}), any({"dinner", "main course", "main dish", "supper"}),
-                              any({"dessert"})};
+    }
+    return false;
+}
+
+QList<DishKind> kindsIn(const QStringList &texts) {
+    QList<DishKind> kinds;
+    for (const QString &text : texts) {
+        const QString words = wordsOf(text);
+        for (const auto &[kind, phrases] : kindWords()) {
+            if (kinds.contains(kind))
+                continue;
+            for (const QString &phrase : phrases) {
+                if (holds(words, phrase)) {
+                    kinds << kind;
+                    break;
+                }
+            }
+        }
+    }
+    return kinds;
+}
+
+} // namespace
+
+QList<DishKind> dishKinds(const QString &words) {
+    return kindsIn({words});
+}
+
+QList<DishKind> dishKinds(const Recipe &recipe) {
+    const QList<DishKind> told = kindsIn(recipe.categories + QStringList{recipe.title});
+    return told.isEmpty() ? kindsIn(recipe.keywords) : told;
+}
+
+std::array<bool, 5> mealTimes(const Recipe &recipe) {
+    std::array<bool, 5> times{};
+    const QList<DishKind> kinds = dishKinds(recipe);
+    // A lunch or a dinner named says when a main, a soup or a salad is eaten.
+    const bool mealNamed = kinds.contains(DishKind::Lunch) || kinds.contains(DishKind::Dinner);
+    for (const DishKind kind : kinds) {
+        switch (kind) {
+        case DishKind::Breakfast:
+            times[0] = true;
+            break;
+        case DishKind::Drink:
+        case DishKind::Appetizer:
+        case DishKind::Side:
+            times[1] = true;
+            break;
+        case DishKind::Lunch:
+            times[2] = true;
+            break;
+        case DishKind::Dinner:
+            times[3] = true;
+            break;
+        case DishKind::Soup:
+        case DishKind::Salad:
+        case DishKind::Main:
+            if (!mealNamed)
+                times[2] = times[3] = true;
+            break;
+        case DishKind::Dessert:
+            times[4] = true;
+            break;
+        }
+    }
     if (std::none_of(times.begin(), times.end(), [](bool t) { return t; }))
         times = {false, false, true, true, false};
     return times;
@@ -573,10 +693,11 @@ Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
         }
     }
     addSteps(o.value(QLatin1String("recipeInstructions")), r.steps);
-    for (const char *key : {"recipeCategory", "keywords"}) {
+    for (const char *key : {"recipeCategory", "keywords", "recipeCuisine"}) {
         for (const QString &word : strings(o.value(QLatin1String(key))))
             for (const QString &part : word.split(u',', Qt::SkipEmptyParts))
-                r.categories << plainText(part).simplified();
+                (std::strcmp(key, "recipeCategory") == 0 ? r.categories : r.keywords)
+                    << plainText(part).simplified();
     }
     QStringList yields = strings(o.value(QLatin1String("recipeYield")));
     yields.removeDuplicates();
@@ -780,9 +901,11 @@ Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
                     r.steps << lines(text);
                 else if (prop == QLatin1String("recipeYield"))
                     r.yield = plainText(value).simplified();
-                else if (prop == QLatin1String("recipeCategory") || prop == QLatin1String("keywords")) {
+                else if (prop == QLatin1String("recipeCategory") || prop == QLatin1String("keywords") ||
+                         prop == QLatin1String("recipeCuisine")) {
                     for (const QString &part : value.split(u',', Qt::SkipEmptyParts))
-                        r.categories << plainText(part).simplified();
+                        (prop == QLatin1String("recipeCategory") ? r.categories : r.keywords)
+                            << plainText(part).simplified();
                 } else if (prop == QLatin1String("image") && r.picture.isEmpty()) {
                     for (const char *a : {"src", "content", "href"}) {
                         const QString address = attribute(child, a);

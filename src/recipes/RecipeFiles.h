@@ -21,8 +21,11 @@ struct Recipe {
     QStringList ingredientLines;
     /// The steps, one per line, without markup.
     QStringList steps;
-    /// Categories and key words, as given.
+    /// Categories, as given.
     QStringList categories;
+    /// Key words and the cuisine, as given: they decide meal times only where the categories and title do
+    /// not.
+    QStringList keywords;
     QString yield;
     QString times;
     /// Picture bytes as a picture file holds them; empty when the file gives none.
@@ -87,8 +90,16 @@ QString bookName(const QString &title, int width, bool *cut = nullptr);
 /// yield and times in one line at the end where given; a title too long for the name starts it.
 QString methodText(const Recipe &recipe, bool titleCut);
 
-/// The meal-time flags the categories and key words call for, in the book's order (morning, snack, noon,
-/// night, dessert); noon and night when none is recognised.
+/// What kind of dish a recipe is, read from whole words (plural or singular) of its categories and title,
+/// or where they tell nothing, of its key words, in the languages recipe books come in.
+enum class DishKind { Breakfast, Dessert, Drink, Appetizer, Side, Soup, Salad, Main, Lunch, Dinner };
+QList<DishKind> dishKinds(const Recipe &recipe);
+/// The kinds a recipe type's name speaks of ("Side Dish", "Desserts", "Hauptgericht").
+QList<DishKind> dishKinds(const QString &words);
+
+/// The meal-time flags a recipe's kinds call for, in the book's order (morning, snack, noon, night,
+/// dessert): breakfasts in the morning, desserts and bakes at dessert, drinks, appetizers and sides as
+/// snacks, soups, salads and mains at noon and night; noon and night when no word decides.
 std::array<bool, 5> mealTimes(const Recipe &recipe);
 
 } // namespace recipefiles

@@ -141,7 +141,7 @@ TEST(RecipeText, NamesMethodsAndMealTimes) {
     };
     EXPECT_EQ(times({"Brunch"}), (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(times({"Appetizers", "Dinner"}), (std::array<bool, 5>{false, true, false, true, false}));
-    EXPECT_EQ(times({"Main course"}), (std::array<bool, 5>{false, false, false, true, false}));
+    EXPECT_EQ(times({"Main course"}), (std::array<bool, 5>{false, false, true, true, false}));
     EXPECT_EQ(times({"Desserts"}), (std::array<bool, 5>{false, false, false, false, true}));
     EXPECT_EQ(times({"Lunch box"}), (std::array<bool, 5>{false, false, true, false, false}));
     EXPECT_EQ(times({"Vegetarian"}), (std::array<bool, 5>{false, false, true, true, false})) << "none known";
@@ -209,7 +209,8 @@ TEST(WebPage, JsonLdInAGraphWithSectionsEntitiesAndASavedPicture) {
         (QStringList{"Make the dal", "Fry the onion in the oil until soft & golden.",
                      "Add the garlic and cumin, then the lentils, coconut milk and 500 ml water.", "Finish",
                      "Simmer 30 minutes, stirring now and then.", "Season and serve with rice."}));
-    EXPECT_EQ(dal.categories, (QStringList{"Dinner", "Main course", "lentils", "vegan", "weeknight"}));
+    EXPECT_EQ(dal.categories, (QStringList{"Dinner", "Main course"}));
+    EXPECT_EQ(dal.keywords, (QStringList{"lentils", "vegan", "weeknight"}));
     EXPECT_EQ(dal.yield, QStringLiteral("4, 4 bowls"));
     EXPECT_EQ(dal.times, QStringLiteral("Preparation: 10 min, Cooking: 35 min, Total: 45 min"));
     EXPECT_TRUE(dal.picture.startsWith("\xff\xd8")) << "the picture the browser saved beside the page";
@@ -300,4 +301,44 @@ TEST(WebPage, WhatRealPagesHoldIsRead) {
     Recipe bare;
     bare.title = QStringLiteral("Just a name");
     EXPECT_EQ(refusal(bare), QStringLiteral("no ingredients or steps on the page"));
+}
+
+// Meal times from whole words of the categories and title (the key words only where those tell nothing),
+// in the languages recipe books come in.
+TEST(RecipeText, MealTimesFromWholeWordsInManyLanguages) {
+    using T = std::array<bool, 5>;
+    const T morning{true, false, false, false, false}, snack{false, true, false, false, false},
+        mains{false, false, true, true, false}, dessert{false, false, false, false, true};
+    const struct {
+        const char *title;
+        QStringList categories, keywords;
+        T times;
+    } cases[] = {
+        {"Cranberry Fizz", {"Drinks"}, {"christmas dinner"}, snack},
+        {"Pecan Pie", {}, {"thanksgiving dinner"}, dessert},
+        {"Vanilla Cupcakes", {}, {}, dessert},
+        {"Glazed Doughnuts", {}, {}, dessert},
+        {"Berry Smoothie", {}, {}, snack},
+        {"Summer Sangria", {}, {}, snack},
+        {"Steak Tartare", {}, {}, mains},
+        {"Chicken Pot", {"Main Dish"}, {}, mains},
+        {"Stuffed Peppers", {"Entree"}, {}, mains},
+        {"Leek and Potato", {"Soups"}, {}, mains},
+        {"Devilled Eggs", {"Appetizer"}, {}, snack},
+        {"Rinderrouladen", {"Hauptgericht"}, {}, mains},
+        {"Rotkohl", {"Beilage"}, {}, snack},
+        {"Crêpes Suzette", {"Nachspeise"}, {}, dessert},
+        {"Overnight Oats", {"Frühstück"}, {}, morning},
+        {"Pineapple Salsa", {}, {"dip"}, snack},
+        {"Roast Lamb", {}, {}, mains},
+    };
+    for (const auto &c : cases) {
+        Recipe r;
+        r.title = QString::fromUtf8(c.title);
+        r.categories = c.categories;
+        r.keywords = c.keywords;
+        EXPECT_EQ(mealTimes(r), c.times) << c.title;
+    }
+    EXPECT_EQ(dishKinds(QStringLiteral("Side Dish")), (QList<DishKind>{DishKind::Side}));
+    EXPECT_EQ(dishKinds(QStringLiteral("Main Course")), (QList<DishKind>{DishKind::Main}));
 }

@@ -491,3 +491,27 @@ TEST_F(RecipeImportTest, ImportedRecipesPlannedForFourGiveTheAmountsToBuy) {
     for (const QString &row : rows)
         EXPECT_TRUE(printed.contains(row)) << qPrintable(row) << " in " << qPrintable(printed);
 }
+
+// The type is the book's type whose name speaks of the kind of dish, plural or singular, in any of the
+// languages; what names no kind gets no type.
+TEST_F(RecipeImportTest, TypesComeFromTheKindOfDish) {
+    QTemporaryDir pages;
+    QFile f(QDir(pages.path()).filePath(QStringLiteral("kinds.html")));
+    f.open(QIODevice::WriteOnly);
+    QByteArray recipes;
+    for (const auto &[name, category] :
+         {std::pair{"Leek Soup", "Soups"}, std::pair{"Braised Beef", "Main Dish"},
+          std::pair{"Rotkohl", "Beilage"}, std::pair{"Pecan Pie", ""}, std::pair{"Roast Lamb", ""}})
+        recipes += QByteArray(recipes.isEmpty() ? "" : ",") + "{\"@type\":\"Recipe\",\"name\":\"" + name +
+                   "\",\"recipeCategory\":\"" + category + "\",\"recipeIngredient\":[\"1 onion\"]}";
+    f.write("<html><script type=\"application/ld+json\">[" + recipes + "]</script></html>");
+    f.close();
+    dialogs.manyFileAnswers = {{f.fileName()}};
+    w.Action15->trigger();
+    EXPECT_EQ(
+        column(QStringLiteral("SELECT Meal_Name || '=' || coalesce(Type, '') FROM Meal LEFT JOIN Meal_Type "
+                              "ON ID=Meal_Type WHERE Meal_Name IN ('Leek Soup','Braised Beef','Rotkohl',"
+                              "'Pecan Pie','Roast Lamb') ORDER BY Meal_Name")),
+        (QStringList{"Braised Beef=Main Course", "Leek Soup=Soup", "Pecan Pie=Dessert",
+                     "Roast Lamb=", "Rotkohl=Side Dish"}));
+}
