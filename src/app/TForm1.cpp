@@ -137,6 +137,8 @@ void TForm1::buildMenus() {
         {ActionDaily, "ActionDaily", "&Daily Style", [this] { JvXPBar5Click(); }},
         {ActionCategories, "ActionCategories", "Recipe &Types and Groups", [this] { JvXPBar4Items3Click(); }},
         {ActionHousehold, "ActionHousehold", "&Household...", [this] { householdSettings(); }},
+        {ActionWebImport, "ActionWebImport", "Import Recipe from Web Address...",
+         [this] { importFromWebAddress(); }},
         {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
          [this] { readAllAmountsFromMethods(); }},
     };
@@ -174,6 +176,7 @@ void TForm1::buildMenus() {
     QMenu *database = file->addMenu(QStringLiteral("&Database"));
     database->addAction(Action14);
     database->addAction(Action15);
+    database->addAction(ActionWebImport);
     database->addAction(ActionReadAmounts);
     file->addSeparator();
     file->addActions({ActionSave, ActionPrint});
@@ -487,6 +490,7 @@ void TForm1::showReadOnly() {
         setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
     Action14->setEnabled(false);
     Action15->setEnabled(false);
+    ActionWebImport->setEnabled(false);
     disableWrites();
 }
 

@@ -267,6 +267,12 @@ public:
     /// not a whole number from 1 to the largest count (a message says so and nothing is written).
     bool AddToShoppingList(const QString &description, const QString &group, const QString &quantity,
                            const QString &amount = {});
+    /// Asks for web addresses and imports their recipes.
+    void importFromWebAddress();
+    /// Imports the recipes of the addresses, with a progress box and Cancel, and reports what came.
+    void importAddresses(const QStringList &addresses);
+    /// Asked while a web import waits; tests cancel through it.
+    std::function<bool()> webImportCancelled = [] { return false; };
     /// Offers to merge catalogue entries made from pieces of lines into the foods they mean.
     void tidyCatalogue();
     /// Asks how many people eat the meal chosen in a slot of the daily page (blank: the household).
@@ -391,7 +397,7 @@ public:
             *Action5 = nullptr, *Action6 = nullptr, *Action7 = nullptr, *Action8 = nullptr,
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
-    QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr;
+    QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr, *ActionWebImport = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
     /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.

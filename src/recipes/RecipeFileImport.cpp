@@ -230,20 +230,20 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
     return counts;
 }
 
-QString importReport(const ImportCounts &counts) {
-    QString text =
-        QStringLiteral("Imported %1 recipes, skipped %2 (names already in the book), %3 files had no "
-                       "recipe.")
-            .arg(counts.imported)
-            .arg(counts.skipped)
-            .arg(counts.withoutRecipe.size());
+QString importReport(const ImportCounts &counts, const QString &sources) {
+    QString text = QStringLiteral("Imported %1 recipes, skipped %2 (names already in the book), %3 %4 had no "
+                                  "recipe.")
+                       .arg(counts.imported)
+                       .arg(counts.skipped)
+                       .arg(counts.withoutRecipe.size())
+                       .arg(sources);
     if (!counts.withoutRecipe.isEmpty())
         text += QStringLiteral("\n\nNo recipe in: ") + counts.withoutRecipe.join(QStringLiteral(", "));
     if (!counts.refused.isEmpty())
         text += QStringLiteral("\n\nThese recipes could not be written, and nothing of them was kept: ") +
                 counts.refused.join(QStringLiteral("; "));
     if (!counts.unreadable.isEmpty())
-        text += QStringLiteral("\n\nThese files could not be read: ") +
+        text += QStringLiteral("\n\nThese %1 could not be read: ").arg(sources) +
                 counts.unreadable.join(QStringLiteral(", "));
     return text;
 }

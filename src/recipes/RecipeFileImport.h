@@ -56,8 +56,8 @@ private:
 ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std::function<void()> &step,
                          QString *failure = nullptr);
 
-/// The sentence that reports an import to the user.
-QString importReport(const ImportCounts &counts);
+/// The sentence that reports an import to the user; `sources` names what was read ("files", "addresses").
+QString importReport(const ImportCounts &counts, const QString &sources = QStringLiteral("files"));
 
 /// Picture bytes in a form the book shows: JPEG and bitmap files as they are, any other picture the
 /// toolkit reads as JPEG; empty when the bytes are no picture.

@@ -710,13 +710,28 @@ Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
             times << QStringLiteral("%1: %2").arg(QLatin1String(words), d);
     }
     r.times = times.join(QStringLiteral(", "));
+    // Of a list of pictures, the largest its sizes say, else the first.
     QJsonValue image = o.value(QLatin1String("image"));
-    if (image.isArray())
-        image = image.toArray().isEmpty() ? QJsonValue() : image.toArray().first();
+    if (image.isArray()) {
+        const QJsonArray all = image.toArray();
+        image = all.isEmpty() ? QJsonValue() : all.first();
+        double largest = 0;
+        for (const QJsonValue &candidate : all) {
+            const QJsonObject c = candidate.toObject();
+            const double area = c.value(QLatin1String("width")).toVariant().toDouble() *
+                                c.value(QLatin1String("height")).toVariant().toDouble();
+            if (area > largest) {
+                largest = area;
+                image = candidate;
+            }
+        }
+    }
     if (image.isObject())
         image = image.toObject().value(QLatin1String("url"));
-    if (image.isString())
-        r.picture = pictureAt(image.toString(), pageFile);
+    if (image.isString()) {
+        r.pictureAddress = image.toString().trimmed();
+        r.picture = pictureAt(r.pictureAddress, pageFile);
+    }
     return r;
 }
 

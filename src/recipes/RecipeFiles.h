@@ -30,6 +30,9 @@ struct Recipe {
     QString times;
     /// Picture bytes as a picture file holds them; empty when the file gives none.
     QByteArray picture;
+    /// The address of the picture the page names (the largest of a list), to fetch when the page came from
+    /// the web; empty when it names none.
+    QString pictureAddress;
     /// Set when the file gave more ingredient lines or method than were kept (see `refusal`).
     bool cutShort = false;
 };

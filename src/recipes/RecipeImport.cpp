@@ -5,17 +5,26 @@
 #include "data/OlderDataFile.h"
 #include "data/TDataModule1.h"
 #include "recipes/RecipeFileImport.h"
+#include "recipes/WebImport.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/SqlText.h"
 #include "toolkit/db/Transaction.h"
 #include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
+#include "toolkit/widgets/VaneDialog.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -206,5 +215,70 @@ void TForm1::Action15Execute() {
         return;
     }
     m_services.dialogs.showInformation(recipefiles::importReport(counts));
+    tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
+}
+
+void TForm1::importFromWebAddress() {
+    if (!CheckChanges())
+        return;
+    VaneDialog dialog(QStringLiteral("WebAddressDialog"), QStringLiteral("Import from Web Address"),
+                      QStringLiteral("Recipes straight from their pages"), this);
+    auto *caption = new QLabel(QStringLiteral("&Addresses:"), &dialog);
+    auto *box = new QPlainTextEdit(&dialog);
+    box->setObjectName(QStringLiteral("WebAddresses"));
+    box->setAccessibleName(QStringLiteral("Addresses"));
+    box->setPlaceholderText(QStringLiteral("https://... (one address a line)"));
+    box->setTabChangesFocus(true);
+    caption->setBuddy(box);
+    // An address on the clipboard is offered.
+    const QString clipped = QApplication::clipboard()->text().trimmed();
+    if (clipped.startsWith(QLatin1String("http://")) || clipped.startsWith(QLatin1String("https://")))
+        box->setPlainText(clipped);
+    dialog.body()->addWidget(caption);
+    dialog.body()->addWidget(box, 1);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("Import"));
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.body()->addWidget(buttons);
+    dialog.resize(560, 260);
+    showModal(dialog);
+    if (dialog.result() != QDialog::Accepted)
+        return;
+    importAddresses(box->toPlainText().split(u'\n', Qt::SkipEmptyParts));
+}
+
+void TForm1::importAddresses(const QStringList &addresses) {
+    if (addresses.isEmpty())
+        return;
+    m_importing = true;
+    const auto done = qScopeGuard([this] { m_importing = false; });
+    // A progress box with Cancel; the window stays drawn while the pages come.
+    QProgressDialog progress(QStringLiteral("Fetching the recipes..."), QStringLiteral("Cancel"), 0, 0, this);
+    progress.setObjectName(QStringLiteral("WebImportProgress"));
+    progress.setWindowTitle(QStringLiteral("Import from Web Address"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    recipefiles::ImportCounts counts;
+    QString failure;
+    try {
+        counts = webimport::importAddresses(
+            *m_data, addresses, [] { QApplication::processEvents(); },
+            [&progress, this] { return progress.wasCanceled() || webImportCancelled(); }, &failure);
+    } catch (const db::DbError &error) {
+        failure = error.message();
+    }
+    progress.close();
+    rereadAfterImport();
+    if (!failure.isEmpty()) {
+        m_services.dialogs.showError(
+            QStringLiteral("The import stopped: %1\n\n%2")
+                .arg(datafile::householdMessage(failure),
+                     recipefiles::importReport(counts, QStringLiteral("addresses"))));
+        return;
+    }
+    m_services.dialogs.showInformation(recipefiles::importReport(counts, QStringLiteral("addresses")));
     tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
 }

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -209,6 +210,10 @@ void TForm1::buildRecipePage() {
     recipeButtons->addWidget(readAmounts);
     static_cast<QVBoxLayout *>(TabSheet3->layout())->addWidget(body, 1);
 
+    // Ctrl+Shift+V with a recipe's address on the clipboard imports it.
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), TabSheet3,
+        [this] { run([this] { importFromWebAddress(); }); }, Qt::WidgetWithChildrenShortcut);
     connect(DBLookupComboBox2, &QComboBox::activated, this,
             [this] { run([this] { DBLookupComboBox2CloseUp(); }); });
 }

@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
               (QStringList{"&Database", "-", "&Save", "&Print...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
-                           "Read Amounts from Methods..."}));
+                           "Import Recipe from Web Address...", "Read Amounts from Methods..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
               (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch", "-",
                            "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups", "-",

@@ -6,8 +6,11 @@
 #include "toolkit/widgets/ReportPreview.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -514,4 +517,23 @@ TEST_F(RecipeImportTest, TypesComeFromTheKindOfDish) {
                               "'Pecan Pie','Roast Lamb') ORDER BY Meal_Name")),
         (QStringList{"Braised Beef=Main Course", "Leek Soup=Soup", "Pecan Pie=Dessert",
                      "Roast Lamb=", "Rotkohl=Side Dish"}));
+}
+
+// The address box offers what the clipboard holds; an address that cannot be reached is named in the
+// report with the reason.
+TEST_F(RecipeImportTest, TheWebAddressBoxTakesTheClipboardAndNamesWhatFailed) {
+    QApplication::clipboard()->setText(QStringLiteral("http://127.0.0.1:1/nothing-listens-here"));
+    QString offered;
+    w.showModal = [&](QDialog &box) {
+        offered = box.findChild<QPlainTextEdit *>(QStringLiteral("WebAddresses"))->toPlainText();
+        box.accept();
+    };
+    w.findChild<QAction *>(QStringLiteral("ActionWebImport"))->trigger();
+    EXPECT_EQ(offered, QStringLiteral("http://127.0.0.1:1/nothing-listens-here"));
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(dialogs.informations.first(),
+              QStringLiteral(
+                  "Imported 0 recipes, skipped 0 (names already in the book), 0 addresses had no recipe.\n\n"
+                  "These addresses could not be read: http://127.0.0.1:1/nothing-listens-here (no "
+                  "connection could be made to it)"));
 }
