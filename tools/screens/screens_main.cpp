@@ -12,6 +12,7 @@
 #include "toolkit/widgets/CheckedComboBox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QPalette>
 #include <QStyleFactory>
@@ -138,6 +139,17 @@ int main(int argc, char **argv) {
         }
     }
     QApplication::setPalette(light);
+    // The boxes of the household and of the web import, as they first show.
+    w.showModal = [&out](QDialog &box) {
+        box.show();
+        QApplication::processEvents();
+        const QString path = QStringLiteral("%1/%2.png").arg(out, box.objectName());
+        box.grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    };
+    QApplication::clipboard()->setText(QStringLiteral("https://recipes.example/sunday-pancakes"));
+    w.importFromWebAddress();
+    w.householdSettings();
     TForm4 splash;
     splash.grab().save(out + QStringLiteral("/splash.png"));
     std::printf("%s/splash.png\n", qPrintable(out));
