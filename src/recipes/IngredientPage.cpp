@@ -13,7 +13,6 @@
 #include "toolkit/widgets/VaneDialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -239,10 +238,7 @@ void TForm1::tidyCatalogue() {
         item->setCheckState(Qt::Checked);
     }
     dialog.body()->addWidget(list, 1);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    dialog.body()->addWidget(buttons);
+    dialog.addButtons();
     dialog.resize(520, 420);
     showModal(dialog);
     if (dialog.result() != QDialog::Accepted)

@@ -236,13 +236,9 @@ void TForm1::importFromWebAddress() {
         box->setPlainText(clipped);
     dialog.body()->addWidget(caption);
     dialog.body()->addWidget(box, 1);
-    auto *buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole)
+    dialog.addButtons(QStringLiteral("Import"))
+        ->button(QDialogButtonBox::Ok)
         ->setObjectName(QStringLiteral("Import"));
-    buttons->addButton(QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    dialog.body()->addWidget(buttons);
     dialog.resize(560, 260);
     showModal(dialog);
     if (dialog.result() != QDialog::Accepted)

@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -256,10 +255,7 @@ void TForm1::householdSettings() {
     form->addRow(QStringLiteral("&People at the table:"), people);
     form->addRow(QStringLiteral("&Amounts in:"), units);
     dialog.body()->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    dialog.body()->addWidget(buttons);
+    dialog.addButtons();
     showModal(dialog);
     if (dialog.result() != QDialog::Accepted)
         return;

@@ -1,6 +1,8 @@
 #include "VaneDialog.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 VaneDialog::VaneDialog(const QString &name, const QString &caption, const QString &header, QWidget *owner)
@@ -24,4 +26,14 @@ VaneDialog::VaneDialog(const QString &name, const QString &caption, const QStrin
 void VaneDialog::retitle(const QString &caption) {
     setWindowTitle(caption);
     m_header->setText(QStringLiteral("  ") + caption);
+}
+
+QDialogButtonBox *VaneDialog::addButtons(const QString &accept) {
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    if (!accept.isEmpty())
+        buttons->button(QDialogButtonBox::Ok)->setText(accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_body->addWidget(buttons);
+    return buttons;
 }

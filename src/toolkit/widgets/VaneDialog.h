@@ -1,5 +1,7 @@
 #pragma once
 
+class QDialogButtonBox;
+
 #include <QDialog>
 
 class QLabel;
@@ -13,6 +15,9 @@ public:
     QVBoxLayout *body() const { return m_body; }
     /// Gives the dialog another caption and header, for a use of it that the first one does not name.
     void retitle(const QString &caption);
+    /// Puts OK and Cancel at the foot of the body, OK reading `accept` where given; they accept and reject
+    /// the dialog.
+    QDialogButtonBox *addButtons(const QString &accept = {});
 
 private:
     QVBoxLayout *m_body;
