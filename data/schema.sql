@@ -152,6 +152,22 @@ CREATE TABLE IF NOT EXISTS Book_Settings (
 -- Columns added since the first release: each is added to an older file where it is missing.
 ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
     CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));
+ALTER TABLE Meal ADD COLUMN Meal_Source TEXT(2048) COLLATE NOCASE
+    CONSTRAINT "Meal_Source is longer than 2048 characters" CHECK (length(Meal_Source) <= 2048);
+ALTER TABLE Meal ADD COLUMN Meal_Author TEXT(255) COLLATE NOCASE
+    CONSTRAINT "Meal_Author is longer than 255 characters" CHECK (length(Meal_Author) <= 255);
+ALTER TABLE Meal ADD COLUMN Meal_Description TEXT COLLATE NOCASE;
+ALTER TABLE Meal ADD COLUMN Meal_Yield TEXT(255) COLLATE NOCASE
+    CONSTRAINT "Meal_Yield is longer than 255 characters" CHECK (length(Meal_Yield) <= 255);
+ALTER TABLE Meal ADD COLUMN Meal_Prep_Time INTEGER
+    CONSTRAINT "Meal_Prep_Time must be a whole number" CHECK (typeof(Meal_Prep_Time) IN ('integer', 'null'));
+ALTER TABLE Meal ADD COLUMN Meal_Cook_Time INTEGER
+    CONSTRAINT "Meal_Cook_Time must be a whole number" CHECK (typeof(Meal_Cook_Time) IN ('integer', 'null'));
+ALTER TABLE Meal ADD COLUMN Meal_Total_Time INTEGER
+    CONSTRAINT "Meal_Total_Time must be a whole number" CHECK (typeof(Meal_Total_Time) IN ('integer', 'null'));
+ALTER TABLE Meal ADD COLUMN Meal_Cuisine TEXT(255) COLLATE NOCASE
+    CONSTRAINT "Meal_Cuisine is longer than 255 characters" CHECK (length(Meal_Cuisine) <= 255);
+ALTER TABLE Meal ADD COLUMN Meal_Nutrition TEXT COLLATE NOCASE;
 ALTER TABLE Menu ADD COLUMN Menu_People INTEGER
     CONSTRAINT "Menu_People must be a whole number" CHECK (typeof(Menu_People) IN ('integer', 'null'));
 ALTER TABLE ShoppingList ADD COLUMN IngredientsAmount TEXT(50) COLLATE NOCASE

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
 #include "recipes/RecipeLines.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/ui/Mailer.h"
 
@@ -42,6 +43,12 @@ void TForm1::PrintMealToEmail(const QString &name) {
     MailMessage message;
     message.subject = mail::subject(storedName);
     message.body = mail::body(storedName, method, flags, ingredients);
+    // Where the recipe came from, for the reader to look it up.
+    db::Statement source(m_data->ADOConnectionMain,
+                         QStringLiteral("SELECT Meal_Source FROM Meal WHERE Meal_ID=?"));
+    source.bind(1, id.toLongLong());
+    if (source.step() && !source.value(0).toString().isEmpty())
+        message.body += QStringLiteral("\r\nSource: ") + source.value(0).toString() + QStringLiteral("\r\n");
     SendMailMAPI(message);
 }
 

@@ -83,9 +83,11 @@ bool BookWriter::write(const Recipe &recipe) {
         db::Connection &c = m_data.ADOConnectionMain;
         db::Transaction whole(c);
         db::Statement meal(
-            c, QStringLiteral("INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
-                              "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture,Meal_Servings) "
-                              "VALUES(?,?,?,?,?,?,?,?,?,?)"));
+            c, QStringLiteral(
+                   "INSERT INTO Meal(Meal_Name,Meal_Recipe,Meal_Morning,Meal_Snack,Meal_Noon,"
+                   "Meal_Night,Meal_Dessert,Meal_Type,Meal_Picture,Meal_Servings,Meal_Source,Meal_Author,"
+                   "Meal_Description,Meal_Yield,Meal_Prep_Time,Meal_Cook_Time,Meal_Total_Time,"
+                   "Meal_Cuisine,Meal_Nutrition) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
         meal.bind(1, name);
         meal.bind(2, methodText(recipe, cut));
         for (int t = 0; t < 5; ++t)
@@ -94,6 +96,20 @@ bool BookWriter::write(const Recipe &recipe) {
         meal.bind(9, picture.isEmpty() ? QVariant() : QVariant(picture));
         const int servings = recipelines::servingsOf(recipe.yield);
         meal.bind(10, servings > 0 ? QVariant(servings) : QVariant());
+        // The details the page gives, each left empty where it gives none.
+        const auto text = [](const QString &value, int width) {
+            return value.isEmpty() ? QVariant() : QVariant(width > 0 ? value.left(width) : value);
+        };
+        const auto minutes = [](int value) { return value > 0 ? QVariant(value) : QVariant(); };
+        meal.bind(11, text(recipe.source, 2048));
+        meal.bind(12, text(recipe.author, 255));
+        meal.bind(13, text(recipe.description, 0));
+        meal.bind(14, text(recipe.yield, 255));
+        meal.bind(15, minutes(recipe.prepMinutes));
+        meal.bind(16, minutes(recipe.cookMinutes));
+        meal.bind(17, minutes(recipe.totalMinutes));
+        meal.bind(18, text(recipe.cuisine, 255));
+        meal.bind(19, text(recipe.nutrition, 0));
         meal.step();
         const qint64 id = c.lastInsertRowId();
         recipelines::write(c, m_catalogue, id, recipelines::readAll(recipe.ingredientLines));
@@ -188,6 +204,12 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
         }
         int found = 0;
         bool unreadablePage = false;
+        // A recipe keeps where it came from: the page's own address, else the file's name.
+        const auto sourced = [&shown](Recipe recipe) {
+            if (recipe.source.isEmpty())
+                recipe.source = shown;
+            return recipe;
+        };
         const QByteArray head = file->peek(64 * 1024);
         switch (kindOf(head)) {
         case Kind::WebPage: {
@@ -198,7 +220,7 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
                 counts.unreadable << QStringLiteral("%1 (%2)").arg(shown, problem);
             for (const Recipe &recipe : recipes) {
                 ++found;
-                if (!take(recipe))
+                if (!take(sourced(recipe)))
                     break;
             }
             break;
@@ -206,7 +228,7 @@ ImportCounts importFiles(TDataModule1 &data, const QStringList &paths, const std
         case Kind::MealMaster:
             readMealMaster(*file, [&](Recipe &&recipe) {
                 ++found;
-                return take(recipe);
+                return take(sourced(recipe));
             });
             break;
         case Kind::Unknown:

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -710,6 +711,33 @@ Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
             times << QStringLiteral("%1: %2").arg(QLatin1String(words), d);
     }
     r.times = times.join(QStringLiteral(", "));
+    r.prepMinutes = durationMinutes(o.value(QLatin1String("prepTime")).toString());
+    r.cookMinutes = durationMinutes(o.value(QLatin1String("cookTime")).toString());
+    r.totalMinutes = durationMinutes(o.value(QLatin1String("totalTime")).toString());
+    r.description = plainText(o.value(QLatin1String("description")).toString()).simplified();
+    r.cuisine =
+        plainText(strings(o.value(QLatin1String("recipeCuisine"))).join(QStringLiteral(", "))).simplified();
+    QJsonValue author = o.value(QLatin1String("author"));
+    if (author.isArray())
+        author = author.toArray().isEmpty() ? QJsonValue() : author.toArray().first();
+    r.author = plainText(author.isObject() ? author.toObject().value(QLatin1String("name")).toString()
+                                           : author.toString())
+                   .simplified();
+    r.source = o.value(QLatin1String("url")).toString().trimmed();
+    // The nutrition as "Calories 420 kcal; Fat 12 g", in the order schema.org lists it.
+    const QJsonObject nutrition = o.value(QLatin1String("nutrition")).toObject();
+    QStringList facts;
+    for (const auto &[key, words] :
+         {std::pair{"calories", "Calories"}, std::pair{"fatContent", "Fat"},
+          std::pair{"saturatedFatContent", "Saturated fat"}, std::pair{"carbohydrateContent", "Carbohydrate"},
+          std::pair{"sugarContent", "Sugar"}, std::pair{"fiberContent", "Fibre"},
+          std::pair{"proteinContent", "Protein"}, std::pair{"sodiumContent", "Sodium"}}) {
+        const QString value =
+            plainText(nutrition.value(QLatin1String(key)).toVariant().toString()).simplified();
+        if (!value.isEmpty())
+            facts << QStringLiteral("%1 %2").arg(QLatin1String(words), value);
+    }
+    r.nutrition = facts.join(QStringLiteral("; "));
     // Of a list of pictures, the largest its sizes say, else the first.
     QJsonValue image = o.value(QLatin1String("image"));
     if (image.isArray()) {
@@ -960,6 +988,17 @@ QString durationText(const QString &iso) {
             parts << n + u' ' + QLatin1String(units[k - 1]);
     }
     return parts.join(u' ');
+}
+
+int durationMinutes(const QString &iso) {
+    static const QRegularExpression duration(
+        QStringLiteral("^P(?:(\\d+)D)?(?:T(?:(\\d+)H)?(?:(\\d+)M)?(?:(\\d+(?:\\.\\d+)?)S)?)?$"));
+    const QRegularExpressionMatch m = duration.match(iso.trimmed());
+    if (!m.hasMatch())
+        return 0;
+    const double minutes = m.captured(1).toDouble() * 24 * 60 + m.captured(2).toDouble() * 60 +
+                           m.captured(3).toDouble() + m.captured(4).toDouble() / 60;
+    return minutes > 0 && minutes < 1e7 ? int(std::lround(minutes)) : 0;
 }
 
 QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile, QString *problem) {

@@ -28,6 +28,17 @@ struct Recipe {
     QStringList keywords;
     QString yield;
     QString times;
+    /// Where the recipe came from (a page's address, a file's name), who wrote it, what it is.
+    QString source;
+    QString author;
+    QString description;
+    QString cuisine;
+    /// Minutes of preparing, cooking and in all; 0 where not given.
+    int prepMinutes = 0;
+    int cookMinutes = 0;
+    int totalMinutes = 0;
+    /// The nutrition as text: "Calories 420 kcal; Fat 12 g".
+    QString nutrition;
     /// Picture bytes as a picture file holds them; empty when the file gives none.
     QByteArray picture;
     /// The address of the picture the page names (the largest of a list), to fetch when the page came from
@@ -73,6 +84,8 @@ QList<Recipe> readWebPage(const QByteArray &bytes, const QString &pageFile, QStr
 
 /// A duration as schema.org writes it ("PT1H30M") in words ("1 h 30 min"); empty when it is none.
 QString durationText(const QString &iso);
+/// The same in whole minutes; 0 when it is none.
+int durationMinutes(const QString &iso);
 
 /// The text of bytes in UTF-8, or, when they are not valid UTF-8, in code page 437.
 QString decodeText(const QByteArray &bytes);

@@ -172,6 +172,8 @@ recipefiles::ImportCounts importAddresses(TDataModule1 &data, const QStringList 
         }
         bool stopped = false;
         for (Recipe &recipe : recipes) {
+            // The address the user gave is the recipe's source.
+            recipe.source = text;
             if (recipe.picture.isEmpty() && !recipe.pictureAddress.isEmpty()) {
                 const Fetched picture =
                     fetch(address.resolved(QUrl(recipe.pictureAddress)), asked, MostPictureBytes, seconds);

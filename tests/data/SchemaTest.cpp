@@ -40,11 +40,14 @@ protected:
 } // namespace
 
 TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
-    EXPECT_EQ(
-        columns(c, QStringLiteral("Meal")),
-        (QStringList{"Meal_ID INTEGER", "Meal_Name TEXT(50)", "Meal_Recipe TEXT", "Meal_Morning BOOLEAN",
-                     "Meal_Snack BOOLEAN", "Meal_Noon BOOLEAN", "Meal_Night BOOLEAN", "Meal_Dessert BOOLEAN",
-                     "Meal_Type INTEGER", "Meal_Picture BLOB", "Meal_Servings INTEGER"}));
+    EXPECT_EQ(columns(c, QStringLiteral("Meal")),
+              (QStringList{"Meal_ID INTEGER",        "Meal_Name TEXT(50)",     "Meal_Recipe TEXT",
+                           "Meal_Morning BOOLEAN",   "Meal_Snack BOOLEAN",     "Meal_Noon BOOLEAN",
+                           "Meal_Night BOOLEAN",     "Meal_Dessert BOOLEAN",   "Meal_Type INTEGER",
+                           "Meal_Picture BLOB",      "Meal_Servings INTEGER",  "Meal_Source TEXT(2048)",
+                           "Meal_Author TEXT(255)",  "Meal_Description TEXT",  "Meal_Yield TEXT(255)",
+                           "Meal_Prep_Time INTEGER", "Meal_Cook_Time INTEGER", "Meal_Total_Time INTEGER",
+                           "Meal_Cuisine TEXT(255)", "Meal_Nutrition TEXT"}));
     EXPECT_EQ(columns(c, QStringLiteral("meal_type")), (QStringList{"ID INTEGER", "Type TEXT(50)"}));
     EXPECT_EQ(columns(c, QStringLiteral("INGREDIENTS")),
               (QStringList{"Ingredients_ID INTEGER", "Ingredients_Description TEXT(50)",

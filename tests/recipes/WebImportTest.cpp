@@ -21,7 +21,12 @@ public:
 QByteArray recipePage(const char *name, const char *image) {
     return QByteArray("<html><head><script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"") +
            name + "\",\"image\":" + image +
-           ",\"recipeYield\":\"4\",\"recipeIngredient\":[\"250 g flour\"],\"recipeInstructions\":\"Bake.\"}"
+           ",\"recipeYield\":\"4\",\"recipeIngredient\":[\"250 g flour\"],\"recipeInstructions\":\"Bake.\","
+           "\"author\":{\"@type\":\"Person\",\"name\":\"Ann "
+           "Baker\"},\"prepTime\":\"PT15M\",\"cookTime\":\"PT1H5M\","
+           "\"recipeCuisine\":\"British\",\"description\":\"A plain "
+           "loaf.\",\"nutrition\":{\"calories\":\"420 "
+           "kcal\",\"fatContent\":\"12 g\"}}"
            "</script></head><body></body></html>";
 }
 
@@ -127,6 +132,13 @@ TEST_F(WebImportTest, AddressesBringTheirRecipesAndPicturesAndEveryFailureIsName
         QStringLiteral("FFD8"));
     EXPECT_EQ(value(QStringLiteral("SELECT Meal_Servings FROM Meal WHERE Meal_Name='Moved Muffins'")),
               QStringLiteral("4"));
+    // Its details, the address it came from among them.
+    EXPECT_EQ(value(QStringLiteral(
+                  "SELECT Meal_Source || '|' || Meal_Author || '|' || Meal_Yield || '|' || "
+                  "Meal_Prep_Time || '|' || Meal_Cook_Time || '|' || Meal_Cuisine || '|' || "
+                  "Meal_Description || '|' || Meal_Nutrition FROM Meal WHERE Meal_Name='Web Loaf'")),
+              site.address("/recipe") +
+                  QStringLiteral("|Ann Baker|4|15|65|British|A plain loaf.|Calories 420 kcal; Fat 12 g"));
     // The same address again: the name is in the book.
     EXPECT_EQ(webimport::importAddresses(*data, {site.address("/recipe")}, {}, {}).skipped, 1);
 }

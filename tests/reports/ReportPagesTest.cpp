@@ -449,7 +449,8 @@ TEST_F(ReportPagesTest, TheRecipeReportAndTheMailGiveTheLinesWithAmounts) {
         "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading) SELECT Meal_ID,1,"
         "'For the batter:',1 FROM Meal WHERE Meal_Name='Pancakes';"
         "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Unit) SELECT "
-        "Meal_ID,2,'250 g plain flour, sifted',0,250,'g' FROM Meal WHERE Meal_Name='Pancakes'"));
+        "Meal_ID,2,'250 g plain flour, sifted',0,250,'g' FROM Meal WHERE Meal_Name='Pancakes';"
+        "UPDATE Meal SET Meal_Source='https://recipes.example/pancakes' WHERE Meal_Name='Pancakes'"));
     w.PrintRecipe(QStringLiteral("Pancakes"));
     const QString page = pdfPageText(QDir(output.path()).filePath(QStringLiteral("1.pdf")), 1);
     EXPECT_TRUE(page.contains(QStringLiteral("For the batter: 250 g plain flour, sifted")))
@@ -459,6 +460,9 @@ TEST_F(ReportPagesTest, TheRecipeReportAndTheMailGiveTheLinesWithAmounts) {
     EXPECT_TRUE(
         mailer.sent[0].body.contains(QStringLiteral("For the batter:\r\n250 g plain flour, sifted\r\n")))
         << qPrintable(mailer.sent[0].body);
+    EXPECT_TRUE(
+        mailer.sent[0].body.endsWith(QStringLiteral("\r\nSource: https://recipes.example/pancakes\r\n")))
+        << "the mail says where the recipe came from";
     w.PrintMealToEmail(QStringLiteral("Flapjacks"));
     ASSERT_EQ(mailer.sent.size(), 2u);
     EXPECT_FALSE(mailer.sent[1].body.contains(QStringLiteral("250 g")));
