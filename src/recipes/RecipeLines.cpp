@@ -40,12 +40,25 @@ int servingsOf(const QString &yield) {
 }
 
 Catalogue::Catalogue(db::Connection &connection)
-    : m_connection(connection) {
-    load();
-}
+    : m_connection(connection) {}
 
 void Catalogue::load() {
+    m_read = false;
     m_ids.clear();
+}
+
+qint64 Catalogue::idFor(const QString &food) {
+    QString description = recipefiles::bookName(food, 50);
+    if (description.isEmpty())
+        return -1;
+    if (!m_read) {
+        m_read = true;
+        readAll();
+    }
+    return idOf(description);
+}
+
+void Catalogue::readAll() {
     // The first ingredient of a name, as the older import links to the first one.
     db::Statement all(m_connection, QStringLiteral("SELECT Ingredients_ID, Ingredients_Description FROM "
                                                    "Ingredients ORDER BY Ingredients_ID"));
@@ -56,10 +69,7 @@ void Catalogue::load() {
     }
 }
 
-qint64 Catalogue::idFor(const QString &food) {
-    QString description = recipefiles::bookName(food, 50);
-    if (description.isEmpty())
-        return -1;
+qint64 Catalogue::idOf(QString description) {
     const QString key = recipefiles::nameKey(description);
     if (const qint64 known = m_ids.value(key, -1); known >= 0)
         return known;

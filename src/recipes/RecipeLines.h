@@ -24,13 +24,18 @@ int servingsOf(const QString &yield);
 class Catalogue {
 public:
     explicit Catalogue(db::Connection &connection);
-    /// Reads the catalogue again (after writes that were undone).
+    /// Forgets what was read, so that the catalogue is read again when next asked (after writes that were
+    /// undone, or by another page); nothing is read until a food is looked up.
     void load();
     /// The ingredient a food names, added when missing; -1 for no food.
     qint64 idFor(const QString &food);
 
 private:
+    void readAll();
+    qint64 idOf(QString description);
+
     db::Connection &m_connection;
+    bool m_read = false;
     QHash<QString, qint64> m_ids;
 };
 
