@@ -47,6 +47,7 @@ class SelectorDialog;
 class TDataModule1;
 class TForm2;
 class TForm3;
+class RecipeDetails;
 class RecipeLinesEditor;
 class QTabWidget;
 class TReportIngredientsList;
@@ -345,6 +346,7 @@ public:
               *cbdessert = nullptr;
     DBGrid *DBGrid2 = nullptr;
     RecipeLinesEditor *linesEditor() const { return m_linesEditor; }
+    RecipeDetails *recipeDetails() const { return m_recipeDetails; }
     QTabWidget *ingredientTabs() const { return m_ingredientTabs; }
     /// Makes the recipe's ingredient lines from the lines at the top of its method, asking first.
     void readAmountsFromMethod();
@@ -457,6 +459,7 @@ private:
     TForm3 *m_ingredientDialog = nullptr;
     /// The recipe's ingredient lines with their amounts, beside the catalogue links.
     RecipeLinesEditor *m_linesEditor = nullptr;
+    RecipeDetails *m_recipeDetails = nullptr;
     QTabWidget *m_ingredientTabs = nullptr;
     TForm8 *m_pictureViewer = nullptr;
     Reports m_reports;

@@ -1,5 +1,6 @@
 // The recipe page: one recipe of the book at a time, its type, meal times, method and ingredients.
 #include "PictureData.h"
+#include "RecipeDetails.h"
 #include "RecipeLinesEditor.h"
 #include "RecipeStatements.h"
 #include "TForm3.h"
@@ -137,6 +138,8 @@ void TForm1::buildRecipePage() {
     m_linesEditor->run = [this](const std::function<void()> &change) { run(change); };
     m_ingredientTabs->addTab(m_linesEditor, QStringLiteral("Amounts"));
     connect(m_linesEditor, &RecipeLinesEditor::linksChanged, this, [this] { RefreshIngredients(); });
+    m_recipeDetails = new RecipeDetails(m_data->MEALS, m_services.shell, m_ingredientTabs);
+    m_ingredientTabs->addTab(m_recipeDetails, QStringLiteral("Details"));
     left->addWidget(caption(QStringLiteral("&Description:"), DBMemo1), 4, 0, 1, 3);
     left->addWidget(m_ingredientTabs, 5, 0, 1, 3);
     left->setRowStretch(5, 1);
@@ -518,6 +521,8 @@ void TForm1::RefreshIngredients() {
                                                         : 0);
         m_linesEditor->setReadOnly(m_readOnly);
     }
+    if (m_recipeDetails != nullptr)
+        m_recipeDetails->setReadOnly(m_readOnly);
 }
 
 void TForm1::readAmountsFromMethod() {

@@ -12,6 +12,37 @@ namespace {
 /// The picture box of a recipe (40.5 by 29.9 mm) at 300 dots to the inch.
 const QSize PrintedPicture(479, 354);
 
+/// Minutes as a cook reads them: "45 min", "1 h", "1 h 25 min".
+QString timeText(int minutes) {
+    if (minutes < 60)
+        return QStringLiteral("%1 min").arg(minutes);
+    return minutes % 60 == 0 ? QStringLiteral("%1 h").arg(minutes / 60)
+                             : QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+}
+
+/// What the recipe's details say that a cook wants on paper: how much it makes, how long it takes, where
+/// it came from; each a caption and its text, none where the recipe has no such detail.
+QList<std::pair<QString, QString>> printedDetails(const db::QueryDataset &master, int row) {
+    QList<std::pair<QString, QString>> details;
+    const QString yield = master.value(row, QStringLiteral("Meal_Yield")).toString().simplified();
+    if (!yield.isEmpty())
+        details.push_back({QStringLiteral("Yield"), yield});
+    QStringList times;
+    for (const auto &[field, words] :
+         {std::pair{"Meal_Prep_Time", "Preparation"}, std::pair{"Meal_Cook_Time", "Cooking"},
+          std::pair{"Meal_Total_Time", "Total"}}) {
+        const int minutes = master.value(row, QLatin1String(field)).toInt();
+        if (minutes > 0)
+            times << QStringLiteral("%1 %2").arg(QLatin1String(words), timeText(minutes));
+    }
+    if (!times.isEmpty())
+        details.push_back({QStringLiteral("Time"), times.join(QStringLiteral(", "))});
+    const QString source = master.value(row, QStringLiteral("Meal_Source")).toString().simplified();
+    if (!source.isEmpty())
+        details.push_back({QStringLiteral("Source"), source});
+    return details;
+}
+
 } // namespace
 
 TReportRecipe::TReportRecipe(const QString &dataFile)
@@ -26,7 +57,9 @@ TReportRecipe::TReportRecipe(const QString &dataFile)
         db::LookupDef{QStringLiteral("Meal_Type"), &MealTypes, QStringLiteral("ID"), QStringLiteral("Type")});
     // The pictures stay in the file until their page is painted; sorting carries only the texts.
     Master.holdOnly({QStringLiteral("Meal_ID"), QStringLiteral("Meal_Name"), QStringLiteral("Meal_Type"),
-                     QStringLiteral("Meal_Recipe")});
+                     QStringLiteral("Meal_Recipe"), QStringLiteral("Meal_Source"),
+                     QStringLiteral("Meal_Yield"), QStringLiteral("Meal_Prep_Time"),
+                     QStringLiteral("Meal_Cook_Time"), QStringLiteral("Meal_Total_Time")});
     Detail.setSql(QStringLiteral("SELECT Meal_ID, Ingredients_Description FROM QMealIng ORDER BY Meal_ID, "
                                  "Ingredients_Description"));
 }
@@ -158,7 +191,24 @@ report::BandReport TReportRecipe::QuickRep1() const {
                 false});
         }
         const QStringList lines = ingredients.value(id);
+        // Yield, times and source close the recipe, under its ingredients.
+        const auto pushDetails = [&] {
+            for (const auto &[caption, value] : printedDetails(Master, row)) {
+                // A long address breaks where it must, none of it cut.
+                const QStringList wrapped = report::wrappedLines(150, value, text);
+                const double height = std::max(4.5, double(wrapped.size()) * lineStep + 0.6);
+                push(report::Band{
+                    height,
+                    [caption, wrapped, text, bold, lineStep](report::Canvas &c, const report::PageInfo &) {
+                        c.text(4.2, 0.3, 28, caption, bold);
+                        for (qsizetype l = 0; l < wrapped.size(); ++l)
+                            c.line(33.6, 0.3 + double(l) * lineStep, wrapped.at(l), text);
+                    },
+                    false});
+            }
+        };
         if (lines.isEmpty()) {
+            pushDetails();
             r.details.push_back(report::Band{4.5, {}, false});
             continue;
         }
@@ -182,6 +232,10 @@ report::BandReport TReportRecipe::QuickRep1() const {
         }
         r.details.push_back(report::Band{
             3.7, [](report::Canvas &c, const report::PageInfo &) { c.rule(1.3, 1, Qt::black); }, false});
+        if (!printedDetails(Master, row).isEmpty()) {
+            pushDetails();
+            r.details.push_back(report::Band{2.0, {}, false});
+        }
     }
     return r;
 }

@@ -1,4 +1,5 @@
 #include "recipes/PictureData.h"
+#include "recipes/RecipeDetails.h"
 #include "recipes/RecipeLinesEditor.h"
 #include "recipes/TForm3.h"
 #include "recipes/TForm8.h"
@@ -7,6 +8,7 @@
 #include "toolkit/widgets/DBImage.h"
 #include "toolkit/widgets/DBLookupComboBox.h"
 #include "toolkit/widgets/DBMemo.h"
+#include "toolkit/widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -613,4 +615,46 @@ TEST_F(RecipePageTest, AmountsAreReadFromTheTopOfTheMethod) {
                                     "Meal_Name='Flapjacks'")),
               QStringLiteral("3"))
         << "a recipe with lines keeps them";
+}
+
+TEST_F(RecipePageTest, DetailsAreShownEditedAndTheWebSourceOpensInTheBrowser) {
+    file.exec(
+        QStringLiteral("UPDATE Meal SET Meal_Source='https://example.org/flapjacks?from=list&x=1', "
+                       "Meal_Author='Ama Boateng', "
+                       "Meal_Yield='16 squares', Meal_Prep_Time=10, Meal_Nutrition='Calories 180 kcal' WHERE "
+                       "Meal_Name='Flapjacks'"));
+    w.rereadAfterImport();
+    pick(QStringLiteral("Flapjacks"));
+    RecipeDetails *details = w.recipeDetails();
+    const auto box = [&](const char *name) { return details->findChild<QLineEdit *>(QLatin1String(name)); };
+    EXPECT_EQ(box("RecipeAuthor")->text(), QStringLiteral("Ama Boateng"));
+    EXPECT_EQ(box("RecipeYield")->text(), QStringLiteral("16 squares"));
+    EXPECT_EQ(box("RecipePrepTime")->text(), QStringLiteral("10"));
+    EXPECT_EQ(box("RecipeCookTime")->text(), QString()) << "no time is no time, not 0";
+    details->openLink()->activated();
+    EXPECT_EQ(shell.opened, QStringList{QStringLiteral("https://example.org/flapjacks?from=list&x=1")});
+
+    // Edited like the method, kept by Save: a time that is no number is not taken.
+    QTest::keyClicks(box("RecipeCookTime"), QStringLiteral("2x5"));
+    EXPECT_EQ(box("RecipeCookTime")->text(), QStringLiteral("25"));
+    box("RecipeAuthor")->clear();
+    QTest::keyClicks(box("RecipeAuthor"), QStringLiteral("Ama \"Auntie\" Boateng 100%"));
+    w.RbButton5->click();
+    EXPECT_EQ(stored(QStringLiteral("SELECT Meal_Cook_Time || '|' || Meal_Author FROM Meal WHERE "
+                                    "Meal_Name='Flapjacks'")),
+              QStringLiteral("25|Ama \"Auntie\" Boateng 100%"));
+    box("RecipeCookTime")->selectAll();
+    QTest::keyClick(box("RecipeCookTime"), Qt::Key_Delete);
+    w.RbButton5->click();
+    EXPECT_EQ(stored(QStringLiteral("SELECT typeof(Meal_Cook_Time) FROM Meal WHERE Meal_Name='Flapjacks'")),
+              QStringLiteral("null"));
+
+    // Only a web page is opened: a saved file's name, or an address of another kind, is text.
+    for (const char *source : {"Flapjacks.html", "javascript:alert(1)", "file:///etc/passwd"}) {
+        box("RecipeSource")->setText(QLatin1String(source));
+        EXPECT_TRUE(details->webAddress().isEmpty()) << source;
+        EXPECT_TRUE(details->openLink()->isHidden()) << source;
+    }
+    pick(QStringLiteral("Pancakes"));
+    EXPECT_TRUE(box("RecipeSource")->text().isEmpty()) << "the next recipe shows its own details";
 }

@@ -450,11 +450,26 @@ TEST_F(ReportPagesTest, TheRecipeReportAndTheMailGiveTheLinesWithAmounts) {
         "'For the batter:',1 FROM Meal WHERE Meal_Name='Pancakes';"
         "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Unit) SELECT "
         "Meal_ID,2,'250 g plain flour, sifted',0,250,'g' FROM Meal WHERE Meal_Name='Pancakes';"
-        "UPDATE Meal SET Meal_Source='https://recipes.example/pancakes' WHERE Meal_Name='Pancakes'"));
+        "UPDATE Meal SET Meal_Source='https://recipes.example/pancakes', Meal_Yield='8 pancakes', "
+        "Meal_Prep_Time=10, Meal_Cook_Time=85 WHERE Meal_Name='Pancakes';"
+        "UPDATE Meal SET Meal_Source='https://recipes.example/' || replace(hex(zeroblob(60)), '00', 'ab') "
+        "WHERE Meal_Name='Flapjacks'"));
     w.PrintRecipe(QStringLiteral("Pancakes"));
     const QString page = pdfPageText(QDir(output.path()).filePath(QStringLiteral("1.pdf")), 1);
     EXPECT_TRUE(page.contains(QStringLiteral("For the batter: 250 g plain flour, sifted")))
         << qPrintable(page);
+    // Under the ingredients: how much it makes, how long it takes, where it came from.
+    for (const char *printed :
+         {"sifted Yield Time Source", "8 pancakes Preparation 10 min, Cooking 1 h 25 min "
+                                      "https://recipes.example/pancakes Printed"})
+        EXPECT_TRUE(page.contains(QLatin1String(printed))) << qPrintable(page);
+    // A source of 120 characters with no place to break goes on over lines, none of it cut.
+    w.PrintRecipe(QStringLiteral("Flapjacks"));
+    QString flapjacks = pdfPageText(QDir(output.path()).filePath(QStringLiteral("2.pdf")), 1);
+    flapjacks.remove(u' ');
+    EXPECT_TRUE(flapjacks.contains(QStringLiteral("Sourcehttps://recipes.example/") +
+                                   QStringLiteral("ab").repeated(60)))
+        << qPrintable(flapjacks);
     w.PrintMealToEmail(QStringLiteral("Pancakes"));
     ASSERT_EQ(mailer.sent.size(), 1u);
     EXPECT_TRUE(
@@ -463,7 +478,7 @@ TEST_F(ReportPagesTest, TheRecipeReportAndTheMailGiveTheLinesWithAmounts) {
     EXPECT_TRUE(
         mailer.sent[0].body.endsWith(QStringLiteral("\r\nSource: https://recipes.example/pancakes\r\n")))
         << "the mail says where the recipe came from";
-    w.PrintMealToEmail(QStringLiteral("Flapjacks"));
+    w.PrintMealToEmail(QStringLiteral("Fish pie"));
     ASSERT_EQ(mailer.sent.size(), 2u);
     EXPECT_FALSE(mailer.sent[1].body.contains(QStringLiteral("250 g")));
 }

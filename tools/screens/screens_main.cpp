@@ -83,7 +83,14 @@ int main(int argc, char **argv) {
         "INSERT INTO Recipe_Lines(Meal_ID,Line_Position,Line_Text,Line_Heading,Line_Amount,Line_Amount_Max,"
         "Line_Unit,Ingredients_ID,Line_Note) SELECT Meal_ID,3,'2-3 tbsp peanut butter',0,2,3,'tbsp',"
         "(SELECT min(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Peanut butter'),'smooth "
-        "or crunchy' FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"));
+        "or crunchy' FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"
+        // Details as an import from a web page keeps them.
+        "UPDATE Meal SET Meal_Source='https://www.example.org/recipes/apple-slices',Meal_Author='Ruth "
+        "Okafor',"
+        "Meal_Yield='2 servings',Meal_Prep_Time=10,Meal_Total_Time=10,Meal_Cuisine='American',"
+        "Meal_Description='A crisp after-school snack that keeps children going until supper.',"
+        "Meal_Nutrition='Calories 210 kcal'||char(59)||' Fat 11 g' "
+        "WHERE Meal_Name='Apple and peanut butter slices';"));
     const QPalette light = QApplication::palette();
     FakeDialogs dialogs;
     FakeShell shell;
@@ -116,6 +123,11 @@ int main(int argc, char **argv) {
          [&w] {
              w.JvXPBar4Items0Click();
              w.ingredientTabs()->setCurrentIndex(1);
+         }},
+        {"details",
+         [&w] {
+             w.JvXPBar4Items0Click();
+             w.ingredientTabs()->setCurrentIndex(2);
          }},
         {"ingredients", [&w] { w.JvXPBar4Items1Click(); }},
         {"categories", [&w] { w.JvXPBar4Items3Click(); }},
