@@ -680,14 +680,52 @@ QByteArray pictureAt(const QString &address, const QString &pageFile) {
     return {};
 }
 
+/// A group's name as a heading of the ingredient lines: it ends in a colon, as a heading written among the
+/// lines does.
+QString groupHeading(const QString &name) {
+    const QString heading = plainText(name).simplified();
+    if (heading.isEmpty() || heading.endsWith(u':'))
+        return heading;
+    return heading + u':';
+}
+
+/// The texts of recipeIngredient in order: strings, and sections (their name as a heading, then their
+/// items), however deep a page nests them.
+void addIngredientTexts(const QJsonValue &value, QStringList &texts) {
+    if (value.isArray()) {
+        for (const QJsonValue &v : value.toArray())
+            addIngredientTexts(v, texts);
+    } else if (value.isObject() && (hasType(value.toObject(), "HowToSection") ||
+                                    value.toObject().contains(QLatin1String("itemListElement")))) {
+        const QJsonObject o = value.toObject();
+        const QString heading = groupHeading(strings(o.value(QLatin1String("name"))).join(u' '));
+        if (!heading.isEmpty())
+            texts << heading;
+        addIngredientTexts(o.value(QLatin1String("itemListElement")), texts);
+    } else {
+        texts << strings(value);
+    }
+}
+
+/// A heading that names the list itself ("Ingredients", "Zutaten:") rather than a group of it.
+bool namesTheList(const QString &heading) {
+    static const QRegularExpression list(
+        QStringLiteral("^(?:ingredients?|zutaten|ingr[ée]dients?|ingredienti|ingredientes|ingredi[ëe]nten|"
+                       "ingredienser|ingredienserne|ingredience|suroviny|what you need|you will need)\\s*:?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return list.match(heading.simplified()).hasMatch();
+}
+
 Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
     Recipe r;
     r.title = plainText(o.value(QLatin1String("name")).toString()).simplified();
     const QJsonValue ingredients = o.contains(QLatin1String("recipeIngredient"))
                                        ? o.value(QLatin1String("recipeIngredient"))
                                        : o.value(QLatin1String("ingredients"));
+    QStringList texts;
+    addIngredientTexts(ingredients, texts);
     // One string may hold every line, one to a line.
-    for (const QString &text : strings(ingredients)) {
+    for (const QString &text : std::as_const(texts)) {
         for (const QString &line : plainText(text).split(QRegularExpression(QStringLiteral("[\\r\\n]+")))) {
             if (!line.simplified().isEmpty())
                 r.ingredientLines << line.simplified();
@@ -924,12 +962,21 @@ void forEachElement(const GumboNode *top, const std::function<bool(const GumboNo
 /// A microdata Recipe: the itemprops under it that belong to it (not to an item nested inside).
 Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
     Recipe r;
+    // A heading met since the last ingredient: the name of the group the next ingredients belong to.
+    QString group;
     // Every element under the recipe in document order, but for those inside an item nested in it.
     forEachElement(scope, [&](const GumboNode *child) {
         if (child == scope)
             return true;
         const QStringList props = attribute(child, "itemprop").split(u' ', Qt::SkipEmptyParts);
         const bool nested = gumbo_get_attribute(&child->v.element.attributes, "itemscope") != nullptr;
+        const GumboTag tag = child->v.element.tag;
+        if (props.isEmpty() && !nested && tag >= GUMBO_TAG_H2 && tag <= GUMBO_TAG_H6) {
+            QString text;
+            textOf(child, text);
+            group = namesTheList(text) ? QString() : groupHeading(text);
+            return false;
+        }
         if (!props.isEmpty()) {
             QString text;
             textOf(child, text);
@@ -938,9 +985,11 @@ Recipe fromMicrodata(const GumboNode *scope, const QString &pageFile) {
             for (const QString &prop : props) {
                 if (prop == QLatin1String("name") && r.title.isEmpty() && !nested)
                     r.title = plainText(value).simplified();
-                else if (prop == QLatin1String("recipeIngredient") || prop == QLatin1String("ingredients"))
+                else if (prop == QLatin1String("recipeIngredient") || prop == QLatin1String("ingredients")) {
+                    if (!group.isEmpty())
+                        r.ingredientLines << std::exchange(group, QString());
                     r.ingredientLines << plainText(value).simplified();
-                else if (prop == QLatin1String("recipeInstructions"))
+                } else if (prop == QLatin1String("recipeInstructions"))
                     r.steps << lines(text);
                 else if (prop == QLatin1String("recipeYield"))
                     r.yield = plainText(value).simplified();

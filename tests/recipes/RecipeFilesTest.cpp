@@ -1,4 +1,5 @@
 #include "recipes/RecipeFiles.h"
+#include "recipes/IngredientLine.h"
 #include "recipes/RecipeFileImport.h"
 
 #include <QBuffer>
@@ -341,4 +342,32 @@ TEST(RecipeText, MealTimesFromWholeWordsInManyLanguages) {
     }
     EXPECT_EQ(dishKinds(QStringLiteral("Side Dish")), (QList<DishKind>{DishKind::Side}));
     EXPECT_EQ(dishKinds(QStringLiteral("Main Course")), (QList<DishKind>{DishKind::Main}));
+}
+
+// Ingredient groups a page gives, as sections of its data or as headings among its listed ingredients, are
+// kept as headings in their order.
+TEST(WebPage, IngredientGroupsBecomeHeadingsInOrder) {
+    const QByteArray json =
+        "<html><script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"Plum Tart\","
+        "\"recipeIngredient\":[{\"@type\":\"HowToSection\",\"name\":\"Pastry\",\"itemListElement\":"
+        "[\"200 g flour\",{\"@type\":\"HowToStep\",\"text\":\"100 g butter\"}]},{\"@type\":\"HowToSection\","
+        "\"name\":\"For the filling:\",\"itemListElement\":[\"6 plums\"]},\"1 egg, beaten\"],"
+        "\"recipeInstructions\":\"Bake.\"}</script></html>";
+    const QList<Recipe> tart = readWebPage(json, QString());
+    ASSERT_EQ(tart.size(), 1);
+    EXPECT_EQ(tart[0].ingredientLines, (QStringList{"Pastry:", "200 g flour", "100 g butter",
+                                                    "For the filling:", "6 plums", "1 egg, beaten"}));
+
+    const QByteArray microdata =
+        "<html><body><div itemscope itemtype=\"https://schema.org/Recipe\"><h1 itemprop=\"name\">Plum "
+        "Tart</h1><h3>Ingredients</h3><h4>Pastry</h4><ul><li itemprop=\"recipeIngredient\">200 g flour</li>"
+        "<li itemprop=\"recipeIngredient\">100 g butter</li></ul><h4>Filling</h4><ul><li "
+        "itemprop=\"recipeIngredient\">6 plums</li></ul><h3>Method</h3><p itemprop=\"recipeInstructions\">"
+        "Bake.</p></div></body></html>";
+    const QList<Recipe> marked = readWebPage(microdata, QString());
+    ASSERT_EQ(marked.size(), 1);
+    EXPECT_EQ(marked[0].ingredientLines,
+              (QStringList{"Pastry:", "200 g flour", "100 g butter", "Filling:", "6 plums"}));
+    for (const QString &line : {QStringLiteral("Pastry:"), QStringLiteral("Filling:")})
+        EXPECT_TRUE(ingredientline::read(line).heading) << qPrintable(line);
 }

@@ -21,7 +21,8 @@ public:
 QByteArray recipePage(const char *name, const char *image) {
     return QByteArray("<html><head><script type=\"application/ld+json\">{\"@type\":\"Recipe\",\"name\":\"") +
            name + "\",\"image\":" + image +
-           ",\"recipeYield\":\"4\",\"recipeIngredient\":[\"250 g flour\"],\"recipeInstructions\":\"Bake.\","
+           ",\"recipeYield\":\"4\",\"recipeIngredient\":[\"250 g flour\",{\"@type\":\"HowToSection\","
+           "\"name\":\"Glaze\",\"itemListElement\":[\"1 egg\"]}],\"recipeInstructions\":\"Bake.\","
            "\"author\":{\"@type\":\"Person\",\"name\":\"Ann "
            "Baker\"},\"prepTime\":\"PT15M\",\"cookTime\":\"PT1H5M\","
            "\"recipeCuisine\":\"British\",\"description\":\"A plain "
@@ -139,6 +140,11 @@ TEST_F(WebImportTest, AddressesBringTheirRecipesAndPicturesAndEveryFailureIsName
                   "Meal_Description || '|' || Meal_Nutrition FROM Meal WHERE Meal_Name='Web Loaf'")),
               site.address("/recipe") +
                   QStringLiteral("|Ann Baker|4|15|65|British|A plain loaf.|Calories 420 kcal; Fat 12 g"));
+    // A group of the page's ingredients is a heading among the lines.
+    EXPECT_EQ(value(QStringLiteral("SELECT group_concat(Line_Text || '=' || Line_Heading, '/') FROM (SELECT "
+                                   "* FROM Recipe_Lines JOIN Meal USING(Meal_ID) WHERE Meal_Name='Web Loaf' "
+                                   "ORDER BY Line_Position)")),
+              QStringLiteral("250 g flour=0/Glaze:=1/1 egg=0"));
     // The same address again: the name is in the book.
     EXPECT_EQ(webimport::importAddresses(*data, {site.address("/recipe")}, {}, {}).skipped, 1);
 }
