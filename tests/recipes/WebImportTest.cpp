@@ -5,7 +5,13 @@
 #include "support/TestDataFile.h"
 
 #include <QBuffer>
+#include <QEventLoop>
+#include <QFile>
 #include <QImage>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
@@ -34,20 +40,39 @@ QByteArray recipePage(const char *name, const char *image) {
 /// Pages and pictures written for the test, and the answers a real site may give.
 class LocalSite : public QObject {
 public:
-    LocalSite() {
+    /// A secure site answers over TLS with a certificate of its own making, which nobody trusts.
+    explicit LocalSite(bool secure = false)
+        : m_secure(secure) {
+        if (secure) {
+            auto *server = new QSslServer(this);
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            QFile certificate(QStringLiteral(MEALVANE_FIXTURES "/tls/self-signed.crt"));
+            QFile key(QStringLiteral(MEALVANE_FIXTURES "/tls/self-signed.key"));
+            certificate.open(QIODevice::ReadOnly);
+            key.open(QIODevice::ReadOnly);
+            tls.setLocalCertificate(QSslCertificate(certificate.readAll()));
+            tls.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
+            server->setSslConfiguration(tls);
+            m_server = server;
+        } else {
+            m_server = new QTcpServer(this);
+        }
         QImage photo(120, 90, QImage::Format_RGB32);
         photo.fill(Qt::darkYellow);
         QBuffer buffer(&m_webp);
         buffer.open(QIODevice::WriteOnly);
         photo.save(&buffer, "WEBP");
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = m_server.nextPendingConnection())
+        connect(m_server, &QTcpServer::pendingConnectionAvailable, this, [this] {
+            while (QTcpSocket *socket = m_server->nextPendingConnection())
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
         });
-        m_server.listen(QHostAddress::LocalHost);
+        m_server->listen(QHostAddress::LocalHost);
     }
     QString address(const char *path) const {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(QLatin1String(path));
+        return QStringLiteral("%1://127.0.0.1:%2%3")
+            .arg(QLatin1String(m_secure ? "https" : "http"))
+            .arg(m_server->serverPort())
+            .arg(QLatin1String(path));
     }
     bool slowAsked = false;
 
@@ -90,7 +115,8 @@ private:
             slowAsked = true; // and never answers
     }
 
-    QTcpServer m_server;
+    bool m_secure;
+    QTcpServer *m_server = nullptr;
     QByteArray m_webp;
 };
 
@@ -147,6 +173,28 @@ TEST_F(WebImportTest, AddressesBringTheirRecipesAndPicturesAndEveryFailureIsName
               QStringLiteral("250 g flour=0/Glaze:=1/1 egg=0"));
     // The same address again: the name is in the book.
     EXPECT_EQ(webimport::importAddresses(*data, {site.address("/recipe")}, {}, {}).skipped, 1);
+}
+
+TEST_F(WebImportTest, ACertificateNobodyTrustsIsRefusedAndSaid) {
+    LocalSite secure(/*secure*/ true);
+    const QString before = value(QStringLiteral("SELECT count(*) FROM Meal"));
+    const recipefiles::ImportCounts counts =
+        webimport::importAddresses(*data, {secure.address("/recipe")}, {}, {});
+    EXPECT_EQ(counts.imported, 0);
+    EXPECT_EQ(
+        counts.unreadable,
+        QStringList{secure.address("/recipe") +
+                    QStringLiteral(" (its certificate could not be trusted, so nothing was read from it)")});
+    EXPECT_EQ(value(QStringLiteral("SELECT count(*) FROM Meal")), before);
+    // The site itself answers: a client that waves the certificate through gets the page.
+    QNetworkAccessManager manager;
+    QNetworkReply *reply = manager.get(QNetworkRequest(QUrl(secure.address("/recipe"))));
+    reply->ignoreSslErrors();
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_TRUE(reply->readAll().contains("Web Loaf"));
+    delete reply;
 }
 
 TEST_F(WebImportTest, CancelWhileAPageIsAwaitedLeavesTheBookAsIfItWasNeverAsked) {
