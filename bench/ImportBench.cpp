@@ -1,15 +1,23 @@
-// Bringing recipes in from files: a folder of saved web pages and a large MealMaster collection, with the
-// peak of the program's memory while it imports.
+// Bringing recipes in from files and from the web: a folder of saved web pages, a large MealMaster
+// collection and a hundred addresses of a local site with big photographs, with the peak of the program's
+// memory while it imports.
 #include "BareReplay.h"
 #include "BenchData.h"
 
 #include "data/IngredientGroupItems.h"
 #include "data/TDataModule1.h"
 #include "recipes/RecipeFileImport.h"
+#include "recipes/WebImport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -103,5 +111,97 @@ void importMealMaster(benchmark::State &state) {
     importInto(state, {path});
 }
 BENCHMARK(importMealMaster)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+/// A site on 127.0.0.1 serving, in a thread of its own, the page of recipe N at /recipe/N (the page of
+/// `webPage` with a picture) and one photograph of about 2 MB for every picture address.
+class PhotoSite {
+public:
+    PhotoSite() {
+        // Noise does not compress: an 1800 x 1350 photograph of it is about 2 MB as JPEG.
+        QImage photo(1800, 1350, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < photo.height(); ++y) {
+            auto *line = reinterpret_cast<quint32 *>(photo.scanLine(y));
+            for (int x = 0; x < photo.width(); ++x)
+                line[x] = 0xff000000u | random.generate();
+        }
+        QBuffer buffer(&m_photo);
+        buffer.open(QIODevice::WriteOnly);
+        photo.save(&buffer, "JPEG", 90);
+        m_thread.start();
+        m_server.moveToThread(&m_thread);
+        QMetaObject::invokeMethod(
+            &m_server,
+            [this] {
+                QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
+                m_server.listen(QHostAddress::LocalHost);
+                m_port = m_server.serverPort();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    ~PhotoSite() {
+        QMetaObject::invokeMethod(
+            &m_server, [this] { m_server.close(); }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+    QString address(int n) const {
+        return QStringLiteral("http://127.0.0.1:%1/recipe/%2").arg(m_port).arg(n);
+    }
+    qsizetype photoBytes() const { return m_photo.size(); }
+
+private:
+    void accept() {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray request = socket->readAll();
+                const QByteArray path = request.split(' ').value(1);
+                QByteArray body;
+                QByteArray type = "text/html; charset=utf-8";
+                if (path.startsWith("/recipe/")) {
+                    body = webPage(path.mid(8).toInt());
+                    body.replace("\"recipeYield\"",
+                                 "\"image\":\"/photo" + path.mid(8) + ".jpg\",\"recipeYield\"");
+                } else {
+                    body = m_photo;
+                    type = "image/jpeg";
+                }
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: " +
+                              QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+        }
+    }
+
+    QByteArray m_photo;
+    QThread m_thread;
+    QTcpServer m_server;
+    quint16 m_port = 0;
+};
+
+void importWebAddresses(benchmark::State &state) {
+    PhotoSite site;
+    QStringList addresses;
+    for (int n = 0; n < int(state.range(0)); ++n)
+        addresses << site.address(n);
+    QTemporaryDir folder;
+    const QString book = folder.filePath(QStringLiteral("book.mdb"));
+    NoGroups groups;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(book);
+        QFile::copy(benchdata::dataFile(1000), book);
+        { TDataModule1 warm(groups, book); }
+        resetPeak();
+        state.ResumeTiming();
+        TDataModule1 data(groups, book);
+        const recipefiles::ImportCounts counts = webimport::importAddresses(data, addresses, {}, {});
+        state.counters["imported"] = counts.imported;
+    }
+    state.counters["peak_mb"] = residentMb("VmHWM:");
+    state.counters["photo_mb"] = double(site.photoBytes()) / 1e6;
+}
+BENCHMARK(importWebAddresses)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
