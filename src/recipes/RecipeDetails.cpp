@@ -18,6 +18,8 @@ RecipeDetails::RecipeDetails(db::TableDataset &meals, Shell &shell, QWidget *par
     setObjectName(QStringLiteral("RecipeDetails"));
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
+    // Tab goes to the boxes inside; the area itself is no stop (it scrolls to the box that has the focus).
+    setFocusPolicy(Qt::NoFocus);
     auto *body = new QWidget(this);
     auto *form = new QFormLayout(body);
     m_form = form;

@@ -31,6 +31,16 @@ protected:
                 {"daily", [this] { w.JvXPBar5Click(); }},
                 {"shopping", [this] { w.JvXPBar2Click(); }},
                 {"recipe", [this] { w.JvXPBar4Items0Click(); }},
+                {"recipe amounts",
+                 [this] {
+                     w.JvXPBar4Items0Click();
+                     w.ingredientTabs()->setCurrentIndex(1);
+                 }},
+                {"recipe details",
+                 [this] {
+                     w.JvXPBar4Items0Click();
+                     w.ingredientTabs()->setCurrentIndex(2);
+                 }},
                 {"ingredients", [this] { w.JvXPBar4Items1Click(); }},
                 {"categories", [this] { w.JvXPBar4Items3Click(); }},
                 {"search", [this] { w.JvXPBar4Items2Click(); }}};
