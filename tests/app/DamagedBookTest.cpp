@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <functional>
@@ -267,6 +268,8 @@ TEST(ReadOnlyBook, AFileOrFolderThatCannotBeWrittenIsSaidAtStartAndNeverWritten)
             EXPECT_FALSE(button->isEnabled()) << writes;
         }
         EXPECT_FALSE(w.findChild<QAction *>(QStringLiteral("LoadNewPicture1"))->isEnabled());
+        for (const char *detail : {"RecipeSource", "RecipeAuthor", "RecipeTotalTime"})
+            EXPECT_TRUE(w.findChild<QLineEdit *>(QLatin1String(detail))->isReadOnly()) << detail;
         for (const char *reads : {"RbButton17", "RbButton20", "RbButton21", "RbButton26", "RbButton13"})
             EXPECT_TRUE(w.findChild<QWidget *>(QLatin1String(reads))->isEnabled()) << reads;
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
