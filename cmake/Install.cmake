@@ -67,6 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # formats plugin reads the WebP pictures of recipe pages.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, xdg-utils, "
        "fonts-liberation2, fonts-dejavu-core, fonts-noto-cjk, fonts-symbola")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji")
+# The secret store keeps the sharing password: the desktop's own, of GNOME or of KDE.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji, gnome-keyring | libkf5wallet-bin")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

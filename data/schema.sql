@@ -149,6 +149,25 @@ CREATE TABLE IF NOT EXISTS Book_Settings (
                   CONSTRAINT "Setting_Value is longer than 255 characters" CHECK (length(Setting_Value) <= 255)
 );
 
+-- What the last sharing of a week put on the household's CalDAV server: one row for each shopping item
+-- (`list`) and each planned meal (`menu`), with the server's address and version of it and the text it was
+-- given, so that the next sharing updates instead of duplicating and tells a change made on a phone from
+-- one made here.
+CREATE TABLE IF NOT EXISTS Shared_Items (
+    Week_Number  INTEGER NOT NULL,
+    Year_Number  INTEGER NOT NULL,
+    Item_Kind    TEXT(4) NOT NULL
+                 CONSTRAINT "Item_Kind is list or menu" CHECK (Item_Kind IN ('list', 'menu')),
+    Item_UID     TEXT(255) NOT NULL,
+    Item_Url     TEXT(2048),
+    Item_ETag    TEXT(255),
+    Item_Name    TEXT(255),
+    Item_Summary TEXT(255),
+    Item_Bought  BOOLEAN NOT NULL DEFAULT 0
+                 CONSTRAINT "Item_Bought must be Yes or No" CHECK (Item_Bought IN (0, 1)),
+    PRIMARY KEY (Item_Kind, Item_UID)
+);
+
 -- Columns added since the first release: each is added to an older file where it is missing.
 ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
     CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));
@@ -172,6 +191,8 @@ ALTER TABLE Menu ADD COLUMN Menu_People INTEGER
     CONSTRAINT "Menu_People must be a whole number" CHECK (typeof(Menu_People) IN ('integer', 'null'));
 ALTER TABLE ShoppingList ADD COLUMN IngredientsAmount TEXT(50) COLLATE NOCASE
     CONSTRAINT "IngredientsAmount is longer than 50 characters" CHECK (length(IngredientsAmount) <= 50);
+ALTER TABLE ShoppingList ADD COLUMN IngredientsBought BOOLEAN NOT NULL DEFAULT 0
+    CONSTRAINT "IngredientsBought must be Yes or No" CHECK (IngredientsBought IN (0, 1));
 
 -- Compact copies of the names in byte order, which every tool orders alike: a look-up by name, which
 -- compares without regard to case, scans these instead of the whole recipes.

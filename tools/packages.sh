@@ -4,7 +4,8 @@ mealvane_packages=(
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev fonts-dejavu-core fonts-liberation2 fonts-noto-cjk fonts-symbola
     fonts-noto-color-emoji
-    libsqlite3-dev sqlite3 libjpeg-dev libexif-dev mdbtools-dev libgumbo-dev
+    libsqlite3-dev sqlite3 libjpeg-dev libexif-dev mdbtools-dev libgumbo-dev libical-dev qtkeychain-qt6-dev
+    radicale gnome-keyring libsecret-tools
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     desktop-file-utils appstream lintian librsvg2-bin dpkg-dev file
     fp-utils
