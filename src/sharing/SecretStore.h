@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+/// The desktop's secret store (the keyring of GNOME or the wallet of KDE), where the sharing password is
+/// kept: never in a plain file. Each call waits for the store, the window still drawn meanwhile.
+namespace secretstore {
+
+/// The key a server's password is kept under for a user.
+QString keyFor(const QString &server, const QString &user);
+
+/// Keeps a password; false with the reason in `failure` when the store cannot take it (none running,
+/// locked and not opened).
+bool store(const QString &key, const QString &password, QString *failure = nullptr);
+/// The password kept under `key`; empty when there is none (the reason in `failure`).
+QString read(const QString &key, QString *failure = nullptr);
+/// Forgets a password.
+bool forget(const QString &key);
+
+} // namespace secretstore
