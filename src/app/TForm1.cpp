@@ -141,6 +141,11 @@ void TForm1::buildMenus() {
          [this] { importFromWebAddress(); }},
         {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
          [this] { readAllAmountsFromMethods(); }},
+        {ActionSharing, "ActionSharing", "Shar&ing...", [this] { sharingSettings(); }},
+        {ActionShareWeek, "ActionShareWeek", "Share &Week", [this] { shareWeek(); }},
+        {ActionRefreshPhones, "ActionRefreshPhones", "Refresh from P&hones", [this] { refreshFromPhones(); }},
+        {ActionExportCalendar, "ActionExportCalendar", "Export Week as &Calendar...",
+         [this] { exportWeekCalendar(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -180,6 +185,8 @@ void TForm1::buildMenus() {
     database->addAction(ActionReadAmounts);
     file->addSeparator();
     file->addActions({ActionSave, ActionPrint});
+    file->addSeparator();
+    file->addActions({ActionSharing, ActionShareWeek, ActionRefreshPhones, ActionExportCalendar});
     file->addSeparator();
     file->addAction(Action1);
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
@@ -498,13 +505,14 @@ void TForm1::disableWrites() {
     // The buttons and menu items of every page that write to the book; pages built later are done when
     // they are first shown.
     static const char *const Writers[] = {
-        "RbButton18",      "RbButton11",      "RbButton10",        "RbButton19",
-        "RbButton4",       "RbButton8",       "RbButton9",         "RbButton6",
-        "RbButton5",       "RbButton7",       "RbButton2",         "RbButton3",
-        "RbButton1",       "RbButton22",      "RbButton23",        "RbButton24",
-        "RbButton25",      "LoadNewPicture1", "ClearPicture1",     "ActionSave",
-        "ActionNewRecipe", "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod",
-        "PeopleAtThisMeal"};
+        "RbButton18",       "RbButton11",      "RbButton10",        "RbButton19",
+        "RbButton4",        "RbButton8",       "RbButton9",         "RbButton6",
+        "RbButton5",        "RbButton7",       "RbButton2",         "RbButton3",
+        "RbButton1",        "RbButton22",      "RbButton23",        "RbButton24",
+        "RbButton25",       "LoadNewPicture1", "ClearPicture1",     "ActionSave",
+        "ActionNewRecipe",  "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod",
+        "PeopleAtThisMeal", "ActionSharing",   "ActionShareWeek",   "ActionRefreshPhones",
+        "ShareWeek"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         for (QWidget *widget : findChildren<QWidget *>(objectName))

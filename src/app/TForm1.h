@@ -48,6 +48,7 @@ class TDataModule1;
 class TForm2;
 class TForm3;
 class RecipeDetails;
+class Secrets;
 class RecipeLinesEditor;
 class QTabWidget;
 class TReportIngredientsList;
@@ -164,6 +165,22 @@ public:
     /// A box of the weekly page, which is built on first use.
     CheckedComboBox *weekBox(int day, int code);
     static QString weekBoxName(int day, int code);
+
+    // Sharing the week with the household's phones (src/sharing).
+    /// File > Sharing...: where the week is shared; false when the user cancelled or it was not kept.
+    bool sharingSettings();
+    /// File > Share Week and the shopping page's button: the selected week's list and menu to the server,
+    /// what the phones did taken back first.
+    void shareWeek();
+    /// File > Refresh from Phones: what the phones ticked or added, into the selected week's list.
+    void refreshFromPhones();
+    /// File > Export Week as Calendar...: the menu and the list as one calendar file.
+    void exportWeekCalendar();
+    /// Whether sharing is set up and the selected week was shared.
+    bool weekIsShared();
+    /// Asked while the server is awaited: true stops the sharing (for tests; the progress box's Cancel
+    /// does the same).
+    std::function<bool()> sharingCancelled;
 
     // Import from an older data file (src/recipes).
     void Action14Execute();
@@ -400,6 +417,8 @@ public:
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
     QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr, *ActionWebImport = nullptr;
+    QAction *ActionSharing = nullptr, *ActionShareWeek = nullptr, *ActionRefreshPhones = nullptr,
+            *ActionExportCalendar = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
     /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.
@@ -422,6 +441,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    Secrets &secrets();
+    /// Ticks or unticks the shopping row the user clicked in the Bought column.
+    void toggleBought();
+    /// Shares the week (or only takes what the phones did); quiet: what went wrong goes to the status bar.
+    void syncWeek(bool share, bool quiet);
     /// The names each meal time's weekly boxes show, in the order the list was read in.
     std::array<QStringList, 5> m_timeNames;
 

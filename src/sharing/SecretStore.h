@@ -18,3 +18,14 @@ QString read(const QString &key, QString *failure = nullptr);
 bool forget(const QString &key);
 
 } // namespace secretstore
+
+/// Where the program keeps and finds the sharing password: the desktop's secret store unless another is
+/// given.
+class Secrets {
+public:
+    virtual ~Secrets() = default;
+    virtual bool store(const QString &key, const QString &password, QString *failure) {
+        return secretstore::store(key, password, failure);
+    }
+    virtual QString read(const QString &key, QString *failure) { return secretstore::read(key, failure); }
+};

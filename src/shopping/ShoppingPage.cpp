@@ -53,23 +53,26 @@ void TForm1::buildShoppingPage() {
     auto *left = new QVBoxLayout;
     auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
     preview->setProperty("sectionCaption", true);
-    DBGrid9 = new DBGrid(m_data->SHOP,
-                         {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
-                          QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("INGREDIENTSTYPE")},
-                         {QStringLiteral("Ingredient"), QStringLiteral("Amount"),
-                          QStringLiteral("Number Of Meals"), QStringLiteral("Group")},
-                         body);
+    DBGrid9 = new DBGrid(
+        m_data->SHOP,
+        {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
+         QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("INGREDIENTSTYPE"), QStringLiteral("BOUGHT")},
+        {QStringLiteral("Ingredient"), QStringLiteral("Amount"), QStringLiteral("Number Of Meals"),
+         QStringLiteral("Group"), QStringLiteral("Bought")},
+        body);
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
     DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
     // The count is short: its caption wraps over two lines and the names get the room.
     DBGrid9->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
-    DBGrid9->setColumnModes(
-        {QHeaderView::Stretch, QHeaderView::Stretch, QHeaderView::Fixed, QHeaderView::Stretch});
+    DBGrid9->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch, QHeaderView::Fixed,
+                             QHeaderView::Stretch, QHeaderView::Fixed});
     DBGrid9->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Long names and amounts go on over two lines on a small window.
     DBGrid9->setWrapping(true);
     DBGrid9->setColumnWidth(2, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
+    // Ticked in the shop on a phone, or here by a click in the column.
+    DBGrid9->setColumnWidth(4, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Bought")) + 16);
     DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
     left->addWidget(preview);
     left->addWidget(DBGrid9, 1);
@@ -138,6 +141,11 @@ void TForm1::buildShoppingPage() {
     buttons->addWidget(RbButton10, 0, 0);
     buttons->addWidget(RbButton19, 0, 1);
     buttons->addWidget(RbButton20, 1, 1);
+    auto *shareWeekButton = new QPushButton(QStringLiteral("Share Week"), body);
+    shareWeekButton->setObjectName(QStringLiteral("ShareWeek"));
+    shareWeekButton->setToolTip(QStringLiteral("The list and the menu on the household's phones"));
+    buttons->addWidget(shareWeekButton, 1, 0);
+    connect(shareWeekButton, &QPushButton::clicked, this, [this] { run([this] { shareWeek(); }); });
     right->addLayout(buttons);
     right->addStretch(1);
     lower->addLayout(picker, 1);
@@ -177,6 +185,9 @@ void TForm1::JvXPBar2Click() {
     RefreshShoppingList();
     QApplication::processEvents();
     showPage(TabSheet2);
+    // A shared week shows what the phones ticked; a server out of reach is said in the status bar only.
+    if (!m_readOnly && weekIsShared())
+        syncWeek(false, true);
 }
 
 void TForm1::RbButton11Click() {
@@ -348,10 +359,30 @@ void TForm1::DBGrid9CellClick() {
     const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
     if (description.isEmpty())
         return;
+    if (DBGrid9->currentIndex().column() == 4 && !m_readOnly) {
+        run([this] { toggleBought(); });
+        return;
+    }
     Edit1->setText(description);
     Edit2->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSTYPE")));
     Edit3->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSCOUNT")));
     EditAmount->setText(currentText(m_data->SHOP, QStringLiteral("INGREDIENTSAMOUNT")));
+}
+
+void TForm1::toggleBought() {
+    db::QueryDataset &shop = m_data->SHOP;
+    if (!shop.isOpen() || !shop.hasCurrentRow())
+        return;
+    const qint64 id = shop.field(QStringLiteral("SHOPPINGLISTID")).asInteger();
+    const bool bought = !shop.field(QStringLiteral("BOUGHT")).asString().isEmpty();
+    const int row = DBGrid9->currentIndex().row();
+    db::Statement tick(m_data->ADOConnectionMain,
+                       QStringLiteral("UPDATE ShoppingList SET IngredientsBought=? WHERE ShoppingListID=?"));
+    tick.bind(1, bought ? 0 : 1);
+    tick.bind(2, id);
+    tick.step();
+    RefreshShoppingList();
+    DBGrid9->selectRow(row);
 }
 
 bool TForm1::DBGrid9DragOver(const QWidget *source) const {

@@ -32,7 +32,8 @@ QString insertDerivedRow(int week, int year, const QString &description, qint64 
 }
 
 QString weekListQuery(int week, int year) {
-    return QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE "
+    return QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE,"
+                          "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID "
                           "FROM SHOPPINGLIST "
                           "WHERE "
                           "WEEKNUMBER=") +

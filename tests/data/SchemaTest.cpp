@@ -60,10 +60,11 @@ TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
         columns(c, QStringLiteral("Menu")),
         (QStringList{"MENU_ID INTEGER", "Week_Number INTEGER", "Year_Number INTEGER", "Day_Number INTEGER",
                      "Meal_ID INTEGER", "Menu_Time TEXT(1)", "Menu_People INTEGER"}));
-    EXPECT_EQ(columns(c, QStringLiteral("ShoppingList")),
-              (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
-                           "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
-                           "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)"}));
+    EXPECT_EQ(
+        columns(c, QStringLiteral("ShoppingList")),
+        (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
+                     "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
+                     "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)", "IngredientsBought BOOLEAN"}));
     EXPECT_EQ(
         columns(c, QStringLiteral("Recipe_Lines")),
         (QStringList{"Line_ID INTEGER", "Meal_ID INTEGER", "Line_Position INTEGER", "Line_Text TEXT(255)",

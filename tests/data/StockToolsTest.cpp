@@ -63,7 +63,7 @@ TEST(StockTools, FileStaysSoundAfterTheProgramWritesAccentedText) {
             c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('%1')").arg(n));
             c.execute(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('%1')").arg(n));
             c.execute(
-                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1', NULL)").arg(n));
+                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1', NULL, 0)").arg(n));
         }
     }
     c.execute(QStringLiteral("UPDATE Meal SET Meal_Name = upper(Meal_Name) WHERE Meal_ID % 3 = 0"));

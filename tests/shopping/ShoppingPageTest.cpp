@@ -68,11 +68,12 @@ protected:
 TEST_F(ShoppingPageTest, TheWeeksListAndThePickerOfWhatIsNotOnIt) {
     ASSERT_EQ(w.activePage(), w.TabSheet2);
     const QAbstractItemModel *grid = w.DBGrid9->model();
-    ASSERT_EQ(grid->columnCount(), 4);
+    ASSERT_EQ(grid->columnCount(), 5);
     EXPECT_EQ(grid->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Ingredient"));
     EXPECT_EQ(grid->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Amount"));
     EXPECT_EQ(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Number Of Meals"));
     EXPECT_EQ(grid->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Group"));
+    EXPECT_EQ(grid->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Bought"));
     EXPECT_EQ(listRows(),
               (QStringList{"Butter=2/Dairy and Eggs", "Caster sugar=2/Baking Goods", "Eggs=2/Dairy and Eggs",
                            "Lemons=2/Fruit", "Maple syrup=2/Oils, Vinegars and Sauces",

@@ -16,10 +16,12 @@ struct NoGroups : IngredientGroupItems {
 } // namespace
 
 TEST(ShoppingStatements, TextsAsTheDataFileExpectsThem) {
-    EXPECT_EQ(weekListQuery(1, 2006),
-              QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE "
-                             "FROM SHOPPINGLIST WHERE WEEKNUMBER=1 and YEARNUMBER=2006 ORDER "
-                             "BY INGREDIENTSDESCRIPTION"));
+    EXPECT_EQ(
+        weekListQuery(1, 2006),
+        QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE,"
+                       "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID "
+                       "FROM SHOPPINGLIST WHERE WEEKNUMBER=1 and YEARNUMBER=2006 ORDER "
+                       "BY INGREDIENTSDESCRIPTION"));
     EXPECT_EQ(pickerQuery(53, 2005, std::nullopt),
               QStringLiteral(
                   "Select INGREDIENTS.INGREDIENTS_DESCRIPTION, INGREDIENTS.INGREDIENTS_ID, "
