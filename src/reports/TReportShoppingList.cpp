@@ -51,6 +51,7 @@ report::BandReport TReportShoppingList::QuickRep1() const {
     const int type = ADOQuery1.fieldIndex(QStringLiteral("IngredientsType"));
     const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
     const int amountColumn = ADOQuery1.fieldIndex(QStringLiteral("IngredientsAmount"));
+    const int boughtColumn = ADOQuery1.fieldIndex(QStringLiteral("IngredientsBought"));
     const QFont font = plain(10);
     const double step = report::lineHeight(font);
     // Rows at least `least` high; a long name or group goes on over more lines, and the row grows with it:
@@ -68,9 +69,15 @@ report::BandReport TReportShoppingList::QuickRep1() const {
                 report::wrappedLines(34.9, amount.isEmpty() ? item : item + u' ' + amount, font);
             const QStringList group = report::wrappedLines(23.5, ADOQuery1.value(row, type).toString(), font);
             const qsizetype lines = std::max<qsizetype>({1, name.size(), group.size()});
+            // What was bought already (ticked on a phone, or here) is ticked on the paper too.
+            const bool bought = boughtColumn >= 0 && ADOQuery1.value(row, boughtColumn).toInt() == 1;
+            const QFont tickFont = plain(9, true);
             detail.height = std::max(least, 0.4 + double(lines) * step);
-            detail.paint = [name, group, meals, step, font](report::Canvas &c, const report::PageInfo &) {
+            detail.paint = [name, group, meals, step, font, bought, tickFont](report::Canvas &c,
+                                                                              const report::PageInfo &) {
                 c.box(3.4, 0.4, 4.0, 4.0);
+                if (bought)
+                    c.text(3.4, 0.3, 4.0, QStringLiteral("\u2713"), tickFont, Qt::AlignHCenter);
                 for (qsizetype l = 0; l < name.size(); ++l)
                     c.line(14.8, 0.2 + double(l) * step, name.at(l), font);
                 for (qsizetype l = 0; l < group.size(); ++l)

@@ -152,6 +152,11 @@ Client::Reply Client::send(const QByteArray &verb, const QUrl &url, const QByteA
                 .arg(url.toString());
         return out;
     }
+    // A Cancel given since the last request stops before the next one is sent.
+    if (cancelled && cancelled()) {
+        out.outcome.cancelled = true;
+        return out;
+    }
     QNetworkRequest request(url);
     request.setRawHeader("Authorization", basic(m_user, m_password));
     request.setRawHeader("User-Agent", "Mealvane");

@@ -164,6 +164,14 @@ void TForm1::buildShoppingPage() {
             [this] { run([this] { DBLookupComboBox5CloseUp(); }); });
     connect(DBLookupListBox2, &DBLookupListBox::itemClicked, this, &TForm1::DBLookupListBox2Click);
     connect(DBGrid9, &DBGrid::cellClicked, this, &TForm1::DBGrid9CellClick);
+    // Space ticks or unticks the current row, as a click in its Bought column does.
+    new QShortcut(
+        QKeySequence(Qt::Key_Space), DBGrid9,
+        [this] {
+            if (!m_readOnly)
+                run([this] { toggleBought(); });
+        },
+        Qt::WidgetShortcut);
 
     new ItemDrag(*DBLookupListBox2);
     // Enter in the picker does what a drag onto the list does.
@@ -359,7 +367,7 @@ void TForm1::DBGrid9CellClick() {
     const QString description = currentText(m_data->SHOP, QStringLiteral("INGREDIENTSDESCRIPTION"));
     if (description.isEmpty())
         return;
-    if (DBGrid9->currentIndex().column() == 4 && !m_readOnly) {
+    if (DBGrid9->clickedColumn() == 4 && !m_readOnly) {
         run([this] { toggleBought(); });
         return;
     }
@@ -375,14 +383,16 @@ void TForm1::toggleBought() {
         return;
     const qint64 id = shop.field(QStringLiteral("SHOPPINGLISTID")).asInteger();
     const bool bought = !shop.field(QStringLiteral("BOUGHT")).asString().isEmpty();
-    const int row = DBGrid9->currentIndex().row();
+    const int row = shop.currentRow();
     db::Statement tick(m_data->ADOConnectionMain,
                        QStringLiteral("UPDATE ShoppingList SET IngredientsBought=? WHERE ShoppingListID=?"));
     tick.bind(1, bought ? 0 : 1);
     tick.bind(2, id);
     tick.step();
     RefreshShoppingList();
-    DBGrid9->selectRow(row);
+    shop.setCurrentRow(row);
+    tellDone(QStringLiteral("%1: %2").arg(shop.field(QStringLiteral("INGREDIENTSDESCRIPTION")).asString(),
+                                          QLatin1String(bought ? "not bought yet" : "bought")));
 }
 
 bool TForm1::DBGrid9DragOver(const QWidget *source) const {

@@ -24,47 +24,6 @@ public:
 constexpr int Week = 50;
 constexpr int Year = 2026;
 
-/// A phone: plain HTTP requests to the server, as its task app sends them.
-struct Phone {
-    QByteArray send(const QByteArray &verb, const QUrl &url, const QByteArray &body = {},
-                    const QByteArray &ifMatch = {}, int *status = nullptr) {
-        QNetworkRequest request(url);
-        request.setRawHeader("Authorization", "Basic " + (QByteArray(Radicale::User) + ':' +
-                                                          QString::fromUtf8(Radicale::Password).toUtf8())
-                                                             .toBase64());
-        if (!body.isEmpty())
-            request.setRawHeader("Content-Type", "text/calendar; charset=utf-8");
-        if (!ifMatch.isEmpty())
-            request.setRawHeader("If-Match", ifMatch);
-        QNetworkReply *reply = manager.sendCustomRequest(request, verb, body);
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        if (status != nullptr)
-            *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QByteArray out = reply->readAll();
-        delete reply;
-        return out;
-    }
-    /// Every component of `kind` in a collection, read whole with one GET of it, unfolded.
-    QStringList components(const QUrl &collection, const char *kind) {
-        QString text = QString::fromUtf8(send("GET", collection)).replace(QStringLiteral("\r\n "), QString());
-        QStringList found;
-        const QRegularExpression block(QStringLiteral("BEGIN:%1\r\n(.*?)END:%1").arg(QLatin1String(kind)),
-                                       QRegularExpression::DotMatchesEverythingOption);
-        for (auto it = block.globalMatch(text); it.hasNext();)
-            found << it.next().captured(1);
-        return found;
-    }
-    QNetworkAccessManager manager;
-};
-
-QString field(const QString &component, const char *name) {
-    const QRegularExpression line(
-        QStringLiteral("(?:^|\r\n)%1[^:\r\n]*:([^\r\n]*)").arg(QLatin1String(name)));
-    return line.match(component).captured(1);
-}
-
 class WeekShareTest : public ::testing::Test {
 protected:
     WeekShareTest() {
@@ -149,24 +108,25 @@ TEST_F(WeekShareTest, TheWeekReachesThePhonesAndTheirTicksAndItemsComeBack) {
     ASSERT_EQ(todos.size(), 40);
     QStringList summaries;
     for (const QString &todo : std::as_const(todos))
-        summaries << field(todo, "SUMMARY");
+        summaries << propertyOf(todo, "SUMMARY");
     EXPECT_TRUE(summaries.contains(QStringLiteral("Item 4\\, 500 g"))) << "the amount beside the name";
     EXPECT_TRUE(summaries.contains(QStringLiteral("Item 5 × 3"))) << "the count where there is no amount";
     EXPECT_TRUE(summaries.contains(QStringLiteral("Crème fraîche \"full\" 30% × 2")));
     EXPECT_TRUE(todos.first().contains(QStringLiteral("CATEGORIES:")));
     EXPECT_TRUE(std::all_of(todos.cbegin(), todos.cend(), [](const QString &t) {
-        return field(t, "STATUS") == QLatin1String("NEEDS-ACTION");
+        return propertyOf(t, "STATUS") == QLatin1String("NEEDS-ACTION");
     }));
     const QStringList events = phone.components(settings.calendar, "VEVENT");
     ASSERT_EQ(events.size(), 21);
     QStringList starts;
     for (const QString &event : events)
-        starts << field(event, "DTSTART");
+        starts << propertyOf(event, "DTSTART");
     // Saturday 12 December 2026 at the meal times' hours; Friday night at 19:00.
     EXPECT_TRUE(starts.contains(QStringLiteral("20261212T080000")));
     EXPECT_TRUE(starts.contains(QStringLiteral("20261212T123000")));
     EXPECT_TRUE(starts.contains(QStringLiteral("20261218T190000")));
-    EXPECT_FALSE(field(events.first(), "DESCRIPTION").isEmpty()) << "the recipe's ingredients and method";
+    EXPECT_FALSE(propertyOf(events.first(), "DESCRIPTION").isEmpty())
+        << "the recipe's ingredients and method";
 
     // Sharing again writes nothing that did not change.
     sharing::Result again = share();
@@ -234,7 +194,7 @@ TEST_F(WeekShareTest, TheWeekReachesThePhonesAndTheirTicksAndItemsComeBack) {
     todos = phone.components(settings.taskList, "VTODO");
     summaries.clear();
     for (const QString &todo : std::as_const(todos))
-        summaries << field(todo, "SUMMARY");
+        summaries << propertyOf(todo, "SUMMARY");
     EXPECT_EQ(todos.size(), 40) << "one removed, the phone's one kept, nothing twice";
     EXPECT_EQ(summaries.removeDuplicates(), 0);
     EXPECT_FALSE(summaries.contains(QStringLiteral("Item 3 × 1")));

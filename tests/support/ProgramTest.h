@@ -20,7 +20,7 @@ protected:
                          TestDataFile::Contents contents = TestDataFile::Contents::Starter)
         : file(contents)
         , clock(now)
-        , program(AppServices{dialogs, shell, clock, &mailer}, StartupOptions{0, 0, file.path()})
+        , program(AppServices{dialogs, shell, clock, &mailer, &secrets}, StartupOptions{0, 0, file.path()})
         , w(program.mainWindow())
         , dm(program.dataModule()) {}
 
@@ -59,6 +59,7 @@ protected:
     FakeShell shell;
     FixedClock clock;
     FakeMailer mailer;
+    FakeSecrets secrets;
     Mealvane program;
     TForm1 &w;
     TDataModule1 &dm;

@@ -1,7 +1,10 @@
 #include "Radicale.h"
 
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QNetworkReply>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -59,4 +62,42 @@ void Radicale::stop() {
 
 QUrl Radicale::url(const QString &path) const {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+}
+
+QByteArray Phone::send(const QByteArray &verb, const QUrl &url, const QByteArray &body,
+                       const QByteArray &ifMatch, int *status) {
+    QNetworkRequest request(url);
+    request.setRawHeader("Authorization",
+                         "Basic " +
+                             (QByteArray(Radicale::User) + ':' + QByteArray(Radicale::Password)).toBase64());
+    if (!body.isEmpty())
+        request.setRawHeader("Content-Type", "text/calendar; charset=utf-8");
+    if (!ifMatch.isEmpty())
+        request.setRawHeader("If-Match", ifMatch);
+    QNetworkReply *reply = m_manager.sendCustomRequest(request, verb, body);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (status != nullptr)
+        *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QByteArray out = reply->readAll();
+    delete reply;
+    return out;
+}
+
+QStringList Phone::components(const QUrl &collection, const char *kind) {
+    const QString text =
+        QString::fromUtf8(send("GET", collection)).replace(QStringLiteral("\r\n "), QString());
+    QStringList found;
+    const QRegularExpression block(QStringLiteral("BEGIN:%1\r\n(.*?)END:%1").arg(QLatin1String(kind)),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = block.globalMatch(text); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+QString propertyOf(const QString &component, const char *name) {
+    const QRegularExpression line(
+        QStringLiteral("(?:^|\r\n)%1[^:\r\n]*:([^\r\n]*)").arg(QLatin1String(name)));
+    return line.match(component).captured(1);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QNetworkAccessManager>
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -24,3 +26,19 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
 };
+
+/// A phone: plain HTTP requests to the server as the test's user, as a phone's task app sends them.
+class Phone {
+public:
+    /// The reply's body; its status in `status` when given.
+    QByteArray send(const QByteArray &verb, const QUrl &url, const QByteArray &body = {},
+                    const QByteArray &ifMatch = {}, int *status = nullptr);
+    /// Every component of `kind` ("VTODO", "VEVENT") in a collection, read whole with one GET, unfolded.
+    QStringList components(const QUrl &collection, const char *kind);
+
+private:
+    QNetworkAccessManager m_manager;
+};
+
+/// The value of a property of a component as `components` gives it ("SUMMARY"); empty when it has none.
+QString propertyOf(const QString &component, const char *name);

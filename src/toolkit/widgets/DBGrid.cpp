@@ -27,6 +27,9 @@ DBGrid::DBGrid(db::Dataset &dataset, const QStringList &fields, const QStringLis
         horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::applyColumnModes);
+    // The column is taken before the row link moves the current cell to the row's first column.
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { m_clickedColumn = index.isValid() ? index.column() : -1; });
     connect(new CurrentRowLink(*this, *m_model), &CurrentRowLink::clicked, this, &DBGrid::cellClicked);
 }
 

@@ -28,6 +28,8 @@ public:
     /// Texts wider than their column go on over more lines, each line as high as its text needs, instead of
     /// being cut short. Meant for grids of a few dozen lines: every line is measured.
     void setWrapping(bool wrap);
+    /// The column of the cell last clicked; -1 before any click.
+    int clickedColumn() const { return m_clickedColumn; }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -43,5 +45,6 @@ private:
     void quietenInactiveRow();
     bool m_quietening = false;
     QList<QHeaderView::ResizeMode> m_columnModes;
+    int m_clickedColumn = -1;
     QHash<int, int> m_fixedWidths;
 };
