@@ -71,7 +71,8 @@ void TForm1::buildShoppingPage() {
     // Long names and amounts go on over two lines on a small window.
     DBGrid9->setWrapping(true);
     DBGrid9->setColumnWidth(2, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
-    // Ticked in the shop on a phone, or here by a click in the column.
+    // Ticked in the shop on a phone, or here by a click in the column; a narrow column at the end.
+    DBGrid9->horizontalHeader()->setStretchLastSection(false);
     DBGrid9->setColumnWidth(4, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Bought")) + 16);
     DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
     left->addWidget(preview);

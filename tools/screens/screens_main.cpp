@@ -84,6 +84,11 @@ int main(int argc, char **argv) {
         "Line_Unit,Ingredients_ID,Line_Note) SELECT Meal_ID,3,'2-3 tbsp peanut butter',0,2,3,'tbsp',"
         "(SELECT min(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Peanut butter'),'smooth "
         "or crunchy' FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"
+        // A list of the week, one item ticked on a phone.
+        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType,"
+        "IngredientsAmount,IngredientsBought) VALUES(49,2026,'Apples',2,'Fruit','6',1),"
+        "(49,2026,'Peanut butter',1,'Tins and Jars','3 tbsp',0),(49,2026,'Chicken thighs',1,'Meat',"
+        "'800 g',0);"
         // Details as an import from a web page keeps them.
         "UPDATE Meal SET Meal_Source='https://www.example.org/recipes/apple-slices',Meal_Author='Ruth "
         "Okafor',"
@@ -151,7 +156,7 @@ int main(int argc, char **argv) {
         }
     }
     QApplication::setPalette(light);
-    // The boxes of the household and of the web import, as they first show.
+    // The boxes of the household, the web import and the sharing, as they first show.
     w.showModal = [&out](QDialog &box) {
         box.show();
         QApplication::processEvents();
@@ -162,6 +167,7 @@ int main(int argc, char **argv) {
     QApplication::clipboard()->setText(QStringLiteral("https://recipes.example/sunday-pancakes"));
     w.importFromWebAddress();
     w.householdSettings();
+    w.sharingSettings();
     TForm4 splash;
     splash.grab().save(out + QStringLiteral("/splash.png"));
     std::printf("%s/splash.png\n", qPrintable(out));
