@@ -263,6 +263,37 @@ TEST_F(WeekShareTest, AWrongPasswordAStoppedServerOrAFailingOneChangeNothingInTh
         EXPECT_EQ(book(), changed);
     }
 
+    // A sharing stopped after ten requests is made whole by the next one, nothing twice.
+    file.exec(
+        QStringLiteral("UPDATE ShoppingList SET IngredientsAmount='3 kg' WHERE IngredientsAmount IS NULL"));
+    int requests = 0;
+    client.cancelled = [&requests] { return ++requests > 10; };
+    EXPECT_TRUE(share().outcome.cancelled);
+    client.cancelled = {};
+    ASSERT_TRUE(share().outcome.ok());
+    QStringList summaries;
+    for (const QString &todo : phone.components(settings.taskList, "VTODO"))
+        summaries << propertyOf(todo, "SUMMARY");
+    EXPECT_EQ(summaries.size(), 40);
+    EXPECT_EQ(summaries.filter(QStringLiteral("3 kg")).size(), 29) << "every changed row, once";
+
+    // An address that is no CalDAV server is told as such.
+    QTcpServer plain;
+    plain.listen(QHostAddress::LocalHost);
+    QObject::connect(&plain, &QTcpServer::newConnection, [&plain] {
+        QTcpSocket *socket = plain.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->readAll();
+            socket->write(
+                "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 13\r\n\r\n<html></html>");
+        });
+    });
+    caldav::Client web(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(plain.serverPort())),
+                       QStringLiteral("a"), QStringLiteral("b"));
+    QList<caldav::Collection> none;
+    EXPECT_TRUE(
+        web.collections(none).failure.contains(QStringLiteral("is not the address of a CalDAV server")));
+
     radicale.stop();
     const sharing::Result offline = share();
     EXPECT_TRUE(offline.outcome.failure.startsWith(QStringLiteral("No connection")))
