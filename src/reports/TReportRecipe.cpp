@@ -193,7 +193,8 @@ report::BandReport TReportRecipe::QuickRep1() const {
         const QStringList lines = ingredients.value(id);
         // Yield, times and source close the recipe, under its ingredients.
         const auto pushDetails = [&] {
-            for (const auto &[caption, value] : printedDetails(Master, row)) {
+            for (const auto &[label, value] : printedDetails(Master, row)) {
+                const QString caption = label;
                 // A long address breaks where it must, none of it cut.
                 const QStringList wrapped = report::wrappedLines(150, value, text);
                 const double height = std::max(4.5, double(wrapped.size()) * lineStep + 0.6);
