@@ -17,6 +17,7 @@ public:
     QString openFileName(const QString &, const QStringList &) override { return {}; }
     QStringList openFileNames(const QString &, const QStringList &) override { return {}; }
     QString saveFileName(const QString &, const QStringList &, const QString & = {}) override { return {}; }
+    QString folderName(const QString &) override { return {}; }
 };
 
 class NoShell : public Shell {

@@ -27,6 +27,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <malloc.h>
 
@@ -45,8 +47,13 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     : m_services(services)
     , m_dataFile(options.dataFile)
     , m_memory(returnLargeBlocks())
-    , m_form1(std::make_unique<TForm1>(services, options.splashSteps, options.splashStepMs)) {
-    m_data = std::make_unique<TDataModule1>(*m_form1, options.dataFile);
+    , m_context(std::make_unique<QObject>()) {
+    open(options.splashSteps, options.splashStepMs);
+}
+
+void Mealvane::open(int splashSteps, int splashStepMs) {
+    m_form1 = std::make_unique<TForm1>(m_services, splashSteps, splashStepMs);
+    m_data = std::make_unique<TDataModule1>(*m_form1, m_dataFile);
     m_form1->attachDataModule(*m_data);
     m_data->whenFoundDamaged([this] {
         m_form1->showReadOnly();
@@ -59,22 +66,45 @@ Mealvane::Mealvane(const AppServices &services, const StartupOptions &options)
     Form5 = new TForm5(m_form1.get());
     Form6 = new TForm6(m_form1.get());
     m_form1->attachSelectors(Form5, Form6);
-    ReportRecipe = std::make_unique<TReportRecipe>(options.dataFile);
+    ReportRecipe = std::make_unique<TReportRecipe>(m_dataFile);
     Form7 = new TForm7(*m_form1, *m_data);
-    ReportIngredientsList = std::make_unique<TReportIngredientsList>(options.dataFile);
-    ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(options.dataFile);
-    ReportShoppingList = std::make_unique<TReportShoppingList>(options.dataFile);
+    ReportIngredientsList = std::make_unique<TReportIngredientsList>(m_dataFile);
+    ReportWeeklyMenu = std::make_unique<TReportWeeklyMenu>(m_dataFile);
+    ReportShoppingList = std::make_unique<TReportShoppingList>(m_dataFile);
 
     Form8 = new TForm8(m_form1.get(), *m_data);
     m_form1->attachReports({ReportRecipe.get(), ReportIngredientsList.get(), ReportWeeklyMenu.get(),
                             ReportShoppingList.get(), Form7});
     m_form1->attachPictureViewer(Form8);
+    // The window cannot close the book it belongs to: the restore is done once its menu item has returned.
+    m_form1->whenRestoring([this](const QString &copy) {
+        QTimer::singleShot(0, m_context.get(), [this, copy] { restore(copy); });
+    });
+}
+
+void Mealvane::close() {
+    m_check.reset();
+    // The day's copy of a large book may still be being made: it is finished, never left half written.
+    if (m_dailyBackup != nullptr)
+        m_dailyBackup->wait();
+    m_dailyBackup.reset();
+    // The windows go before the data module: a grid being hidden may still read its dataset's rows.
+    m_form1.reset();
+    Form2 = nullptr;
+    Form3 = nullptr;
+    Form5 = nullptr;
+    Form6 = nullptr;
+    Form7 = nullptr;
+    Form8 = nullptr;
+    ReportRecipe.reset();
+    ReportIngredientsList.reset();
+    ReportWeeklyMenu.reset();
+    ReportShoppingList.reset();
+    m_data.reset();
 }
 
 Mealvane::~Mealvane() {
-    m_check.reset();
-    // The windows go before the data module: a grid being hidden may still read its dataset's rows.
-    m_form1.reset();
+    close();
 }
 
 void Mealvane::show() {
@@ -193,6 +223,7 @@ int runMealvane(const AppServices &services, const StartupOptions &options) {
     }
     program->show();
     program->tellAboutTheBook();
+    program->backUpForTheDay();
     const QDate today = services.clock.now().date();
     if (options.dailyFullCheck && fullCheckDue(options.dataFile, today))
         program->checkInTheBackground();

@@ -6,6 +6,8 @@
 #include <memory>
 
 class FullCheck;
+class QObject;
+class QThread;
 class TDataModule1;
 class TForm1;
 class TForm2;
@@ -46,8 +48,18 @@ public:
     /// Starts the engine's full check of the book on a thread of its own; a book found damaged is made
     /// read-only for the rest of the run, said in words, and what can be read offered to be saved.
     void checkInTheBackground();
+    /// At the first start of a day, a copy of the book into the backups folder, the older copies thinned
+    /// out, on a thread of its own while the window is in use; a copy that cannot be made is said once.
+    void backUpForTheDay();
+    /// Waits for the day's copy, when one is being made, and tells what came of it.
+    void waitForDailyBackup();
     /// The running or finished full check, or none.
     FullCheck *fullCheck() const { return m_check.get(); }
+
+    /// Closes the book, puts the backup `copy` in its place (the book as it was kept as one more backup)
+    /// and opens it again in a new main window where the old one stood; a copy that cannot be put in place
+    /// leaves the book as it was, and either is said in words.
+    void restore(const QString &copy);
 
     TForm1 &mainWindow() const { return *m_form1; }
     TDataModule1 &dataModule() const { return *m_data; }
@@ -64,12 +76,18 @@ public:
     std::unique_ptr<TReportShoppingList> ReportShoppingList;
 
 private:
+    void open(int splashSteps, int splashStepMs);
+    void close();
+
     AppServices m_services;
     QString m_dataFile;
     bool m_memory;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TDataModule1> m_data;
     std::unique_ptr<FullCheck> m_check;
+    std::unique_ptr<QThread> m_dailyBackup;
+    /// What the deferred work of this program is tied to, gone with it.
+    std::unique_ptr<QObject> m_context;
 };
 
 /// Names the application for the desktop: the window class and the desktop entry it belongs to. No display

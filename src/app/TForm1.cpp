@@ -141,6 +141,9 @@ void TForm1::buildMenus() {
          [this] { importFromWebAddress(); }},
         {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
          [this] { readAllAmountsFromMethods(); }},
+        {ActionRestore, "ActionRestore", "Restore from &Backup...", [this] { restoreFromBackup(); }},
+        {ActionExportRecipes, "ActionExportRecipes", "Export &Recipes...", [this] { exportRecipes(); }},
+        {ActionExportWeek, "ActionExportWeek", "Export Wee&k...", [this] { exportWeek(); }},
         {ActionSharing, "ActionSharing", "Shar&ing...", [this] { sharingSettings(); }},
         {ActionShareWeek, "ActionShareWeek", "Share &Week", [this] { shareWeek(); }},
         {ActionRefreshPhones, "ActionRefreshPhones", "Refresh from P&hones", [this] { refreshFromPhones(); }},
@@ -187,6 +190,8 @@ void TForm1::buildMenus() {
     file->addActions({ActionSave, ActionPrint});
     file->addSeparator();
     file->addActions({ActionSharing, ActionShareWeek, ActionRefreshPhones, ActionExportCalendar});
+    file->addSeparator();
+    file->addActions({ActionExportRecipes, ActionExportWeek, ActionRestore});
     file->addSeparator();
     file->addAction(Action1);
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
@@ -499,6 +504,8 @@ void TForm1::showReadOnly() {
     Action15->setEnabled(false);
     ActionWebImport->setEnabled(false);
     disableWrites();
+    // A damaged book can still be put back as a backup had it; one that cannot be written cannot.
+    ActionRestore->setEnabled(m_data != nullptr && m_data->health().state == datafile::Health::State::Damaged);
 }
 
 void TForm1::disableWrites() {

@@ -166,6 +166,20 @@ public:
     CheckedComboBox *weekBox(int day, int code);
     static QString weekBoxName(int day, int code);
 
+    /// Makes a copy of the book before a change of many rows (an import, a tidying); false when none
+    /// could be made and the user chose not to go on without one.
+    bool backUpBeforeChange(const QString &change);
+    /// File > Restore from Backup...: the backups listed, one chosen and checked, and the book put back as
+    /// it was then (by the program that owns this window, through `whenRestoring`).
+    void restoreFromBackup();
+    /// What puts a chosen backup in place of the book.
+    /// File > Export Recipes...: all recipes, those of a type or those the search found, as web pages or
+    /// one MealMaster file, into a folder the user chooses.
+    void exportRecipes();
+    /// File > Export Week...: the selected week's menu and list as plain text or comma-separated values.
+    void exportWeek();
+    void whenRestoring(std::function<void(const QString &copy)> restore) { m_restore = std::move(restore); }
+
     // Sharing the week with the household's phones (src/sharing).
     /// File > Sharing...: where the week is shared; false when the user cancelled or it was not kept.
     bool sharingSettings();
@@ -417,6 +431,7 @@ public:
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
     QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr, *ActionWebImport = nullptr;
+    QAction *ActionRestore = nullptr, *ActionExportRecipes = nullptr, *ActionExportWeek = nullptr;
     QAction *ActionSharing = nullptr, *ActionShareWeek = nullptr, *ActionRefreshPhones = nullptr,
             *ActionExportCalendar = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
@@ -516,6 +531,7 @@ private:
     /// The day the calendar showed when the week on screen was chosen.
     QDate m_shownDate;
     bool m_readOnly = false;
+    std::function<void(const QString &copy)> m_restore;
     void disableWrites();
     bool m_sized = false;
     RandomSource m_random;

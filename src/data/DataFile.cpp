@@ -1,5 +1,6 @@
 #include "DataFile.h"
 
+#include "backup/Backups.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Dialect.h"
@@ -359,8 +360,8 @@ Health quickCheck(const QString &path, const std::function<void(void *handle)> &
                 "and print it, but nothing is saved to it.")
                 .arg(file) +
             (backup.isEmpty() ? QStringLiteral("\n\nThere is no backup of it.")
-                              : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, close "
-                                               "Mealvane and copy it in place of the damaged file.")
+                              : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, choose "
+                                               "File > Restore from Backup....")
                                     .arg(backup));
         return health;
     }
@@ -443,15 +444,19 @@ QString fullCheck(const QString &path, const std::function<void(void *handle)> &
 }
 
 QString lastGoodBackup(const QString &path) {
-    QDir folder(QFileInfo(path).absoluteDir());
-    if (!folder.cdUp() || !folder.cd(QStringLiteral("backups")))
-        return {};
-    const QStringList names =
-        folder.entryList({QFileInfo(path).completeBaseName() + QStringLiteral("-*.mdb")}, QDir::Files,
-                         QDir::Name | QDir::Reversed);
-    for (const QString &name : names) {
-        if (runCheck(folder.filePath(name), "PRAGMA quick_check(1)") == Check::Passed)
-            return folder.filePath(name);
+    // The program's own backups folder first, then a "backups" folder beside the data folder.
+    QList<QDir> folders{QDir(backups::folder())};
+    if (QDir beside(QFileInfo(path).absoluteDir());
+        beside.cdUp() && beside.cd(QStringLiteral("backups")) && beside != folders.first())
+        folders << beside;
+    for (const QDir &folder : std::as_const(folders)) {
+        const QStringList names =
+            folder.entryList({QFileInfo(path).completeBaseName() + QStringLiteral("-*.mdb")}, QDir::Files,
+                             QDir::Name | QDir::Reversed);
+        for (const QString &name : names) {
+            if (runCheck(folder.filePath(name), "PRAGMA quick_check(1)") == Check::Passed)
+                return folder.filePath(name);
+        }
     }
     return {};
 }

@@ -241,7 +241,7 @@ void TForm1::tidyCatalogue() {
     dialog.addButtons();
     dialog.resize(520, 420);
     showModal(dialog);
-    if (dialog.result() != QDialog::Accepted)
+    if (dialog.result() != QDialog::Accepted || !backUpBeforeChange(QStringLiteral("the tidying")))
         return;
     int done = 0;
     {

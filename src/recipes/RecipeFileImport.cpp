@@ -51,6 +51,23 @@ void BookWriter::load() {
     }
 }
 
+qint64 BookWriter::typeNamed(const QString &name) {
+    const QString key = name.simplified().toCaseFolded();
+    if (key.isEmpty())
+        return 0;
+    if (const qint64 known = m_types.value(key, -1); known >= 0)
+        return known;
+    // A type the exported book had and this one lacks is made, so that its recipes keep it.
+    db::Connection &c = m_data.ADOConnectionMain;
+    db::Statement add(c, QStringLiteral("INSERT INTO Meal_Type(Type) VALUES(?)"));
+    add.bind(1, recipefiles::bookName(name, NameWidth));
+    add.step();
+    const qint64 id = c.lastInsertRowId();
+    m_types.insert(key, id);
+    m_typeKinds.push_back({id, dishKinds(name)});
+    return id;
+}
+
 bool BookWriter::write(const Recipe &recipe) {
     bool cut = false;
     const QString name = bookName(recipe.title, NameWidth, &cut);
@@ -59,13 +76,15 @@ bool BookWriter::write(const Recipe &recipe) {
     // A category that names a type gives it; else the first type whose name speaks of a kind the recipe
     // is, the kinds named first first.
     qint64 type = 0;
-    for (const QString &category : recipe.categories) {
+    if (recipe.bookType)
+        type = typeNamed(*recipe.bookType);
+    for (const QString &category : recipe.bookType ? QStringList() : recipe.categories) {
         if (const qint64 known = m_types.value(category.simplified().toCaseFolded(), -1); known >= 0) {
             type = known;
             break;
         }
     }
-    for (const DishKind kind : type == 0 ? dishKinds(recipe) : QList<DishKind>()) {
+    for (const DishKind kind : type == 0 && !recipe.bookType ? dishKinds(recipe) : QList<DishKind>()) {
         for (const auto &[id, kinds] : m_typeKinds) {
             if (kinds.contains(kind)) {
                 type = id;
@@ -75,7 +94,7 @@ bool BookWriter::write(const Recipe &recipe) {
         if (type != 0)
             break;
     }
-    const std::array<bool, 5> times = mealTimes(recipe);
+    const std::array<bool, 5> times = recipe.bookTimes ? *recipe.bookTimes : mealTimes(recipe);
     const QByteArray picture = bookPicture(recipe.picture);
     // Nothing of the recipe stays unless all of it is written; the ingredients learnt on the way are
     // forgotten with it.

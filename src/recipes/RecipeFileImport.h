@@ -41,6 +41,8 @@ public:
 
 private:
     void load();
+    /// The type of that name, made when the book has none; 0 for no name.
+    qint64 typeNamed(const QString &name);
 
     TDataModule1 &m_data;
     recipelines::Catalogue m_catalogue;

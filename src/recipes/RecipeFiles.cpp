@@ -710,8 +710,9 @@ void addIngredientTexts(const QJsonValue &value, QStringList &texts) {
 /// A heading that names the list itself ("Ingredients", "Zutaten:") rather than a group of it.
 bool namesTheList(const QString &heading) {
     static const QRegularExpression list(
-        QStringLiteral("^(?:ingredients?|zutaten|ingr[ée]dients?|ingredienti|ingredientes|ingredi[ëe]nten|"
-                       "ingredienser|ingredienserne|ingredience|suroviny|what you need|you will need)\\s*:?$"),
+        QStringLiteral(
+            "^(?:ingredients?|zutaten|ingr[ée]dients?|ingredienti|ingredientes|ingredi[ëe]nten|"
+            "ingredienser|ingredienserne|ingredience|suroviny|what you need|you will need)\\s*:?$"),
         QRegularExpression::CaseInsensitiveOption);
     return list.match(heading.simplified()).hasMatch();
 }
@@ -762,6 +763,18 @@ Recipe fromJson(const QJsonObject &o, const QString &pageFile) {
                                            : author.toString())
                    .simplified();
     r.source = o.value(QLatin1String("url")).toString().trimmed();
+    // A page of this program's own export tells the meal times and type as the book held them.
+    if (const QJsonValue ownTimes = o.value(QLatin1String("mealvane:mealTimes")); ownTimes.isArray()) {
+        static const char *const names[] = {"morning", "snack", "noon", "night", "dessert"};
+        std::array<bool, 5> told{};
+        for (const QString &time : strings(ownTimes))
+            for (size_t t = 0; t < told.size(); ++t)
+                told[t] =
+                    told[t] || time.trimmed().compare(QLatin1String(names[t]), Qt::CaseInsensitive) == 0;
+        r.bookTimes = told;
+    }
+    if (const QJsonValue type = o.value(QLatin1String("mealvane:recipeType")); type.isString())
+        r.bookType = plainText(type.toString()).simplified();
     // The nutrition as "Calories 420 kcal; Fat 12 g", in the order schema.org lists it.
     const QJsonObject nutrition = o.value(QLatin1String("nutrition")).toObject();
     QStringList facts;

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 /// Recipes read from files of other programs: saved web pages and MealMaster collections. Nothing here
 /// touches the recipe book; the import writes what these functions read.
@@ -46,6 +47,10 @@ struct Recipe {
     QString pictureAddress;
     /// Set when the file gave more ingredient lines or method than were kept (see `refusal`).
     bool cutShort = false;
+    /// What a page written by this program's export says of the recipe: its meal times (morning, snack,
+    /// noon, night, dessert) and its type (empty for none), exactly as the book held them.
+    std::optional<std::array<bool, 5>> bookTimes;
+    std::optional<QString> bookType;
 };
 
 /// The most a recipe may hold: a file that gives more is not a recipe anybody cooks from, and its page

@@ -84,7 +84,8 @@ void importRecipe(TDataModule1 &data, const QString &name) {
 void TForm1::rereadAfterImport() {
     // The recipe lists show the new recipes, and the catalogue the ingredients the import made.
     for (db::Dataset *dataset :
-         std::initializer_list<db::Dataset *>{&m_data->SQLMEALS, &m_data->MEALS, &m_data->SQLINGREDIENTS}) {
+         std::initializer_list<db::Dataset *>{&m_data->SQLMEALS, &m_data->MEALS, &m_data->SQLINGREDIENTS,
+                                              &m_data->MEALTYPE}) {
         dataset->close();
         dataset->open();
     }
@@ -113,6 +114,8 @@ void TForm1::Action14Execute() {
         QStringLiteral("Import Meals from Older DB"),
         {QStringLiteral("MDB Files (*.mdb)"), QStringLiteral("All Files (*)")});
     if (chosen.isEmpty() || !QFileInfo::exists(chosen))
+        return;
+    if (!backUpBeforeChange(QStringLiteral("the import")))
         return;
     // The older file is never opened itself: the import reads a fresh copy of it.
     const QString copy = importCopyPath();
@@ -189,7 +192,7 @@ void TForm1::Action15Execute() {
     const QStringList files = m_services.dialogs.openFileNames(
         QStringLiteral("Import Recipes from Files"),
         {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), QStringLiteral("All Files (*)")});
-    if (files.isEmpty())
+    if (files.isEmpty() || !backUpBeforeChange(QStringLiteral("the import")))
         return;
     // As with the older data file: nothing else may change the book meanwhile.
     m_importing = true;
@@ -247,7 +250,7 @@ void TForm1::importFromWebAddress() {
 }
 
 void TForm1::importAddresses(const QStringList &addresses) {
-    if (addresses.isEmpty())
+    if (addresses.isEmpty() || !backUpBeforeChange(QStringLiteral("the import")))
         return;
     m_importing = true;
     const auto done = qScopeGuard([this] { m_importing = false; });

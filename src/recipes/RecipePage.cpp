@@ -91,7 +91,7 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox2->setMinimumContentsLength(8);
     RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
     left->addWidget(caption(QStringLiteral("&Name:"), DBLookupComboBox2), 0, 0);
-    // The name has the row to itself, so that a long one shows whole; its button goes beside the type.
+    // The name has the row to itself, so that a long one shows whole; its button is among the recipe's.
     left->addWidget(DBLookupComboBox2, 0, 1, 1, 2);
 
     DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
@@ -100,11 +100,10 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
     left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);
-    // The type gives way to its button on a narrow page; its list still shows every type whole.
+    // The type has its row to itself as well: a long one shows whole on the narrowest page.
     DBLookupComboBox3->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     DBLookupComboBox3->setMinimumContentsLength(3);
-    left->addWidget(DBLookupComboBox3, 1, 1);
-    left->addWidget(RbButton4, 1, 2);
+    left->addWidget(DBLookupComboBox3, 1, 1, 1, 2);
 
     // As many boxes to a row as their captions leave room for.
     auto *times = new FlowLayout(nullptr, 14, 2);
@@ -202,6 +201,7 @@ void TForm1::buildRecipePage() {
     recipeButtons->addWidget(RbButton6);
     recipeButtons->addWidget(RbButton5);
     recipeButtons->addWidget(RbButton7);
+    recipeButtons->addWidget(RbButton4);
     recipeButtons->addStretch();
     RbButton21 = button("RbButton21", "Print Recipe", &TForm1::RbButton21Click);
     RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
@@ -547,6 +547,8 @@ void TForm1::readAmountsFromMethod() {
                          ? QStringLiteral(" The lines it has now are replaced.")
                          : QString())))
         return;
+    if (!backUpBeforeChange(QStringLiteral("reading the amounts")))
+        return;
     {
         recipelines::Catalogue catalogue(m_data->ADOConnectionMain);
         db::Transaction transaction(m_data->ADOConnectionMain);
@@ -580,7 +582,8 @@ void TForm1::readAllAmountsFromMethods() {
             QStringLiteral("Make ingredient lines for %1 recipes that have none, from "
                            "the lines at the top of their methods? Nothing else is "
                            "changed.")
-                .arg(found.size())))
+                .arg(found.size())) ||
+        !backUpBeforeChange(QStringLiteral("reading the amounts")))
         return;
     {
         BusyCursor busy;

@@ -118,7 +118,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(menuTexts(menus[0]->menu()),
               (QStringList{"&Database", "-", "&Save", "&Print...", "-", "Shar&ing...", "Share &Week",
-                           "Refresh from P&hones", "Export Week as &Calendar...", "-", "&Exit"}));
+                           "Refresh from P&hones", "Export Week as &Calendar...", "-", "Export &Recipes...",
+                           "Export Wee&k...", "Restore from &Backup...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
                            "Import Recipe from Web Address...", "Read Amounts from Methods..."}));

@@ -47,6 +47,11 @@ public:
         return pop(fileAnswers, QString());
     }
 
+    QString folderName(const QString &caption) override {
+        fileBoxes << caption;
+        return pop(fileAnswers, QString());
+    }
+
     QStringList errors, informations, questions, inputs, fileBoxes, suggestedFiles;
     std::deque<bool> confirmAnswers;
     std::deque<Answer> askAnswers;

@@ -31,4 +31,6 @@ public:
     /// `suggested`: the path the box starts with (folder and file name), empty for none.
     virtual QString saveFileName(const QString &caption, const QStringList &filters,
                                  const QString &suggested = {}) = 0;
+    /// A box that chooses a folder; empty when cancelled.
+    virtual QString folderName(const QString &caption) = 0;
 };

@@ -61,6 +61,10 @@ QStringList WidgetDialogs::openFileNames(const QString &caption, const QStringLi
     return QFileDialog::getOpenFileNames(m_parent, caption, QString(), filters.join(QStringLiteral(";;")));
 }
 
+QString WidgetDialogs::folderName(const QString &caption) {
+    return QFileDialog::getExistingDirectory(m_parent, caption);
+}
+
 QString WidgetDialogs::saveFileName(const QString &caption, const QStringList &filters,
                                     const QString &suggested) {
     return QFileDialog::getSaveFileName(m_parent, caption, suggested, filters.join(QStringLiteral(";;")));

@@ -21,6 +21,7 @@ public:
     QStringList openFileNames(const QString &caption, const QStringList &filters) override;
     QString saveFileName(const QString &caption, const QStringList &filters,
                          const QString &suggested = {}) override;
+    QString folderName(const QString &caption) override;
 
 private:
     QWidget *m_parent;
