@@ -3,6 +3,7 @@
 #include "FullCheck.h"
 #include "TForm1.h"
 #include "TForm2.h"
+#include "backup/Backups.h"
 #include "data/DataFile.h"
 #include "data/TDataModule1.h"
 #include "planner/TForm5.h"
@@ -84,10 +85,13 @@ void Mealvane::open(int splashSteps, int splashStepMs) {
 
 void Mealvane::close() {
     m_check.reset();
-    // The day's copy of a large book may still be being made: it is finished, never left half written.
+    // The day's copy still being made is given up with the book's connection (the next start makes it);
+    // one being checked is let finish, never left half written.
+    m_dailySteps.reset();
     if (m_dailyBackup != nullptr)
         m_dailyBackup->wait();
     m_dailyBackup.reset();
+    m_dailyCopy.reset();
     // The windows go before the data module: a grid being hidden may still read its dataset's rows.
     m_form1.reset();
     Form2 = nullptr;

@@ -6,7 +6,11 @@
 #include <memory>
 
 class FullCheck;
+namespace backups {
+class SteppedCopy;
+}
 class QObject;
+class QTimer;
 class QThread;
 class TDataModule1;
 class TForm1;
@@ -85,6 +89,8 @@ private:
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<TDataModule1> m_data;
     std::unique_ptr<FullCheck> m_check;
+    std::unique_ptr<backups::SteppedCopy> m_dailyCopy;
+    std::unique_ptr<QTimer> m_dailySteps;
     std::unique_ptr<QThread> m_dailyBackup;
     /// What the deferred work of this program is tied to, gone with it.
     std::unique_ptr<QObject> m_context;

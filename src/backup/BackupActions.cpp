@@ -74,26 +74,41 @@ void Mealvane::backUpForTheDay() {
     const QString folder = backups::folder();
     if (backups::madeOn(folder, now.date()))
         return;
-    // The day's copy is made behind the window, which stays in use meanwhile; it is told only if it failed.
-    auto made = std::make_shared<backups::Made>();
-    m_dailyBackup.reset(QThread::create([made, folder, now, dataFile = m_dataFile] {
-        *made = backups::make(dataFile, folder, now, backups::Reason::Daily);
-        if (made->failure.isEmpty())
-            backups::prune(folder, now);
-    }));
-    QObject::connect(m_dailyBackup.get(), &QThread::finished, m_form1.get(), [this, made, folder] {
-        if (!made->failure.isEmpty())
-            m_services.dialogs.showError(
-                QStringLiteral("Today's backup of the recipe book could not be made: %1. The "
-                               "book itself is untouched; Mealvane tries again at its next "
-                               "start.\n\nBackups go to %2.")
-                    .arg(made->failure, QDir::toNativeSeparators(folder)));
+    // The day's copy is made from the program's own connection a megabyte at a time whenever the window is
+    // idle: what the user saves meanwhile goes into the copy as well, and nothing waits for it. It is
+    // checked on a thread of its own, and told only if it failed.
+    m_dailyCopy = std::make_unique<backups::SteppedCopy>(m_data->ADOConnectionMain.handle(), folder, now,
+                                                         backups::Reason::Daily);
+    m_dailySteps = std::make_unique<QTimer>();
+    QObject::connect(m_dailySteps.get(), &QTimer::timeout, m_context.get(), [this, folder, now] {
+        // Never in the middle of a change being made: the copy holds only what was saved.
+        if (m_data->ADOConnectionMain.inTransaction() || !m_dailyCopy->step(256))
+            return;
+        m_dailySteps->stop();
+        auto made = std::make_shared<backups::Made>();
+        m_dailyBackup.reset(QThread::create([made, folder, now, copy = m_dailyCopy.get()] {
+            *made = copy->settle();
+            if (made->failure.isEmpty())
+                backups::prune(folder, now);
+        }));
+        QObject::connect(m_dailyBackup.get(), &QThread::finished, m_form1.get(), [this, made, folder] {
+            m_dailyCopy.reset();
+            if (!made->failure.isEmpty())
+                m_services.dialogs.showError(
+                    QStringLiteral("Today's backup of the recipe book could not be made: %1. The "
+                                   "book itself is untouched; Mealvane tries again at its next "
+                                   "start.\n\nBackups go to %2.")
+                        .arg(made->failure, QDir::toNativeSeparators(folder)));
+        });
+        m_dailyBackup->start(QThread::LowPriority);
     });
-    m_dailyBackup->start(QThread::LowPriority);
+    m_dailySteps->start(0);
 }
 
 void Mealvane::waitForDailyBackup() {
-    if (m_dailyBackup != nullptr && m_dailyBackup->isRunning()) {
+    while (m_dailySteps != nullptr && m_dailySteps->isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (m_dailyBackup != nullptr) {
         m_dailyBackup->wait();
         QCoreApplication::sendPostedEvents();
     }

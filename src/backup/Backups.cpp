@@ -12,7 +12,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace backups {
 
@@ -45,10 +47,10 @@ QString engineError(sqlite3 *db) {
 /// A copy opened only to be read, closed with it.
 class Reader {
 public:
-    explicit Reader(const QString &path) {
-        // Immutable: a copy is never written, and reading it leaves no journal beside it.
-        const QByteArray uri =
-            "file:" + QUrl::fromLocalFile(path).path(QUrl::FullyEncoded).toUtf8() + "?mode=ro&immutable=1";
+    explicit Reader(const QString &path, bool immutable = true) {
+        // Immutable: a finished copy is never written, and reading it leaves no journal beside it.
+        const QByteArray uri = "file:" + QUrl::fromLocalFile(path).path(QUrl::FullyEncoded).toUtf8() +
+                               (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
         if (sqlite3_open_v2(uri.constData(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) !=
             SQLITE_OK)
             m_failure = engineError(m_db);
@@ -132,99 +134,147 @@ QString freeName(const QString &folder, const QDateTime &now, Reason reason) {
     return target;
 }
 
-Made make(const QString &dataFile, const QString &folder, const QDateTime &now, Reason reason) {
-    Made made;
+SteppedCopy::SteppedCopy(sqlite3 *source, const QString &folder, const QDateTime &now, Reason reason)
+    : m_folder(folder) {
     if (!QDir().mkpath(folder)) {
-        made.failure =
+        m_made.failure =
             QStringLiteral("the folder %1 could not be made").arg(QDir::toNativeSeparators(folder));
-        return made;
+        return;
     }
-    const QString target = freeName(folder, now, reason);
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
+    m_target = freeName(folder, now, reason);
+    m_partial = m_target + QStringLiteral(".part");
+    QFile::remove(m_partial);
+    if (sqlite3_open_v2(QFile::encodeName(m_partial).constData(), &m_copy,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        m_made.failure = QStringLiteral("no file can be written in %1 (%2)")
+                             .arg(QDir::toNativeSeparators(folder), engineError(m_copy));
+        abandon();
+        return;
+    }
+    // The copy is written without waiting for the disk at each step: it is synced once, after it was
+    // checked, off the thread that steps it.
+    sqlite3_exec(m_copy, "PRAGMA synchronous=OFF; PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);
+    m_backup = sqlite3_backup_init(m_copy, "main", source, "main");
+    if (m_backup == nullptr) {
+        m_made.failure = QStringLiteral("the copy could not be started (%1)").arg(engineError(m_copy));
+        abandon();
+    }
+}
 
-    sqlite3 *source = nullptr;
-    sqlite3 *copy = nullptr;
-    const auto close = [&] {
-        sqlite3_close_v2(copy);
-        sqlite3_close_v2(source);
-        copy = nullptr;
-        source = nullptr;
-    };
+SteppedCopy::~SteppedCopy() {
+    if (m_backup != nullptr || m_copy != nullptr)
+        abandon();
+}
+
+void SteppedCopy::abandon() {
+    if (m_backup != nullptr)
+        sqlite3_backup_finish(m_backup);
+    m_backup = nullptr;
+    sqlite3_close_v2(m_copy);
+    m_copy = nullptr;
+    if (!m_partial.isEmpty())
+        QFile::remove(m_partial);
+}
+
+bool SteppedCopy::step(int pages) {
+    if (m_backup == nullptr)
+        return true;
+    const int rc = sqlite3_backup_step(m_backup, pages);
+    if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        return false;
+    sqlite3_backup_finish(m_backup);
+    m_backup = nullptr;
+    sqlite3_close_v2(m_copy);
+    m_copy = nullptr;
+    if (rc != SQLITE_DONE) {
+        m_made.failure = rc == SQLITE_FULL ? QStringLiteral("the disk is full")
+                                           : QStringLiteral("the copy could not be written (%1)")
+                                                 .arg(QString::fromUtf8(sqlite3_errstr(rc)));
+        QFile::remove(m_partial);
+    }
+    return true;
+}
+
+int SteppedCopy::restarts() const {
+    return m_restarts;
+}
+
+void SteppedCopy::noteRemaining() {
+    const int remaining = m_backup != nullptr ? sqlite3_backup_remaining(m_backup) : 0;
+    if (m_left >= 0 && remaining > m_left)
+        ++m_restarts;
+    m_left = remaining;
+}
+
+Made SteppedCopy::settle() {
+    if (!m_made.failure.isEmpty() || m_backup != nullptr)
+        return m_made;
+    // The copy is read back whole before it counts.
+    QString verdict;
+    {
+        Reader copy(m_partial, false);
+        verdict = copy.value("PRAGMA integrity_check").toString();
+        if (!copy.failure().isEmpty())
+            verdict = copy.failure();
+    }
+    if (verdict != QLatin1String("ok")) {
+        QFile::remove(m_partial);
+        m_made.failure = QStringLiteral("the copy did not read back whole, so it was removed");
+        return m_made;
+    }
+    // A book that has not changed since the newest copy is not copied again.
+    const QList<Copy> before = copies(m_folder);
+    if (!before.isEmpty() && sameBytes(m_partial, before.first().path)) {
+        QFile::remove(m_partial);
+        m_made.same = true;
+        return m_made;
+    }
+    if (const int fd = ::open(QFile::encodeName(m_partial).constData(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+        const bool synced = ::fsync(fd) == 0;
+        ::close(fd);
+        if (!synced) {
+            QFile::remove(m_partial);
+            m_made.failure = QStringLiteral("the copy could not be written to the disk");
+            return m_made;
+        }
+    }
+    if (!QFile::rename(m_partial, m_target)) {
+        QFile::remove(m_partial);
+        m_made.failure =
+            QStringLiteral("the copy could not be named %1").arg(QDir::toNativeSeparators(m_target));
+        return m_made;
+    }
+    m_made.path = m_target;
+    return m_made;
+}
+
+Made make(const QString &dataFile, const QString &folder, const QDateTime &now, Reason reason) {
     // The book is only read, through a connection of the copy's own.
+    sqlite3 *source = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(dataFile).constData(), &source, SQLITE_OPEN_READONLY, nullptr) !=
         SQLITE_OK) {
+        Made made;
         made.failure = QStringLiteral("the book could not be read (%1)").arg(engineError(source));
-        close();
+        sqlite3_close_v2(source);
         return made;
     }
     sqlite3_busy_timeout(source, 5000);
-    if (sqlite3_open_v2(QFile::encodeName(partial).constData(), &copy,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-        made.failure = QStringLiteral("no file can be written in %1 (%2)")
-                           .arg(QDir::toNativeSeparators(folder), engineError(copy));
-        close();
-        QFile::remove(partial);
-        return made;
+    Made made;
+    {
+        SteppedCopy copy(source, folder, now, reason);
+        // A few megabytes at a time, letting the program's writes through between the steps. A write
+        // through another connection starts the copy over, so that it is always of one moment of the book;
+        // a book written to again and again has the rest copied in one step after a few restarts.
+        bool done = false;
+        while (!done) {
+            done = copy.step(copy.restarts() < 3 ? 1024 : -1);
+            copy.noteRemaining();
+            if (!done)
+                QThread::msleep(1);
+        }
+        made = copy.settle();
     }
-    sqlite3_backup *backup = sqlite3_backup_init(copy, "main", source, "main");
-    if (backup == nullptr) {
-        made.failure = QStringLiteral("the copy could not be started (%1)").arg(engineError(copy));
-        close();
-        QFile::remove(partial);
-        return made;
-    }
-    // A few megabytes at a time, letting the program's writes through between the steps; a write restarts
-    // the copy, so that it is always of one moment of the book.
-    // A book written to again and again would keep the copy starting over: after a few restarts the rest
-    // is copied in one step, which holds the program's writes back only as long as that step takes.
-    int rc = SQLITE_OK;
-    int restarts = 0;
-    int left = -1;
-    do {
-        rc = sqlite3_backup_step(backup, restarts < 3 ? 1024 : -1);
-        const int remaining = sqlite3_backup_remaining(backup);
-        if (left >= 0 && remaining > left)
-            ++restarts;
-        left = remaining;
-        if (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-            QThread::msleep(rc == SQLITE_OK ? 1 : 20);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE) {
-        made.failure = rc == SQLITE_FULL ? QStringLiteral("the disk is full")
-                                         : QStringLiteral("the copy could not be written (%1)")
-                                               .arg(QString::fromUtf8(sqlite3_errstr(rc)));
-        close();
-        QFile::remove(partial);
-        return made;
-    }
-    // The copy is read back whole before it counts.
-    sqlite3_stmt *check = nullptr;
-    QString verdict;
-    if (sqlite3_prepare_v2(copy, "PRAGMA integrity_check", -1, &check, nullptr) == SQLITE_OK &&
-        sqlite3_step(check) == SQLITE_ROW)
-        verdict = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)));
-    sqlite3_finalize(check);
-    close();
-    if (verdict != QLatin1String("ok")) {
-        QFile::remove(partial);
-        made.failure = QStringLiteral("the copy did not read back whole, so it was removed");
-        return made;
-    }
-    // A book that has not changed since the newest copy is not copied again.
-    const QList<Copy> before = copies(folder);
-    if (!before.isEmpty() && sameBytes(partial, before.first().path)) {
-        QFile::remove(partial);
-        made.same = true;
-        return made;
-    }
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        made.failure = QStringLiteral("the copy could not be named %1").arg(QDir::toNativeSeparators(target));
-        return made;
-    }
-    made.path = target;
+    sqlite3_close_v2(source);
     return made;
 }
 

@@ -6,6 +6,9 @@
 
 /// Copies of the recipe book kept beside it, made with the engine's online backup (never a copy of the
 /// open file's bytes), each checked after writing, and thinned out as they age.
+struct sqlite3;
+struct sqlite3_backup;
+
 namespace backups {
 
 /// Why a copy is made: the first start of a day, or before an import or a tidying that changes many rows.
@@ -32,6 +35,37 @@ struct Made {
     bool same = false;
     /// Why no copy could be made, in words; the book itself is never touched.
     QString failure;
+};
+
+/// A copy of an open book made a few pages at a time by whoever holds its connection: a write through that
+/// same connection between the steps is carried into the copy instead of starting it over, so that a copy
+/// made beside the program's own work neither holds it up nor is held up by it.
+class SteppedCopy {
+public:
+    SteppedCopy(sqlite3 *source, const QString &folder, const QDateTime &now, Reason reason);
+    ~SteppedCopy();
+    SteppedCopy(const SteppedCopy &) = delete;
+    SteppedCopy &operator=(const SteppedCopy &) = delete;
+
+    /// Copies `pages` more pages (-1 for all the rest); true once the copy is written or has failed.
+    bool step(int pages);
+    /// After a step: counts the times the copy started over because another connection wrote.
+    void noteRemaining();
+    int restarts() const;
+    /// Once written: checks the copy and names it (on any thread; the source is no longer used).
+    Made settle();
+    /// Gives the copy up, leaving nothing of it.
+    void abandon();
+
+private:
+    QString m_folder;
+    QString m_target;
+    QString m_partial;
+    sqlite3 *m_copy = nullptr;
+    sqlite3_backup *m_backup = nullptr;
+    int m_left = -1;
+    int m_restarts = 0;
+    Made m_made;
 };
 
 /// Copies the book at `dataFile` into `folder` as "MealvaneData40-YYYY-MM-DD-HHMM.mdb" (with "-change"

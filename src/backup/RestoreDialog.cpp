@@ -23,7 +23,7 @@ RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setColumnCount(Columns);
-    m_list->setHeaderLabels({QStringLiteral("Made"), QStringLiteral("When"), QStringLiteral("Size"),
+    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Made"), QStringLiteral("Size"),
                              QStringLiteral("Recipes"), QStringLiteral("Planned weeks")});
     const QLocale locale;
     for (const backups::Copy &copy : m_copies) {
@@ -49,7 +49,8 @@ RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
     }
     for (int c = 0; c < Columns; ++c)
         m_list->resizeColumnToContents(c);
-    m_list->header()->setStretchLastSection(true);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(Made, QHeaderView::Stretch);
     body()->addWidget(m_list, 1);
     QDialogButtonBox *buttons = addButtons(QStringLiteral("&Restore"));
     m_restore = buttons->button(QDialogButtonBox::Ok);

@@ -8,7 +8,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <atomic>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -150,4 +152,36 @@ TEST(Backups, AYearOfCopiesIsThinnedOutAsTheyAge) {
     other.close();
     backups::prune(folder.path(), now.addDays(30));
     EXPECT_TRUE(other.exists());
+}
+
+// A disk that fills up during the copy (a limit on the size of files written, as a full disk would stop
+// it) and a folder in which no file can be made, even by the superuser: said in words, nothing left behind,
+// the book untouched.
+TEST(Backups, AFullDiskOrAFolderThatTakesNoFileIsSaidAndTheBookUntouched) {
+    TestDataFile book(TestDataFile::Contents::Starter);
+    const QByteArray before = digest(book.path());
+    QTemporaryDir folder;
+    const QDateTime now(QDate(2026, 12, 10), QTime(8, 5));
+    backups::Made full;
+    {
+        const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{64 * 1024, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        full = backups::make(book.path(), folder.path(), now, backups::Reason::Daily);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, ignored);
+    }
+    EXPECT_FALSE(full.failure.isEmpty());
+    EXPECT_TRUE(full.path.isEmpty());
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty()) << "no part of the copy is left";
+
+    const backups::Made refused =
+        backups::make(book.path(), QStringLiteral("/proc/self"), now, backups::Reason::Daily);
+    EXPECT_TRUE(refused.failure.startsWith(QStringLiteral("no file can be written in /proc/self")))
+        << qPrintable(refused.failure);
+    EXPECT_EQ(digest(book.path()), before);
+    // The next copy, with room again, is made.
+    EXPECT_FALSE(backups::make(book.path(), folder.path(), now, backups::Reason::Daily).path.isEmpty());
 }

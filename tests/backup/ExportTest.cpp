@@ -10,6 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -135,7 +138,24 @@ TEST(RecipeExport, WebPagesGiveBackTheStarterBookWhole) {
     EXPECT_TRUE(html.contains(QStringLiteral("<h1>Pancakes</h1>")));
     EXPECT_TRUE(html.contains(QStringLiteral("<img src=\"pancakes.jpg\"")));
     EXPECT_TRUE(html.contains(QStringLiteral("<a href=\"https://example.org/pancakes?a=1&amp;b=2\">")));
-    EXPECT_TRUE(html.contains(QStringLiteral("\"prepTime\": \"PT1H25M\"")));
+    // Its JSON-LD parses, and is a schema.org Recipe with its steps as HowToStep.
+    const qsizetype from = html.indexOf(QStringLiteral("application/ld+json\">")) + 21;
+    QJsonParseError error{};
+    const QJsonObject recipe =
+        QJsonDocument::fromJson(html.mid(from, html.indexOf(QStringLiteral("</script>")) - from).toUtf8(),
+                                &error)
+            .object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    EXPECT_EQ(recipe.value(QStringLiteral("@type")).toString(), QStringLiteral("Recipe"));
+    EXPECT_EQ(recipe.value(QStringLiteral("prepTime")).toString(), QStringLiteral("PT1H25M"));
+    EXPECT_EQ(recipe.value(QStringLiteral("image")).toString(), QStringLiteral("pancakes.jpg"));
+    EXPECT_EQ(recipe.value(QStringLiteral("recipeYield")).toArray().first().toString(),
+              QStringLiteral("4 servings"));
+    EXPECT_EQ(recipe.value(QStringLiteral("recipeInstructions"))
+                  .toArray()
+                  .first()[QStringLiteral("@type")]
+                  .toString(),
+              QStringLiteral("HowToStep"));
 
     recipefiles::ImportCounts counts;
     expectSame(importedInto(pages, &counts), before);

@@ -5,6 +5,7 @@
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "app/TForm4.h"
+#include "backup/Backups.h"
 #include "data/TDataModule1.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDialogs.h"
@@ -14,9 +15,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -85,7 +88,8 @@ int main(int argc, char **argv) {
         "(SELECT min(Ingredients_ID) FROM Ingredients WHERE Ingredients_Description='Peanut butter'),'smooth "
         "or crunchy' FROM Meal WHERE Meal_Name='Apple and peanut butter slices';"
         // A list of the week, one item ticked on a phone.
-        "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType,"
+        "INSERT INTO "
+        "ShoppingList(WeekNumber,YearNumber,IngredientsDescription,IngredientsCount,IngredientsType,"
         "IngredientsAmount,IngredientsBought) VALUES(49,2026,'Apples',2,'Fruit','6',1),"
         "(49,2026,'Peanut butter',1,'Tins and Jars','3 tbsp',0),(49,2026,'Chicken thighs',1,'Meat',"
         "'800 g',0);"
@@ -168,6 +172,20 @@ int main(int argc, char **argv) {
     w.importFromWebAddress();
     w.householdSettings();
     w.sharingSettings();
+    // Three backups, one of them damaged, for the restore box; the export box as it first shows.
+    QTemporaryDir backupFolder;
+    qputenv("MEALVANE_BACKUP_DIR", backupFolder.path().toUtf8());
+    backups::make(file.path(), backupFolder.path(), QDateTime(QDate(2026, 12, 7), QTime(8, 2)),
+                  backups::Reason::Daily);
+    file.exec(QStringLiteral("DELETE FROM Meal WHERE Meal_Name='Pancakes'"));
+    backups::make(file.path(), backupFolder.path(), QDateTime(QDate(2026, 12, 9), QTime(9, 41)),
+                  backups::Reason::BeforeChange);
+    QFile damaged(QDir(backupFolder.path()).filePath(QStringLiteral("MealvaneData40-2026-12-08-0815.mdb")));
+    damaged.open(QIODevice::WriteOnly);
+    damaged.write(QByteArray(9000, 'x'));
+    damaged.close();
+    w.restoreFromBackup();
+    w.exportRecipes();
     TForm4 splash;
     splash.grab().save(out + QStringLiteral("/splash.png"));
     std::printf("%s/splash.png\n", qPrintable(out));
