@@ -10,6 +10,7 @@
 #include "toolkit/db/Transaction.h"
 
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 
 int main(int argc, char **argv) {
@@ -21,6 +22,8 @@ int main(int argc, char **argv) {
     }
     const QString dataFile = QString::fromLocal8Bit(argv[1]);
     const QString olderFile = QString::fromLocal8Bit(argv[2]);
+    // The copies made before each import go beside the book, never to the user's own folder.
+    qputenv("MEALVANE_BACKUP_DIR", QFile::encodeName(dataFile + QStringLiteral(".backups")));
     FakeDialogs dialogs;
     FakeShell shell;
     FixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
