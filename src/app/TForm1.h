@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <array>
 #include <functional>
 #include <optional>
@@ -516,7 +517,16 @@ private:
     std::array<QRadioButton *, 5> m_timeButtons{};
     QWidget *m_dailyColumn = nullptr;
     bool m_initialisingMenu = false;
-    void pickInBox(CheckedComboBox *box);
+    void pickInBox(CheckedComboBox *box, int day);
+    /// A pick that keeps the week varied: a recipe the week does not hold yet, those of the two weeks
+    /// before last, never twice on one day where the list allows.
+    int variedPick(CheckedComboBox *box, int day);
+    bool noRepeats() const;
+    /// The recipes planned in the `weeks` weeks before the selected one.
+    QSet<QString> plannedBefore(int weeks);
+    QCheckBox *m_noRepeats = nullptr;
+    /// Those of the two weeks before, read once for each pick of a time or a day.
+    std::optional<QSet<QString>> m_recentPicks;
     void runWithSelector(SelectorDialog *selector, const QString &purpose,
                          const std::function<void(int)> &operation);
     SelectorDialog *m_timeSelector = nullptr;
@@ -535,5 +545,11 @@ private:
     void disableWrites();
     bool m_sized = false;
     RandomSource m_random;
+
+public:
+    /// Makes the picks repeatable (for tests).
+    void seedPicks(std::uint64_t seed) { m_random = RandomSource(seed); }
+
+private:
     DesktopMailer m_desktopMailer;
 };

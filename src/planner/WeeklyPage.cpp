@@ -2,19 +2,24 @@
 #include "MenuStorage.h"
 #include "SelectorDialog.h"
 #include "WeekBoxesArea.h"
+#include "app/SelectedWeek.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "sharing/WeekShare.h"
 #include "shopping/ShoppingList.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/Dialect.h"
 #include "toolkit/db/Transaction.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/CheckedComboBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,7 +81,7 @@ void TForm1::buildWeeklyPage() {
     // Where each control stands beside the last day (two columns), and in the footer (two rows).
     struct Place {
         QWidget *widget;
-        int row, column, span, footerRow, footerColumn;
+        int row, column, span, footerRow, footerColumn, footerSpan = 1;
     };
     std::vector<Place> places;
     const auto button = [&](const char *name, const char *caption, void (TForm1::*handler)(), Place place) {
@@ -93,18 +98,34 @@ void TForm1::buildWeeklyPage() {
     button("RbButton15", "Clear-A-Time", &TForm1::RbButton15Click, {nullptr, 0, 1, 1, 1, 0});
     button("RbButton16", "Clear-A-Day", &TForm1::RbButton16Click, {nullptr, 1, 1, 1, 1, 1});
     button("RbButton17", "Print", &TForm1::RbButton17Click, {nullptr, 2, 1, 1, 1, 2});
-    button("RbButton18", "Save Menu", &TForm1::RbButton18Click, {nullptr, 3, 0, 2, 0, 3});
+    // Variety on request: off unless the user asked for it in an earlier run.
+    m_noRepeats = new QCheckBox(QStringLiteral("No re&peats"), panel);
+    m_noRepeats->setObjectName(QStringLiteral("NoRepeats"));
+    m_noRepeats->setToolTip(
+        QStringLiteral("Picks put no recipe twice into the week, and draw the recipes of the "
+                       "two weeks before last"));
+    m_noRepeats->setChecked(QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
+                                .value(QStringLiteral("Planner/NoRepeats"), false)
+                                .toBool());
+    connect(m_noRepeats, &QCheckBox::toggled, this, [](bool on) {
+        QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
+            .setValue(QStringLiteral("Planner/NoRepeats"), on);
+    });
+    // In the footer it has a row of its own, so that the buttons keep their room at any font.
+    places.push_back({m_noRepeats, 3, 0, 2, 2, 0, 2});
+    button("RbButton18", "Save Menu", &TForm1::RbButton18Click, {nullptr, 4, 0, 2, 0, 3});
     m_unsavedMarker = new QLabel(QStringLiteral("Not saved yet"), panel);
     m_unsavedMarker->setObjectName(QStringLiteral("UnsavedMarker"));
     m_unsavedMarker->setAccessibleName(QStringLiteral("The weekly menu holds picks not saved yet"));
     m_unsavedMarker->setProperty("warning", true);
     m_unsavedMarker->setVisible(WeekGridChanged);
-    places.push_back({m_unsavedMarker, 4, 0, 2, 1, 3});
+    places.push_back({m_unsavedMarker, 5, 0, 2, 1, 3});
     const auto arrange = [buttons, places, marker = m_unsavedMarker](bool inFooter) {
         for (const Place &p : places) {
             buttons->removeWidget(p.widget);
             if (inFooter)
-                buttons->addWidget(p.widget, p.footerRow, p.footerColumn, Qt::AlignHCenter);
+                buttons->addWidget(p.widget, p.footerRow, p.footerColumn, 1, p.footerSpan,
+                                   p.footerSpan > 1 ? Qt::AlignLeft : Qt::AlignHCenter);
             else
                 buttons->addWidget(p.widget, p.row, p.column, 1, p.span,
                                    p.widget == marker ? Qt::AlignHCenter : Qt::Alignment());
@@ -198,7 +219,8 @@ void TForm1::RbButton18Click() {
     // The week and its shopping list change together or not at all.
     db::Transaction transaction(m_data->ADOConnectionMain);
     menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
-    const int items = replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()) : -1;
+    const int items =
+        replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()) : -1;
     transaction.commit();
     DailyMenuChanged = false;
     setWeekGridChanged(false);
@@ -209,8 +231,34 @@ void TForm1::RbButton18Click() {
 }
 
 void TForm1::RbButton13Click() {
+    // Without repeats, the week's old picks make no room for themselves: every box is emptied first.
+    if (noRepeats())
+        for (int day = 0; day < 7; ++day)
+            for (int code = 1; code <= 6; ++code)
+                weekBox(day, code)->deselectAll();
     for (int day = 0; day < 7; ++day)
         PickDay(day);
+}
+
+bool TForm1::noRepeats() const {
+    return m_noRepeats != nullptr && m_noRepeats->isChecked();
+}
+
+QSet<QString> TForm1::plannedBefore(int weeks) {
+    QSet<QString> names;
+    const QDate saturday = sharing::weekStart(SelectedWeek, SelectedYear);
+    db::Connection &c = m_data->ADOConnectionMain;
+    db::Statement s(c, QStringLiteral("SELECT DISTINCT Meal.Meal_Name FROM Menu JOIN Meal ON Meal.Meal_ID = "
+                                      "Menu.Meal_ID WHERE Menu.Week_Number = ? AND Menu.Year_Number = ?"));
+    for (int back = 1; back <= weeks; ++back) {
+        const QDate day = saturday.addDays(-7 * back);
+        s.reset();
+        s.bind(1, WeekNumber(day));
+        s.bind(2, WeekYear(day));
+        while (s.step())
+            names.insert(s.value(0).toString());
+    }
+    return names;
 }
 
 void TForm1::runWithSelector(SelectorDialog *selector, const QString &purpose,
@@ -247,8 +295,12 @@ void TForm1::RbButton16Click() {
 }
 
 void TForm1::PickTime(int code) {
+    m_recentPicks.reset();
+    if (noRepeats())
+        for (int day = 0; day < 7; ++day)
+            weekBox(day, code)->deselectAll();
     for (int day = 0; day < 7; ++day)
-        pickInBox(weekBox(day, code));
+        pickInBox(weekBox(day, code), day);
 }
 
 void TForm1::ClearTime(int code) {
@@ -271,13 +323,55 @@ void TForm1::attachSelectors(SelectorDialog *times, SelectorDialog *days) {
 }
 
 void TForm1::PickDay(int day) {
+    m_recentPicks.reset();
+    if (noRepeats())
+        for (int code = 1; code <= 6; ++code)
+            weekBox(day, code)->deselectAll();
     for (int code = 1; code <= 6; ++code)
-        pickInBox(weekBox(day, code));
+        pickInBox(weekBox(day, code), day);
 }
 
-void TForm1::pickInBox(CheckedComboBox *box) {
+void TForm1::pickInBox(CheckedComboBox *box, int day) {
     box->deselectAll();
     if (box->count() > 0)
-        box->setChecked(m_random.below(box->count()), true);
+        box->setChecked(noRepeats() ? variedPick(box, day) : m_random.below(box->count()), true);
     cbSaturdayMorningChange(box);
+}
+
+int TForm1::variedPick(CheckedComboBox *box, int day) {
+    // What the week and the day hold already, in the other boxes.
+    QSet<QString> inWeek;
+    QSet<QString> onDay;
+    for (int d = 0; d < 7; ++d) {
+        for (int code = 1; code <= 6; ++code) {
+            CheckedComboBox *other = weekBox(d, code);
+            if (other == box)
+                continue;
+            for (const int index : other->checkedOrder()) {
+                inWeek.insert(other->items().at(index));
+                if (d == day)
+                    onDay.insert(other->items().at(index));
+            }
+        }
+    }
+    if (!m_recentPicks)
+        m_recentPicks = plannedBefore(2);
+    // The first of these that leaves any recipe is drawn from: new to the week and to the two weeks
+    // before; new to the week; new to the day; the whole list.
+    const QStringList &items = box->items();
+    const std::function<bool(const QString &)> tiers[] = {
+        [&](const QString &name) { return !inWeek.contains(name) && !m_recentPicks->contains(name); },
+        [&](const QString &name) { return !inWeek.contains(name); },
+        [&](const QString &name) { return !onDay.contains(name); },
+    };
+    for (const auto &allowed : tiers) {
+        std::vector<int> open;
+        for (int i = 0; i < items.size(); ++i) {
+            if (allowed(items.at(i)))
+                open.push_back(i);
+        }
+        if (!open.empty())
+            return open[size_t(m_random.below(int(open.size())))];
+    }
+    return m_random.below(box->count());
 }

@@ -2,7 +2,11 @@
 #include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/MonthCalendar.h"
 
+#include "app/SelectedWeek.h"
+
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -293,4 +297,88 @@ TEST_F(WeeklyPageTest, CancelKeepsTheUnsavedWeekOnScreenAtEveryQuestion) {
     dialogs.askAnswers = {Dialogs::Answer::Yes};
     EXPECT_TRUE(w.close());
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM Menu")), 1);
+}
+
+namespace {
+
+/// A book of `recipes` recipes, each admitted at every meal time.
+class VariedPicksTest : public ProgramTest {
+protected:
+    VariedPicksTest()
+        : ProgramTest(QDateTime(QDate(2027, 1, 4), QTime(9, 0)), TestDataFile::Contents::Empty) {}
+    void fill(int recipes) {
+        file.exec(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO Meal(Meal_Name, Meal_Morning, Meal_Snack, Meal_Noon, Meal_Night, "
+                           "Meal_Dessert) SELECT 'Dish ' || i, 1, 1, 1, 1, 1 FROM n")
+                .arg(recipes));
+        w.rereadAfterImport();
+        w.JvXPBar5Items0Click();
+        w.findChild<QCheckBox *>(QStringLiteral("NoRepeats"))->setChecked(true);
+    }
+    QStringList week() {
+        QStringList picks;
+        for (int day = 0; day < 7; ++day)
+            for (int code = 1; code <= 6; ++code)
+                picks << w.weekBox(day, code)->text();
+        return picks;
+    }
+};
+
+} // namespace
+
+// Over many seeded picks: with 50 recipes to every list no recipe comes twice into a week, and those of the
+// two weeks before (here across the year's end) are drawn last; with one recipe every box still gets it.
+TEST_F(VariedPicksTest, NoRepeatsKeepsTheWeekVariedAndTheLastTwoWeeksLast) {
+    EXPECT_FALSE(w.findChild<QCheckBox *>(QStringLiteral("NoRepeats")) != nullptr &&
+                 w.findChild<QCheckBox *>(QStringLiteral("NoRepeats"))->isChecked())
+        << "off unless asked for";
+    fill(50);
+    ASSERT_EQ(w.SelectedWeek, 1);
+    ASSERT_EQ(w.SelectedYear, 2027);
+    // Dish 1 to 8 in the last week of 2026 and the one before: 42 other recipes, one for every box.
+    for (int d = 1; d <= 8; ++d) {
+        const QDate saturday = QDate(2027, 1, 2).addDays(d <= 4 ? -7 : -14);
+        file.exec(QStringLiteral("INSERT INTO Menu(Week_Number, Year_Number, Day_Number, Menu_Time, Meal_ID) "
+                                 "SELECT %1, %2, 0, '3', Meal_ID FROM Meal WHERE Meal_Name = 'Dish %3'")
+                      .arg(WeekNumber(saturday))
+                      .arg(WeekYear(saturday))
+                      .arg(d));
+    }
+    for (int seed = 1; seed <= 100; ++seed) {
+        w.seedPicks(std::uint64_t(seed));
+        w.RbButton13Click();
+        const QStringList picks = week();
+        ASSERT_EQ(QSet<QString>(picks.cbegin(), picks.cend()).size(), 42) << "seed " << seed;
+        for (int d = 1; d <= 8; ++d)
+            ASSERT_FALSE(picks.contains(QStringLiteral("Dish %1").arg(d))) << "seed " << seed;
+    }
+    // Picking a time or a day keeps to the rule as well.
+    w.PickTime(3);
+    w.PickDay(2);
+    const QStringList picks = week();
+    EXPECT_EQ(QSet<QString>(picks.cbegin(), picks.cend()).size(), 42);
+    // Without the box ticked, picks come as they fall: repeats within a week of 50 come soon.
+    w.findChild<QCheckBox *>(QStringLiteral("NoRepeats"))->setChecked(false);
+    int repeated = 0;
+    for (int seed = 1; seed <= 20; ++seed) {
+        w.seedPicks(std::uint64_t(seed));
+        w.RbButton13Click();
+        const QStringList free = week();
+        repeated += QSet<QString>(free.cbegin(), free.cend()).size() < 42 ? 1 : 0;
+    }
+    EXPECT_GT(repeated, 15);
+}
+
+TEST_F(VariedPicksTest, AListOfOneRecipeStillFillsEveryBoxAndTheChoiceIsRemembered) {
+    fill(1);
+    w.RbButton13Click();
+    EXPECT_EQ(week(), QStringList(42, QStringLiteral("Dish 1")));
+    EXPECT_TRUE(QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
+                    .value(QStringLiteral("Planner/NoRepeats"))
+                    .toBool());
+    w.findChild<QCheckBox *>(QStringLiteral("NoRepeats"))->setChecked(false);
+    EXPECT_FALSE(QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
+                     .value(QStringLiteral("Planner/NoRepeats"))
+                     .toBool());
 }

@@ -8,6 +8,9 @@ int main(int argc, char **argv) {
     // The copies the program makes of its books go to a folder of the run's own, never the user's.
     QTemporaryDir backups;
     qputenv("MEALVANE_BACKUP_DIR", backups.path().toUtf8());
+    // And the settings it remembers between runs, to a folder of the run's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
