@@ -94,6 +94,12 @@ QString TForm1::programFolder() const {
     return QCoreApplication::applicationDirPath();
 }
 
+void TForm1::stepWeek(int weeks) {
+    const QDate from = m_shownDate.isValid() ? m_shownDate : JvMonthCalendar21->selectedDate();
+    JvMonthCalendar21->setSelectedDate(from.addDays(7 * weeks));
+    JvMonthCalendar21Click();
+}
+
 void TForm1::JvMonthCalendar21Click() {
     const QDate d = JvMonthCalendar21->selectedDate();
     if (activePage() == TabSheet7 && !CheckChanges()) {

@@ -35,6 +35,7 @@
 #include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace {
 
@@ -141,6 +142,8 @@ void TForm1::buildMenus() {
          [this] { importFromWebAddress(); }},
         {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
          [this] { readAllAmountsFromMethods(); }},
+        {ActionPreviousWeek, "ActionPreviousWeek", "Pre&vious Week", [this] { stepWeek(-1); }},
+        {ActionNextWeek, "ActionNextWeek", "Ne&xt Week", [this] { stepWeek(1); }},
         {ActionRestore, "ActionRestore", "Restore from &Backup...", [this] { restoreFromBackup(); }},
         {ActionExportRecipes, "ActionExportRecipes", "Export &Recipes...", [this] { exportRecipes(); }},
         {ActionExportWeek, "ActionExportWeek", "Export Wee&k...", [this] { exportWeek(); }},
@@ -160,19 +163,22 @@ void TForm1::buildMenus() {
     Action12->setShortcutContext(Qt::WindowShortcut);
     // The shortcuts a desktop user expects, shown beside their items; Ctrl+1 to Ctrl+8 go to the pages in
     // the order of the navigation bar.
-    const std::pair<QAction *, QKeySequence> keys[] = {{ActionSave, QKeySequence::Save},
-                                                       {ActionPrint, QKeySequence::Print},
-                                                       {ActionNewRecipe, QKeySequence::New},
-                                                       {ActionFind, QKeySequence::Find},
-                                                       {Action1, QKeySequence::Quit},
-                                                       {Action2, QKeySequence(Qt::CTRL | Qt::Key_1)},
-                                                       {ActionDaily, QKeySequence(Qt::CTRL | Qt::Key_2)},
-                                                       {Action5, QKeySequence(Qt::CTRL | Qt::Key_3)},
-                                                       {Action6, QKeySequence(Qt::CTRL | Qt::Key_4)},
-                                                       {Action7, QKeySequence(Qt::CTRL | Qt::Key_5)},
-                                                       {ActionCategories, QKeySequence(Qt::CTRL | Qt::Key_6)},
-                                                       {Action8, QKeySequence(Qt::CTRL | Qt::Key_7)},
-                                                       {Action4, QKeySequence(Qt::CTRL | Qt::Key_8)}};
+    const std::pair<QAction *, QKeySequence> keys[] = {
+        {ActionSave, QKeySequence::Save},
+        {ActionPrint, QKeySequence::Print},
+        {ActionNewRecipe, QKeySequence::New},
+        {ActionFind, QKeySequence::Find},
+        {Action1, QKeySequence::Quit},
+        {Action2, QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {ActionDaily, QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {Action5, QKeySequence(Qt::CTRL | Qt::Key_3)},
+        {Action6, QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {Action7, QKeySequence(Qt::CTRL | Qt::Key_5)},
+        {ActionCategories, QKeySequence(Qt::CTRL | Qt::Key_6)},
+        {Action8, QKeySequence(Qt::CTRL | Qt::Key_7)},
+        {Action4, QKeySequence(Qt::CTRL | Qt::Key_8)},
+        {ActionPreviousWeek, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {ActionNextWeek, QKeySequence(Qt::ALT | Qt::Key_Right)}};
     for (const auto &[action, key] : keys) {
         // The desktop's own key for Quit where it has one, Ctrl+Q where it has none.
         action->setShortcut(action == Action1 && key.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : key);
@@ -196,6 +202,8 @@ void TForm1::buildMenus() {
     file->addAction(Action1);
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->addActions({Action2, Action5, Action6, Action7});
+    actions->addSeparator();
+    actions->addActions({ActionPreviousWeek, ActionNextWeek});
     actions->addSeparator();
     actions->addAction(Action8);
     actions->addSeparator();
@@ -281,6 +289,33 @@ QWidget *TForm1::buildLeftColumn() {
     };
     JvgLabel29 = pair(1, "JvgLabel27", "Selected Week:", "JvgLabel29");
     JvgLabel68 = pair(2, "JvgLabel67", "Week Number:", "JvgLabel68");
+    // Small arrows beside the week's number step it back and on, as Alt+Left and Alt+Right do; there the
+    // column has room for them at any font.
+    {
+        week->removeWidget(JvgLabel68);
+        auto *row = new QHBoxLayout;
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(2);
+        row->addWidget(JvgLabel68, 1);
+        for (const auto &[name, shape, spoken, by] :
+             {std::tuple{"PreviousWeek", Qt::LeftArrow, "Previous week (Alt+Left)", -1},
+              std::tuple{"NextWeek", Qt::RightArrow, "Next week (Alt+Right)", 1}}) {
+            auto *arrow = new QToolButton(weekPanel);
+            arrow->setObjectName(QLatin1String(name));
+            arrow->setArrowType(shape);
+            arrow->setToolTip(QLatin1String(spoken));
+            arrow->setAccessibleName(QString(QLatin1String(spoken)).section(u' ', 0, 1));
+            arrow->setAutoRaise(true);
+            // No taller than the line they stand in: the navigation bar above keeps its room.
+            const int line = JvgLabel68->sizeHint().height();
+            arrow->setFixedSize(std::max(line + 6, arrow->sizeHint().width()), line);
+            const int step = by;
+            connect(arrow, &QToolButton::clicked, this,
+                    [this, step] { run([this, step] { stepWeek(step); }); });
+            row->addWidget(arrow);
+        }
+        week->addLayout(row, 2, 1);
+    }
     JvgLabel30 = pair(3, "JvgLabel28", "Today:", "JvgLabel30");
     week->setColumnStretch(1, 1);
     connect(JvMonthCalendar21, &QCalendarWidget::clicked, this,
@@ -505,7 +540,8 @@ void TForm1::showReadOnly() {
     ActionWebImport->setEnabled(false);
     disableWrites();
     // A damaged book can still be put back as a backup had it; one that cannot be written cannot.
-    ActionRestore->setEnabled(m_data != nullptr && m_data->health().state == datafile::Health::State::Damaged);
+    ActionRestore->setEnabled(m_data != nullptr &&
+                              m_data->health().state == datafile::Health::State::Damaged);
 }
 
 void TForm1::disableWrites() {
@@ -552,9 +588,15 @@ void TForm1::fitLeftColumn() {
             value->parentWidget()->findChild<QLabel *>(value == JvgLabel29   ? QStringLiteral("JvgLabel27")
                                                        : value == JvgLabel68 ? QStringLiteral("JvgLabel67")
                                                                              : QStringLiteral("JvgLabel28"));
+        // The week's number has its two arrows beside it.
+        int arrows = 0;
+        if (value == JvgLabel68)
+            for (const char *name : {"PreviousWeek", "NextWeek"})
+                if (const QWidget *arrow = value->parentWidget()->findChild<QWidget *>(QLatin1String(name)))
+                    arrows += arrow->width() + 2;
         if (caption != nullptr)
-            wanted =
-                std::max(wanted, caption->sizeHint().width() + value->sizeHint().width() + 6 + 4 + 4 + 4 + 4);
+            wanted = std::max(wanted, caption->sizeHint().width() + value->sizeHint().width() + arrows + 6 +
+                                          4 + 4 + 4 + 4);
     }
     need(JvgLabel64, 4 + 4 + 2 + 2);
     m_leftColumn->setFixedWidth(wanted);

@@ -174,6 +174,9 @@ public:
     /// it was then (by the program that owns this window, through `whenRestoring`).
     void restoreFromBackup();
     /// What puts a chosen backup in place of the book.
+    /// Previous Week and Next Week: the selected week stepped by `weeks`, as choosing a day of it in the
+    /// calendar does (an unsaved weekly page asks first).
+    void stepWeek(int weeks);
     /// File > Export Recipes...: all recipes, those of a type or those the search found, as web pages or
     /// one MealMaster file, into a folder the user chooses.
     void exportRecipes();
@@ -432,6 +435,7 @@ public:
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
     QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr, *ActionWebImport = nullptr;
+    QAction *ActionPreviousWeek = nullptr, *ActionNextWeek = nullptr;
     QAction *ActionRestore = nullptr, *ActionExportRecipes = nullptr, *ActionExportWeek = nullptr;
     QAction *ActionSharing = nullptr, *ActionShareWeek = nullptr, *ActionRefreshPhones = nullptr,
             *ActionExportCalendar = nullptr;

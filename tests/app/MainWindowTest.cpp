@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
                            "Import Recipe from Web Address...", "Read Amounts from Methods..."}));
     EXPECT_EQ(menuTexts(menus[1]->menu()),
-              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "S&earch", "-",
+              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "Pre&vious Week", "Ne&xt Week", "-", "S&earch", "-",
                            "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups", "-",
                            "&Household..."}));
     EXPECT_EQ(menuTexts(menus[2]->menu()),

@@ -5,6 +5,7 @@
 #include "app/SelectedWeek.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QSettings>
 #include <QTest>
@@ -381,4 +382,25 @@ TEST_F(VariedPicksTest, AListOfOneRecipeStillFillsEveryBoxAndTheChoiceIsRemember
     EXPECT_FALSE(QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
                      .value(QStringLiteral("Planner/NoRepeats"))
                      .toBool());
+}
+
+// Next Week and Previous Week step the week across the year's end as the calendar does; an unsaved week
+// asks first, and Cancel keeps it on screen.
+TEST_F(WeeklyPageTest, NextAndPreviousWeekStepAcrossTheYearsEnd) {
+    ASSERT_EQ(w.SelectedWeek, 53);
+    w.ActionNextWeek->trigger();
+    EXPECT_EQ(std::pair(w.SelectedWeek, w.SelectedYear), std::pair(1, 2006));
+    EXPECT_EQ(w.JvMonthCalendar21->selectedDate(), QDate(2006, 1, 7));
+    w.findChild<QAbstractButton *>(QStringLiteral("PreviousWeek"))->click();
+    w.ActionPreviousWeek->trigger();
+    EXPECT_EQ(std::pair(w.SelectedWeek, w.SelectedYear), std::pair(52, 2005));
+    w.JvXPBar5Items0Click();
+    CheckedComboBox *box = w.weekBox(1, 5);
+    box->setChecked(box->indexOf(QStringLiteral("Fish pie")), true);
+    dialogs.askAnswers = {Dialogs::Answer::Cancel};
+    w.ActionNextWeek->trigger();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(w.SelectedWeek, 52);
+    EXPECT_TRUE(w.WeekGridChanged);
+    EXPECT_EQ(w.weekBox(1, 5)->text(), QStringLiteral("Fish pie"));
 }
