@@ -92,8 +92,22 @@ protected:
 
 private:
     int textWidth(const QString &text) const { return fontMetrics().horizontalAdvance(text); }
-    static QString fullName(int t) { return QLatin1String(menu::DayNames[size_t(t)]); }
-    static QString shortName(int t) { return fullName(t).left(3); }
+
+public:
+    /// The week whose dates the tabs carry.
+    void setWeek(menu::Week week) {
+        m_week = week;
+        fitNames(width());
+    }
+
+private:
+    QString fullName(int t) const {
+        return m_week.number > 0 ? menu::dayCaption(m_week, t) : QLatin1String(menu::DayNames[size_t(t)]);
+    }
+    QString shortName(int t) const {
+        return m_week.number > 0 ? menu::dayCaption(m_week, t, true) : fullName(t).left(3);
+    }
+    menu::Week m_week{0, 0};
     void fitNames(int room) {
         if (count() != int(menu::DayNames.size()))
             return;
@@ -343,6 +357,7 @@ int TForm1::selectedDay() const {
 }
 
 void TForm1::RefreshMenuDays() {
+    static_cast<DayTabs *>(JvTabBar1)->setWeek({SelectedWeek, SelectedYear});
     menu::refreshSlots(*m_data, {SelectedWeek, SelectedYear}, selectedDay());
 }
 

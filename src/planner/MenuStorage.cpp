@@ -1,5 +1,9 @@
 #include "MenuStorage.h"
 
+#include "sharing/WeekShare.h"
+#include <QDate>
+#include <QLocale>
+
 #include "data/TDataModule1.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
@@ -82,6 +86,14 @@ void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &plan
             again.step();
         }
     }
+}
+
+QString dayCaption(Week week, int day, bool brief) {
+    const QDate date = sharing::weekStart(week.number, week.year).addDays(day);
+    const QString name = QLatin1String(DayNames[size_t(day)]);
+    static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    return brief ? QStringLiteral("%1 %2").arg(name.left(3)).arg(date.day())
+                 : QStringLiteral("%1 %2").arg(name, english.toString(date, QStringLiteral("d MMM")));
 }
 
 } // namespace menu

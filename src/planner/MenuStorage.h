@@ -39,4 +39,7 @@ void refreshSlots(TDataModule1 &data, Week week, int day);
 /// name; names no recipe bears are left out). Runs inside the caller's transaction.
 void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &planned);
 
+/// A day of a week as its captions name it, with its date: "Saturday 12 Dec", or short, "Sat 12".
+QString dayCaption(Week week, int day, bool brief = false);
+
 } // namespace menu

@@ -173,6 +173,12 @@ int sortedIndexOf(const QStringList &names, const QString &name) {
 } // namespace
 
 bool TForm1::RefreshMenuData() {
+    // The days carry the week's dates.
+    for (int day = 0; day < 7; ++day) {
+        if (auto *caption = TabSheet7->findChild<QLabel *>(QStringLiteral("Day") +
+                                                           QLatin1String(menu::DayNames[size_t(day)])))
+            caption->setText(menu::dayCaption({SelectedWeek, SelectedYear}, day));
+    }
     for (int day = 0; day < 7; ++day) {
         for (int code = 1; code <= 6; ++code)
             weekBox(day, code)->deselectAll();

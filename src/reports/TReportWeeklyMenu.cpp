@@ -135,7 +135,8 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
                                        : QStringLiteral("Menu for week %1 of %2, page %3")
                                              .arg(lblWeekNumber, lblYearNumber)
                                              .arg(p + 1);
-        detail.paint = [page = pages[p], p, heading](report::Canvas &c, const report::PageInfo &) {
+        const menu::Week week{lblWeekNumber.toInt(), lblYearNumber.toInt()};
+        detail.paint = [page = pages[p], p, heading, week](report::Canvas &c, const report::PageInfo &) {
             c.fill(Qt::white);
             c.rule(0, 2, Qt::black);
             c.fillRect(0, 20.4, c.band().width(), 0.3, Qt::black);
@@ -149,7 +150,7 @@ report::BandReport TReportWeeklyMenu::QuickRep1() const {
                 // A later page shows only the days that go on there.
                 if (p > 0 && part.meals.isEmpty())
                     continue;
-                const QString caption = QLatin1String(menu::DayNames[size_t(day)]);
+                const QString caption = menu::dayCaption(week, day);
                 c.text(b.captionLeft, b.captionTop, 56,
                        part.continued ? caption + QStringLiteral(" (continued)") : caption, plain(10, true));
                 // Each line of the time memo names the time of the meal beside it.

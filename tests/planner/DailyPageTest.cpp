@@ -67,10 +67,11 @@ TEST_F(DailyPageTest, EveryOpeningStartsOnSaturdayMorningWithTheFilterOff) {
         })) << caption;
     }
     EXPECT_EQ(w.JvTabBar1->count(), 7);
-    // Whole, or cut to "Wed" with the whole name as its tip where the bar is narrow.
-    EXPECT_TRUE(w.JvTabBar1->tabText(4) == QStringLiteral("Wednesday") ||
-                (w.JvTabBar1->tabText(4) == QStringLiteral("Wed") &&
-                 w.JvTabBar1->tabToolTip(4) == QStringLiteral("Wednesday")));
+    // With the date, whole, or cut to "Wed 4" with the whole caption as its tip where the bar is narrow.
+    EXPECT_TRUE(w.JvTabBar1->tabText(4) == QStringLiteral("Wednesday 4 Jan") ||
+                (w.JvTabBar1->tabText(4) == QStringLiteral("Wed 4") &&
+                 w.JvTabBar1->tabToolTip(4) == QStringLiteral("Wednesday 4 Jan")))
+        << qPrintable(w.JvTabBar1->tabText(4));
     EXPECT_EQ(mealList().size(), count(QStringLiteral("SELECT count(*) FROM Meal WHERE Meal_Morning")));
     EXPECT_EQ(mealList().first(), QStringLiteral("Banana bread"));
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -395,6 +396,11 @@ TEST_F(WeeklyPageTest, NextAndPreviousWeekStepAcrossTheYearsEnd) {
     w.ActionPreviousWeek->trigger();
     EXPECT_EQ(std::pair(w.SelectedWeek, w.SelectedYear), std::pair(52, 2005));
     w.JvXPBar5Items0Click();
+    // The days carry their dates.
+    EXPECT_EQ(w.TabSheet7->findChild<QLabel *>(QStringLiteral("DaySaturday"))->text(),
+              QStringLiteral("Saturday 24 Dec"));
+    EXPECT_EQ(w.TabSheet7->findChild<QLabel *>(QStringLiteral("DayFriday"))->text(),
+              QStringLiteral("Friday 30 Dec"));
     CheckedComboBox *box = w.weekBox(1, 5);
     box->setChecked(box->indexOf(QStringLiteral("Fish pie")), true);
     dialogs.askAnswers = {Dialogs::Answer::Cancel};

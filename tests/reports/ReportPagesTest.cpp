@@ -318,7 +318,7 @@ TEST_F(ReportPagesTest, HardCasesPrintWholeWithNothingCutOrOverlapping) {
         EXPECT_TRUE(first.contains(QStringLiteral("Sunday")));
         EXPECT_TRUE(second.contains(QStringLiteral("Menu for week 7 of 2026, page 2")))
             << second.toStdString();
-        EXPECT_TRUE(second.contains(QStringLiteral("Saturday (continued)"))) << second.toStdString();
+        EXPECT_TRUE(second.contains(QStringLiteral("Saturday 14 Feb (continued)"))) << second.toStdString();
         EXPECT_FALSE(second.contains(QStringLiteral("Sunday"))) << "only the day that goes on";
     }
 
