@@ -144,6 +144,7 @@ void TForm1::buildMenus() {
          [this] { readAllAmountsFromMethods(); }},
         {ActionPreviousWeek, "ActionPreviousWeek", "Pre&vious Week", [this] { stepWeek(-1); }},
         {ActionNextWeek, "ActionNextWeek", "Ne&xt Week", [this] { stepWeek(1); }},
+        {ActionCopyWeek, "ActionCopyWeek", "&Copy Week To...", [this] { copyWeekTo(); }},
         {ActionRestore, "ActionRestore", "Restore from &Backup...", [this] { restoreFromBackup(); }},
         {ActionExportRecipes, "ActionExportRecipes", "Export &Recipes...", [this] { exportRecipes(); }},
         {ActionExportWeek, "ActionExportWeek", "Export Wee&k...", [this] { exportWeek(); }},
@@ -203,7 +204,7 @@ void TForm1::buildMenus() {
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->addActions({Action2, Action5, Action6, Action7});
     actions->addSeparator();
-    actions->addActions({ActionPreviousWeek, ActionNextWeek});
+    actions->addActions({ActionPreviousWeek, ActionNextWeek, ActionCopyWeek});
     actions->addSeparator();
     actions->addAction(Action8);
     actions->addSeparator();
@@ -555,7 +556,7 @@ void TForm1::disableWrites() {
         "RbButton25",       "LoadNewPicture1", "ClearPicture1",     "ActionSave",
         "ActionNewRecipe",  "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod",
         "PeopleAtThisMeal", "ActionSharing",   "ActionShareWeek",   "ActionRefreshPhones",
-        "ShareWeek"};
+        "ShareWeek",        "ActionCopyWeek"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         for (QWidget *widget : findChildren<QWidget *>(objectName))

@@ -177,6 +177,9 @@ public:
     /// Previous Week and Next Week: the selected week stepped by `weeks`, as choosing a day of it in the
     /// calendar does (an unsaved weekly page asks first).
     void stepWeek(int weeks);
+    /// Actions > Copy Week To...: the selected week's menu, and when asked its list, onto another week
+    /// chosen in a calendar, asking before it replaces a planned week.
+    void copyWeekTo();
     /// File > Export Recipes...: all recipes, those of a type or those the search found, as web pages or
     /// one MealMaster file, into a folder the user chooses.
     void exportRecipes();
@@ -435,7 +438,7 @@ public:
             *Action9 = nullptr, *Action10 = nullptr, *Action11 = nullptr, *Action12 = nullptr,
             *Action13 = nullptr, *Action14 = nullptr, *Action15 = nullptr;
     QAction *ActionHousehold = nullptr, *ActionReadAmounts = nullptr, *ActionWebImport = nullptr;
-    QAction *ActionPreviousWeek = nullptr, *ActionNextWeek = nullptr;
+    QAction *ActionPreviousWeek = nullptr, *ActionNextWeek = nullptr, *ActionCopyWeek = nullptr;
     QAction *ActionRestore = nullptr, *ActionExportRecipes = nullptr, *ActionExportWeek = nullptr;
     QAction *ActionSharing = nullptr, *ActionShareWeek = nullptr, *ActionRefreshPhones = nullptr,
             *ActionExportCalendar = nullptr;

@@ -123,10 +123,11 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
                            "Import Recipe from Web Address...", "Read Amounts from Methods..."}));
-    EXPECT_EQ(menuTexts(menus[1]->menu()),
-              (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "Pre&vious Week", "Ne&xt Week", "-", "S&earch", "-",
-                           "&New Recipe...", "&Find Recipe", "&Daily Style", "Recipe &Types and Groups", "-",
-                           "&Household..."}));
+    EXPECT_EQ(
+        menuTexts(menus[1]->menu()),
+        (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "Pre&vious Week",
+                     "Ne&xt Week", "&Copy Week To...", "-", "S&earch", "-", "&New Recipe...", "&Find Recipe",
+                     "&Daily Style", "Recipe &Types and Groups", "-", "&Household..."}));
     EXPECT_EQ(menuTexts(menus[2]->menu()),
               (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
     EXPECT_EQ(menuTexts(menus[3]->menu()),

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSettings>
@@ -114,6 +115,7 @@ TEST_F(WeeklyPageTest, LoadingPast255CharactersStopsTheOpening) {
 #include "planner/TForm5.h"
 #include "planner/TForm6.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <set>
 
@@ -409,4 +411,59 @@ TEST_F(WeeklyPageTest, NextAndPreviousWeekStepAcrossTheYearsEnd) {
     EXPECT_EQ(w.SelectedWeek, 52);
     EXPECT_TRUE(w.WeekGridChanged);
     EXPECT_EQ(w.weekBox(1, 5)->text(), QStringLiteral("Fish pie"));
+}
+
+// Copy Week To...: the stored week onto another, across the year's end, its list when asked; a planned week
+// is replaced only after a Yes, and the week itself is no target.
+TEST_F(WeeklyPageTest, CopyWeekToAnotherWeekAsksBeforeItReplacesOne) {
+    file.exec(QStringLiteral(
+        "INSERT INTO Menu(Week_Number, Year_Number, Day_Number, Menu_Time, Meal_ID, Menu_People) "
+        "SELECT 53, 2005, 0, '3', Meal_ID, 4 FROM Meal WHERE Meal_Name = 'Pancakes';"
+        "INSERT INTO Menu(Week_Number, Year_Number, Day_Number, Menu_Time, Meal_ID) SELECT 53, "
+        "2005, 6, '5', Meal_ID FROM Meal WHERE Meal_Name = 'Fish pie';"
+        "INSERT INTO ShoppingList(WeekNumber, YearNumber, IngredientsDescription, "
+        "IngredientsCount, IngredientsType, IngredientsBought) VALUES(53, 2005, 'Birthday "
+        "candles', 1, 'Party', 1)"));
+    QDate target;
+    bool withList = false;
+    w.showModal = [&](QDialog &dialog) {
+        dialog.findChild<QCalendarWidget *>(QStringLiteral("CopyWeekCalendar"))->setSelectedDate(target);
+        dialog.findChild<QCheckBox *>(QStringLiteral("CopyWeekList"))->setChecked(withList);
+        dialog.accept();
+    };
+    const QString week1 = QStringLiteral(
+        "SELECT group_concat(Day_Number || Menu_Time || ifnull(Menu_People, ''), ',') FROM (SELECT * "
+        "FROM Menu WHERE Week_Number = 1 AND Year_Number = 2006 ORDER BY MENU_ID)");
+    target = QDate(2006, 1, 10);
+    w.ActionCopyWeek->trigger();
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << qPrintable(dialogs.errors.join(u'\n'));
+    ASSERT_TRUE(dialogs.informations.isEmpty()) << qPrintable(dialogs.informations.join(u'\n'));
+    EXPECT_EQ(firstValue(week1), QStringLiteral("034,65"));
+    EXPECT_GT(count(QStringLiteral(
+                  "SELECT count(*) FROM ShoppingList WHERE WeekNumber = 1 AND YearNumber = 2006 AND "
+                  "IngredientsDescription <> 'Birthday candles'")),
+              0)
+        << "without its list, the week's list is made from the menu copied";
+
+    // Onto a planned week: No keeps it, Yes replaces menu and list.
+    file.exec(
+        QStringLiteral("DELETE FROM Menu WHERE Week_Number = 1 AND Year_Number = 2006 AND Day_Number = 6"));
+    withList = true;
+    w.ActionCopyWeek->trigger();
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].startsWith(QStringLiteral("Week 1 of 2006 is planned already.")));
+    EXPECT_EQ(firstValue(week1), QStringLiteral("034"));
+    dialogs.confirmAnswers = {true};
+    w.ActionCopyWeek->trigger();
+    EXPECT_EQ(firstValue(week1), QStringLiteral("034,65"));
+    EXPECT_EQ(
+        firstValue(QStringLiteral("SELECT group_concat(IngredientsDescription || IngredientsBought) FROM "
+                                  "ShoppingList WHERE WeekNumber = 1 AND YearNumber = 2006")),
+        QStringLiteral("Birthday candles0"));
+
+    target = QDate(2005, 12, 31);
+    w.ActionCopyWeek->trigger();
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(dialogs.informations[0],
+              QStringLiteral("Week 53 of 2005 is the week being copied: choose a day of another week."));
 }

@@ -186,6 +186,7 @@ int main(int argc, char **argv) {
     damaged.close();
     w.restoreFromBackup();
     w.exportRecipes();
+    w.copyWeekTo();
     TForm4 splash;
     splash.grab().save(out + QStringLiteral("/splash.png"));
     std::printf("%s/splash.png\n", qPrintable(out));
