@@ -33,6 +33,13 @@ int WeekYear(const QDate &date) {
     return GetFirstWeekDate(date).year();
 }
 
+QDate WeekStart(int week, int year) {
+    QDate first(year, 1, 1);
+    while (first.dayOfWeek() != Qt::Saturday)
+        first = first.addDays(1);
+    return first.addDays(7 * (week - 1));
+}
+
 QString WeekRangeText(const QDate &date, const QLocale &locale) {
     const QDate start = GetFirstWeekDate(date);
     const QDate end = start.addDays(6);

@@ -18,6 +18,9 @@ int WeekNumber(const QDate &date);
 /// The year a week is stored under: the calendar year of its Saturday.
 int WeekYear(const QDate &date);
 
+/// The Saturday that begins week `week` of `year`.
+QDate WeekStart(int week, int year);
+
 /// The week panel's range text: "20 - 26 May 2006", with the month and year of the Friday.
 QString WeekRangeText(const QDate &date, const QLocale &locale = QLocale::system());
 

@@ -1,5 +1,6 @@
 #include "WeekExport.h"
 
+#include "app/SelectedWeek.h"
 #include "sharing/WeekShare.h"
 #include "toolkit/db/Connection.h"
 
@@ -37,7 +38,7 @@ QList<Meal> meals(db::Connection &c, int week, int year) {
                           "Menu.MENU_ID"));
     s.bind(1, week);
     s.bind(2, year);
-    const QDate start = sharing::weekStart(week, year);
+    const QDate start = WeekStart(week, year);
     QList<Meal> out;
     while (s.step()) {
         const int day = s.value(0).toInt();
@@ -82,7 +83,7 @@ QString field(QString value) {
 } // namespace
 
 QString text(db::Connection &connection, int week, int year) {
-    const QDate start = sharing::weekStart(week, year);
+    const QDate start = WeekStart(week, year);
     QStringList out;
     out << QStringLiteral("Week %1 of %2: %3 to %4")
                .arg(week)

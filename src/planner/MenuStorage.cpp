@@ -1,6 +1,6 @@
 #include "MenuStorage.h"
 
-#include "sharing/WeekShare.h"
+#include "app/SelectedWeek.h"
 #include <QDate>
 #include <QLocale>
 
@@ -89,7 +89,7 @@ void replaceWeek(TDataModule1 &data, Week week, const std::vector<Planned> &plan
 }
 
 QString dayCaption(Week week, int day, bool brief) {
-    const QDate date = sharing::weekStart(week.number, week.year).addDays(day);
+    const QDate date = WeekStart(week.number, week.year).addDays(day);
     const QString name = QLatin1String(DayNames[size_t(day)]);
     static const QLocale english(QLocale::English, QLocale::UnitedKingdom);
     return brief ? QStringLiteral("%1 %2").arg(name.left(3)).arg(date.day())

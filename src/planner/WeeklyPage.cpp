@@ -5,7 +5,6 @@
 #include "app/SelectedWeek.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
-#include "sharing/WeekShare.h"
 #include "shopping/ShoppingList.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/Dialect.h"
@@ -252,7 +251,7 @@ bool TForm1::noRepeats() const {
 
 QSet<QString> TForm1::plannedBefore(int weeks) {
     QSet<QString> names;
-    const QDate saturday = sharing::weekStart(SelectedWeek, SelectedYear);
+    const QDate saturday = WeekStart(SelectedWeek, SelectedYear);
     db::Connection &c = m_data->ADOConnectionMain;
     db::Statement s(c, QStringLiteral("SELECT DISTINCT Meal.Meal_Name FROM Menu JOIN Meal ON Meal.Meal_ID = "
                                       "Menu.Meal_ID WHERE Menu.Week_Number = ? AND Menu.Year_Number = ?"));

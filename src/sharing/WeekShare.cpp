@@ -1,5 +1,7 @@
 #include "WeekShare.h"
 
+#include "app/SelectedWeek.h"
+
 #include "data/BookSettings.h"
 #include "data/TDataModule1.h"
 #include "recipes/RecipeLines.h"
@@ -413,13 +415,6 @@ void storeSettings(db::Connection &connection, const Settings &s) {
     setValue(connection, QLatin1String(TimesSetting), times.join(u','));
 }
 
-QDate weekStart(int week, int year) {
-    QDate first(year, 1, 1);
-    while (first.dayOfWeek() != Qt::Saturday)
-        first = first.addDays(1);
-    return first.addDays(7 * (week - 1));
-}
-
 QString itemSummary(const QString &name, const QString &amount, int count) {
     if (!amount.trimmed().isEmpty())
         return QStringLiteral("%1, %2").arg(name, amount.trimmed());
@@ -448,7 +443,7 @@ QList<ical::Event> weekEvents(TDataModule1 &data, const Settings &settings, int 
                           "Menu.Menu_Time, Menu.MENU_ID"));
     read.bind(1, week);
     read.bind(2, year);
-    const QDate saturday = weekStart(week, year);
+    const QDate saturday = WeekStart(week, year);
     QHash<QString, int> seen;
     while (read.step()) {
         const int day = read.value(0).toInt();

@@ -50,9 +50,6 @@ struct Result {
     QStringList merged;
 };
 
-/// The Saturday that begins a planning week.
-QDate weekStart(int week, int year);
-
 /// The text a shopping row is shared as: its name, then its amount, or the number of meals beside it.
 QString itemSummary(const QString &name, const QString &amount, int count);
 
