@@ -13,6 +13,7 @@ public:
     bool confirm(const QString &) override { return false; }
     Answer ask(const QString &) override { return Answer::No; }
     bool propose(const QString &) override { return false; }
+    int choose(const QString &, const QStringList &answers) override { return int(answers.size()) - 1; }
     QString input(const QString &, const QString &, const QString &preset) override { return preset; }
     QString openFileName(const QString &, const QStringList &) override { return {}; }
     QStringList openFileNames(const QString &, const QStringList &) override { return {}; }

@@ -10,7 +10,7 @@
 
 PRAGMA foreign_keys = OFF;
 -- The layout of this file: a program that finds a higher number opens the file read-only.
-PRAGMA user_version = 2;
+PRAGMA user_version = 3;
 
 CREATE TABLE Meal (
     Meal_ID      INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -168,6 +168,26 @@ CREATE TABLE IF NOT EXISTS Shared_Items (
     PRIMARY KEY (Item_Kind, Item_UID)
 );
 
+-- Rows of a week's list that were made from the menu and then deleted by hand, so that merging the list
+-- with a changed menu does not bring them back. Adding the item by hand again takes it off.
+CREATE TABLE IF NOT EXISTS ShoppingListRemoved (
+    WeekNumber             INTEGER NOT NULL,
+    YearNumber             INTEGER NOT NULL,
+    IngredientsDescription TEXT(50) NOT NULL COLLATE NOCASE,
+    PRIMARY KEY (WeekNumber, YearNumber, IngredientsDescription)
+);
+
+-- Recipes deleted in the last 30 days, each whole: its row and its links and lines as JSON, its picture
+-- beside them, so that File > Deleted Recipes... can put it back as it was.
+CREATE TABLE IF NOT EXISTS Deleted_Recipes (
+    Deleted_ID   INTEGER PRIMARY KEY AUTOINCREMENT,
+    Deleted_At   TEXT(20) NOT NULL,
+    Meal_ID      INTEGER NOT NULL,
+    Meal_Name    TEXT(50) COLLATE NOCASE,
+    Recipe_Data  TEXT NOT NULL,
+    Meal_Picture BLOB
+);
+
 -- Columns added since the first release: each is added to an older file where it is missing.
 ALTER TABLE Meal ADD COLUMN Meal_Servings INTEGER
     CONSTRAINT "Meal_Servings must be a whole number" CHECK (typeof(Meal_Servings) IN ('integer', 'null'));
@@ -193,6 +213,18 @@ ALTER TABLE ShoppingList ADD COLUMN IngredientsAmount TEXT(50) COLLATE NOCASE
     CONSTRAINT "IngredientsAmount is longer than 50 characters" CHECK (length(IngredientsAmount) <= 50);
 ALTER TABLE ShoppingList ADD COLUMN IngredientsBought BOOLEAN NOT NULL DEFAULT 0
     CONSTRAINT "IngredientsBought must be Yes or No" CHECK (IngredientsBought IN (0, 1));
+
+-- Whether a shopping row was made from the menu (0), added by hand (1), or made from the menu and then
+-- changed by hand (2). In an older file, rows of a week marked hand-edited are taken as added by hand.
+ALTER TABLE ShoppingList ADD COLUMN IngredientsHand INTEGER NOT NULL DEFAULT 0
+    CONSTRAINT "IngredientsHand must be 0, 1 or 2" CHECK (IngredientsHand IN (0, 1, 2));
+-- Where the group comes on the way through the shop; groups without one follow in name order. An older
+-- file's groups are given their name order.
+ALTER TABLE IGroup ADD COLUMN IGROUP_POSITION INTEGER
+    CONSTRAINT "IGROUP_POSITION must be a whole number" CHECK (typeof(IGROUP_POSITION) IN ('integer', 'null'));
+-- Kept at home always (salt, oil): listed last on the shopping list, to be checked rather than bought.
+ALTER TABLE Ingredients ADD COLUMN Ingredients_Staple BOOLEAN NOT NULL DEFAULT 0
+    CONSTRAINT "Ingredients_Staple must be Yes or No" CHECK (Ingredients_Staple IN (0, 1));
 
 -- Compact copies of the names in byte order, which every tool orders alike: a look-up by name, which
 -- compares without regard to case, scans these instead of the whole recipes.

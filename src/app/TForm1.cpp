@@ -153,6 +153,8 @@ void TForm1::buildMenus() {
         {ActionRefreshPhones, "ActionRefreshPhones", "Refresh from P&hones", [this] { refreshFromPhones(); }},
         {ActionExportCalendar, "ActionExportCalendar", "Export Week as &Calendar...",
          [this] { exportWeekCalendar(); }},
+        {ActionUndo, "ActionUndo", "&Undo", [this] { undoLast(); }},
+        {ActionDeletedRecipes, "ActionDeletedRecipes", "De&leted Recipes...", [this] { deletedRecipes(); }},
     };
     for (const Def &d : defs) {
         d.action = new QAction(QString::fromUtf8(d.caption), this);
@@ -179,7 +181,8 @@ void TForm1::buildMenus() {
         {Action8, QKeySequence(Qt::CTRL | Qt::Key_7)},
         {Action4, QKeySequence(Qt::CTRL | Qt::Key_8)},
         {ActionPreviousWeek, QKeySequence(Qt::ALT | Qt::Key_Left)},
-        {ActionNextWeek, QKeySequence(Qt::ALT | Qt::Key_Right)}};
+        {ActionNextWeek, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {ActionUndo, QKeySequence::Undo}};
     for (const auto &[action, key] : keys) {
         // The desktop's own key for Quit where it has one, Ctrl+Q where it has none.
         action->setShortcut(action == Action1 && key.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : key);
@@ -198,9 +201,12 @@ void TForm1::buildMenus() {
     file->addSeparator();
     file->addActions({ActionSharing, ActionShareWeek, ActionRefreshPhones, ActionExportCalendar});
     file->addSeparator();
-    file->addActions({ActionExportRecipes, ActionExportWeek, ActionRestore});
+    file->addActions({ActionExportRecipes, ActionExportWeek, ActionRestore, ActionDeletedRecipes});
     file->addSeparator();
     file->addAction(Action1);
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(ActionUndo);
+    updateUndoAction();
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->addActions({Action2, Action5, Action6, Action7});
     actions->addSeparator();
@@ -540,6 +546,7 @@ void TForm1::showReadOnly() {
     Action15->setEnabled(false);
     ActionWebImport->setEnabled(false);
     disableWrites();
+    updateUndoAction();
     // A damaged book can still be put back as a backup had it; one that cannot be written cannot.
     ActionRestore->setEnabled(m_data != nullptr &&
                               m_data->health().state == datafile::Health::State::Damaged);
@@ -549,14 +556,15 @@ void TForm1::disableWrites() {
     // The buttons and menu items of every page that write to the book; pages built later are done when
     // they are first shown.
     static const char *const Writers[] = {
-        "RbButton18",       "RbButton11",      "RbButton10",        "RbButton19",
-        "RbButton4",        "RbButton8",       "RbButton9",         "RbButton6",
-        "RbButton5",        "RbButton7",       "RbButton2",         "RbButton3",
-        "RbButton1",        "RbButton22",      "RbButton23",        "RbButton24",
-        "RbButton25",       "LoadNewPicture1", "ClearPicture1",     "ActionSave",
-        "ActionNewRecipe",  "ActionHousehold", "ActionReadAmounts", "ReadAmountsFromMethod",
-        "PeopleAtThisMeal", "ActionSharing",   "ActionShareWeek",   "ActionRefreshPhones",
-        "ShareWeek",        "ActionCopyWeek"};
+        "RbButton18",       "RbButton11",      "RbButton10",          "RbButton19",
+        "RbButton4",        "RbButton8",       "RbButton9",           "RbButton6",
+        "RbButton5",        "RbButton7",       "RbButton2",           "RbButton3",
+        "RbButton1",        "RbButton22",      "RbButton23",          "RbButton24",
+        "RbButton25",       "LoadNewPicture1", "ClearPicture1",       "ActionSave",
+        "ActionNewRecipe",  "ActionHousehold", "ActionReadAmounts",   "ReadAmountsFromMethod",
+        "PeopleAtThisMeal", "ActionSharing",   "ActionShareWeek",     "ActionRefreshPhones",
+        "ShareWeek",        "ActionCopyWeek",  "ShopOrder",           "IngredientStaple",
+        "MoveGroupUp",      "MoveGroupDown",   "ActionDeletedRecipes"};
     for (const char *name : Writers) {
         const QString objectName = QLatin1String(name);
         for (QWidget *widget : findChildren<QWidget *>(objectName))

@@ -4,6 +4,7 @@
 
 #include "AppServices.h"
 #include "data/IngredientGroupItems.h"
+#include "data/RowSnapshot.h"
 #include "search/SearchQuery.h"
 #include "toolkit/report/BandReport.h"
 #include "toolkit/ui/DesktopMailer.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace db {
 class TableDataset;
@@ -246,6 +248,10 @@ public:
 
     // Ingredient catalogue and categories pages (src/recipes).
     void DBGrid1CellClick();
+    /// Moves the current ingredient group to place `to` (from 0) on the way through the shop.
+    void moveGroup(int to);
+    /// Marks the ingredient in the description box as always at home, or not.
+    void setStaple(bool staple);
     void RbButton2Click();
     void RbButton3Click();
     void RbButton1Click();
@@ -321,9 +327,13 @@ public:
     /// Asks for the people at the table and the units of amounts, and keeps them in the book.
     void householdSettings();
     void DeleteFromShoppingList(const QString &description);
-    /// Whether the selected week's shopping list may be made afresh from the menu: always when nothing of it
-    /// was edited by hand, else only when the user says Yes to the question naming the week.
-    bool mayReplaceShoppingList();
+    /// How the selected week's shopping list follows a changed menu: made afresh when nothing of it was
+    /// edited by hand, else as the user answers the question naming the week (Merge, Replace or Keep).
+    enum class ListUpdate { Replace, Merge, Keep };
+    ListUpdate askListUpdate();
+    /// Brings the selected week's list up to its menu as chosen; says how, in words for the status bar
+    /// after the week's own text ("Shopping list of week 12: ...").
+    QString updateShoppingList(ListUpdate how);
     void RbButton10Click();
     void RbButton19Click();
     void DBLookupListBox2Click();
@@ -423,6 +433,10 @@ public:
     DBGrid *DBGrid9 = nullptr;
     DBLookupListBox *DBLookupListBox2 = nullptr;
     QCheckBox *RbCheckBox2 = nullptr;
+    /// The ingredient page's "Always at home".
+    QCheckBox *IngredientStaple = nullptr;
+    /// Lists the shopping list in the order of the way through the shop, as the book keeps it.
+    QCheckBox *ShopOrder = nullptr;
     DBLookupComboBox *DBLookupComboBox5 = nullptr;
     QLineEdit *Edit1 = nullptr;
     QLineEdit *Edit2 = nullptr;
@@ -444,6 +458,12 @@ public:
             *ActionExportCalendar = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
+    QAction *ActionUndo = nullptr, *ActionDeletedRecipes = nullptr;
+    /// Edit > Undo: takes back the session's last change that deleted or cleared something, in one
+    /// transaction. Nothing is kept for the next start.
+    void undoLast();
+    /// File > Deleted Recipes...: the recipes deleted in the last 30 days, put back whole when chosen.
+    void deletedRecipes();
     /// Ctrl+S: saves what the page shows (the week's menu, the recipe); Ctrl+P prints the page's report.
     void saveShownPage();
     void printShownPage();
@@ -525,13 +545,40 @@ private:
     QWidget *m_dailyColumn = nullptr;
     bool m_initialisingMenu = false;
     void pickInBox(CheckedComboBox *box, int day);
+    /// Picks every box of the week anew.
+    void pickWeek();
     /// A pick that keeps the week varied: a recipe the week does not hold yet, those of the two weeks
     /// before last, never twice on one day where the list allows.
     int variedPick(CheckedComboBox *box, int day);
     bool noRepeats() const;
+    /// Whether the book lists shopping in shop order.
+    bool inShopOrder() const;
     /// The recipes planned in the `weeks` weeks before the selected one.
     QSet<QString> plannedBefore(int weeks);
     QCheckBox *m_noRepeats = nullptr;
+
+    /// What an undo takes back: a change to the book, or ticks of the weekly page not saved yet (these go
+    /// when the week is saved or another is shown).
+    enum class UndoKind { Book, Planner };
+    struct UndoStep {
+        QString caption;
+        UndoKind kind;
+        std::function<void()> undo;
+    };
+    std::vector<UndoStep> m_undo;
+    void pushUndo(const QString &caption, UndoKind kind, std::function<void()> undo);
+    /// An undo that puts `rows` back in one transaction, after `alsoInside` ran in it.
+    void pushRowsUndo(const QString &caption, QList<RowSnapshot> rows, std::function<void()> alsoInside = {});
+    void dropPlannerUndo();
+    void updateUndoAction();
+    /// The weekly page's ticks, box by box, and whether they were changed since loaded.
+    struct PlannerState {
+        QList<QList<int>> ticked;
+        bool changed = false;
+    };
+    PlannerState plannerState();
+    /// An undo back to `before`, when the ticks changed since.
+    void pushPlannerUndo(const QString &caption, const PlannerState &before);
     /// Those of the two weeks before, read once for each pick of a time or a day.
     std::optional<QSet<QString>> m_recentPicks;
     void runWithSelector(SelectorDialog *selector, const QString &purpose,

@@ -17,5 +17,7 @@ void setValue(db::Connection &connection, const QString &name, const QString &va
 /// The settings the program keeps.
 inline constexpr const char *People = "People";
 inline constexpr const char *Units = "Units";
+/// "1" when shopping lists come in the order of the way through the shop rather than by name.
+inline constexpr const char *ShopOrder = "ShopOrder";
 
 } // namespace booksettings

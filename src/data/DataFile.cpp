@@ -1,5 +1,7 @@
 #include "DataFile.h"
 
+#include <algorithm>
+
 #include "backup/Backups.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
@@ -138,7 +140,10 @@ void upgrade(db::Connection &connection) {
         } else if (const qsizetype alterAt = text.indexOf(QLatin1String("ALTER TABLE ")); alterAt >= 0) {
             // Columns added since the first release are added where missing, in the schema's words.
             const QString alter = text.mid(alterAt);
-            if (none(QStringLiteral("SELECT count(*) FROM pragma_table_info(%1) WHERE name=%2")
+            // A table the file lacks altogether is not made here: opening such a file fails on it by name.
+            if (!none(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=%1")
+                          .arg(sql::literal(alter.section(u' ', 2, 2)))) &&
+                none(QStringLiteral("SELECT count(*) FROM pragma_table_info(%1) WHERE name=%2")
                          .arg(sql::literal(alter.section(u' ', 2, 2)),
                               sql::literal(alter.section(u' ', 5, 5)))))
                 columns << alter;
@@ -170,6 +175,23 @@ void upgrade(db::Connection &connection) {
     db::Transaction transaction(connection);
     for (const QString &create : missing)
         connection.execute(create);
+    // Columns whose rows in an older file are given a value of their own, in the same transaction.
+    const auto added = [&columns](const char *table, const char *column) {
+        return std::any_of(columns.cbegin(), columns.cend(), [&](const QString &alter) {
+            return alter.section(u' ', 2, 2).compare(QLatin1String(table), Qt::CaseInsensitive) == 0 &&
+                   alter.section(u' ', 5, 5).compare(QLatin1String(column), Qt::CaseInsensitive) == 0;
+        });
+    };
+    if (added("ShoppingList", "IngredientsHand"))
+        connection.execute(QStringLiteral(
+            "UPDATE ShoppingList SET IngredientsHand=1 WHERE EXISTS (SELECT 1 FROM ShoppingListHandEdits AS "
+            "e "
+            "WHERE e.WeekNumber=ShoppingList.WeekNumber AND e.YearNumber=ShoppingList.YearNumber)"));
+    if (added("IGroup", "IGROUP_POSITION"))
+        connection.execute(QStringLiteral(
+            "UPDATE IGroup SET IGROUP_POSITION=(SELECT count(*) FROM IGroup AS o WHERE o.IGROUP_NAME < "
+            "IGroup.IGROUP_NAME OR (o.IGROUP_NAME = IGroup.IGROUP_NAME AND o.IGROUP_ID < "
+            "IGroup.IGROUP_ID))"));
     if (!stamped)
         connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(Layout));
     transaction.commit();

@@ -25,13 +25,13 @@ void create(const QString &path, const QStringList &scripts);
 QString householdMessage(const QString &engineMessage);
 
 /// Brings a data file written by an earlier build, or changed by another tool, up to the schema: each index
-/// it defines is created when missing, and so is each table and column added since the first release; a view whose
-/// definition differs is made again. Rows are never touched.
+/// it defines is created when missing, and so is each table and column added since the first release; a view
+/// whose definition differs is made again. Rows are never touched.
 void upgrade(db::Connection &connection);
 
 /// The layout of the files this build writes, kept in the file's user_version: a file of a higher number
 /// was written by a later build.
-constexpr int Layout = 2;
+constexpr int Layout = 3;
 
 /// What a data file is fit for, found before the program uses it.
 struct Health {

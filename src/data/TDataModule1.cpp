@@ -122,6 +122,17 @@ TDataModule1::TDataModule1(IngredientGroupItems &groupItems, const QString &data
                 throw;
         }
     }
+    // The groups come in the order of the way through the shop, where the book keeps one (a book that
+    // cannot be written may be of a layout before it).
+    {
+        db::Statement positioned(ADOConnectionMain,
+                                 QStringLiteral("SELECT count(*) FROM pragma_table_info('IGroup') WHERE "
+                                                "name='IGROUP_POSITION'"));
+        IGROUP.setOrder(
+            positioned.step() && positioned.value(0).toInt() > 0
+                ? QStringLiteral("IGROUP_POSITION IS NULL, IGROUP_POSITION, IGROUP_NAME, IGROUP_ID")
+                : QString());
+    }
     for (db::Dataset *dataset :
          std::initializer_list<db::Dataset *>{&MEALS, &MEALTYPE, &IGROUP, &SQLMEALS, &SQLMEAL1, &SQLMEAL2,
                                               &SQLSHOP, &SQLGROUPS, &SQLINGREDIENTS}) {

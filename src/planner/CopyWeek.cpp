@@ -95,12 +95,18 @@ void TForm1::copyWeekTo() {
                 {week, year});
             run(QStringLiteral(
                     "INSERT INTO ShoppingList(WeekNumber, YearNumber, IngredientsDescription, "
-                    "IngredientsCount, IngredientsType, IngredientsAmount) SELECT ?, ?, "
-                    "IngredientsDescription, IngredientsCount, IngredientsType, IngredientsAmount FROM "
+                    "IngredientsCount, IngredientsType, IngredientsAmount, IngredientsHand) SELECT ?, ?, "
+                    "IngredientsDescription, IngredientsCount, IngredientsType, IngredientsAmount, "
+                    "IngredientsHand FROM "
                     "ShoppingList WHERE WeekNumber = ? AND YearNumber = ? ORDER BY ShoppingListID"),
                 {week, year, SelectedWeek, SelectedYear});
             run(QStringLiteral("DELETE FROM ShoppingListHandEdits WHERE WeekNumber = ? AND YearNumber = ?"),
                 {week, year});
+            run(QStringLiteral("DELETE FROM ShoppingListRemoved WHERE WeekNumber = ? AND YearNumber = ?"),
+                {week, year});
+            run(QStringLiteral("INSERT INTO ShoppingListRemoved SELECT ?, ?, IngredientsDescription FROM "
+                               "ShoppingListRemoved WHERE WeekNumber = ? AND YearNumber = ?"),
+                {week, year, SelectedWeek, SelectedYear});
             if (shopping::isHandEdited(*m_data, SelectedWeek, SelectedYear))
                 shopping::markHandEdited(*m_data, week, year);
         } else if (!shopping::isHandEdited(*m_data, week, year)) {

@@ -172,6 +172,8 @@ int sortedIndexOf(const QStringList &names, const QString &name) {
 } // namespace
 
 bool TForm1::RefreshMenuData() {
+    // Ticks of the week shown before are not the ones an undo could take back now.
+    dropPlannerUndo();
     // The days carry the week's dates.
     for (int day = 0; day < 7; ++day) {
         if (auto *caption = TabSheet7->findChild<QLabel *>(QStringLiteral("Day") +
@@ -219,23 +221,28 @@ void TForm1::RbButton18Click() {
             }
         }
     }
-    // A list edited by hand is made afresh only when the user agrees; the menu is saved either way.
-    const bool replaceList = mayReplaceShoppingList();
+    // A list edited by hand follows the menu as the user answers; the menu is saved either way.
+    const ListUpdate how = askListUpdate();
     // The week and its shopping list change together or not at all.
     db::Transaction transaction(m_data->ADOConnectionMain);
     menu::replaceWeek(*m_data, {SelectedWeek, SelectedYear}, planned);
-    const int items =
-        replaceList ? shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()) : -1;
+    const QString list = updateShoppingList(how);
     transaction.commit();
     DailyMenuChanged = false;
     setWeekGridChanged(false);
-    tellDone(
-        items >= 0
-            ? QStringLiteral("Menu of week %1 saved; shopping list: %2 items").arg(SelectedWeek).arg(items)
-            : QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek));
+    dropPlannerUndo();
+    tellDone(how == ListUpdate::Keep
+                 ? QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek)
+                 : QStringLiteral("Menu of week %1 saved; shopping list: %2").arg(SelectedWeek).arg(list));
 }
 
 void TForm1::RbButton13Click() {
+    const PlannerState before = plannerState();
+    pickWeek();
+    pushPlannerUndo(QStringLiteral("Pick-A-Week"), before);
+}
+
+void TForm1::pickWeek() {
     // Without repeats, the week's old picks make no room for themselves: every box is emptied first.
     if (noRepeats())
         for (int day = 0; day < 7; ++day)
@@ -270,6 +277,7 @@ void TForm1::runWithSelector(SelectorDialog *selector, const QString &purpose,
                              const std::function<void(int)> &operation) {
     if (selector == nullptr)
         return;
+    const PlannerState before = plannerState();
     // The box says what its ticks will do: pick into those days or times, or clear them.
     selector->retitle(purpose);
     showModal(*selector);
@@ -277,6 +285,7 @@ void TForm1::runWithSelector(SelectorDialog *selector, const QString &purpose,
     for (int index : selector->ticked())
         operation(index);
     selector->untickAll();
+    pushPlannerUndo(purpose.section(u':', 0, 0), before);
 }
 
 void TForm1::RbButton12Click() {

@@ -28,6 +28,17 @@ QString ingredientRegroup(qint64 group, const QString &description) {
            sql::literal(description);
 }
 
+QString stapleUpdate(const QString &description, bool staple) {
+    return QStringLiteral("UPDATE INGREDIENTS SET INGREDIENTS_STAPLE=") + (staple ? u'1' : u'0') +
+           ByDescription + sql::literal(description);
+}
+
+QString stapleCount(const QString &description) {
+    return QStringLiteral("SELECT COUNT(*) FROM INGREDIENTS WHERE INGREDIENTS_STAPLE=1 AND "
+                          "INGREDIENTS_DESCRIPTION=") +
+           sql::literal(description);
+}
+
 QString ingredientRename(const QString &newDescription, const QString &oldDescription) {
     return QStringLiteral("UPDATE INGREDIENTS SET INGREDIENTS_DESCRIPTION=") + sql::literal(newDescription) +
            ByDescription + sql::literal(oldDescription);

@@ -1,16 +1,21 @@
 // The categories page: recipe types and ingredient groups, added, and deleted together with what they hold.
 #include "CatalogueStatements.h"
+#include "RecipeBin.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
+#include "toolkit/db/Transaction.h"
 #include "toolkit/model/PlainName.h"
 #include "toolkit/ui/Dialogs.h"
 #include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/ItemDrag.h"
 #include "toolkit/widgets/TextLimit.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -79,6 +84,29 @@ void TForm1::buildCategoriesPage() {
         half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
     buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25",
             &TForm1::RbButton25Click, "Delete current ingredient group");
+    // The groups in the order of the way through the shop: dragged into place, or moved a step at a time
+    // by the buttons or Alt+Up and Alt+Down.
+    auto *order = static_cast<QVBoxLayout *>(page->itemAtPosition(3, 1)->layout());
+    for (const auto &[name, text, step, key] : {std::tuple{"MoveGroupUp", "Move Up", -1, Qt::Key_Up},
+                                                std::tuple{"MoveGroupDown", "Move Down", 1, Qt::Key_Down}}) {
+        auto *b = new QPushButton(QString::fromLatin1(text), body);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QStringLiteral("Moves the group along the way through the shop; the shopping list in "
+                                     "shop order follows it"));
+        order->insertWidget(order->count() - 1, b);
+        const auto move = [this, s = step] {
+            if (!m_readOnly && m_data->IGROUP.hasCurrentRow())
+                run([this, s] { moveGroup(m_data->IGROUP.currentRow() + s); });
+        };
+        connect(b, &QPushButton::clicked, this, move);
+        new QShortcut(QKeySequence(Qt::ALT | key), DBGrid11, move, Qt::WidgetShortcut);
+    }
+    auto *drag = new ItemDrag(*DBGrid11);
+    drag->accepts = [this](QWidget *source) { return source == DBGrid11 && !m_readOnly; };
+    drag->dropped = [this, drag](QWidget *) {
+        const QModelIndex at = DBGrid11->indexAt(drag->dropPosition);
+        run([this, row = at.isValid() ? at.row() : m_data->IGROUP.recordCount() - 1] { moveGroup(row); });
+    };
     page->setColumnStretch(0, 1);
     static_cast<QVBoxLayout *>(TabSheet8->layout())->addWidget(body, 1);
 }
@@ -138,8 +166,34 @@ void TForm1::deleteCategory(bool groups) {
                              " category. Deleting of this Type will delete all these Meals. Continue?");
         if (!m_services.dialogs.confirm(question))
             return;
+    }
+    // What goes is kept for Undo: the category's row, and its ingredients, or its recipes (in the bin of
+    // deleted recipes, as a recipe deleted by itself).
+    db::Connection &c = m_data->ADOConnectionMain;
+    QList<RowSnapshot> before{
+        RowSnapshot::rows(c, groups ? QStringLiteral("IGroup") : QStringLiteral("Meal_Type"),
+                          QLatin1String(kind.keyField) + QStringLiteral("=?"), {id})};
+    QList<qint64> kept;
+    db::Transaction transaction(c);
+    if (count > 0) {
+        if (groups) {
+            before << RowSnapshot::rows(c, QStringLiteral("Ingredients"),
+                                        QStringLiteral("Ingredients_Group=?"), {id});
+        } else {
+            db::Statement recipes(c, QStringLiteral("SELECT Meal_ID FROM Meal WHERE Meal_Type=?"));
+            recipes.bind(1, id);
+            while (recipes.step())
+                kept << recipebin::keep(c, recipes.value(0).toLongLong());
+        }
         m_data->runSql(groups ? catalogue::deleteIngredientsOfGroup(id) : catalogue::deleteRecipesOfType(id));
     }
+    transaction.commit();
+    pushRowsUndo(QStringLiteral("Delete %1 \"%2\"")
+                     .arg(groups ? QStringLiteral("Ingredient Group") : QStringLiteral("Recipe Type"), name),
+                 std::move(before), [this, kept] {
+                     for (const qint64 entry : kept)
+                         recipebin::restore(m_data->ADOConnectionMain, entry);
+                 });
     try {
         kind.dataset.deleteCurrent();
         tellDone(QStringLiteral("%1 \"%2\" deleted")
@@ -148,6 +202,34 @@ void TForm1::deleteCategory(bool groups) {
         // An empty list has no row to delete; there is nothing to tell.
     }
     RefreshTables();
+}
+
+void TForm1::moveGroup(int to) {
+    db::TableDataset &groups = m_data->IGROUP;
+    if (!groups.hasCurrentRow() || to < 0 || to >= groups.recordCount() || to == groups.currentRow())
+        return;
+    QList<qint64> ids;
+    for (int row = 0; row < groups.recordCount(); ++row)
+        ids << groups.value(row, QStringLiteral("IGROUP_ID")).toLongLong();
+    const QString name = groups.field(QStringLiteral("IGROUP_NAME")).asString();
+    ids.move(groups.currentRow(), to);
+    {
+        db::Transaction transaction(m_data->ADOConnectionMain);
+        db::Statement place(m_data->ADOConnectionMain,
+                            QStringLiteral("UPDATE IGroup SET IGROUP_POSITION=? WHERE IGROUP_ID=?"));
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            place.reset();
+            place.bind(1, qint64(i));
+            place.bind(2, ids.at(i));
+            place.step();
+        }
+        transaction.commit();
+    }
+    groups.refresh();
+    tellDone(QStringLiteral("Ingredient group \"%1\" is now %2 of %3 on the way through the shop")
+                 .arg(name)
+                 .arg(to + 1)
+                 .arg(ids.size()));
 }
 
 void TForm1::RbButton22Click() {

@@ -3,6 +3,7 @@
 #include "RecipeLines.h"
 #include "app/TForm1.h"
 #include "data/TDataModule1.h"
+#include "shopping/ShoppingStatements.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
@@ -12,6 +13,7 @@
 #include "toolkit/widgets/TextLimit.h"
 #include "toolkit/widgets/VaneDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,8 +75,16 @@ void TForm1::buildIngredientPage() {
     form->addWidget(DBEdit1, 0, 1);
     form->addWidget(groupCaption, 1, 0);
     form->addWidget(ComboBox1, 1, 1);
+    // Salt, oil: listed last on the shopping list, to be checked at home rather than bought.
+    IngredientStaple = new QCheckBox(QStringLiteral("Always at &home"), body);
+    IngredientStaple->setObjectName(QStringLiteral("IngredientStaple"));
+    IngredientStaple->setToolTip(QStringLiteral("Listed last on the shopping list, under \"%1\"")
+                                     .arg(QLatin1String(shopping::CheckAtHome)));
+    form->addWidget(IngredientStaple, 2, 1);
     form->setColumnStretch(1, 1);
     page->addLayout(form);
+    connect(IngredientStaple, &QCheckBox::clicked, this,
+            [this](bool checked) { run([this, checked] { setStaple(checked); }); });
     auto *buttons = new QHBoxLayout;
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
         auto *b = new QPushButton(QString::fromLatin1(text), body);
@@ -123,6 +133,21 @@ void TForm1::DBGrid1CellClick() {
         group.clear();
     DBEdit1->setText(description);
     ComboBox1->setEditText(group);
+    IngredientStaple->setChecked(!description.isEmpty() &&
+                                 firstNumber(*m_data, catalogue::stapleCount(description), 0) > 0);
+}
+
+void TForm1::setStaple(bool staple) {
+    const QString description = DBEdit1->text();
+    if (description.trimmed().isEmpty() ||
+        firstNumber(*m_data, catalogue::ingredientCount(description), 0) <= 0) {
+        // Ticked for an ingredient not yet added: Add New takes it with it.
+        return;
+    }
+    m_data->runSql(catalogue::stapleUpdate(description, staple));
+    tellDone(staple ? QStringLiteral("\"%1\" is always at home: the shopping list puts it under \"%2\"")
+                          .arg(description, QLatin1String(shopping::CheckAtHome))
+                    : QStringLiteral("\"%1\" is bought like the rest").arg(description));
 }
 
 void TForm1::clearIngredientBoxes() {
@@ -131,6 +156,7 @@ void TForm1::clearIngredientBoxes() {
     DBEdit1->clear();
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->clearEditText();
+    IngredientStaple->setChecked(false);
     DBEdit1->setFocus();
 }
 
@@ -155,6 +181,8 @@ void TForm1::RbButton2Click() {
             return;
         m_data->runSql(catalogue::ingredientRegroup(group, description));
     }
+    if (IngredientStaple->isChecked())
+        m_data->runSql(catalogue::stapleUpdate(description, true));
     clearIngredientBoxes();
 }
 
@@ -201,13 +229,24 @@ void TForm1::RbButton1Click() {
                                            QStringLiteral(" meal(s). Delete it from meals first!"));
         return;
     }
+    db::Connection &c = m_data->ADOConnectionMain;
+    QList<RowSnapshot> before{
+        RowSnapshot::rows(c, QStringLiteral("Ingredients"), QStringLiteral("Ingredients_Description=?"),
+                          {description}),
+        RowSnapshot::rows(
+            c, QStringLiteral("Made_With"),
+            QStringLiteral("Ingredients_ID IN (SELECT Ingredients_ID FROM Ingredients WHERE "
+                           "Ingredients_Description=?) AND Meal_ID NOT IN (SELECT Meal_ID FROM Meal)"),
+            {description})};
     {
-        db::Transaction transaction(m_data->ADOConnectionMain);
+        db::Transaction transaction(c);
         m_data->runSql(catalogue::orphanLinksDelete(description));
         m_data->runSql(catalogue::ingredientDelete(description));
         transaction.commit();
     }
+    pushRowsUndo(QStringLiteral("Delete Ingredient \"%1\"").arg(description), std::move(before));
     clearIngredientBoxes();
+    tellDone(QStringLiteral("Deleted the ingredient \"%1\"").arg(description));
 }
 
 void TForm1::tidyCatalogue() {

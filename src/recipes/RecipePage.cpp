@@ -1,5 +1,6 @@
 // The recipe page: one recipe of the book at a time, its type, meal times, method and ingredients.
 #include "PictureData.h"
+#include "RecipeBin.h"
 #include "RecipeDetails.h"
 #include "RecipeLinesEditor.h"
 #include "RecipeStatements.h"
@@ -305,9 +306,14 @@ void TForm1::ClearPicture1Click() {
         return;
     if (meals.state() != db::Dataset::State::Browse)
         meals.post();
+    const qint64 id = meals.field(QStringLiteral("Meal_ID")).asInteger();
+    const RowSnapshot picture =
+        RowSnapshot::columns(m_data->ADOConnectionMain, QStringLiteral("Meal"),
+                             {QStringLiteral("Meal_Picture")}, QStringLiteral("Meal_ID=?"), {id});
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), QVariant());
     postOrUndo(meals);
+    pushRowsUndo(QStringLiteral("Clear Picture of \"%1\"").arg(DBLookupComboBox2->currentText()), {picture});
 }
 
 void TForm1::SavePicture1Click() {
@@ -491,9 +497,28 @@ void TForm1::RbButton7Click() {
             QStringLiteral("Delete the recipe \"%1\" with its ingredient list and picture?")
                 .arg(DBLookupComboBox2->currentText())))
         return;
-    m_data->MEALS.deleteCurrent();
+    // Kept whole in the bin first, in the same transaction: Undo, or File > Deleted Recipes... for 30 days,
+    // puts it back.
+    db::Connection &c = m_data->ADOConnectionMain;
+    const QString name = m_data->MEALS.field(QStringLiteral("Meal_Name")).asString();
+    qint64 kept = 0;
+    {
+        db::Transaction transaction(c);
+        kept = recipebin::keep(c, m_data->MEALS.field(QStringLiteral("Meal_ID")).asInteger());
+        m_data->MEALS.deleteCurrent();
+        transaction.commit();
+    }
+    pushUndo(QStringLiteral("Delete Recipe \"%1\"").arg(name), UndoKind::Book, [this, kept] {
+        const recipebin::Restored back = recipebin::restore(m_data->ADOConnectionMain, kept);
+        m_data->MEALS.close();
+        m_data->MEALS.open();
+        m_data->MEALS.locate(QStringLiteral("Meal_ID"), back.mealId);
+    });
     rereadRecipeList();
     DBLookupComboBox2CloseUp();
+    tellDone(
+        QStringLiteral("Deleted the recipe \"%1\"; Edit > Undo or File > Deleted Recipes... puts it back")
+            .arg(name));
 }
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include "ReportBands.h"
 #include "ReportStyle.h"
+#include "data/BookSettings.h"
+#include "shopping/ShoppingStatements.h"
 #include "toolkit/db/SqlText.h"
 
 TReportShoppingList::TReportShoppingList(const QString &dataFile)
@@ -17,9 +19,14 @@ void TReportShoppingList::open(int week, int year) {
         ADOConnection1.open();
     ADOQuery1.close();
     ADOQuery1.setSql(QString());
-    ADOQuery1.setSql(QStringLiteral("select * from ShoppingList where YearNumber=") + sql::number(year) +
-                     QStringLiteral(" and WeekNumber=") + sql::number(week) +
-                     QStringLiteral(" order by IngredientsDescription"));
+    // In the order the shopping page shows, each row under the group it is listed under there.
+    const bool shopOrder =
+        booksettings::value(ADOConnection1, QLatin1String(booksettings::ShopOrder)) == QLatin1String("1");
+    ADOQuery1.setSql(
+        QStringLiteral("select *, ") + shopping::sectionExpression() +
+        QStringLiteral(" AS Section from ShoppingList where YearNumber=") + sql::number(year) +
+        QStringLiteral(" and WeekNumber=") + sql::number(week) +
+        (shopOrder ? shopping::shopOrderClause() : QStringLiteral(" order by IngredientsDescription")));
     ADOQuery1.open();
 }
 
@@ -48,7 +55,7 @@ report::BandReport TReportShoppingList::QuickRep1() const {
         c.rule(9.6, 3, QColor(150, 150, 150));
     };
     const int description = ADOQuery1.fieldIndex(QStringLiteral("IngredientsDescription"));
-    const int type = ADOQuery1.fieldIndex(QStringLiteral("IngredientsType"));
+    const int type = ADOQuery1.fieldIndex(QStringLiteral("Section"));
     const int count = ADOQuery1.fieldIndex(QStringLiteral("IngredientsCount"));
     const int amountColumn = ADOQuery1.fieldIndex(QStringLiteral("IngredientsAmount"));
     const int boughtColumn = ADOQuery1.fieldIndex(QStringLiteral("IngredientsBought"));

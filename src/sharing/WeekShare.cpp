@@ -6,6 +6,7 @@
 #include "data/TDataModule1.h"
 #include "recipes/RecipeLines.h"
 #include "shopping/ShoppingList.h"
+#include "shopping/ShoppingStatements.h"
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/Transaction.h"
 
@@ -30,6 +31,8 @@ struct Row {
     QString amount;
     int count = 0;
     QString group;
+    /// What the phones file it under: its group, or what is always at home.
+    QString section;
     bool bought = false;
     QString uid;
 };
@@ -62,8 +65,12 @@ QList<Row> weekRows(db::Connection &c, int week, int year) {
     QList<Row> rows;
     db::Statement read(
         c, QStringLiteral("SELECT ShoppingListID, IngredientsDescription, IngredientsAmount, "
-                          "IngredientsCount, IngredientsType, IngredientsBought FROM ShoppingList "
-                          "WHERE WeekNumber=? AND YearNumber=? ORDER BY ShoppingListID"));
+                          "IngredientsCount, IngredientsType, IngredientsBought, ") +
+               shopping::sectionExpression() +
+               QStringLiteral(" FROM ShoppingList WHERE WeekNumber=? AND YearNumber=?") +
+               (booksettings::value(c, QLatin1String(booksettings::ShopOrder)) == QLatin1String("1")
+                    ? shopping::shopOrderClause()
+                    : QStringLiteral(" ORDER BY ShoppingListID")));
     read.bind(1, week);
     read.bind(2, year);
     while (read.step()) {
@@ -74,6 +81,7 @@ QList<Row> weekRows(db::Connection &c, int week, int year) {
         row.count = read.value(3).toInt();
         row.group = read.value(4).toString();
         row.bought = read.value(5).toInt() != 0;
+        row.section = read.value(6).toString();
         rows << row;
     }
     return rows;
@@ -117,7 +125,7 @@ void giveUids(QList<Row> &rows, const QHash<QString, Shared> &shared, int week, 
 }
 
 ical::Task taskOf(const Row &row) {
-    return ical::Task{row.uid, itemSummary(row.name, row.amount, row.count), row.group, row.bought};
+    return ical::Task{row.uid, itemSummary(row.name, row.amount, row.count), row.section, row.bought};
 }
 
 bool sameTask(const ical::Task &a, const ical::Task &b) {
@@ -157,16 +165,18 @@ void writeChanges(TDataModule1 &data, const Changes &changes, int week, int year
             tick.reset();
         }
         db::Statement rename(c, QStringLiteral("UPDATE ShoppingList SET IngredientsDescription=?, "
-                                               "IngredientsAmount=NULL WHERE ShoppingListID=?"));
+                                               "IngredientsAmount=NULL, IngredientsHand=1 WHERE "
+                                               "ShoppingListID=?"));
         for (const auto &[id, name] : changes.renames) {
             rename.bind(1, name);
             rename.bind(2, id);
             rename.step();
             rename.reset();
         }
-        db::Statement add(c, QStringLiteral("INSERT INTO ShoppingList(WeekNumber, YearNumber, "
-                                            "IngredientsDescription, IngredientsCount, IngredientsType, "
-                                            "IngredientsBought) VALUES(?, ?, ?, 1, ?, ?)"));
+        db::Statement add(c,
+                          QStringLiteral("INSERT INTO ShoppingList(WeekNumber, YearNumber, "
+                                         "IngredientsDescription, IngredientsCount, IngredientsType, "
+                                         "IngredientsBought, IngredientsHand) VALUES(?, ?, ?, 1, ?, ?, 1)"));
         for (const Row &row : changes.additions) {
             add.bind(1, week);
             add.bind(2, year);

@@ -40,6 +40,30 @@ QHash<QPair<QString, qint64>, amounts::Sum> weekAmounts(db::Connection &c, int w
     return sums;
 }
 
+/// Opens the menu's counts of the week's ingredients on SQLSHOP.
+void openCounts(TDataModule1 &data, int week, int year) {
+    db::QueryDataset &counts = data.SQLSHOP;
+    counts.close();
+    counts.setParameter(QStringLiteral("xWeek"), QString::number(week));
+    counts.setParameter(QStringLiteral("xYear"), QString::number(year));
+    counts.open();
+}
+
+/// The amount the menu's lines give the current row of SQLSHOP; empty when they give none.
+QString countedAmount(const db::QueryDataset &counts, const QHash<QPair<QString, qint64>, amounts::Sum> &sums,
+                      const Household &household) {
+    const auto sum = sums.constFind({counts.field(QStringLiteral("Ingredients_Description")).asString(),
+                                     counts.field(QStringLiteral("Ingredients_Group")).value().toLongLong()});
+    return sum != sums.cend() && !sum->isEmpty() ? sum->text(household.system).left(50) : QString();
+}
+
+void run(db::Connection &c, const QString &sql, const QVariantList &values = {}) {
+    db::Statement s(c, sql);
+    for (int i = 0; i < values.size(); ++i)
+        s.bind(i + 1, values.at(i));
+    s.step();
+}
+
 } // namespace
 
 int regenerateWeekList(TDataModule1 &data, int week, int year, const Household &household) {
@@ -47,11 +71,10 @@ int regenerateWeekList(TDataModule1 &data, int week, int year, const Household &
     data.runSql(deleteWeekList(week, year));
     data.runSql(QStringLiteral("DELETE FROM ShoppingListHandEdits WHERE WeekNumber=") + sql::number(week) +
                 QStringLiteral(" AND YearNumber=") + sql::number(year));
+    run(data.ADOConnectionMain,
+        QStringLiteral("DELETE FROM ShoppingListRemoved WHERE WeekNumber=? AND YearNumber=?"), {week, year});
     db::QueryDataset &counts = data.SQLSHOP;
-    counts.close();
-    counts.setParameter(QStringLiteral("xWeek"), QString::number(week));
-    counts.setParameter(QStringLiteral("xYear"), QString::number(year));
-    counts.open();
+    openCounts(data, week, year);
     const auto sums = weekAmounts(data.ADOConnectionMain, week, year, household);
     db::Statement amount(
         data.ADOConnectionMain,
@@ -62,18 +85,100 @@ int regenerateWeekList(TDataModule1 &data, int week, int year, const Household &
                                      counts.field(QStringLiteral("Ingredients_Description")).asString(),
                                      counts.field(QStringLiteral("NumberOfMeals")).asInteger(),
                                      counts.field(QStringLiteral("IGroup")).asString()));
-        const auto sum =
-            sums.constFind({counts.field(QStringLiteral("Ingredients_Description")).asString(),
-                            counts.field(QStringLiteral("Ingredients_Group")).value().toLongLong()});
-        if (sum != sums.cend() && !sum->isEmpty()) {
+        if (const QString text = countedAmount(counts, sums, household); !text.isEmpty()) {
             amount.reset();
-            amount.bind(1, sum->text(household.system).left(50));
+            amount.bind(1, text);
             amount.bind(2, data.ADOConnectionMain.lastInsertRowId());
             amount.step();
         }
     }
     transaction.commit();
     return items;
+}
+
+Merged mergeWeekList(TDataModule1 &data, int week, int year, const Household &household) {
+    db::Connection &c = data.ADOConnectionMain;
+    db::Transaction transaction(c);
+    // What the menu gives now, beside the list as it stands.
+    run(c,
+        QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS MergedRows(Name TEXT COLLATE NOCASE, Meals INTEGER, "
+                       "GroupName TEXT COLLATE NOCASE, Amount TEXT)"));
+    run(c, QStringLiteral("DELETE FROM temp.MergedRows"));
+    db::QueryDataset &counts = data.SQLSHOP;
+    openCounts(data, week, year);
+    const auto sums = weekAmounts(c, week, year, household);
+    {
+        db::Statement put(c, QStringLiteral("INSERT INTO temp.MergedRows VALUES(?, ?, ?, ?)"));
+        for (counts.first(); !counts.eof(); counts.next()) {
+            const QString text = countedAmount(counts, sums, household);
+            put.reset();
+            put.bind(1, counts.field(QStringLiteral("Ingredients_Description")).asString());
+            put.bind(2, counts.field(QStringLiteral("NumberOfMeals")).asInteger());
+            put.bind(3, counts.field(QStringLiteral("IGroup")).asString());
+            put.bind(4, text.isEmpty() ? QVariant() : QVariant(text));
+            put.step();
+        }
+    }
+    const QString inWeek = QStringLiteral(" WeekNumber=? AND YearNumber=? ");
+    Merged merged;
+    {
+        db::Statement dropped(c, QStringLiteral("SELECT IngredientsDescription FROM ShoppingList WHERE") +
+                                     inWeek +
+                                     QStringLiteral("AND IngredientsHand=2 AND IngredientsDescription NOT IN "
+                                                    "(SELECT Name FROM temp.MergedRows) ORDER BY "
+                                                    "IngredientsDescription"));
+        dropped.bind(1, week);
+        dropped.bind(2, year);
+        while (dropped.step())
+            merged.dropped << dropped.value(0).toString();
+    }
+    // Derived rows still needed are brought up to date where they stand, keeping their ticks; the others go.
+    run(c,
+        QStringLiteral(
+            "UPDATE ShoppingList SET (IngredientsCount, IngredientsType, IngredientsAmount) = "
+            "(SELECT Meals, GroupName, Amount FROM temp.MergedRows WHERE Name=IngredientsDescription "
+            "ORDER BY rowid LIMIT 1) WHERE") +
+            inWeek +
+            QStringLiteral("AND IngredientsHand=0 AND IngredientsDescription IN (SELECT Name FROM "
+                           "temp.MergedRows)"),
+        {week, year});
+    run(c,
+        QStringLiteral("DELETE FROM ShoppingList WHERE") + inWeek +
+            QStringLiteral(
+                "AND IngredientsHand IN (0, 2) AND IngredientsDescription NOT IN (SELECT Name FROM "
+                "temp.MergedRows)"),
+        {week, year});
+    run(c,
+        QStringLiteral(
+            "INSERT INTO ShoppingList(WeekNumber, YearNumber, IngredientsDescription, "
+            "IngredientsCount, IngredientsType, IngredientsAmount) SELECT ?, ?, Name, Meals, "
+            "GroupName, Amount FROM temp.MergedRows WHERE Name NOT IN (SELECT IngredientsDescription "
+            "FROM ShoppingList WHERE") +
+            inWeek +
+            QStringLiteral(
+                ") AND Name NOT IN (SELECT IngredientsDescription FROM ShoppingListRemoved WHERE") +
+            inWeek + QStringLiteral(") ORDER BY rowid"),
+        {week, year, week, year, week, year});
+    run(c, QStringLiteral("DELETE FROM temp.MergedRows"));
+    {
+        db::Statement count(
+            c, QStringLiteral("SELECT count(*), sum(IngredientsHand<>0) FROM ShoppingList WHERE") + inWeek);
+        count.bind(1, week);
+        count.bind(2, year);
+        count.step();
+        merged.items = count.value(0).toInt();
+        // Nothing of the hand's is left: the list is the menu's again.
+        if (count.value(1).toLongLong() == 0) {
+            db::Statement removed(c,
+                                  QStringLiteral("SELECT count(*) FROM ShoppingListRemoved WHERE") + inWeek);
+            removed.bind(1, week);
+            removed.bind(2, year);
+            if (removed.step() && removed.value(0).toLongLong() == 0)
+                run(c, QStringLiteral("DELETE FROM ShoppingListHandEdits WHERE") + inWeek, {week, year});
+        }
+    }
+    transaction.commit();
+    return merged;
 }
 
 bool isHandEdited(TDataModule1 &data, int week, int year) {

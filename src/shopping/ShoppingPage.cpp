@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "data/BookSettings.h"
 #include "data/TDataModule1.h"
+#include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
 #include "toolkit/ui/Dialogs.h"
@@ -53,13 +54,13 @@ void TForm1::buildShoppingPage() {
     auto *left = new QVBoxLayout;
     auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
     preview->setProperty("sectionCaption", true);
-    DBGrid9 = new DBGrid(
-        m_data->SHOP,
-        {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
-         QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("INGREDIENTSTYPE"), QStringLiteral("BOUGHT")},
-        {QStringLiteral("Ingredient"), QStringLiteral("Amount"), QStringLiteral("Number Of Meals"),
-         QStringLiteral("Group"), QStringLiteral("Bought")},
-        body);
+    DBGrid9 =
+        new DBGrid(m_data->SHOP,
+                   {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
+                    QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("SECTION"), QStringLiteral("BOUGHT")},
+                   {QStringLiteral("Ingredient"), QStringLiteral("Amount"), QStringLiteral("Number Of Meals"),
+                    QStringLiteral("Group"), QStringLiteral("Bought")},
+                   body);
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
     DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
@@ -75,7 +76,15 @@ void TForm1::buildShoppingPage() {
     DBGrid9->horizontalHeader()->setStretchLastSection(false);
     DBGrid9->setColumnWidth(4, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Bought")) + 16);
     DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
-    left->addWidget(preview);
+    // The caption, and beside it the order the list comes in.
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(preview, 1);
+    ShopOrder = new QCheckBox(QStringLiteral("In shop order"), body);
+    ShopOrder->setObjectName(QStringLiteral("ShopOrder"));
+    ShopOrder->setToolTip(QStringLiteral("The groups in the order set on the categories page, what is always "
+                                         "at home last; on the page, the printed list and the phones"));
+    heading->addWidget(ShopOrder);
+    left->addLayout(heading);
     left->addWidget(DBGrid9, 1);
     columns->addLayout(left, 5);
 
@@ -159,6 +168,13 @@ void TForm1::buildShoppingPage() {
     connect(RbButton20, &QPushButton::clicked, this, [this] { run([this] { RbButton20Click(); }); });
     connect(Edit3, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
     connect(EditAmount, &QLineEdit::returnPressed, RbButton10, &QPushButton::click);
+    connect(ShopOrder, &QCheckBox::clicked, this, [this](bool checked) {
+        run([this, checked] {
+            booksettings::setValue(m_data->ADOConnectionMain, QLatin1String(booksettings::ShopOrder),
+                                   checked ? QStringLiteral("1") : QStringLiteral("0"));
+            RefreshShoppingList();
+        });
+    });
     connect(RbCheckBox2, &QCheckBox::clicked, this,
             [this] { run([this] { RefreshShoppingListIngredients(); }); });
     connect(DBLookupComboBox5, &DBLookupComboBox::closeUp, this,
@@ -202,17 +218,42 @@ void TForm1::JvXPBar2Click() {
 void TForm1::RbButton11Click() {
     if (m_data == nullptr)
         return;
-    if (mayReplaceShoppingList())
-        tellDone(QStringLiteral("Shopping list of week %1: %2 items")
-                     .arg(SelectedWeek)
-                     .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household())));
-    else
-        tellDone(QStringLiteral("Shopping list of week %1 kept as edited").arg(SelectedWeek));
+    const ListUpdate how = askListUpdate();
+    const QString list = updateShoppingList(how);
+    tellDone(how == ListUpdate::Keep
+                 ? QStringLiteral("Shopping list of week %1 kept as edited").arg(SelectedWeek)
+                 : QStringLiteral("Shopping list of week %1: %2").arg(SelectedWeek).arg(list));
     DailyMenuChanged = false;
 }
 
+QString TForm1::updateShoppingList(ListUpdate how) {
+    switch (how) {
+    case ListUpdate::Keep:
+        return QStringLiteral("kept as edited");
+    case ListUpdate::Replace:
+        return QStringLiteral("%1 items")
+            .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()));
+    case ListUpdate::Merge:
+        break;
+    }
+    const shopping::Merged merged = shopping::mergeWeekList(*m_data, SelectedWeek, SelectedYear, household());
+    QString said = QStringLiteral("%1 items, merged with yours").arg(merged.items);
+    if (!merged.dropped.isEmpty())
+        said += QStringLiteral("; no longer on the menu: %1").arg(merged.dropped.join(QStringLiteral(", ")));
+    return said;
+}
+
+bool TForm1::inShopOrder() const {
+    return m_data != nullptr &&
+           booksettings::value(m_data->ADOConnectionMain, QLatin1String(booksettings::ShopOrder)) ==
+               QLatin1String("1");
+}
+
 void TForm1::RefreshShoppingList() {
-    m_data->SHOP.setSql(shopping::weekListQuery(SelectedWeek, SelectedYear));
+    const bool shopOrder = inShopOrder();
+    if (ShopOrder != nullptr)
+        ShopOrder->setChecked(shopOrder);
+    m_data->SHOP.setSql(shopping::weekListQuery(SelectedWeek, SelectedYear, shopOrder));
     m_data->SHOP.open();
     RefreshShoppingListIngredients();
 }
@@ -233,14 +274,18 @@ void TForm1::DBLookupComboBox5CloseUp() {
     RefreshShoppingListIngredients();
 }
 
-bool TForm1::mayReplaceShoppingList() {
+TForm1::ListUpdate TForm1::askListUpdate() {
     if (!shopping::isHandEdited(*m_data, SelectedWeek, SelectedYear))
-        return true;
-    return m_services.dialogs.confirm(
-        QStringLiteral("The shopping list of week %1 (%2) holds items you added, changed or deleted by hand. "
-                       "Replace it with the list made from the menu?\n\nNo keeps the list as it is.")
+        return ListUpdate::Replace;
+    const int answer = m_services.dialogs.choose(
+        QStringLiteral(
+            "The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.\n\n"
+            "Merge makes the items of the menu anew and keeps yours; Replace makes the whole list "
+            "from the menu; Keep leaves the list as it is.")
             .arg(SelectedWeek)
-            .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)));
+            .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)),
+        {QStringLiteral("Merge"), QStringLiteral("Replace"), QStringLiteral("Keep")});
+    return answer == 0 ? ListUpdate::Merge : answer == 1 ? ListUpdate::Replace : ListUpdate::Keep;
 }
 
 shopping::Household TForm1::household() const {
@@ -304,6 +349,8 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
                            ? shopping::insertHandRow(SelectedWeek, SelectedYear, description, group, *count)
                            : shopping::updateRow(SelectedWeek, SelectedYear, description, group, *count));
         m_data->runSql(shopping::amountUpdate(SelectedWeek, SelectedYear, description, amount));
+        for (const QString &mark : shopping::markByHand(SelectedWeek, SelectedYear, description, rows == 0))
+            m_data->runSql(mark);
         shopping::markHandEdited(*m_data, SelectedWeek, SelectedYear);
         transaction.commit();
     }
@@ -322,12 +369,33 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
 }
 
 void TForm1::DeleteFromShoppingList(const QString &description) {
+    // The row, and what the week's list knew of the hand's work, as they were, for Undo.
+    db::Connection &c = m_data->ADOConnectionMain;
+    const QVariantList week{SelectedWeek, SelectedYear};
+    const QString inWeek = QStringLiteral("WeekNumber=? AND YearNumber=?");
+    QList<RowSnapshot> before{RowSnapshot::rows(c, QStringLiteral("ShoppingList"),
+                                                inWeek + QStringLiteral(" AND IngredientsDescription=?"),
+                                                week + QVariantList{description}),
+                              RowSnapshot::rows(c, QStringLiteral("ShoppingListRemoved"), inWeek, week),
+                              RowSnapshot::rows(c, QStringLiteral("ShoppingListHandEdits"), inWeek, week)};
     {
         db::Transaction transaction(m_data->ADOConnectionMain);
         m_data->runSql(shopping::deleteRow(SelectedWeek, SelectedYear, description));
+        m_data->runSql(shopping::rememberRemoved(SelectedWeek, SelectedYear, description));
         shopping::markHandEdited(*m_data, SelectedWeek, SelectedYear);
         transaction.commit();
     }
+    pushRowsUndo(QStringLiteral("Delete \"%1\" from the Shopping List").arg(description), std::move(before),
+                 [this, week, inWeek] {
+                     for (const char *table : {"ShoppingListRemoved", "ShoppingListHandEdits"}) {
+                         db::Statement clear(
+                             m_data->ADOConnectionMain,
+                             QStringLiteral("DELETE FROM %1 WHERE ").arg(QLatin1String(table)) + inWeek);
+                         clear.bind(1, week.at(0));
+                         clear.bind(2, week.at(1));
+                         clear.step();
+                     }
+                 });
     RefreshShoppingList();
     tellDone(QStringLiteral("\"%1\" deleted from the shopping list of week %2")
                  .arg(description)

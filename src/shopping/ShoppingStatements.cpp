@@ -31,14 +31,45 @@ QString insertDerivedRow(int week, int year, const QString &description, qint64 
            sql::number(numberOfMeals) + u',' + sql::literal(group) + u')';
 }
 
-QString weekListQuery(int week, int year) {
-    return QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE,"
-                          "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID "
+QString weekListQuery(int week, int year, bool inShopOrder) {
+    return QStringLiteral(
+               "SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE,"
+               "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID,") +
+           sectionExpression() +
+           QStringLiteral(" AS SECTION "
                           "FROM SHOPPINGLIST "
                           "WHERE "
                           "WEEKNUMBER=") +
            sql::number(week) + QStringLiteral(" and YEARNUMBER=") + sql::number(year) +
-           QStringLiteral(" ORDER BY INGREDIENTSDESCRIPTION");
+           (inShopOrder ? shopOrderClause() : QStringLiteral(" ORDER BY INGREDIENTSDESCRIPTION"));
+}
+
+namespace {
+
+QString staple() {
+    return QStringLiteral("(ShoppingList.IngredientsDescription IN (SELECT Ingredients_Description FROM "
+                          "Ingredients WHERE Ingredients_Staple=1))");
+}
+
+} // namespace
+
+QString sectionExpression() {
+    return QStringLiteral("CASE WHEN ") + staple() + QStringLiteral(" THEN ") +
+           sql::literal(QLatin1String(CheckAtHome)) +
+           QStringLiteral(" ELSE ShoppingList.IngredientsType END");
+}
+
+QString shopOrderClause() {
+    // The group a row names, else the group of the catalogue's ingredient of its name (rows keep the name a
+    // group had when they were made); rows of no group known come after every group.
+    return QStringLiteral(" ORDER BY ") + staple() +
+           QStringLiteral(
+               ", coalesce((SELECT min(coalesce(IGROUP_POSITION, 1000000)) FROM IGroup WHERE "
+               "IGROUP_NAME=ShoppingList.IngredientsType), (SELECT coalesce(IGroup.IGROUP_POSITION, "
+               "1000000) FROM Ingredients JOIN IGroup ON IGroup.IGROUP_ID=Ingredients.Ingredients_Group "
+               "WHERE Ingredients.Ingredients_Description=ShoppingList.IngredientsDescription ORDER "
+               "BY Ingredients.Ingredients_ID LIMIT 1), 2000000), ShoppingList.IngredientsType, "
+               "ShoppingList.IngredientsDescription");
 }
 
 QString pickerQuery(int week, int year, std::optional<qint64> group) {
@@ -73,6 +104,19 @@ QString updateRow(int week, int year, const QString &description, const QString 
 
 QString deleteRow(int week, int year, const QString &description) {
     return QStringLiteral("DELETE FROM SHOPPINGLIST") + rowCondition(week, year, description);
+}
+
+QStringList markByHand(int week, int year, const QString &description, bool added) {
+    return {QStringLiteral("UPDATE SHOPPINGLIST SET IngredientsHand=") +
+                (added ? QStringLiteral("1")
+                       : QStringLiteral("CASE IngredientsHand WHEN 0 THEN 2 ELSE IngredientsHand END")) +
+                rowCondition(week, year, description),
+            QStringLiteral("DELETE FROM ShoppingListRemoved") + rowCondition(week, year, description)};
+}
+
+QString rememberRemoved(int week, int year, const QString &description) {
+    return QStringLiteral("INSERT OR IGNORE INTO ShoppingListRemoved VALUES(") + sql::number(week) + u',' +
+           sql::number(year) + u',' + sql::literal(description) + u')';
 }
 
 QString groupCase(const QString &typed) {

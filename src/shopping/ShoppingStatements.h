@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 /// The statements that derive, read and edit a week's shopping list.
@@ -12,8 +13,18 @@ QString deleteWeekList(int week, int year);
 QString insertDerivedRow(int week, int year, const QString &description, qint64 numberOfMeals,
                          const QString &group);
 
-/// The week's list in ingredient order, as the shopping page's grid shows it.
-QString weekListQuery(int week, int year);
+/// The week's list in ingredient order, as the shopping page's grid shows it; in shop order when asked. Its
+/// SECTION is the group a row is listed under.
+QString weekListQuery(int week, int year, bool inShopOrder = false);
+
+/// What a row of `ShoppingList` is listed under: its group, or "Check at home" for an item the catalogue
+/// marks always at home.
+QString sectionExpression();
+/// " ORDER BY ..." for rows of `ShoppingList`: the way through the shop (the groups in the order the user
+/// set, then groups without one by name), each group by name, and what is always at home last.
+QString shopOrderClause();
+/// The caption of the section of items always at home.
+inline constexpr const char *CheckAtHome = "Check at home";
 /// Catalogue ingredients whose description is not on the week's list, in name order; with a group, only
 /// that group's.
 QString pickerQuery(int week, int year, std::optional<qint64> group);
@@ -28,6 +39,12 @@ QString updateRow(int week, int year, const QString &description, const QString 
 QString amountUpdate(int week, int year, const QString &description, const QString &amount);
 /// Removes the week's row of that description.
 QString deleteRow(int week, int year, const QString &description);
+
+/// Notes that the week's row of that description is the hand's: added by hand when it was inserted, else
+/// changed by hand unless it was the hand's already. An item added again is no longer one deleted by hand.
+QStringList markByHand(int week, int year, const QString &description, bool added);
+/// Notes that the item was deleted by hand, so that a merge with the menu leaves it off.
+QString rememberRemoved(int week, int year, const QString &description);
 
 /// A group name as typed, re-cased: the letters A to Z made lower case, then the first character made upper
 /// case when it is one of them. Other characters stay as they are.

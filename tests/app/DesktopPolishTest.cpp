@@ -95,7 +95,7 @@ TEST_F(DesktopPolishTest, TheStatusBarSaysWhatEachSaveDid) {
     EXPECT_EQ(said(), QStringLiteral("\"Candles\" deleted from the shopping list of week 53"));
 
     // A list edited by hand and kept says so.
-    dialogs.confirmAnswers = {false};
+    dialogs.chooseAnswers = {2};
     w.RbButton11Click();
     EXPECT_EQ(said(), QStringLiteral("Shopping list of week 53 kept as edited"));
 

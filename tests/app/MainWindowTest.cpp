@@ -114,23 +114,25 @@ TEST_F(MainWindowTest, TheGroupBoxListsEveryGroupByNameRightAfterStartUp) {
 
 TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     const QList<QAction *> menus = w.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(menuTexts(menus[0]->menu()),
-              (QStringList{"&Database", "-", "&Save", "&Print...", "-", "Shar&ing...", "Share &Week",
-                           "Refresh from P&hones", "Export Week as &Calendar...", "-", "Export &Recipes...",
-                           "Export Wee&k...", "Restore from &Backup...", "-", "&Exit"}));
+    EXPECT_EQ(
+        menuTexts(menus[0]->menu()),
+        (QStringList{"&Database", "-", "&Save", "&Print...", "-", "Shar&ing...", "Share &Week",
+                     "Refresh from P&hones", "Export Week as &Calendar...", "-", "Export &Recipes...",
+                     "Export Wee&k...", "Restore from &Backup...", "De&leted Recipes...", "-", "&Exit"}));
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
                            "Import Recipe from Web Address...", "Read Amounts from Methods..."}));
+    EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Undo"});
     EXPECT_EQ(
-        menuTexts(menus[1]->menu()),
+        menuTexts(menus[2]->menu()),
         (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "Pre&vious Week",
                      "Ne&xt Week", "&Copy Week To...", "-", "S&earch", "-", "&New Recipe...", "&Find Recipe",
                      "&Daily Style", "Recipe &Types and Groups", "-", "&Household..."}));
-    EXPECT_EQ(menuTexts(menus[2]->menu()),
-              (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
     EXPECT_EQ(menuTexts(menus[3]->menu()),
+              (QStringList{"&Weekly Menu", "&All Recipes", "&Single Recipe", "A&ll Ingredients"}));
+    EXPECT_EQ(menuTexts(menus[4]->menu()),
               (QStringList{"&Quick Start", "&Mealvane Help", "Visit us on the Web"}));
     EXPECT_EQ(w.Action12->shortcut(), QKeySequence(Qt::Key_F1));
 }

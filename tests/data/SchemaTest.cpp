@@ -51,20 +51,20 @@ TEST_F(SchemaTest, TablesAndColumnsWithTheirTypes) {
     EXPECT_EQ(columns(c, QStringLiteral("meal_type")), (QStringList{"ID INTEGER", "Type TEXT(50)"}));
     EXPECT_EQ(columns(c, QStringLiteral("INGREDIENTS")),
               (QStringList{"Ingredients_ID INTEGER", "Ingredients_Description TEXT(50)",
-                           "Ingredients_Group INTEGER"}));
+                           "Ingredients_Group INTEGER", "Ingredients_Staple BOOLEAN"}));
     EXPECT_EQ(columns(c, QStringLiteral("IGroup")),
-              (QStringList{"IGROUP_ID INTEGER", "IGROUP_NAME TEXT(50)"}));
+              (QStringList{"IGROUP_ID INTEGER", "IGROUP_NAME TEXT(50)", "IGROUP_POSITION INTEGER"}));
     EXPECT_EQ(columns(c, QStringLiteral("Made_With")),
               (QStringList{"Meal_ID INTEGER", "Ingredients_ID INTEGER"}));
     EXPECT_EQ(
         columns(c, QStringLiteral("Menu")),
         (QStringList{"MENU_ID INTEGER", "Week_Number INTEGER", "Year_Number INTEGER", "Day_Number INTEGER",
                      "Meal_ID INTEGER", "Menu_Time TEXT(1)", "Menu_People INTEGER"}));
-    EXPECT_EQ(
-        columns(c, QStringLiteral("ShoppingList")),
-        (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
-                     "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
-                     "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)", "IngredientsBought BOOLEAN"}));
+    EXPECT_EQ(columns(c, QStringLiteral("ShoppingList")),
+              (QStringList{"ShoppingListID INTEGER", "WeekNumber INTEGER", "YearNumber INTEGER",
+                           "IngredientsDescription TEXT(50)", "IngredientsCount INTEGER",
+                           "IngredientsType TEXT(50)", "IngredientsAmount TEXT(50)",
+                           "IngredientsBought BOOLEAN", "IngredientsHand INTEGER"}));
     EXPECT_EQ(
         columns(c, QStringLiteral("Recipe_Lines")),
         (QStringList{"Line_ID INTEGER", "Meal_ID INTEGER", "Line_Position INTEGER", "Line_Text TEXT(255)",

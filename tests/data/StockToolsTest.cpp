@@ -63,7 +63,8 @@ TEST(StockTools, FileStaysSoundAfterTheProgramWritesAccentedText) {
             c.execute(QStringLiteral("INSERT INTO IGroup(IGROUP_NAME) VALUES('%1')").arg(n));
             c.execute(QStringLiteral("INSERT INTO Meal_Type(Type) VALUES('%1')").arg(n));
             c.execute(
-                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1', NULL, 0)").arg(n));
+                QStringLiteral("INSERT INTO ShoppingList VALUES(NULL, 49, 2026, '%1', 1, '%1', NULL, 0, 0)")
+                    .arg(n));
         }
     }
     c.execute(QStringLiteral("UPDATE Meal SET Meal_Name = upper(Meal_Name) WHERE Meal_ID % 3 = 0"));
@@ -110,6 +111,13 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
             // A file of the first layout: no ingredient lines, servings or amounts.
             "DROP TABLE Recipe_Lines; DROP TABLE Book_Settings; ALTER TABLE Meal DROP COLUMN Meal_Servings;"
             "ALTER TABLE ShoppingList DROP COLUMN IngredientsAmount; PRAGMA user_version = 1;"
+            // Nor the hand's marks on the list's rows, the groups' order, staples or deleted recipes; one
+            // week's list was edited by hand.
+            "ALTER TABLE ShoppingList DROP COLUMN IngredientsHand; ALTER TABLE IGroup DROP COLUMN "
+            "IGROUP_POSITION; ALTER TABLE Ingredients DROP COLUMN Ingredients_Staple; DROP TABLE "
+            "ShoppingListRemoved; DROP TABLE Deleted_Recipes;"
+            "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription) VALUES(5,2006,'Candles'),"
+            "(6,2006,'Milk'); INSERT INTO ShoppingListHandEdits VALUES(5,2006);"
             "DROP INDEX Menu_Slot_Index;"
             "CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number, Menu_Time);"
             "CREATE INDEX Meal_Name_Index ON Meal (Meal_Name);"
@@ -149,8 +157,18 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
                                                 "'Meal_Servings'; SELECT count(*) FROM Recipe_Lines; "
                                                 "PRAGMA user_version;"))
                   .simplified(),
-              QStringLiteral("1 0 2"))
+              QStringLiteral("1 0 3"))
         << "the columns and table of the later layout are added";
+    EXPECT_EQ(shell(file.path(), QStringLiteral("SELECT group_concat(IngredientsHand) FROM (SELECT "
+                                                "IngredientsHand FROM ShoppingList WHERE YearNumber=2006 "
+                                                "ORDER BY WeekNumber);")),
+              QStringLiteral("1,0"))
+        << "the rows of a hand-edited week are the hand's";
+    EXPECT_EQ(shell(file.path(),
+                    QStringLiteral("SELECT count(*) FROM IGroup AS g WHERE IGROUP_POSITION <> "
+                                   "(SELECT count(*) FROM IGroup WHERE IGROUP_NAME < g.IGROUP_NAME);")),
+              QStringLiteral("0"))
+        << "the groups come in name order";
     EXPECT_EQ(
         shell(file.path(), QStringLiteral("SELECT count(*) FROM QSearchMeal;")),
         shell(file.path(), QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT Meal_ID, Ingredients_ID "

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -252,10 +253,10 @@ TEST_F(ShoppingPageTest, AHandMadeListIsNeverReplacedWithoutAQuestion) {
     w.JvXPBar2Click();
     EXPECT_TRUE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
 
-    // Save Menu asks, naming the week; No keeps the list and still saves the menu.
+    // Save Menu asks, naming the week; Keep keeps the list and still saves the menu.
     w.JvXPBar5Items0Click();
     w.weekBox(1, 3)->setChecked(0, true);
-    dialogs.confirmAnswers = {false};
+    dialogs.chooseAnswers = {2};
     w.RbButton18Click();
     ASSERT_EQ(dialogs.questions.size(), 1);
     EXPECT_TRUE(dialogs.questions.first().startsWith(QStringLiteral("The shopping list of week 53 ")))
@@ -267,8 +268,8 @@ TEST_F(ShoppingPageTest, AHandMadeListIsNeverReplacedWithoutAQuestion) {
     w.JvXPBar2Click();
     EXPECT_TRUE(listRows().contains(QStringLiteral("Birthday candles=12/Party")));
 
-    // Update Shopping List asks too; Yes makes the list from the menu, and then nobody is asked again.
-    dialogs.confirmAnswers = {true};
+    // Update Shopping List asks too; Replace makes the list from the menu, and then nobody is asked again.
+    dialogs.chooseAnswers = {1};
     w.RbButton11Click();
     EXPECT_EQ(dialogs.questions.size(), 2);
     w.RefreshShoppingList();
@@ -279,7 +280,7 @@ TEST_F(ShoppingPageTest, AHandMadeListIsNeverReplacedWithoutAQuestion) {
     // Deleting a row by hand is a hand edit as well.
     ASSERT_GT(dm.SHOP.recordCount(), 0);
     w.RbButton19->click();
-    dialogs.confirmAnswers = {false};
+    dialogs.chooseAnswers = {2};
     w.RbButton11Click();
     EXPECT_EQ(dialogs.questions.size(), 3);
 }
@@ -311,4 +312,52 @@ TEST_F(ShoppingPageTest, TheListSaysHowMuchForThePeopleAtTheTable) {
     w.RbButton10->click();
     ASSERT_TRUE(dm.SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("Plain flour")));
     EXPECT_EQ(dm.SHOP.field(QStringLiteral("INGREDIENTSAMOUNT")).asString(), QStringLiteral("1 kg"));
+}
+
+// Merge, the first answer, makes the menu's rows anew around the hand's work: what was added stays, a count
+// changed by hand stays while the menu needs the item, a row deleted by hand stays off, and a tick stays.
+TEST_F(ShoppingPageTest, MergeKeepsTheHandsWorkAndFollowsTheMenu) {
+    file.exec(QStringLiteral("INSERT INTO Menu(Week_Number,Year_Number,Day_Number,Menu_Time,Meal_ID) SELECT "
+                             "53,2005,1,'3',Meal_ID FROM Meal WHERE Meal_Name='Tomato soup'"));
+    w.RbButton11Click();
+    w.RefreshShoppingList();
+    typeRow(QStringLiteral("Birthday candles"), QStringLiteral("Party"), QStringLiteral("12"));
+    typeRow(QStringLiteral("Milk"), QStringLiteral("Dairy and Eggs"), QStringLiteral("3"));
+    typeRow(QStringLiteral("Double cream"), QStringLiteral("Dairy and Eggs"), QStringLiteral("2"));
+    w.DeleteFromShoppingList(QStringLiteral("Maple syrup"));
+    file.exec(QStringLiteral("UPDATE ShoppingList SET IngredientsBought=1 WHERE WeekNumber=53 AND "
+                             "IngredientsDescription='Eggs'"));
+
+    // The soup leaves the menu, and a pancake goes; Merge is offered first.
+    file.exec(QStringLiteral("DELETE FROM Menu WHERE Week_Number=53 AND Day_Number IN (1, 3)"));
+    dialogs.chooseAnswers = {0};
+    w.RbButton11Click();
+    ASSERT_EQ(dialogs.choices.size(), 1);
+    EXPECT_EQ(dialogs.choices.first(),
+              (QStringList{QStringLiteral("Merge"), QStringLiteral("Replace"), QStringLiteral("Keep")}));
+    EXPECT_EQ(w.statusBar()->currentMessage(),
+              QStringLiteral("Shopping list of week 53: 7 items, merged with yours; no longer on the menu: "
+                             "Double cream"));
+    w.RefreshShoppingList();
+    EXPECT_EQ(listRows(),
+              (QStringList{"Birthday candles=12/Party", "Butter=1/Dairy and Eggs",
+                           "Caster sugar=1/Baking Goods", "Eggs=1/Dairy and Eggs", "Lemons=1/Fruit",
+                           "Milk=3/Dairy and eggs", "Plain flour=1/Baking Goods"}));
+    EXPECT_EQ(stored(QStringLiteral("IngredientsDescription='Eggs' AND IngredientsBought=1")), 1);
+    EXPECT_EQ(stored(QStringLiteral("IngredientsDescription='Chopped tomatoes'")), 0);
+
+    // Adding the deleted item again by hand brings it back for good; Replace then drops everything of the
+    // hand's and asks no more.
+    typeRow(QStringLiteral("Maple syrup"), QStringLiteral("Oils, Vinegars and Sauces"), QStringLiteral("1"));
+    dialogs.chooseAnswers = {0};
+    w.RbButton11Click();
+    EXPECT_EQ(stored(QStringLiteral("IngredientsDescription='Maple syrup'")), 1);
+    dialogs.chooseAnswers = {1};
+    w.RbButton11Click();
+    w.RbButton11Click();
+    EXPECT_EQ(dialogs.choices.size(), 3);
+    EXPECT_EQ(stored(QStringLiteral("WeekNumber=53 AND (IngredientsHand<>0 OR IngredientsDescription="
+                                    "'Birthday candles')")),
+              0);
+    EXPECT_EQ(stored(QStringLiteral("WeekNumber=53")), 7);
 }

@@ -16,12 +16,12 @@ struct NoGroups : IngredientGroupItems {
 } // namespace
 
 TEST(ShoppingStatements, TextsAsTheDataFileExpectsThem) {
-    EXPECT_EQ(
-        weekListQuery(1, 2006),
+    EXPECT_TRUE(weekListQuery(1, 2006).startsWith(
         QStringLiteral("SELECT INGREDIENTSDESCRIPTION,INGREDIENTSAMOUNT,INGREDIENTSCOUNT,INGREDIENTSTYPE,"
-                       "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID "
-                       "FROM SHOPPINGLIST WHERE WEEKNUMBER=1 and YEARNUMBER=2006 ORDER "
-                       "BY INGREDIENTSDESCRIPTION"));
+                       "CASE WHEN INGREDIENTSBOUGHT=1 THEN '\u2713' ELSE '' END AS BOUGHT,SHOPPINGLISTID,")));
+    EXPECT_TRUE(
+        weekListQuery(1, 2006).endsWith(QStringLiteral(" AS SECTION FROM SHOPPINGLIST WHERE WEEKNUMBER=1 and "
+                                                       "YEARNUMBER=2006 ORDER BY INGREDIENTSDESCRIPTION")));
     EXPECT_EQ(pickerQuery(53, 2005, std::nullopt),
               QStringLiteral(
                   "Select INGREDIENTS.INGREDIENTS_DESCRIPTION, INGREDIENTS.INGREDIENTS_ID, "

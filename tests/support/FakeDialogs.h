@@ -27,6 +27,14 @@ public:
             return pop(askAnswers, Answer::No);
         return pop(confirmAnswers, false) ? Answer::Yes : Answer::No;
     }
+    /// Answered from `chooseAnswers`, else with the last answer (what Escape gives).
+    int choose(const QString &text, const QStringList &answers) override {
+        questions << text;
+        choices << answers;
+        if (onQuestion)
+            onQuestion();
+        return pop(chooseAnswers, int(answers.size()) - 1);
+    }
     QString input(const QString &caption, const QString &prompt, const QString &preset) override {
         inputs << caption + u'|' + prompt;
         return pop(inputAnswers, preset);
@@ -55,6 +63,9 @@ public:
     QStringList errors, informations, questions, inputs, fileBoxes, suggestedFiles;
     std::deque<bool> confirmAnswers;
     std::deque<Answer> askAnswers;
+    std::deque<int> chooseAnswers;
+    /// The answers each choice offered.
+    QList<QStringList> choices;
     std::deque<QString> inputAnswers, fileAnswers;
     std::deque<QStringList> manyFileAnswers;
     QList<QStringList> fileFilters;

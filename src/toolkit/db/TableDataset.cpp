@@ -24,7 +24,8 @@ std::unique_ptr<Statement> TableDataset::openStatement() {
         throw DbError(QStringLiteral("no such table: %1").arg(m_table));
     if (m_keyName.isEmpty())
         throw DbError(QStringLiteral("table %1 has no key").arg(m_table));
-    return std::make_unique<Statement>(connection(), QStringLiteral("SELECT * FROM ") + m_table);
+    return std::make_unique<Statement>(connection(),
+                                       QStringLiteral("SELECT * FROM ") + m_table + orderClause());
 }
 
 void TableDataset::beforeMove() {
@@ -208,8 +209,8 @@ void TableDataset::refresh() {
 }
 
 std::unique_ptr<Statement> TableDataset::narrowStatement(const QStringList &columns) {
-    return std::make_unique<Statement>(connection(),
-                                       QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), m_table));
+    return std::make_unique<Statement>(
+        connection(), QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), m_table) + orderClause());
 }
 
 } // namespace db

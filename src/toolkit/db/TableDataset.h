@@ -32,12 +32,17 @@ public:
     /// Holds only these columns with the rows (and the key); the others are read from the table when asked
     /// for. Takes effect at the next open.
     void holdOnly(const QStringList &columns) { m_held = columns; }
+    /// The order its rows are read in, as an ORDER BY clause's terms; empty: the table's own. Takes effect at
+    /// the next open.
+    void setOrder(const QString &terms) { m_order = terms; }
 
 protected:
     std::unique_ptr<Statement> openStatement() override;
     QStringList heldColumns() const override { return m_held; }
-    QString readKey() const override { return m_table + u'\x1f' + m_held.join(u','); }
-    QString readStatement() const override { return QStringLiteral("SELECT * FROM [%1]").arg(m_table); }
+    QString readKey() const override { return m_table + u'\x1f' + m_held.join(u',') + u'\x1f' + m_order; }
+    QString readStatement() const override {
+        return QStringLiteral("SELECT * FROM [%1]").arg(m_table) + orderClause();
+    }
     std::unique_ptr<Statement> narrowStatement(const QStringList &columns) override;
     void beforeMove() override;
 
@@ -45,8 +50,13 @@ private:
     int keyColumn() const;
     void readRow(qint64 key, std::vector<QVariant> &into);
 
+    QString orderClause() const {
+        return m_order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + m_order;
+    }
+
     QString m_table;
     QStringList m_held;
+    QString m_order;
     QString m_keyName;
     /// The current row as it was before `edit`, for `cancel`.
     std::vector<QVariant> m_original;

@@ -21,6 +21,9 @@ public:
     /// A question with Yes, No and Cancel, Yes the default; Escape and the box's close button answer
     /// Cancel.
     virtual Answer ask(const QString &text) = 0;
+    /// A question answered by one of `answers`, the buttons' captions in order: the first is the default
+    /// (Enter takes it), the last answers Escape and the box's close button. Returns the answer's index.
+    virtual int choose(const QString &text, const QStringList &answers) = 0;
     /// An input box; Cancel gives back `preset`.
     virtual QString input(const QString &caption, const QString &prompt, const QString &preset) = 0;
     /// A file-open box; empty when cancelled. `filters` are "Name (*.ext)" entries, the first selected.

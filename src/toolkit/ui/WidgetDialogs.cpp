@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -45,6 +46,21 @@ Dialogs::Answer WidgetDialogs::ask(const QString &text) {
     default:
         return Answer::Cancel;
     }
+}
+
+int WidgetDialogs::choose(const QString &text, const QStringList &answers) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton *> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        buttons << box.addButton(answers.at(i),
+                                 i + 1 == answers.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    if (buttons.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+    box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype index = buttons.indexOf(box.clickedButton());
+    return int(index < 0 ? buttons.size() - 1 : index);
 }
 
 QString WidgetDialogs::input(const QString &caption, const QString &prompt, const QString &preset) {

@@ -15,6 +15,7 @@ public:
     void showInformation(const QString &text) override;
     bool confirm(const QString &text) override;
     Answer ask(const QString &text) override;
+    int choose(const QString &text, const QStringList &answers) override;
     bool propose(const QString &text) override;
     QString input(const QString &caption, const QString &prompt, const QString &preset) override;
     QString openFileName(const QString &caption, const QStringList &filters) override;

@@ -77,6 +77,7 @@ bool ItemDrag::eventFilter(QObject *watched, QEvent *event) {
         }
         drop->setDropAction(Qt::MoveAction);
         drop->accept();
+        dropPosition = drop->position().toPoint();
         dropped(qobject_cast<QWidget *>(drop->source()));
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <functional>
 
 class QAbstractItemView;
@@ -19,6 +20,9 @@ public:
     std::function<bool(QWidget *source)> accepts;
     /// An accepted drag from `source` was dropped on the view.
     std::function<void(QWidget *source)> dropped;
+
+    /// Where in the view's viewport the last accepted drag was let go, for `dropped`.
+    QPoint dropPosition;
 
     /// The format every drag of this kind carries; its data is empty, the source tells what is dragged.
     static constexpr const char *MimeType = "application/x-mealvane-item";
