@@ -13,8 +13,9 @@ QStringList tableColumns(db::Connection &c, const QString &table) {
     return names;
 }
 
+/// A name as the book's statements write one that may clash with a word of the language.
 QString quoted(const QString &name) {
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return u'[' + name + u']';
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "reports/TReportShoppingList.h"
 #include "support/ProgramTest.h"
 #include "toolkit/widgets/CheckedComboBox.h"
 #include "toolkit/widgets/DBGrid.h"
@@ -360,4 +361,51 @@ TEST_F(ShoppingPageTest, MergeKeepsTheHandsWorkAndFollowsTheMenu) {
                                     "'Birthday candles')")),
               0);
     EXPECT_EQ(stored(QStringLiteral("WeekNumber=53")), 7);
+}
+
+// In shop order the list follows the groups as dragged on the categories page, on the page and on paper,
+// through a group's renaming; what is always at home comes last, under "Check at home".
+TEST_F(ShoppingPageTest, InShopOrderTheListFollowsTheWayThroughTheShop) {
+    w.JvXPBar4Items3Click();
+    ASSERT_TRUE(dm.IGROUP.locate(QStringLiteral("IGROUP_NAME"), QStringLiteral("Fruit")));
+    w.moveGroup(0);
+    ASSERT_TRUE(dm.IGROUP.locate(QStringLiteral("IGROUP_NAME"), QStringLiteral("Baking Goods")));
+    // Past the bread and the dairy, the groups before it by name.
+    w.findChild<QPushButton *>(QStringLiteral("MoveGroupDown"))->click();
+    w.findChild<QPushButton *>(QStringLiteral("MoveGroupDown"))->click();
+    EXPECT_EQ(dm.IGROUP.value(0, QStringLiteral("IGROUP_NAME")).toString(), QStringLiteral("Fruit"));
+    EXPECT_EQ(dm.IGROUP.value(3, QStringLiteral("IGROUP_NAME")).toString(), QStringLiteral("Baking Goods"));
+    file.exec(QStringLiteral("UPDATE IGroup SET IGROUP_NAME='Dairy' WHERE IGROUP_NAME='Dairy and Eggs'"));
+
+    // The ingredient page marks the maple syrup as always at home.
+    w.JvXPBar4Items1Click();
+    w.DBEdit1->setText(QStringLiteral("Maple syrup"));
+    w.IngredientStaple->click();
+
+    w.JvXPBar2Click();
+    auto *shopOrder = w.findChild<QCheckBox *>(QStringLiteral("ShopOrder"));
+    ASSERT_FALSE(shopOrder->isChecked()) << "by name unless asked";
+    EXPECT_EQ(listRows().first(), QStringLiteral("Butter=2/Dairy and Eggs"));
+    shopOrder->click();
+    const QStringList expected{"Lemons=2/Fruit",
+                               "Butter=2/Dairy and Eggs",
+                               "Eggs=2/Dairy and Eggs",
+                               "Milk=2/Dairy and Eggs",
+                               "Caster sugar=2/Baking Goods",
+                               "Plain flour=2/Baking Goods",
+                               "Maple syrup=2/Oils, Vinegars and Sauces"};
+    EXPECT_EQ(listRows(), expected);
+    ASSERT_TRUE(dm.SHOP.locate(QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("Maple syrup")));
+    EXPECT_EQ(dm.SHOP.field(QStringLiteral("SECTION")).asString(), QStringLiteral("Check at home"));
+
+    // The printed checklist comes in the same order, under the same sections.
+    TReportShoppingList report(file.path());
+    report.open(53, 2005);
+    QStringList printed;
+    for (int r = 0; r < report.ADOQuery1.recordCount(); ++r)
+        printed << report.ADOQuery1.value(r, QStringLiteral("IngredientsDescription")).toString() + u'/' +
+                       report.ADOQuery1.value(r, QStringLiteral("Section")).toString();
+    EXPECT_EQ(printed.first(), QStringLiteral("Lemons/Fruit"));
+    EXPECT_EQ(printed.last(), QStringLiteral("Maple syrup/Check at home"));
+    EXPECT_EQ(printed.size(), expected.size());
 }
