@@ -106,3 +106,24 @@ TEST_F(RealMouse, DragAnIngredientFromThePickerOntoTheShoppingList) {
     EXPECT_EQ(w.DBGrid9->model()->index(0, 2).data().toString(), QStringLiteral("1"));
     EXPECT_FALSE(names(*picker.model()).contains(QStringLiteral("Almonds")));
 }
+
+TEST_F(RealMouse, DragAGroupIntoItsPlaceOnTheWayThroughTheShop) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.JvXPBar4Items3Click();
+    QApplication::processEvents();
+    DBGrid &groups = *w.DBGrid11;
+    const QStringList before = names(*groups.model());
+    const int fruit = before.indexOf(QStringLiteral("Fruit"));
+    ASSERT_GT(fruit, 1);
+    const QPoint from = groups.viewport()->mapToGlobal(groups.visualRect(groups.model()->index(fruit, 0)).center());
+    const QPoint to = groups.viewport()->mapToGlobal(groups.visualRect(groups.model()->index(0, 0)).center());
+    dragWithTheMouse(xdotool, from, to);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return names(*groups.model()).value(0) == QStringLiteral("Fruit"); }, 15000))
+        << "the dragged group comes first";
+    xdotool.waitForFinished(5000);
+    QStringList expected = before;
+    expected.move(fruit, 0);
+    EXPECT_EQ(names(*groups.model()), expected) << "the others keep their order";
+    dm.runSql(QStringLiteral("SELECT IGROUP_POSITION FROM IGroup WHERE IGROUP_NAME='Fruit'"));
+    EXPECT_EQ(dm.SQL.value(0, 0).toLongLong(), 0);
+}
