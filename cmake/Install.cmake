@@ -1,6 +1,7 @@
 # The installed program, laid out the FHS way, and its Debian package (cpack -G DEB).
 #   bin/mealvane                 the launcher users start (works in the user's own folder)
-#   lib/mealvane/mealvane        the program, with its manual in lib/mealvane/help
+#   lib/mealvane/mealvane        the program, with its manual in lib/mealvane/help and its translations
+#                                in lib/mealvane/translations
 #   share/mealvane               the starter recipe book, read-only
 #   share/applications, share/metainfo, share/icons/hicolor, share/man, share/doc/mealvane
 include(GNUInstallDirs)
@@ -9,6 +10,7 @@ set(MEALVANE_APP_ID org.mealvane.Mealvane)
 
 install(TARGETS mealvane RUNTIME DESTINATION lib/mealvane)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/help/ DESTINATION lib/mealvane/help)
+install(FILES ${MEALVANE_QM_FILES} DESTINATION lib/mealvane/translations)
 install(PROGRAMS ${MEALVANE_DESKTOP_DIR}/mealvane-launcher.sh DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME mealvane)
 install(FILES ${CMAKE_BINARY_DIR}/starter/MealvaneData40.mdb DESTINATION ${CMAKE_INSTALL_DATADIR}/mealvane
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
@@ -64,8 +66,8 @@ send a recipe to the mail program.")
 # The libraries the program links are found by dpkg-shlibdeps; what it loads or starts at run time is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The faces the reports fall back to for Chinese, Japanese and Korean names and for emoji; the image
-# formats plugin reads the WebP pictures of recipe pages.
-string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, xdg-utils, "
+# formats plugin reads the WebP pictures of recipe pages; the toolkit's own dialogs speak the user's language.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, xdg-utils, "
        "fonts-liberation2, fonts-dejavu-core, fonts-noto-cjk, fonts-symbola")
 # The secret store keeps the sharing password: the desktop's own, of GNOME or of KDE.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-color-emoji, gnome-keyring | libkf5wallet-bin")

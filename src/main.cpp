@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/Mealvane.h"
 #include "toolkit/ui/Clock.h"
 #include "toolkit/ui/DesktopShell.h"
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     nameApplication();
+    language::install(language::chosen());
     WidgetDialogs dialogs;
     DesktopShell shell;
     SystemClock clock;

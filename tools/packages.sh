@@ -2,7 +2,7 @@
 # Sourced by ./run and ./test.
 mealvane_packages=(
     g++ cmake ninja-build pkg-config git
-    qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev fonts-dejavu-core fonts-liberation2 fonts-noto-cjk fonts-symbola
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins qt6-image-formats-plugins libgl-dev fonts-dejavu-core fonts-liberation2 fonts-noto-cjk fonts-symbola
     fonts-noto-color-emoji
     libsqlite3-dev sqlite3 libjpeg-dev libexif-dev mdbtools-dev libgumbo-dev libical-dev qtkeychain-qt6-dev
     radicale gnome-keyring libsecret-tools

@@ -72,8 +72,7 @@ void TForm1::JvNavIconButton1Click() {
     const bool pause = JvScrollText1->isActive();
     JvScrollText1->setActive(!pause);
     JvNavIconButton1->setIcon(style()->standardIcon(pause ? QStyle::SP_MediaPlay : QStyle::SP_MediaPause));
-    JvNavIconButton1->setAccessibleName(pause ? QStringLiteral("Resume scrolling")
-                                              : QStringLiteral("Pause scrolling"));
+    JvNavIconButton1->setAccessibleName(pause ? tr("Resume scrolling") : tr("Pause scrolling"));
 }
 
 void TForm1::Action1Execute() {
@@ -117,9 +116,9 @@ void TForm1::JvMonthCalendar21Click() {
         value->setText(text);
         value->setAccessibleName(caption + u' ' + text);
     };
-    tell(JvgLabel29, QStringLiteral("Selected Week:"), WeekRangeText(d));
-    tell(JvgLabel68, QStringLiteral("Week Number:"), QString::number(SelectedWeek));
-    tell(JvgLabel30, QStringLiteral("Today:"), TodayText(m_services.clock.now().date()));
+    tell(JvgLabel29, tr("Selected Week:"), WeekRangeText(d));
+    tell(JvgLabel68, tr("Week Number:"), QString::number(SelectedWeek));
+    tell(JvgLabel30, tr("Today:"), TodayText(m_services.clock.now().date()));
     fitLeftColumn();
     QWidget *page = activePage();
     if (page == TabSheet1)

@@ -57,7 +57,7 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     , m_splashSteps(splashSteps)
     , m_splashStepMs(splashStepMs) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Mealvane v 4.0"));
+    setWindowTitle(tr("Mealvane v 4.0"));
     setWindowIcon(WelcomePicture::icon());
     setStyleSheet(theme::mainStyleSheet(palette()));
 
@@ -77,7 +77,7 @@ TForm1::TForm1(const AppServices &services, int splashSteps, int splashStepMs)
     menuBar()->setEnabled(false);
     central->setEnabled(false);
 
-    auto *slogan = new QLabel(QStringLiteral("Save time and get your life back !"), this);
+    auto *slogan = new QLabel(tr("Save time and get your life back !"), this);
     slogan->setObjectName(QStringLiteral("StatusBarText"));
     statusBar()->addPermanentWidget(slogan);
     // A message takes the room it needs: the slogan gives way while one is shown.
@@ -116,48 +116,54 @@ void TForm1::buildMenus() {
         std::function<void()> handler;
     };
     const Def defs[] = {
-        {Action1, "Action1", "&Exit", [this] { Action1Execute(); }},
-        {Action2, "Action2", "&Pick-A-Menu", [this] { JvXPBar5Items0Click(); }},
-        {Action3, "Action3", "&Weekly Menu", [this] { JvXPBar3Items0Click(); }},
-        {Action4, "Action4", "&Quick Start", [this] { JvXPBar1Items0Click(); }},
-        {Action5, "Action5", "&Shopping List", [this] { JvXPBar2Click(); }},
-        {Action6, "Action6", "Recipes", [this] { JvXPBar4Items0Click(); }},
-        {Action7, "Action7", "&Ingredients", [this] { JvXPBar4Items1Click(); }},
-        {Action8, "Action8", "S&earch", [this] { JvXPBar4Items2Click(); }},
-        {Action9, "Action9", "&All Recipes", [this] { JvXPBar3Items1Click(); }},
-        {Action10, "Action10", "&Single Recipe", [this] { JvXPBar3Items2Click(); }},
-        {Action11, "Action11", "A&ll Ingredients", [this] { JvXPBar3Items3Click(); }},
-        {Action12, "Action12", "&Mealvane Help", [this] { JvXPBar1Items2Click(); }},
-        {Action13, "Action13", "Visit us on the Web", [this] { JvXPBar1Items1Click(); }},
-        {Action14, "Action14", "Import Meals from Older DB", [this] { Action14Execute(); }},
-        {Action15, "Action15", "Import Recipes from Files...", [this] { Action15Execute(); }},
-        {ActionSave, "ActionSave", "&Save", [this] { saveShownPage(); }},
-        {ActionPrint, "ActionPrint", "&Print...", [this] { printShownPage(); }},
-        {ActionNewRecipe, "ActionNewRecipe", "&New Recipe...", [this] { newRecipe(); }},
-        {ActionFind, "ActionFind", "&Find Recipe", [this] { findRecipe(); }},
-        {ActionDaily, "ActionDaily", "&Daily Style", [this] { JvXPBar5Click(); }},
-        {ActionCategories, "ActionCategories", "Recipe &Types and Groups", [this] { JvXPBar4Items3Click(); }},
-        {ActionHousehold, "ActionHousehold", "&Household...", [this] { householdSettings(); }},
-        {ActionWebImport, "ActionWebImport", "Import Recipe from Web Address...",
+        {Action1, "Action1", QT_TR_NOOP("&Exit"), [this] { Action1Execute(); }},
+        {Action2, "Action2", QT_TR_NOOP("&Pick-A-Menu"), [this] { JvXPBar5Items0Click(); }},
+        {Action3, "Action3", QT_TR_NOOP("&Weekly Menu"), [this] { JvXPBar3Items0Click(); }},
+        {Action4, "Action4", QT_TR_NOOP("&Quick Start"), [this] { JvXPBar1Items0Click(); }},
+        {Action5, "Action5", QT_TR_NOOP("&Shopping List"), [this] { JvXPBar2Click(); }},
+        {Action6, "Action6", QT_TR_NOOP("Recipes"), [this] { JvXPBar4Items0Click(); }},
+        {Action7, "Action7", QT_TR_NOOP("&Ingredients"), [this] { JvXPBar4Items1Click(); }},
+        {Action8, "Action8", QT_TR_NOOP("S&earch"), [this] { JvXPBar4Items2Click(); }},
+        {Action9, "Action9", QT_TR_NOOP("&All Recipes"), [this] { JvXPBar3Items1Click(); }},
+        {Action10, "Action10", QT_TR_NOOP("&Single Recipe"), [this] { JvXPBar3Items2Click(); }},
+        {Action11, "Action11", QT_TR_NOOP("A&ll Ingredients"), [this] { JvXPBar3Items3Click(); }},
+        {Action12, "Action12", QT_TR_NOOP("&Mealvane Help"), [this] { JvXPBar1Items2Click(); }},
+        {Action13, "Action13", QT_TR_NOOP("Visit us on the Web"), [this] { JvXPBar1Items1Click(); }},
+        {Action14, "Action14", QT_TR_NOOP("Import Meals from Older DB"), [this] { Action14Execute(); }},
+        {Action15, "Action15", QT_TR_NOOP("Import Recipes from Files..."), [this] { Action15Execute(); }},
+        {ActionSave, "ActionSave", QT_TR_NOOP("&Save"), [this] { saveShownPage(); }},
+        {ActionPrint, "ActionPrint", QT_TR_NOOP("&Print..."), [this] { printShownPage(); }},
+        {ActionNewRecipe, "ActionNewRecipe", QT_TR_NOOP("&New Recipe..."), [this] { newRecipe(); }},
+        {ActionFind, "ActionFind", QT_TR_NOOP("&Find Recipe"), [this] { findRecipe(); }},
+        {ActionDaily, "ActionDaily", QT_TR_NOOP("&Daily Style"), [this] { JvXPBar5Click(); }},
+        {ActionCategories, "ActionCategories", QT_TR_NOOP("Recipe &Types and Groups"),
+         [this] { JvXPBar4Items3Click(); }},
+        {ActionHousehold, "ActionHousehold", QT_TR_NOOP("&Household..."), [this] { householdSettings(); }},
+        {ActionWebImport, "ActionWebImport", QT_TR_NOOP("Import Recipe from Web Address..."),
          [this] { importFromWebAddress(); }},
-        {ActionReadAmounts, "ActionReadAmounts", "Read Amounts from Methods...",
+        {ActionReadAmounts, "ActionReadAmounts", QT_TR_NOOP("Read Amounts from Methods..."),
          [this] { readAllAmountsFromMethods(); }},
-        {ActionPreviousWeek, "ActionPreviousWeek", "Pre&vious Week", [this] { stepWeek(-1); }},
-        {ActionNextWeek, "ActionNextWeek", "Ne&xt Week", [this] { stepWeek(1); }},
-        {ActionCopyWeek, "ActionCopyWeek", "&Copy Week To...", [this] { copyWeekTo(); }},
-        {ActionRestore, "ActionRestore", "Restore from &Backup...", [this] { restoreFromBackup(); }},
-        {ActionExportRecipes, "ActionExportRecipes", "Export &Recipes...", [this] { exportRecipes(); }},
-        {ActionExportWeek, "ActionExportWeek", "Export Wee&k...", [this] { exportWeek(); }},
-        {ActionSharing, "ActionSharing", "Shar&ing...", [this] { sharingSettings(); }},
-        {ActionShareWeek, "ActionShareWeek", "Share &Week", [this] { shareWeek(); }},
-        {ActionRefreshPhones, "ActionRefreshPhones", "Refresh from P&hones", [this] { refreshFromPhones(); }},
-        {ActionExportCalendar, "ActionExportCalendar", "Export Week as &Calendar...",
+        {ActionPreviousWeek, "ActionPreviousWeek", QT_TR_NOOP("Pre&vious Week"), [this] { stepWeek(-1); }},
+        {ActionNextWeek, "ActionNextWeek", QT_TR_NOOP("Ne&xt Week"), [this] { stepWeek(1); }},
+        {ActionCopyWeek, "ActionCopyWeek", QT_TR_NOOP("&Copy Week To..."), [this] { copyWeekTo(); }},
+        {ActionRestore, "ActionRestore", QT_TR_NOOP("Restore from &Backup..."),
+         [this] { restoreFromBackup(); }},
+        {ActionExportRecipes, "ActionExportRecipes", QT_TR_NOOP("Export &Recipes..."),
+         [this] { exportRecipes(); }},
+        {ActionExportWeek, "ActionExportWeek", QT_TR_NOOP("Export Wee&k..."), [this] { exportWeek(); }},
+        {ActionSharing, "ActionSharing", QT_TR_NOOP("Shar&ing..."), [this] { sharingSettings(); }},
+        {ActionShareWeek, "ActionShareWeek", QT_TR_NOOP("Share &Week"), [this] { shareWeek(); }},
+        {ActionRefreshPhones, "ActionRefreshPhones", QT_TR_NOOP("Refresh from P&hones"),
+         [this] { refreshFromPhones(); }},
+        {ActionExportCalendar, "ActionExportCalendar", QT_TR_NOOP("Export Week as &Calendar..."),
          [this] { exportWeekCalendar(); }},
-        {ActionUndo, "ActionUndo", "&Undo", [this] { undoLast(); }},
-        {ActionDeletedRecipes, "ActionDeletedRecipes", "De&leted Recipes...", [this] { deletedRecipes(); }},
+        {ActionUndo, "ActionUndo", QT_TR_NOOP("&Undo"), [this] { undoLast(); }},
+        {ActionDeletedRecipes, "ActionDeletedRecipes", QT_TR_NOOP("De&leted Recipes..."),
+         [this] { deletedRecipes(); }},
+        {ActionLanguage, "ActionLanguage", QT_TR_NOOP("&Language..."), [this] { chooseLanguage(); }},
     };
     for (const Def &d : defs) {
-        d.action = new QAction(QString::fromUtf8(d.caption), this);
+        d.action = new QAction(tr(d.caption), this);
         d.action->setObjectName(QString::fromLatin1(d.name));
         if (d.handler)
             connect(d.action, &QAction::triggered, this, [this, h = d.handler] { run(h); });
@@ -190,8 +196,8 @@ void TForm1::buildMenus() {
         addAction(action);
     }
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QMenu *database = file->addMenu(QStringLiteral("&Database"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QMenu *database = file->addMenu(tr("&Database"));
     database->addAction(Action14);
     database->addAction(Action15);
     database->addAction(ActionWebImport);
@@ -204,10 +210,12 @@ void TForm1::buildMenus() {
     file->addActions({ActionExportRecipes, ActionExportWeek, ActionRestore, ActionDeletedRecipes});
     file->addSeparator();
     file->addAction(Action1);
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(ActionUndo);
+    edit->addSeparator();
+    edit->addAction(ActionLanguage);
     updateUndoAction();
-    QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    QMenu *actions = menuBar()->addMenu(tr("&Actions"));
     actions->addActions({Action2, Action5, Action6, Action7});
     actions->addSeparator();
     actions->addActions({ActionPreviousWeek, ActionNextWeek, ActionCopyWeek});
@@ -217,9 +225,9 @@ void TForm1::buildMenus() {
     actions->addActions({ActionNewRecipe, ActionFind, ActionDaily, ActionCategories});
     actions->addSeparator();
     actions->addAction(ActionHousehold);
-    QMenu *reports = menuBar()->addMenu(QStringLiteral("&Reports"));
+    QMenu *reports = menuBar()->addMenu(tr("&Reports"));
     reports->addActions({Action3, Action9, Action10, Action11});
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addActions({Action4, Action12, Action13});
 }
 
@@ -236,29 +244,30 @@ QWidget *TForm1::buildLeftColumn() {
     navigationBar->setObjectName(QStringLiteral("JvXPBarContainer"));
     const auto item = [this](NavBarGroup *group, const char *name, const char *caption,
                              void (TForm1::*handler)()) {
-        QAbstractButton *button = group->addItem(QString::fromLatin1(name), QString::fromUtf8(caption));
+        QAbstractButton *button = group->addItem(QString::fromLatin1(name), tr(caption));
         connect(button, &QAbstractButton::clicked, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
-    JvXPBar5 = navigationBar->addGroup(QStringLiteral("JvXPBar5"), QStringLiteral("Pick-A-Menu"));
-    item(JvXPBar5, "JvXPBar5Items0", "Weekly Style", &TForm1::JvXPBar5Items0Click);
-    item(JvXPBar5, "JvXPBar5Items1", "Daily Style", &TForm1::JvXPBar5Click);
-    JvXPBar2 = navigationBar->addGroup(QStringLiteral("JvXPBar2"), QStringLiteral("Shopping List"), false);
+    JvXPBar5 = navigationBar->addGroup(QStringLiteral("JvXPBar5"), tr("Pick-A-Menu"));
+    item(JvXPBar5, "JvXPBar5Items0", QT_TR_NOOP("Weekly Style"), &TForm1::JvXPBar5Items0Click);
+    item(JvXPBar5, "JvXPBar5Items1", QT_TR_NOOP("Daily Style"), &TForm1::JvXPBar5Click);
+    JvXPBar2 = navigationBar->addGroup(QStringLiteral("JvXPBar2"), tr("Shopping List"), false);
     connect(JvXPBar2, &NavBarGroup::headerClicked, this, [this] { run([this] { JvXPBar2Click(); }); });
-    JvXPBar4 = navigationBar->addGroup(QStringLiteral("JvXPBar4"), QStringLiteral("Recipes"));
-    item(JvXPBar4, "JvXPBar4Items0", "Recipes (View/Add/Edit)", &TForm1::JvXPBar4Items0Click);
-    item(JvXPBar4, "JvXPBar4Items1", "Ingredients (Insert/Delete)", &TForm1::JvXPBar4Items1Click);
-    item(JvXPBar4, "JvXPBar4Items3", "Recipe Types / Groups (Insert/Delete)", &TForm1::JvXPBar4Items3Click);
-    item(JvXPBar4, "JvXPBar4Items2", "Search", &TForm1::JvXPBar4Items2Click);
-    JvXPBar3 = navigationBar->addGroup(QStringLiteral("JvXPBar3"), QStringLiteral("Reports"));
-    item(JvXPBar3, "JvXPBar3Items0", "Weekly Menu", &TForm1::JvXPBar3Items0Click);
-    item(JvXPBar3, "JvXPBar3Items1", "All Recipes", &TForm1::JvXPBar3Items1Click);
-    item(JvXPBar3, "JvXPBar3Items2", "Single Recipe", &TForm1::JvXPBar3Items2Click);
-    item(JvXPBar3, "JvXPBar3Items3", "All Ingredients", &TForm1::JvXPBar3Items3Click);
-    JvXPBar1 = navigationBar->addGroup(QStringLiteral("JvXPBar1"), QStringLiteral("Help"));
-    item(JvXPBar1, "JvXPBar1Items0", "Quick Start Page", &TForm1::JvXPBar1Items0Click);
-    item(JvXPBar1, "JvXPBar1Items2", "Mealvane Help", &TForm1::JvXPBar1Items2Click);
-    item(JvXPBar1, "JvXPBar1Items1", "Visit us on the Web", &TForm1::JvXPBar1Items1Click);
+    JvXPBar4 = navigationBar->addGroup(QStringLiteral("JvXPBar4"), tr("Recipes"));
+    item(JvXPBar4, "JvXPBar4Items0", QT_TR_NOOP("Recipes (View/Add/Edit)"), &TForm1::JvXPBar4Items0Click);
+    item(JvXPBar4, "JvXPBar4Items1", QT_TR_NOOP("Ingredients (Insert/Delete)"), &TForm1::JvXPBar4Items1Click);
+    item(JvXPBar4, "JvXPBar4Items3", QT_TR_NOOP("Recipe Types / Groups (Insert/Delete)"),
+         &TForm1::JvXPBar4Items3Click);
+    item(JvXPBar4, "JvXPBar4Items2", QT_TR_NOOP("Search"), &TForm1::JvXPBar4Items2Click);
+    JvXPBar3 = navigationBar->addGroup(QStringLiteral("JvXPBar3"), tr("Reports"));
+    item(JvXPBar3, "JvXPBar3Items0", QT_TR_NOOP("Weekly Menu"), &TForm1::JvXPBar3Items0Click);
+    item(JvXPBar3, "JvXPBar3Items1", QT_TR_NOOP("All Recipes"), &TForm1::JvXPBar3Items1Click);
+    item(JvXPBar3, "JvXPBar3Items2", QT_TR_NOOP("Single Recipe"), &TForm1::JvXPBar3Items2Click);
+    item(JvXPBar3, "JvXPBar3Items3", QT_TR_NOOP("All Ingredients"), &TForm1::JvXPBar3Items3Click);
+    JvXPBar1 = navigationBar->addGroup(QStringLiteral("JvXPBar1"), tr("Help"));
+    item(JvXPBar1, "JvXPBar1Items0", QT_TR_NOOP("Quick Start Page"), &TForm1::JvXPBar1Items0Click);
+    item(JvXPBar1, "JvXPBar1Items2", QT_TR_NOOP("Mealvane Help"), &TForm1::JvXPBar1Items2Click);
+    item(JvXPBar1, "JvXPBar1Items1", QT_TR_NOOP("Visit us on the Web"), &TForm1::JvXPBar1Items1Click);
     // Every header stays in view; open groups share the room left and scroll inside.
     layout->addWidget(navigationBar, 1);
 
@@ -269,7 +278,7 @@ QWidget *TForm1::buildLeftColumn() {
     week->setVerticalSpacing(2);
     JvMonthCalendar21 = new MonthCalendar(weekPanel);
     JvMonthCalendar21->setObjectName(QStringLiteral("JvMonthCalendar21"));
-    JvMonthCalendar21->setAccessibleName(QStringLiteral("Calendar"));
+    JvMonthCalendar21->setAccessibleName(tr("Calendar"));
     // The calendar's own controls are named for what they do.
     for (const auto &[child, name] :
          {std::pair{"qt_calendar_prevmonth", "Previous month"},
@@ -282,20 +291,20 @@ QWidget *TForm1::buildLeftColumn() {
     JvMonthCalendar21->setMinimumHeight(170);
     week->addWidget(JvMonthCalendar21, 0, 0, 1, 2);
     const auto pair = [&](int row, const char *captionName, const char *caption, const char *valueName) {
-        auto *label = new QLabel(QString::fromUtf8(caption), weekPanel);
+        auto *label = new QLabel(tr(caption), weekPanel);
         label->setObjectName(QString::fromLatin1(captionName));
         label->setProperty("weekCaption", true);
         auto *value = new QLabel(weekPanel);
         value->setObjectName(QString::fromLatin1(valueName));
-        value->setAccessibleName(QString::fromUtf8(caption));
+        value->setAccessibleName(tr(caption));
         value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         label->setBuddy(value);
         week->addWidget(label, row, 0);
         week->addWidget(value, row, 1);
         return value;
     };
-    JvgLabel29 = pair(1, "JvgLabel27", "Selected Week:", "JvgLabel29");
-    JvgLabel68 = pair(2, "JvgLabel67", "Week Number:", "JvgLabel68");
+    JvgLabel29 = pair(1, "JvgLabel27", QT_TR_NOOP("Selected Week:"), "JvgLabel29");
+    JvgLabel68 = pair(2, "JvgLabel67", QT_TR_NOOP("Week Number:"), "JvgLabel68");
     // Small arrows beside the week's number step it back and on, as Alt+Left and Alt+Right do; there the
     // column has room for them at any font.
     {
@@ -323,7 +332,7 @@ QWidget *TForm1::buildLeftColumn() {
         }
         week->addLayout(row, 2, 1);
     }
-    JvgLabel30 = pair(3, "JvgLabel28", "Today:", "JvgLabel30");
+    JvgLabel30 = pair(3, "JvgLabel28", QT_TR_NOOP("Today:"), "JvgLabel30");
     week->setColumnStretch(1, 1);
     connect(JvMonthCalendar21, &QCalendarWidget::clicked, this,
             [this] { run([this] { JvMonthCalendar21Click(); }); });
@@ -334,8 +343,7 @@ QWidget *TForm1::buildLeftColumn() {
     auto *linkPanel = new QWidget(column);
     auto *linkLayout = new QHBoxLayout(linkPanel);
     linkLayout->setContentsMargins(2, 2, 2, 2);
-    JvgLabel64 = linkLabel(QStringLiteral("JvgLabel64"), QStringLiteral("Click to visit Mealvane on the Web"),
-                           linkPanel);
+    JvgLabel64 = linkLabel(QStringLiteral("JvgLabel64"), tr("Click to visit Mealvane on the Web"), linkPanel);
     onClick(JvgLabel64, [this] { run([this] { JvgLabel26Click(); }); });
     linkLayout->addWidget(JvgLabel64);
     layout->addWidget(linkPanel);
@@ -360,28 +368,27 @@ QWidget *TForm1::addPage(const QString &name, const QString &tabCaption, const Q
 }
 
 void TForm1::buildPages() {
-    TabSheet1 = addPage(QStringLiteral("TabSheet1"), QStringLiteral("PickAmenu"),
-                        QStringLiteral("  Vane Menu Selection"));
-    TabSheet7 = addPage(QStringLiteral("TabSheet7"), QStringLiteral("PichMenuOldStyle"),
-                        QStringLiteral("  Vane Menu Selection"));
-    TabSheet2 = addPage(QStringLiteral("TabSheet2"), QStringLiteral("Shopping List"),
-                        QStringLiteral("  Vane Shopping"));
-    TabSheet3 = addPage(QStringLiteral("TabSheet3"), QStringLiteral("View Meals"),
-                        QStringLiteral("  View/Edit Recipes"));
-    TabSheet6 = addPage(QStringLiteral("TabSheet6"), QStringLiteral("Insert/Delete Ingr"),
-                        QStringLiteral("  Insert/Delete Ingredients"));
-    TabSheet8 = addPage(QStringLiteral("TabSheet8"), QStringLiteral("Categories"),
-                        QStringLiteral("  Recipe Types and Ingredient Groups manager"));
-    TabSheet4 =
-        addPage(QStringLiteral("TabSheet4"), QStringLiteral("Search"), QStringLiteral("  VaneSearch"));
-    TabSheet5 = addPage(QStringLiteral("TabSheet5"), QStringLiteral("Welcome Page"),
-                        QStringLiteral("  Mealvane v 4.0 Quick Start"));
+    TabSheet1 = addPage(QStringLiteral("TabSheet1"), tr("PickAmenu"),
+                        QStringLiteral("  ") + tr("Vane Menu Selection"));
+    TabSheet7 = addPage(QStringLiteral("TabSheet7"), tr("PichMenuOldStyle"),
+                        QStringLiteral("  ") + tr("Vane Menu Selection"));
+    TabSheet2 =
+        addPage(QStringLiteral("TabSheet2"), tr("Shopping List"), QStringLiteral("  ") + tr("Vane Shopping"));
+    TabSheet3 = addPage(QStringLiteral("TabSheet3"), tr("View Meals"),
+                        QStringLiteral("  ") + tr("View/Edit Recipes"));
+    TabSheet6 = addPage(QStringLiteral("TabSheet6"), tr("Insert/Delete Ingr"),
+                        QStringLiteral("  ") + tr("Insert/Delete Ingredients"));
+    TabSheet8 = addPage(QStringLiteral("TabSheet8"), tr("Categories"),
+                        QStringLiteral("  ") + tr("Recipe Types and Ingredient Groups manager"));
+    TabSheet4 = addPage(QStringLiteral("TabSheet4"), tr("Search"), QStringLiteral("  ") + tr("VaneSearch"));
+    TabSheet5 = addPage(QStringLiteral("TabSheet5"), tr("Welcome Page"),
+                        QStringLiteral("  ") + tr("Mealvane v 4.0 Quick Start"));
     // The weekly page is built when a box of it is first asked for.
 
     // The ingredient page's group box, filled by the data module as soon as it opens.
     ComboBox1 = new QComboBox(TabSheet6);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setAccessibleName(QStringLiteral("Group"));
+    ComboBox1->setAccessibleName(tr("Group"));
     ComboBox1->hide();
 
     buildWelcomePage();
@@ -392,62 +399,59 @@ QWidget *TForm1::buildWelcomePage() {
     auto *grid = new QGridLayout(body);
     grid->setContentsMargins(12, 10, 12, 8);
     grid->setHorizontalSpacing(16);
-    auto *heading = new QLabel(QStringLiteral("MEALVANE - Save time and get your life back!"), body);
+    auto *heading = new QLabel(tr("MEALVANE - Save time and get your life back!"), body);
     heading->setObjectName(QStringLiteral("WelcomeHeading"));
     grid->addWidget(heading, 0, 0, 1, 2);
     JvScrollText1 = new ScrollText(body);
     JvScrollText1->setObjectName(QStringLiteral("JvScrollText1"));
-    JvScrollText1->setAccessibleName(QStringLiteral("Quick start"));
+    JvScrollText1->setAccessibleName(tr("Quick start"));
     const QString eleven(11, u' ');
     JvScrollText1->setLines({
-        QStringLiteral("To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!"),
+        tr("To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!"),
         QString(),
         QString(),
-        QStringLiteral("1.") + eleven +
-            QStringLiteral("Click on Pick-A-Menu on the left hand navigation bar"),
-        QStringLiteral("2.") + eleven + QStringLiteral("Click on Weekly Style"),
+        QStringLiteral("1.") + eleven + tr("Click on Pick-A-Menu on the left hand navigation bar"),
+        QStringLiteral("2.") + eleven + tr("Click on Weekly Style"),
         QStringLiteral("3.") + eleven +
-            QStringLiteral("Click on Pick-A-Week from the buttons that appear on the lower right"),
-        QStringLiteral("4.") + eleven + QStringLiteral("Click on Save Menu in that same button panel"),
+            tr("Click on Pick-A-Week from the buttons that appear on the lower right"),
+        QStringLiteral("4.") + eleven + tr("Click on Save Menu in that same button panel"),
         QString(),
-        QStringLiteral("You have randomly chosen your entire menu for the week!"),
+        tr("You have randomly chosen your entire menu for the week!"),
         QString(),
         QString(),
-        QStringLiteral("You can then create and print your Shopping List with only 2 more clicks!"),
+        tr("You can then create and print your Shopping List with only 2 more clicks!"),
         QString(),
-        QStringLiteral("1.\tClick on Shopping List on the left hand navigation bar"),
-        QStringLiteral("2.\tClick on the Print button in the lower right hand button panel"),
+        tr("1.\tClick on Shopping List on the left hand navigation bar"),
+        tr("2.\tClick on the Print button in the lower right hand button panel"),
         QString(),
-        QStringLiteral(
-            "In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping "
-            "list printed it out and you are ready to go (depending on the speed of your printer!)"),
+        tr("In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping "
+           "list printed it out and you are ready to go (depending on the speed of your printer!)"),
         QString(),
-        QStringLiteral("AMAZING!!!"),
+        tr("AMAZING!!!"),
         QString(),
         QStringLiteral("  "),
-        QStringLiteral(
-            "To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help."),
+        tr("To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help."),
         QString(),
         QString(),
-        QStringLiteral("Check out the website to see the latest FREE recipe bonuses for Mealvane"),
+        tr("Check out the website to see the latest FREE recipe bonuses for Mealvane"),
         QString(),
         QString(),
-        QStringLiteral("HAVE A NICE DAY,   Mealvane TEAM"),
+        tr("HAVE A NICE DAY,   Mealvane TEAM"),
     });
     JvScrollText1->setActive(true);
     grid->addWidget(JvScrollText1, 1, 0);
     JvNavIconButton1 = new QToolButton(body);
     JvNavIconButton1->setObjectName(QStringLiteral("JvNavIconButton1"));
-    JvNavIconButton1->setAccessibleName(QStringLiteral("Pause scrolling"));
-    JvNavIconButton1->setToolTip(QStringLiteral("Pause or resume the scrolling text"));
+    JvNavIconButton1->setAccessibleName(tr("Pause scrolling"));
+    JvNavIconButton1->setToolTip(tr("Pause or resume the scrolling text"));
     JvNavIconButton1->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     connect(JvNavIconButton1, &QToolButton::clicked, this, &TForm1::JvNavIconButton1Click);
     grid->addWidget(JvNavIconButton1, 2, 0, Qt::AlignHCenter);
     auto *picture = new WelcomePicture(body);
     picture->setObjectName(QStringLiteral("WelcomePicture"));
     grid->addWidget(picture, 1, 1, 2, 1, Qt::AlignCenter);
-    JvgLabel26 = linkLabel(QStringLiteral("JvgLabel26"),
-                           QStringLiteral("To know more about Mealvane visit us on the Web"), body);
+    JvgLabel26 =
+        linkLabel(QStringLiteral("JvgLabel26"), tr("To know more about Mealvane visit us on the Web"), body);
     onClick(JvgLabel26, [this] { run([this] { JvgLabel26Click(); }); });
     grid->addWidget(JvgLabel26, 3, 0, 1, 2, Qt::AlignHCenter);
     grid->setColumnStretch(0, 3);
@@ -498,7 +502,7 @@ void TForm1::saveShownPage() {
     else if (page == TabSheet1)
         RbButton11Click();
     else
-        tellDone(QStringLiteral("Nothing on this page waits to be saved"));
+        tellDone(tr("Nothing on this page waits to be saved"));
 }
 
 void TForm1::printShownPage() {

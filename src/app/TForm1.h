@@ -458,7 +458,9 @@ public:
             *ActionExportCalendar = nullptr;
     QAction *ActionSave = nullptr, *ActionPrint = nullptr, *ActionNewRecipe = nullptr, *ActionFind = nullptr,
             *ActionDaily = nullptr, *ActionCategories = nullptr;
-    QAction *ActionUndo = nullptr, *ActionDeletedRecipes = nullptr;
+    QAction *ActionUndo = nullptr, *ActionDeletedRecipes = nullptr, *ActionLanguage = nullptr;
+    /// Edit > Language...: the language the program speaks from its next start.
+    void chooseLanguage();
     /// Edit > Undo: takes back the session's last change that deleted or cleared something, in one
     /// transaction. Nothing is kept for the next start.
     void undoLast();

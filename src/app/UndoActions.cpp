@@ -43,8 +43,7 @@ void TForm1::updateUndoAction() {
     if (ActionUndo == nullptr)
         return;
     ActionUndo->setEnabled(!m_undo.empty() && !m_readOnly);
-    ActionUndo->setText(m_undo.empty() ? QStringLiteral("&Undo")
-                                       : QStringLiteral("&Undo %1").arg(m_undo.back().caption));
+    ActionUndo->setText(m_undo.empty() ? tr("&Undo") : tr("&Undo %1").arg(m_undo.back().caption));
 }
 
 void TForm1::undoLast() {
@@ -107,15 +106,15 @@ void TForm1::deletedRecipes() {
     const QList<recipebin::Entry> kept = recipebin::entries(c);
     if (kept.isEmpty()) {
         m_services.dialogs.showInformation(
-            QStringLiteral("No recipe was deleted in the last %1 days.").arg(recipebin::KeptDays));
+            tr("No recipe was deleted in the last %1 days.").arg(recipebin::KeptDays));
         return;
     }
-    VaneDialog dialog(QStringLiteral("DeletedRecipesDialog"), QStringLiteral("Deleted Recipes"),
-                      QStringLiteral("Recipes deleted in the last %1 days").arg(recipebin::KeptDays), this);
+    VaneDialog dialog(QStringLiteral("DeletedRecipesDialog"), tr("Deleted Recipes"),
+                      tr("Recipes deleted in the last %1 days").arg(recipebin::KeptDays), this);
     auto *list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("DeletedRecipes"));
-    list->setAccessibleName(QStringLiteral("Deleted recipes"));
-    list->setHeaderLabels({QStringLiteral("Recipe"), QStringLiteral("Deleted")});
+    list->setAccessibleName(tr("Deleted recipes"));
+    list->setHeaderLabels({tr("Recipe"), tr("Deleted")});
     list->setRootIsDecorated(false);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     const QLocale locale;
@@ -128,7 +127,7 @@ void TForm1::deletedRecipes() {
     list->setCurrentItem(list->topLevelItem(0));
     list->resizeColumnToContents(1);
     dialog.body()->addWidget(list, 1);
-    dialog.addButtons(QStringLiteral("Restore"))
+    dialog.addButtons(tr("Restore"))
         ->button(QDialogButtonBox::Ok)
         ->setObjectName(QStringLiteral("RestoreDeleted"));
     showModal(dialog);
@@ -138,9 +137,9 @@ void TForm1::deletedRecipes() {
     QVariant shown;
     for (const QTreeWidgetItem *item : list->selectedItems()) {
         const recipebin::Restored back = recipebin::restore(c, item->data(0, Qt::UserRole).toLongLong());
-        said << (back.renamed() ? QStringLiteral("\"%1\" as \"%2\" (a recipe took its name since)")
-                                      .arg(back.formerName, back.name)
-                                : QStringLiteral("\"%1\"").arg(back.name));
+        said << (back.renamed()
+                     ? tr("\"%1\" as \"%2\" (a recipe took its name since)").arg(back.formerName, back.name)
+                     : QStringLiteral("\"%1\"").arg(back.name));
         shown = back.mealId;
     }
     if (said.isEmpty())

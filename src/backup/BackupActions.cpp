@@ -53,12 +53,12 @@ bool TForm1::backUpBeforeChange(const QString &change) {
     m_importing = true;
     const auto done = qScopeGuard([this, importing] { m_importing = importing; });
     BusyCursor busy;
-    tellDone(QStringLiteral("Making a backup of the recipe book..."));
+    tellDone(tr("Making a backup of the recipe book..."));
     const backups::Made made = makeWhileDrawing(m_data->ADOConnectionMain.dataSource(),
                                                 m_services.clock.now(), backups::Reason::BeforeChange);
     if (made.failure.isEmpty()) {
-        tellDone(made.same ? QStringLiteral("The newest backup holds the book as it is")
-                           : QStringLiteral("Backup made: %1").arg(QDir::toNativeSeparators(made.path)));
+        tellDone(made.same ? tr("The newest backup holds the book as it is")
+                           : tr("Backup made: %1").arg(QDir::toNativeSeparators(made.path)));
         return true;
     }
     return m_services.dialogs.confirm(
@@ -144,12 +144,12 @@ void TForm1::restoreFromBackup() {
     QString damage;
     {
         BusyCursor busy;
-        tellDone(QStringLiteral("Checking the backup..."));
+        tellDone(tr("Checking the backup..."));
         damage = backups::checkWhole(chosen.path);
     }
     if (!damage.isEmpty()) {
         m_services.dialogs.showError(
-            QStringLiteral("The backup of %1 is damaged (%2) and cannot be restored.").arg(when, damage));
+            tr("The backup of %1 is damaged (%2) and cannot be restored.").arg(when, damage));
         return;
     }
     if (!m_services.dialogs.confirm(
@@ -186,13 +186,15 @@ void Mealvane::restore(const QString &copy) {
         backups::putInPlace(kept, m_dataFile, backups::freeName(folder, now, backups::Reason::BeforeChange));
         reopen();
         m_services.dialogs.showError(
-            QStringLiteral("The backup could not be opened (%1), so the recipe book is as it was.")
+            QCoreApplication::translate(
+                "TForm1", "The backup could not be opened (%1), so the recipe book is as it was.")
                 .arg(error.message()));
         return;
     }
     if (!failure.isEmpty()) {
         m_services.dialogs.showError(
-            QStringLiteral("The backup could not be restored: %1. The recipe book is as it was.")
+            QCoreApplication::translate("TForm1",
+                                        "The backup could not be restored: %1. The recipe book is as it was.")
                 .arg(failure));
         return;
     }

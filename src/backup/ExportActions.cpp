@@ -27,16 +27,16 @@ namespace {
 class ExportDialog : public VaneDialog {
 public:
     ExportDialog(db::Connection &connection, int found, QWidget *owner)
-        : VaneDialog(QStringLiteral("ExportDialog"), QStringLiteral("Export Recipes"),
-                     QStringLiteral("  Write recipes out as web pages or as a MealMaster file"), owner) {
-        auto *what = new QGroupBox(QStringLiteral("Recipes"), this);
+        : VaneDialog(QStringLiteral("ExportDialog"), tr("Export Recipes"),
+                     tr("  Write recipes out as web pages or as a MealMaster file"), owner) {
+        auto *what = new QGroupBox(tr("Recipes"), this);
         auto *whatLayout = new QVBoxLayout(what);
         all = radio(what, "ExportAll", "&All recipes");
         all->setChecked(true);
         ofType = radio(what, "ExportType", "The recipes of the &type:");
         types = new QComboBox(what);
         types->setObjectName(QStringLiteral("ExportTypes"));
-        types->setAccessibleName(QStringLiteral("Recipe type"));
+        types->setAccessibleName(tr("Recipe type"));
         db::Statement s(connection, QStringLiteral("SELECT ID, Type FROM Meal_Type ORDER BY Type"));
         while (s.step())
             types->addItem(s.value(1).toString(), s.value(0));
@@ -44,12 +44,12 @@ public:
         ofType->setEnabled(types->count() > 0);
         connect(ofType, &QRadioButton::toggled, types, &QWidget::setEnabled);
         searched = radio(what, "ExportFound",
-                         found > 0 ? QStringLiteral("The recipes &found by the search (%1)").arg(found)
-                                   : QStringLiteral("The recipes &found by the search (none yet)"));
+                         found > 0 ? tr("The recipes &found by the search (%1)").arg(found)
+                                   : tr("The recipes &found by the search (none yet)"));
         searched->setEnabled(found > 0);
         for (QWidget *w : std::initializer_list<QWidget *>{all, ofType, types, searched})
             whatLayout->addWidget(w);
-        auto *format = new QGroupBox(QStringLiteral("Format"), this);
+        auto *format = new QGroupBox(tr("Format"), this);
         auto *formatLayout = new QVBoxLayout(format);
         pages = radio(format, "ExportWebPages", "&Web pages, one a recipe, with its picture");
         pages->setChecked(true);
@@ -84,7 +84,7 @@ void TForm1::exportRecipes() {
     showModal(dialog);
     if (dialog.result() != QDialog::Accepted)
         return;
-    const QString folder = m_services.dialogs.folderName(QStringLiteral("Export Recipes To"));
+    const QString folder = m_services.dialogs.folderName(tr("Export Recipes To"));
     if (folder.isEmpty())
         return;
     QList<qint64> ids;
@@ -98,13 +98,12 @@ void TForm1::exportRecipes() {
             ids = recipeexport::allRecipes(c);
     }
     if (ids.isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("There are no recipes to export."));
+        m_services.dialogs.showInformation(tr("There are no recipes to export."));
         return;
     }
-    QProgressDialog progress(QStringLiteral("Writing the recipes..."), QStringLiteral("Cancel"), 0,
-                             int(ids.size()), this);
+    QProgressDialog progress(tr("Writing the recipes..."), tr("Cancel"), 0, int(ids.size()), this);
     progress.setObjectName(QStringLiteral("ExportProgress"));
-    progress.setWindowTitle(QStringLiteral("Export Recipes"));
+    progress.setWindowTitle(tr("Export Recipes"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const recipeexport::Progress step = [&progress](int written) {
@@ -117,22 +116,27 @@ void TForm1::exportRecipes() {
                                                   : recipeexport::writeMealMaster(c, ids, folder, step);
     progress.close();
     const QString where = QDir::toNativeSeparators(written.where);
-    const QString count = written.recipes == 1 ? QStringLiteral("1 recipe was")
-                                               : QStringLiteral("%1 recipes were").arg(written.recipes);
+    const bool one = written.recipes == 1;
     if (!written.failure.isEmpty()) {
-        m_services.dialogs.showError(QStringLiteral("The export stopped: %1. %2 written to %3 before it did.")
-                                         .arg(written.failure, count, where));
+        m_services.dialogs.showError(
+            (one ? tr("The export stopped: %1. %2 recipe was written to %3 before it did.")
+                 : tr("The export stopped: %1. %2 recipes were written to %3 before it did."))
+                .arg(written.failure, QString::number(written.recipes), where));
         return;
     }
     if (written.recipes < ids.size()) {
-        tellDone(QStringLiteral("The export was cancelled"));
+        tellDone(tr("The export was cancelled"));
         if (asPages)
             m_services.dialogs.showInformation(
-                QStringLiteral("The export was cancelled: %1 written to %2.").arg(count, where));
+                (one ? tr("The export was cancelled: %1 recipe was written to %2.")
+                     : tr("The export was cancelled: %1 recipes were written to %2."))
+                    .arg(QString::number(written.recipes), where));
         return;
     }
-    m_services.dialogs.showInformation(QStringLiteral("%1 written to %2.").arg(count, where));
-    tellDone(QStringLiteral("Exported %1 recipes").arg(written.recipes));
+    m_services.dialogs.showInformation(
+        (one ? tr("%1 recipe was written to %2.") : tr("%1 recipes were written to %2."))
+            .arg(QString::number(written.recipes), where));
+    tellDone(tr("Exported %1 recipes").arg(written.recipes));
 }
 
 void TForm1::exportWeek() {
@@ -140,7 +144,7 @@ void TForm1::exportWeek() {
         QDir(QDir::homePath())
             .filePath(QStringLiteral("Mealvane week %1 of %2.txt").arg(SelectedWeek).arg(SelectedYear));
     QString path = m_services.dialogs.saveFileName(
-        QStringLiteral("Export Week"),
+        tr("Export Week"),
         {QStringLiteral("Plain text (*.txt)"), QStringLiteral("Spreadsheet, comma-separated (*.csv)")},
         suggested);
     if (path.isEmpty())
@@ -158,9 +162,9 @@ void TForm1::exportWeek() {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        m_services.dialogs.showError(QStringLiteral("The week could not be written to %1: %2")
+        m_services.dialogs.showError(tr("The week could not be written to %1: %2")
                                          .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    tellDone(QStringLiteral("Week %1 written to %2").arg(SelectedWeek).arg(QDir::toNativeSeparators(path)));
+    tellDone(tr("Week %1 written to %2").arg(SelectedWeek).arg(QDir::toNativeSeparators(path)));
 }

@@ -61,6 +61,6 @@ int TForm1::SendMailMAPI(const MailMessage &message) {
             "carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it "
             "as PDF from the print preview and attach that to a message."));
     else if (result != 0)
-        m_services.dialogs.showError(QStringLiteral("Error sending mail (%1).").arg(result));
+        m_services.dialogs.showError(tr("Error sending mail (%1).").arg(result));
     return result;
 }

@@ -41,7 +41,7 @@ void TForm1::closeEvent(QCloseEvent *event) {
     } catch (const db::DbError &error) {
         // What cannot be written (a full disk, a read-only book) must not hold the program open for ever:
         // the user chooses between closing without it and staying to make room.
-        if (!m_services.dialogs.confirm(QStringLiteral("%1\n\nClose Mealvane without saving it?")
+        if (!m_services.dialogs.confirm(tr("%1\n\nClose Mealvane without saving it?")
                                             .arg(datafile::householdMessage(error.message())))) {
             event->ignore();
             return;

@@ -29,18 +29,18 @@ void TForm1::copyWeekTo() {
     // What is copied is the week as stored: unsaved picks are saved (or dropped) first.
     if (!CheckChanges())
         return;
-    VaneDialog dialog(
-        QStringLiteral("CopyWeekDialog"), QStringLiteral("Copy Week To"),
-        QStringLiteral("  Copy the menu of week %1 onto the week of the day chosen").arg(SelectedWeek), this);
+    VaneDialog dialog(QStringLiteral("CopyWeekDialog"), tr("Copy Week To"),
+                      tr("  Copy the menu of week %1 onto the week of the day chosen").arg(SelectedWeek),
+                      this);
     auto *calendar = new QCalendarWidget(&dialog);
     calendar->setObjectName(QStringLiteral("CopyWeekCalendar"));
-    calendar->setAccessibleName(QStringLiteral("Week to copy onto"));
+    calendar->setAccessibleName(tr("Week to copy onto"));
     calendar->setFirstDayOfWeek(Qt::Saturday);
     calendar->setGridVisible(true);
     // The planner numbers its weeks its own way: the calendar shows none of its own.
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->setSelectedDate(m_shownDate.addDays(7));
-    auto *withList = new QCheckBox(QStringLiteral("Copy the &shopping list too"), &dialog);
+    auto *withList = new QCheckBox(tr("Copy the &shopping list too"), &dialog);
     withList->setObjectName(QStringLiteral("CopyWeekList"));
     dialog.body()->addWidget(calendar);
     dialog.body()->addWidget(withList);
@@ -53,9 +53,7 @@ void TForm1::copyWeekTo() {
     const int year = WeekYear(chosen);
     if (week == SelectedWeek && year == SelectedYear) {
         m_services.dialogs.showInformation(
-            QStringLiteral("Week %1 of %2 is the week being copied: choose a day of another week.")
-                .arg(week)
-                .arg(year));
+            tr("Week %1 of %2 is the week being copied: choose a day of another week.").arg(week).arg(year));
         return;
     }
     db::Connection &c = m_data->ADOConnectionMain;
@@ -63,15 +61,17 @@ void TForm1::copyWeekTo() {
         QStringLiteral("SELECT count(*) FROM Menu WHERE Week_Number = ? AND Year_Number = ?");
     if (countOf(c, planned, SelectedWeek, SelectedYear) == 0) {
         m_services.dialogs.showInformation(
-            QStringLiteral("Week %1 of %2 has nothing planned to copy.").arg(SelectedWeek).arg(SelectedYear));
+            tr("Week %1 of %2 has nothing planned to copy.").arg(SelectedWeek).arg(SelectedYear));
         return;
     }
     if (countOf(c, planned, week, year) > 0 &&
         !m_services.dialogs.confirm(
-            QStringLiteral("Week %1 of %2 is planned already. Replace its menu%3 with those of week %4?")
+            (withList->isChecked()
+                 ? tr("Week %1 of %2 is planned already. Replace its menu and shopping list with those of "
+                      "week %3?")
+                 : tr("Week %1 of %2 is planned already. Replace its menu with those of week %3?"))
                 .arg(week)
                 .arg(year)
-                .arg(withList->isChecked() ? QStringLiteral(" and shopping list") : QString())
                 .arg(SelectedWeek)))
         return;
     int items = -1;
@@ -115,11 +115,10 @@ void TForm1::copyWeekTo() {
         }
         whole.commit();
     }
-    tellDone(items >= 0
-                 ? QStringLiteral("Week %1 copied onto week %2 of %3; its shopping list: %4 items")
-                       .arg(SelectedWeek)
-                       .arg(week)
-                       .arg(year)
-                       .arg(items)
-                 : QStringLiteral("Week %1 copied onto week %2 of %3").arg(SelectedWeek).arg(week).arg(year));
+    tellDone(items >= 0 ? tr("Week %1 copied onto week %2 of %3; its shopping list: %4 items")
+                              .arg(SelectedWeek)
+                              .arg(week)
+                              .arg(year)
+                              .arg(items)
+                        : tr("Week %1 copied onto week %2 of %3").arg(SelectedWeek).arg(week).arg(year));
 }

@@ -142,7 +142,7 @@ void TForm1::buildDailyPage() {
     JvTabBar1 = new DayTabs(body);
     JvTabBar1->setObjectName(QStringLiteral("JvTabBar1"));
     JvTabBar1->setExpanding(false);
-    JvTabBar1->setAccessibleName(QStringLiteral("Day"));
+    JvTabBar1->setAccessibleName(tr("Day"));
     JvTabBar1->setDrawBase(true);
     for (int day = 0; day < 7; ++day) {
         JvTabBar1->addTab(QLatin1String(menu::DayNames[size_t(day)]));
@@ -171,8 +171,8 @@ void TForm1::buildDailyPage() {
             cellLayout->setSpacing(2);
             auto *caption = new QLabel(QLatin1String(menu::TimeCaptions[size_t(code - 1)]), cell);
             caption->setProperty("slotCaption", true);
-            auto *grid = new DBGrid(m_data->slotQuery(code - 1), {QStringLiteral("MEAL_NAME")},
-                                    {QStringLiteral("Recipe")}, cell);
+            auto *grid =
+                new DBGrid(m_data->slotQuery(code - 1), {QStringLiteral("MEAL_NAME")}, {tr("Recipe")}, cell);
             // One column needs no title row; the title is still there for assistive technology.
             grid->horizontalHeader()->hide();
             grid->setWrapping(true);
@@ -184,7 +184,7 @@ void TForm1::buildDailyPage() {
             cellLayout->addWidget(grid, 1);
             m_slotGrids[size_t(code - 1)] = grid;
             // The people at this meal, when not the household's.
-            auto *people = new QAction(QStringLiteral("People at This Meal..."), grid);
+            auto *people = new QAction(tr("People at This Meal..."), grid);
             people->setObjectName(QStringLiteral("PeopleAtThisMeal"));
             grid->addAction(people);
             grid->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -230,13 +230,13 @@ void TForm1::buildDailyPage() {
     auto *right = new QVBoxLayout(m_dailyColumn);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(5);
-    auto *listCaption = new QLabel(QStringLiteral("Vane Drag Meals to Menu Boxes"), m_dailyColumn);
+    auto *listCaption = new QLabel(tr("Vane Drag Meals to Menu Boxes"), m_dailyColumn);
     listCaption->setObjectName(QStringLiteral("JvgLabel23"));
     listCaption->setProperty("sectionCaption", true);
     listCaption->setWordWrap(true);
     DBLookupListBox1 = new DBLookupListBox(m_data->SQLMEAL3, QStringLiteral("Meal_Name"), m_dailyColumn);
     DBLookupListBox1->setObjectName(QStringLiteral("DBLookupListBox1"));
-    DBLookupListBox1->setAccessibleName(QStringLiteral("Meals"));
+    DBLookupListBox1->setAccessibleName(tr("Meals"));
     listCaption->setBuddy(DBLookupListBox1);
     auto *listDrag = new ItemDrag(*DBLookupListBox1);
     listDrag->accepts = [this](QWidget *source) { return DBLookupListBox1DragOver(source); };
@@ -290,12 +290,12 @@ void TForm1::buildDailyPage() {
     RbRadioButton1->setChecked(true);
     right->addLayout(times);
 
-    RbCheckBox1 = new QCheckBox(QStringLiteral("Filter by Meal Type"), m_dailyColumn);
+    RbCheckBox1 = new QCheckBox(tr("Filter by Meal Type"), m_dailyColumn);
     RbCheckBox1->setObjectName(QStringLiteral("RbCheckBox1"));
-    DBLookupComboBox4 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), m_dailyColumn);
+    DBLookupComboBox4 = new DBLookupComboBox(m_data->MEALTYPE, tr("Type"), m_dailyColumn);
     DBLookupComboBox4->setObjectName(QStringLiteral("DBLookupComboBox4"));
     DBLookupComboBox4->setKeyField(QStringLiteral("ID"));
-    DBLookupComboBox4->setAccessibleName(QStringLiteral("Meal type"));
+    DBLookupComboBox4->setAccessibleName(tr("Meal type"));
     RbButton11 = new QPushButton(QStringLiteral("Update Shopping List"), m_dailyColumn);
     RbButton11->setObjectName(QStringLiteral("RbButton11"));
     right->addWidget(RbCheckBox1);
@@ -460,10 +460,8 @@ void TForm1::setMealPeople(int code) {
     const QString preset = now.step() ? now.value(0).toString() : QString();
     const int household = this->household().people;
     const QString typed = m_services.dialogs.input(
-        QStringLiteral("People at This Meal"),
-        QStringLiteral("How many people eat \"%1\"? (Leave it blank for the household's %2.)")
-            .arg(name)
-            .arg(household),
+        tr("People at This Meal"),
+        tr("How many people eat \"%1\"? (Leave it blank for the household's %2.)").arg(name).arg(household),
         preset);
     if (typed == preset)
         return;
@@ -479,8 +477,8 @@ void TForm1::setMealPeople(int code) {
     write.bind(2, entry);
     write.step();
     tellDone(typed.trimmed().isEmpty()
-                 ? QStringLiteral("\"%1\" is planned for the household's %2 people").arg(name).arg(household)
-                 : QStringLiteral("\"%1\" is planned for %2 people").arg(name).arg(people));
+                 ? tr("\"%1\" is planned for the household's %2 people").arg(name).arg(household)
+                 : tr("\"%1\" is planned for %2 people").arg(name).arg(people));
 }
 
 void TForm1::AddItemTomenu(const QString &code) {

@@ -67,7 +67,7 @@ void TForm1::buildWeeklyPage() {
                                    menu::spokenTime(code));
             connect(box, &CheckedComboBox::changed, this, [this, box] { cbSaturdayMorningChange(box); });
             connect(box, &CheckedComboBox::refused, this,
-                    [this] { m_services.dialogs.showError(QStringLiteral("Too many items selected")); });
+                    [this] { m_services.dialogs.showError(tr("Too many items selected")); });
             boxes[size_t(code - 1)] = box;
         }
         area->addDay(caption, boxes);
@@ -98,7 +98,7 @@ void TForm1::buildWeeklyPage() {
     button("RbButton16", "Clear-A-Day", &TForm1::RbButton16Click, {nullptr, 1, 1, 1, 1, 1});
     button("RbButton17", "Print", &TForm1::RbButton17Click, {nullptr, 2, 1, 1, 1, 2});
     // Variety on request: off unless the user asked for it in an earlier run.
-    m_noRepeats = new QCheckBox(QStringLiteral("No re&peats"), panel);
+    m_noRepeats = new QCheckBox(tr("No re&peats"), panel);
     m_noRepeats->setObjectName(QStringLiteral("NoRepeats"));
     m_noRepeats->setToolTip(
         QStringLiteral("Picks put no recipe twice into the week, and draw the recipes of the "
@@ -113,9 +113,9 @@ void TForm1::buildWeeklyPage() {
     // In the footer it has a row of its own, so that the buttons keep their room at any font.
     places.push_back({m_noRepeats, 3, 0, 2, 2, 0, 2});
     button("RbButton18", "Save Menu", &TForm1::RbButton18Click, {nullptr, 4, 0, 2, 0, 3});
-    m_unsavedMarker = new QLabel(QStringLiteral("Not saved yet"), panel);
+    m_unsavedMarker = new QLabel(tr("Not saved yet"), panel);
     m_unsavedMarker->setObjectName(QStringLiteral("UnsavedMarker"));
-    m_unsavedMarker->setAccessibleName(QStringLiteral("The weekly menu holds picks not saved yet"));
+    m_unsavedMarker->setAccessibleName(tr("The weekly menu holds picks not saved yet"));
     m_unsavedMarker->setProperty("warning", true);
     m_unsavedMarker->setVisible(WeekGridChanged);
     places.push_back({m_unsavedMarker, 5, 0, 2, 1, 3});
@@ -232,8 +232,8 @@ void TForm1::RbButton18Click() {
     setWeekGridChanged(false);
     dropPlannerUndo();
     tellDone(how == ListUpdate::Keep
-                 ? QStringLiteral("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek)
-                 : QStringLiteral("Menu of week %1 saved; shopping list: %2").arg(SelectedWeek).arg(list));
+                 ? tr("Menu of week %1 saved; the shopping list kept as edited").arg(SelectedWeek)
+                 : tr("Menu of week %1 saved; shopping list: %2").arg(SelectedWeek).arg(list));
 }
 
 void TForm1::RbButton13Click() {
@@ -289,23 +289,21 @@ void TForm1::runWithSelector(SelectorDialog *selector, const QString &purpose,
 }
 
 void TForm1::RbButton12Click() {
-    runWithSelector(m_timeSelector, QStringLiteral("Pick-A-Time: the meal times to pick for"),
+    runWithSelector(m_timeSelector, tr("Pick-A-Time: the meal times to pick for"),
                     [this](int i) { PickTime(i + 1); });
 }
 
 void TForm1::RbButton14Click() {
-    runWithSelector(m_daySelector, QStringLiteral("Pick-A-Day: the days to pick for"),
-                    [this](int i) { PickDay(i); });
+    runWithSelector(m_daySelector, tr("Pick-A-Day: the days to pick for"), [this](int i) { PickDay(i); });
 }
 
 void TForm1::RbButton15Click() {
-    runWithSelector(m_timeSelector, QStringLiteral("Clear-A-Time: the meal times to clear"),
+    runWithSelector(m_timeSelector, tr("Clear-A-Time: the meal times to clear"),
                     [this](int i) { ClearTime(i + 1); });
 }
 
 void TForm1::RbButton16Click() {
-    runWithSelector(m_daySelector, QStringLiteral("Clear-A-Day: the days to clear"),
-                    [this](int i) { ClearDay(i); });
+    runWithSelector(m_daySelector, tr("Clear-A-Day: the days to clear"), [this](int i) { ClearDay(i); });
 }
 
 void TForm1::PickTime(int code) {

@@ -119,14 +119,13 @@ void TForm1::addCategory(bool groups) {
         return; // cancelled
     if (answer.trimmed().isEmpty()) {
         m_services.dialogs.showInformation(
-            QStringLiteral("%1 needs a name of more than blanks.")
+            tr("%1 needs a name of more than blanks.")
                 .arg(groups ? QStringLiteral("A group") : QStringLiteral("A type")));
         return;
     }
     if (characterCount(answer) > 50) {
-        m_services.dialogs.showInformation(
-            QStringLiteral("%1 can be at most 50 characters long.")
-                .arg(groups ? QStringLiteral("A group's name") : QStringLiteral("A recipe type")));
+        m_services.dialogs.showInformation(tr("%1 can be at most 50 characters long.")
+                                               .arg(groups ? tr("A group's name") : tr("A recipe type")));
         return;
     }
     kind.dataset.append();
@@ -137,8 +136,8 @@ void TForm1::addCategory(bool groups) {
         kind.dataset.cancel();
         throw;
     }
-    tellDone(QStringLiteral("%1 \"%2\" added")
-                 .arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), answer));
+    tellDone(
+        QStringLiteral("%1 \"%2\" added").arg(groups ? tr("Ingredient group") : tr("Recipe type"), answer));
 }
 
 void TForm1::deleteCategory(bool groups) {
@@ -158,12 +157,14 @@ void TForm1::deleteCategory(bool groups) {
     m_data->SQL.close();
     if (count > 0) {
         const QString question =
-            groups ? QString::number(count) + QStringLiteral(" ingredient(s) belong to the ") + name +
-                         QStringLiteral(
-                             " group. Deleting this Group will delete all these Ingredients. Continue?")
-                   : QString::number(count) + QStringLiteral(" meal(s) exist in ") + name +
-                         QStringLiteral(
-                             " category. Deleting of this Type will delete all these Meals. Continue?");
+            groups ? tr("%n ingredient(s) belong to the %1 group. Deleting this Group will delete all these "
+                        "Ingredients. Continue?",
+                        nullptr, int(count))
+                         .arg(name)
+                   : tr("%n meal(s) exist in %1 category. Deleting of this Type will delete all these Meals. "
+                        "Continue?",
+                        nullptr, int(count))
+                         .arg(name);
         if (!m_services.dialogs.confirm(question))
             return;
     }
@@ -177,8 +178,7 @@ void TForm1::deleteCategory(bool groups) {
     db::Transaction transaction(c);
     if (count > 0) {
         if (groups) {
-            before << RowSnapshot::rows(c, QStringLiteral("Ingredients"),
-                                        QStringLiteral("Ingredients_Group=?"), {id});
+            before << RowSnapshot::rows(c, tr("Ingredients"), QStringLiteral("Ingredients_Group=?"), {id});
         } else {
             db::Statement recipes(c, QStringLiteral("SELECT Meal_ID FROM Meal WHERE Meal_Type=?"));
             recipes.bind(1, id);
@@ -188,16 +188,16 @@ void TForm1::deleteCategory(bool groups) {
         m_data->runSql(groups ? catalogue::deleteIngredientsOfGroup(id) : catalogue::deleteRecipesOfType(id));
     }
     transaction.commit();
-    pushRowsUndo(QStringLiteral("Delete %1 \"%2\"")
-                     .arg(groups ? QStringLiteral("Ingredient Group") : QStringLiteral("Recipe Type"), name),
-                 std::move(before), [this, kept] {
-                     for (const qint64 entry : kept)
-                         recipebin::restore(m_data->ADOConnectionMain, entry);
-                 });
+    pushRowsUndo(
+        QStringLiteral("Delete %1 \"%2\"").arg(groups ? tr("Ingredient Group") : tr("Recipe Type"), name),
+        std::move(before), [this, kept] {
+            for (const qint64 entry : kept)
+                recipebin::restore(m_data->ADOConnectionMain, entry);
+        });
     try {
         kind.dataset.deleteCurrent();
         tellDone(QStringLiteral("%1 \"%2\" deleted")
-                     .arg(groups ? QStringLiteral("Ingredient group") : QStringLiteral("Recipe type"), name));
+                     .arg(groups ? tr("Ingredient group") : tr("Recipe type"), name));
     } catch (const db::DbError &) {
         // An empty list has no row to delete; there is nothing to tell.
     }
@@ -226,7 +226,7 @@ void TForm1::moveGroup(int to) {
         transaction.commit();
     }
     groups.refresh();
-    tellDone(QStringLiteral("Ingredient group \"%1\" is now %2 of %3 on the way through the shop")
+    tellDone(tr("Ingredient group \"%1\" is now %2 of %3 on the way through the shop")
                  .arg(name)
                  .arg(to + 1)
                  .arg(ids.size()));

@@ -59,15 +59,15 @@ void TForm1::buildIngredientPage() {
     limitCharacters(DBEdit1, 50);
     auto *descriptionCaption = new QLabel(QStringLiteral("&Description"), body);
     descriptionCaption->setBuddy(DBEdit1);
-    DBEdit1->setAccessibleName(QStringLiteral("Description"));
+    DBEdit1->setAccessibleName(tr("Description"));
     ComboBox1->setParent(body);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     ComboBox1->setMaxVisibleItems(15);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->clearEditText();
-    ComboBox1->setAccessibleName(QStringLiteral("Group"));
-    ComboBox1->lineEdit()->setAccessibleName(QStringLiteral("Group"));
+    ComboBox1->setAccessibleName(tr("Group"));
+    ComboBox1->lineEdit()->setAccessibleName(tr("Group"));
     ComboBox1->show();
     auto *groupCaption = new QLabel(QStringLiteral("&Group"), body);
     groupCaption->setBuddy(ComboBox1);
@@ -76,10 +76,10 @@ void TForm1::buildIngredientPage() {
     form->addWidget(groupCaption, 1, 0);
     form->addWidget(ComboBox1, 1, 1);
     // Salt, oil: listed last on the shopping list, to be checked at home rather than bought.
-    IngredientStaple = new QCheckBox(QStringLiteral("Always at &home"), body);
+    IngredientStaple = new QCheckBox(tr("Always at &home"), body);
     IngredientStaple->setObjectName(QStringLiteral("IngredientStaple"));
-    IngredientStaple->setToolTip(QStringLiteral("Listed last on the shopping list, under \"%1\"")
-                                     .arg(QLatin1String(shopping::CheckAtHome)));
+    IngredientStaple->setToolTip(
+        tr("Listed last on the shopping list, under \"%1\"").arg(QLatin1String(shopping::CheckAtHome)));
     form->addWidget(IngredientStaple, 2, 1);
     form->setColumnStretch(1, 1);
     page->addLayout(form);
@@ -105,9 +105,9 @@ void TForm1::buildIngredientPage() {
 
     DBGrid1 = new DBGrid(m_data->SQLINGREDIENTS,
                          {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
-                         {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+                         {tr("Description"), tr("Group")}, body);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setAccessibleName(QStringLiteral("Ingredients"));
+    DBGrid1->setAccessibleName(tr("Ingredients"));
     DBGrid1->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
     DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->addWidget(DBGrid1, 1);
@@ -145,9 +145,9 @@ void TForm1::setStaple(bool staple) {
         return;
     }
     m_data->runSql(catalogue::stapleUpdate(description, staple));
-    tellDone(staple ? QStringLiteral("\"%1\" is always at home: the shopping list puts it under \"%2\"")
+    tellDone(staple ? tr("\"%1\" is always at home: the shopping list puts it under \"%2\"")
                           .arg(description, QLatin1String(shopping::CheckAtHome))
-                    : QStringLiteral("\"%1\" is bought like the rest").arg(description));
+                    : tr("\"%1\" is bought like the rest").arg(description));
 }
 
 void TForm1::clearIngredientBoxes() {
@@ -162,7 +162,7 @@ void TForm1::clearIngredientBoxes() {
 
 void TForm1::RbButton2Click() {
     if (DBEdit1->text().trimmed().isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("Enter Ingredients Description first!"));
+        m_services.dialogs.showInformation(tr("Enter Ingredients Description first!"));
         DBEdit1->setFocus();
         return;
     }
@@ -192,20 +192,18 @@ void TForm1::RbButton3Click() {
         m_services.dialogs.showInformation(QStringLiteral("Select Ingredient first!"));
         return;
     }
-    const QString answer = plainName(m_services.dialogs.input(
-        QStringLiteral("Enter New Description"), QStringLiteral("Ingredient Description:"), old));
+    const QString answer =
+        plainName(m_services.dialogs.input(tr("Enter New Description"), tr("Ingredient Description:"), old));
     if (answer == old)
         return;
     if (answer.trimmed().isEmpty()) {
         // A blank description would leave a row that can be neither found nor named again.
-        m_services.dialogs.showInformation(
-            QStringLiteral("An ingredient needs a name; \"%1\" keeps its own.").arg(old));
+        m_services.dialogs.showInformation(tr("An ingredient needs a name; \"%1\" keeps its own.").arg(old));
         return;
     }
     if (characterCount(answer) > 50) {
         m_services.dialogs.showInformation(
-            QStringLiteral("An ingredient's name can be at most 50 characters long; \"%1\" keeps its own.")
-                .arg(old));
+            tr("An ingredient's name can be at most 50 characters long; \"%1\" keeps its own.").arg(old));
         return;
     }
     m_data->runSql(catalogue::ingredientRename(answer, old));
@@ -224,15 +222,14 @@ void TForm1::RbButton1Click() {
     const qint64 uses = m_data->SQL.value(0, 0).toLongLong();
     m_data->SQL.close();
     if (uses > 0) {
-        m_services.dialogs.showInformation(description + QStringLiteral(" - ingredient is used in ") +
-                                           QString::number(uses) +
-                                           QStringLiteral(" meal(s). Delete it from meals first!"));
+        m_services.dialogs.showInformation(
+            tr("%1 - ingredient is used in %n meal(s). Delete it from meals first!", nullptr, int(uses))
+                .arg(description));
         return;
     }
     db::Connection &c = m_data->ADOConnectionMain;
     QList<RowSnapshot> before{
-        RowSnapshot::rows(c, QStringLiteral("Ingredients"), QStringLiteral("Ingredients_Description=?"),
-                          {description}),
+        RowSnapshot::rows(c, tr("Ingredients"), QStringLiteral("Ingredients_Description=?"), {description}),
         RowSnapshot::rows(
             c, QStringLiteral("Made_With"),
             QStringLiteral("Ingredients_ID IN (SELECT Ingredients_ID FROM Ingredients WHERE "
@@ -246,18 +243,17 @@ void TForm1::RbButton1Click() {
     }
     pushRowsUndo(QStringLiteral("Delete Ingredient \"%1\"").arg(description), std::move(before));
     clearIngredientBoxes();
-    tellDone(QStringLiteral("Deleted the ingredient \"%1\"").arg(description));
+    tellDone(tr("Deleted the ingredient \"%1\"").arg(description));
 }
 
 void TForm1::tidyCatalogue() {
     db::Connection &c = m_data->ADOConnectionMain;
     const QList<recipelines::Tidying> found = recipelines::tidyings(c);
     if (found.isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("The catalogue holds nothing to tidy up."));
+        m_services.dialogs.showInformation(tr("The catalogue holds nothing to tidy up."));
         return;
     }
-    VaneDialog dialog(QStringLiteral("TidyUpDialog"), QStringLiteral("Tidy Up"),
-                      QStringLiteral("Entries that mean another"), this);
+    VaneDialog dialog(QStringLiteral("TidyUpDialog"), tr("Tidy Up"), tr("Entries that mean another"), this);
     auto *intro = new QLabel(QStringLiteral("Each ticked entry is merged into the one it means: its recipes "
                                             "and lines go over to it, and the entry is removed. An entry "
                                             "that means no other takes the food's name."),
@@ -266,13 +262,12 @@ void TForm1::tidyCatalogue() {
     dialog.body()->addWidget(intro);
     auto *list = new QListWidget(&dialog);
     list->setObjectName(QStringLiteral("TidyList"));
-    list->setAccessibleName(QStringLiteral("Entries to tidy up"));
+    list->setAccessibleName(tr("Entries to tidy up"));
     for (const recipelines::Tidying &t : found) {
-        auto *item =
-            new QListWidgetItem((t.into >= 0 ? QStringLiteral("\u201c%1\u201d into \u201c%2\u201d")
-                                             : QStringLiteral("\u201c%1\u201d renamed \u201c%2\u201d"))
-                                    .arg(t.fromName, t.intoName),
-                                list);
+        auto *item = new QListWidgetItem((t.into >= 0 ? tr("\u201c%1\u201d into \u201c%2\u201d")
+                                                      : tr("\u201c%1\u201d renamed \u201c%2\u201d"))
+                                             .arg(t.fromName, t.intoName),
+                                         list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
@@ -280,7 +275,7 @@ void TForm1::tidyCatalogue() {
     dialog.addButtons();
     dialog.resize(520, 420);
     showModal(dialog);
-    if (dialog.result() != QDialog::Accepted || !backUpBeforeChange(QStringLiteral("the tidying")))
+    if (dialog.result() != QDialog::Accepted || !backUpBeforeChange(tr("the tidying")))
         return;
     int done = 0;
     {
@@ -294,5 +289,5 @@ void TForm1::tidyCatalogue() {
         transaction.commit();
     }
     clearIngredientBoxes();
-    tellDone(QStringLiteral("%1 entries of the catalogue tidied up").arg(done));
+    tellDone(tr("%1 entries of the catalogue tidied up").arg(done));
 }

@@ -83,9 +83,8 @@ void importRecipe(TDataModule1 &data, const QString &name) {
 
 void TForm1::rereadAfterImport() {
     // The recipe lists show the new recipes, and the catalogue the ingredients the import made.
-    for (db::Dataset *dataset :
-         std::initializer_list<db::Dataset *>{&m_data->SQLMEALS, &m_data->MEALS, &m_data->SQLINGREDIENTS,
-                                              &m_data->MEALTYPE}) {
+    for (db::Dataset *dataset : std::initializer_list<db::Dataset *>{
+             &m_data->SQLMEALS, &m_data->MEALS, &m_data->SQLINGREDIENTS, &m_data->MEALTYPE}) {
         dataset->close();
         dataset->open();
     }
@@ -110,12 +109,12 @@ void TForm1::Action14Execute() {
     m_data->OLDMeals.close();
     m_data->OLDSQLMI.close();
     old.close();
-    const QString chosen = m_services.dialogs.openFileName(
-        QStringLiteral("Import Meals from Older DB"),
-        {QStringLiteral("MDB Files (*.mdb)"), QStringLiteral("All Files (*)")});
+    const QString chosen =
+        m_services.dialogs.openFileName(QStringLiteral("Import Meals from Older DB"),
+                                        {QStringLiteral("MDB Files (*.mdb)"), tr("All Files (*)")});
     if (chosen.isEmpty() || !QFileInfo::exists(chosen))
         return;
-    if (!backUpBeforeChange(QStringLiteral("the import")))
+    if (!backUpBeforeChange(tr("the import")))
         return;
     // The older file is never opened itself: the import reads a fresh copy of it.
     const QString copy = importCopyPath();
@@ -138,7 +137,7 @@ void TForm1::Action14Execute() {
     }
     if (!connected) {
         m_services.dialogs.showInformation(
-            QStringLiteral("Cannot connect to old database, possibly you chose wrong file!"));
+            tr("Cannot connect to old database, possibly you chose wrong file!"));
         return;
     }
     // Nothing else may change the recipe book meanwhile: the wait box holds the user's input and run()
@@ -179,11 +178,10 @@ void TForm1::Action14Execute() {
     old.close();
     rereadAfterImport();
     if (failure.isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("Importing has been done!"));
-        tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(imported).arg(skipped));
+        m_services.dialogs.showInformation(tr("Importing has been done!"));
+        tellDone(tr("Imported %1 recipes, skipped %2").arg(imported).arg(skipped));
     } else
-        m_services.dialogs.showError(
-            QStringLiteral("The import stopped, and nothing of it was kept: %1").arg(failure));
+        m_services.dialogs.showError(tr("The import stopped, and nothing of it was kept: %1").arg(failure));
 }
 
 void TForm1::Action15Execute() {
@@ -191,8 +189,8 @@ void TForm1::Action15Execute() {
         return;
     const QStringList files = m_services.dialogs.openFileNames(
         QStringLiteral("Import Recipes from Files"),
-        {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), QStringLiteral("All Files (*)")});
-    if (files.isEmpty() || !backUpBeforeChange(QStringLiteral("the import")))
+        {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), tr("All Files (*)")});
+    if (files.isEmpty() || !backUpBeforeChange(tr("the import")))
         return;
     // As with the older data file: nothing else may change the book meanwhile.
     m_importing = true;
@@ -213,12 +211,12 @@ void TForm1::Action15Execute() {
     rereadAfterImport();
     if (!failure.isEmpty()) {
         m_services.dialogs.showError(
-            QStringLiteral("The import stopped: %1\n\n%2")
+            tr("The import stopped: %1\n\n%2")
                 .arg(datafile::householdMessage(failure), recipefiles::importReport(counts)));
         return;
     }
     m_services.dialogs.showInformation(recipefiles::importReport(counts));
-    tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
+    tellDone(tr("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
 }
 
 void TForm1::importFromWebAddress() {
@@ -226,11 +224,11 @@ void TForm1::importFromWebAddress() {
         return;
     VaneDialog dialog(QStringLiteral("WebAddressDialog"), QStringLiteral("Import from Web Address"),
                       QStringLiteral("Recipes straight from their pages"), this);
-    auto *caption = new QLabel(QStringLiteral("&Addresses:"), &dialog);
+    auto *caption = new QLabel(tr("&Addresses:"), &dialog);
     auto *box = new QPlainTextEdit(&dialog);
     box->setObjectName(QStringLiteral("WebAddresses"));
-    box->setAccessibleName(QStringLiteral("Addresses"));
-    box->setPlaceholderText(QStringLiteral("https://... (one address a line)"));
+    box->setAccessibleName(tr("Addresses"));
+    box->setPlaceholderText(tr("https://... (one address a line)"));
     box->setTabChangesFocus(true);
     caption->setBuddy(box);
     // An address on the clipboard is offered.
@@ -239,9 +237,7 @@ void TForm1::importFromWebAddress() {
         box->setPlainText(clipped);
     dialog.body()->addWidget(caption);
     dialog.body()->addWidget(box, 1);
-    dialog.addButtons(QStringLiteral("Import"))
-        ->button(QDialogButtonBox::Ok)
-        ->setObjectName(QStringLiteral("Import"));
+    dialog.addButtons(tr("Import"))->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Import"));
     dialog.resize(560, 260);
     showModal(dialog);
     if (dialog.result() != QDialog::Accepted)
@@ -250,12 +246,12 @@ void TForm1::importFromWebAddress() {
 }
 
 void TForm1::importAddresses(const QStringList &addresses) {
-    if (addresses.isEmpty() || !backUpBeforeChange(QStringLiteral("the import")))
+    if (addresses.isEmpty() || !backUpBeforeChange(tr("the import")))
         return;
     m_importing = true;
     const auto done = qScopeGuard([this] { m_importing = false; });
     // A progress box with Cancel; the window stays drawn while the pages come.
-    QProgressDialog progress(QStringLiteral("Fetching the recipes..."), QStringLiteral("Cancel"), 0, 0, this);
+    QProgressDialog progress(tr("Fetching the recipes..."), tr("Cancel"), 0, 0, this);
     progress.setObjectName(QStringLiteral("WebImportProgress"));
     progress.setWindowTitle(QStringLiteral("Import from Web Address"));
     progress.setWindowModality(Qt::WindowModal);
@@ -273,11 +269,11 @@ void TForm1::importAddresses(const QStringList &addresses) {
     rereadAfterImport();
     if (!failure.isEmpty()) {
         m_services.dialogs.showError(
-            QStringLiteral("The import stopped: %1\n\n%2")
+            tr("The import stopped: %1\n\n%2")
                 .arg(datafile::householdMessage(failure),
                      recipefiles::importReport(counts, QStringLiteral("addresses"))));
         return;
     }
     m_services.dialogs.showInformation(recipefiles::importReport(counts, QStringLiteral("addresses")));
-    tellDone(QStringLiteral("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
+    tellDone(tr("Imported %1 recipes, skipped %2").arg(counts.imported).arg(counts.skipped));
 }

@@ -91,16 +91,16 @@ void TForm1::buildRecipePage() {
     DBLookupComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     DBLookupComboBox2->setMinimumContentsLength(8);
     RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
-    left->addWidget(caption(QStringLiteral("&Name:"), DBLookupComboBox2), 0, 0);
+    left->addWidget(caption(tr("&Name:"), DBLookupComboBox2), 0, 0);
     // The name has the row to itself, so that a long one shows whole; its button is among the recipe's.
     left->addWidget(DBLookupComboBox2, 0, 1, 1, 2);
 
-    DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
+    DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, tr("Type"), body);
     DBLookupComboBox3->setObjectName(QStringLiteral("DBLookupComboBox3"));
-    DBLookupComboBox3->setAccessibleName(QStringLiteral("Type"));
+    DBLookupComboBox3->setAccessibleName(tr("Type"));
     DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox3->bindField(m_data->MEALS, QStringLiteral("Meal_Type"));
-    left->addWidget(caption(QStringLiteral("&Type:"), DBLookupComboBox3), 1, 0);
+    left->addWidget(caption(tr("&Type:"), DBLookupComboBox3), 1, 0);
     // The type has its row to itself as well: a long one shows whole on the narrowest page.
     DBLookupComboBox3->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     DBLookupComboBox3->setMinimumContentsLength(3);
@@ -115,7 +115,7 @@ void TForm1::buildRecipePage() {
         m_timeFlagBoxes[t] = box;
         times->addWidget(box);
     }
-    auto *timeCaption = new QLabel(QStringLiteral("Time Of Day:"), body);
+    auto *timeCaption = new QLabel(tr("Time Of Day:"), body);
     timeCaption->setProperty("sectionCaption", true);
     left->addWidget(timeCaption, 2, 0, 1, 3);
     cbmorning = m_timeFlagBoxes[0];
@@ -132,15 +132,15 @@ void TForm1::buildRecipePage() {
     m_ingredientTabs->setDocumentMode(true);
     // Its tabs take the focus, not the frame around them.
     m_ingredientTabs->setFocusPolicy(Qt::NoFocus);
-    DBMemo1->setAccessibleName(QStringLiteral("Description"));
-    m_ingredientTabs->addTab(DBMemo1, QStringLiteral("Method"));
+    DBMemo1->setAccessibleName(tr("Description"));
+    m_ingredientTabs->addTab(DBMemo1, tr("Method"));
     m_linesEditor = new RecipeLinesEditor(m_data->ADOConnectionMain, m_ingredientTabs);
     m_linesEditor->run = [this](const std::function<void()> &change) { run(change); };
-    m_ingredientTabs->addTab(m_linesEditor, QStringLiteral("Amounts"));
+    m_ingredientTabs->addTab(m_linesEditor, tr("Amounts"));
     connect(m_linesEditor, &RecipeLinesEditor::linksChanged, this, [this] { RefreshIngredients(); });
     m_recipeDetails = new RecipeDetails(m_data->MEALS, m_services.shell, m_ingredientTabs);
-    m_ingredientTabs->addTab(m_recipeDetails, QStringLiteral("Details"));
-    left->addWidget(caption(QStringLiteral("&Description:"), DBMemo1), 4, 0, 1, 3);
+    m_ingredientTabs->addTab(m_recipeDetails, tr("Details"));
+    left->addWidget(caption(tr("&Description:"), DBMemo1), 4, 0, 1, 3);
     left->addWidget(m_ingredientTabs, 5, 0, 1, 3);
     left->setRowStretch(5, 1);
     left->setColumnStretch(1, 1);
@@ -148,15 +148,14 @@ void TForm1::buildRecipePage() {
     auto *right = new QVBoxLayout;
     page->addLayout(right, 0, 1);
     right->setSpacing(6);
-    DBGrid2 =
-        new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
-                   {QStringLiteral("Description"), QStringLiteral("Group")}, body);
+    DBGrid2 = new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), tr("Group")},
+                         {tr("Description"), tr("Group")}, body);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
-    DBGrid2->setAccessibleName(QStringLiteral("Ingredients of the recipe"));
+    DBGrid2->setAccessibleName(tr("Ingredients of the recipe"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
     // Long ingredient and group names go on over two lines on a small window.
     DBGrid2->setWrapping(true);
-    right->addWidget(caption(QStringLiteral("&Ingredients:"), DBGrid2));
+    right->addWidget(caption(tr("&Ingredients:"), DBGrid2));
     right->addWidget(DBGrid2, 1);
     auto *ingredientButtons = new FlowLayout;
     right->addLayout(ingredientButtons);
@@ -168,7 +167,7 @@ void TForm1::buildRecipePage() {
     EDBImage1 = new DBImage(m_data->MEALS, QStringLiteral("Meal_Picture"), picture::decode,
                             picture::pictureSize, DBImage::Fit::ShrinkToFit, body);
     EDBImage1->setObjectName(QStringLiteral("EDBImage1"));
-    EDBImage1->setAccessibleName(QStringLiteral("Picture"));
+    EDBImage1->setAccessibleName(tr("Picture"));
     EDBImage1->setFocusPolicy(Qt::StrongFocus);
     EDBImage1->setMinimumHeight(120);
     EDBImage1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -188,7 +187,7 @@ void TForm1::buildRecipePage() {
     connect(EDBImage1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(EDBImage1->mapToGlobal(at)); });
     connect(EDBImage1, &DBImage::doubleClicked, this, [this] { run([this] { Vieworiginalsize1Click(); }); });
-    right->addWidget(caption(QStringLiteral("&Picture: (Right Click)"), EDBImage1));
+    right->addWidget(caption(tr("&Picture: (Right Click)"), EDBImage1));
     right->addWidget(EDBImage1, 1);
     page->setColumnStretch(0, 3);
     page->setColumnStretch(1, 2);
@@ -244,8 +243,7 @@ void TForm1::postOrUndo(db::TableDataset &table) {
 void TForm1::LoadNewPicture1Click() {
     if (!onChosenRecipe())
         return;
-    const QString path =
-        m_services.dialogs.openFileName(QStringLiteral("Load New Picture"), picture::fileFilters());
+    const QString path = m_services.dialogs.openFileName(tr("Load New Picture"), picture::fileFilters());
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     QString error;
@@ -260,7 +258,7 @@ void TForm1::LoadNewPicture1Click() {
         return QString::number(std::max(0.1, double(size) / 1e6), 'f', 1);
     };
     const QSize size = picture::pictureSize(bytes);
-    QString done = QStringLiteral("Loaded the picture (%1 MB)").arg(megabytes(bytes.size()));
+    QString done = tr("Loaded the picture (%1 MB)").arg(megabytes(bytes.size()));
     if (size.isValid() && std::max(size.width(), size.height()) > picture::KeptLongSide) {
         const QByteArray smaller = picture::reduced(bytes);
         if (!smaller.isEmpty() && smaller.size() < bytes.size()) {
@@ -272,12 +270,12 @@ void TForm1::LoadNewPicture1Click() {
                         .arg(megabytes(bytes.size()), megabytes(smaller.size())))) {
                 const QSize kept = picture::pictureSize(smaller);
                 bytes = smaller;
-                done = QStringLiteral("Kept the photo at %1 x %2 pixels (%3 MB)")
+                done = tr("Kept the photo at %1 x %2 pixels (%3 MB)")
                            .arg(kept.width())
                            .arg(kept.height())
                            .arg(megabytes(bytes.size()));
             } else {
-                done = QStringLiteral("Kept the photo as it is: %1 x %2 pixels (%3 MB)")
+                done = tr("Kept the photo as it is: %1 x %2 pixels (%3 MB)")
                            .arg(size.width())
                            .arg(size.height())
                            .arg(megabytes(bytes.size()));
@@ -301,32 +299,31 @@ void TForm1::ClearPicture1Click() {
     db::TableDataset &meals = m_data->MEALS;
     if (meals.field(QStringLiteral("Meal_Picture")).value().toByteArray().isEmpty())
         return;
-    if (!m_services.dialogs.confirm(
-            QStringLiteral("Clear the picture of \"%1\"?").arg(DBLookupComboBox2->currentText())))
+    if (!m_services.dialogs.confirm(tr("Clear the picture of \"%1\"?").arg(DBLookupComboBox2->currentText())))
         return;
     if (meals.state() != db::Dataset::State::Browse)
         meals.post();
     const qint64 id = meals.field(QStringLiteral("Meal_ID")).asInteger();
     const RowSnapshot picture =
-        RowSnapshot::columns(m_data->ADOConnectionMain, QStringLiteral("Meal"),
-                             {QStringLiteral("Meal_Picture")}, QStringLiteral("Meal_ID=?"), {id});
+        RowSnapshot::columns(m_data->ADOConnectionMain, tr("Meal"), {QStringLiteral("Meal_Picture")},
+                             QStringLiteral("Meal_ID=?"), {id});
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), QVariant());
     postOrUndo(meals);
-    pushRowsUndo(QStringLiteral("Clear Picture of \"%1\"").arg(DBLookupComboBox2->currentText()), {picture});
+    pushRowsUndo(tr("Clear Picture of \"%1\"").arg(DBLookupComboBox2->currentText()), {picture});
 }
 
 void TForm1::SavePicture1Click() {
     if (!onChosenRecipe())
         return;
-    const QString path = m_services.dialogs.saveFileName(QStringLiteral("Save Picture"), {});
+    const QString path = m_services.dialogs.saveFileName(tr("Save Picture"), {});
     if (path.isEmpty() || EDBImage1->image().isNull())
         return;
     // The picture keeps its own format whatever the name says.
     const QByteArray bytes = picture::fileBytes(EDBImage1->data());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        m_services.dialogs.showError(QStringLiteral("Could not write the picture to \"%1\": %2")
+        m_services.dialogs.showError(tr("Could not write the picture to \"%1\": %2")
                                          .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
@@ -410,17 +407,16 @@ void TForm1::rereadRecipeList() {
 }
 
 std::optional<QString> TForm1::askRecipeName(const QString &caption, const QString &preset) {
-    const QString answer =
-        plainName(m_services.dialogs.input(caption, QStringLiteral("New Recipe Name:"), preset));
+    const QString answer = plainName(m_services.dialogs.input(caption, tr("New Recipe Name:"), preset));
     if (answer.isEmpty() || answer == preset)
         return std::nullopt;
     if (answer.trimmed().isEmpty()) {
-        m_services.dialogs.showError(QStringLiteral("A recipe needs a name of more than blanks."));
+        m_services.dialogs.showError(tr("A recipe needs a name of more than blanks."));
         return std::nullopt;
     }
     if (characterCount(answer) > MaximumNameLength) {
         m_services.dialogs.showError(
-            QStringLiteral("A recipe name can be at most %1 characters long.").arg(MaximumNameLength));
+            tr("A recipe name can be at most %1 characters long.").arg(MaximumNameLength));
         return std::nullopt;
     }
     // Another recipe of the same name, letter case aside, would mix with this one wherever recipes are
@@ -431,8 +427,7 @@ std::optional<QString> TForm1::askRecipeName(const QString &caption, const QStri
     if (!preset.isEmpty() && preset.compare(answer, Qt::CaseInsensitive) == 0)
         --clashes;
     if (clashes > 0) {
-        m_services.dialogs.showError(
-            QStringLiteral("The recipe book already has a recipe named \"%1\".").arg(answer));
+        m_services.dialogs.showError(tr("The recipe book already has a recipe named \"%1\".").arg(answer));
         return std::nullopt;
     }
     return answer;
@@ -443,7 +438,7 @@ void TForm1::RbButton4Click() {
         return;
     db::TableDataset &meals = m_data->MEALS;
     const QString current = meals.field(QStringLiteral("Meal_Name")).asString();
-    const std::optional<QString> answer = askRecipeName(QStringLiteral("Input New Recipe Name"), current);
+    const std::optional<QString> answer = askRecipeName(tr("Input New Recipe Name"), current);
     if (!answer)
         return;
     meals.edit();
@@ -470,11 +465,11 @@ void TForm1::RbButton5Click() {
     const QString name = meals.field(QStringLiteral("Meal_Name")).asString();
     // The page goes on showing the recipe it saved, whatever another window chose in the shared list.
     showRecipe(meals.field(QStringLiteral("Meal_ID")).value());
-    tellDone(QStringLiteral("Saved the recipe \"%1\"").arg(name));
+    tellDone(tr("Saved the recipe \"%1\"").arg(name));
 }
 
 void TForm1::RbButton6Click() {
-    const std::optional<QString> name = askRecipeName(QStringLiteral("Add New Recipe"), QString());
+    const std::optional<QString> name = askRecipeName(tr("Add New Recipe"), QString());
     if (!name)
         return;
     db::TableDataset &meals = m_data->MEALS;
@@ -517,8 +512,7 @@ void TForm1::RbButton7Click() {
     rereadRecipeList();
     DBLookupComboBox2CloseUp();
     tellDone(
-        QStringLiteral("Deleted the recipe \"%1\"; Edit > Undo or File > Deleted Recipes... puts it back")
-            .arg(name));
+        tr("Deleted the recipe \"%1\"; Edit > Undo or File > Deleted Recipes... puts it back").arg(name));
 }
 
 namespace {
@@ -560,7 +554,7 @@ void TForm1::readAmountsFromMethod() {
     const QString name = meals.field(QStringLiteral("Meal_Name")).asString();
     if (top.isEmpty()) {
         m_services.dialogs.showInformation(
-            QStringLiteral("The method of \"%1\" does not begin with ingredient lines.").arg(name));
+            tr("The method of \"%1\" does not begin with ingredient lines.").arg(name));
         return;
     }
     if (!m_services.dialogs.confirm(
@@ -568,11 +562,10 @@ void TForm1::readAmountsFromMethod() {
                            "top of its method?%3")
                 .arg(name)
                 .arg(top.size())
-                .arg(m_linesEditor->grid()->rowCount() > 0
-                         ? QStringLiteral(" The lines it has now are replaced.")
-                         : QString())))
+                .arg(m_linesEditor->grid()->rowCount() > 0 ? tr(" The lines it has now are replaced.")
+                                                           : QString())))
         return;
-    if (!backUpBeforeChange(QStringLiteral("reading the amounts")))
+    if (!backUpBeforeChange(tr("reading the amounts")))
         return;
     {
         recipelines::Catalogue catalogue(m_data->ADOConnectionMain);
@@ -600,7 +593,7 @@ void TForm1::readAllAmountsFromMethods() {
     }
     if (found.isEmpty()) {
         m_services.dialogs.showInformation(
-            QStringLiteral("No recipe without ingredient lines has a method that begins with them."));
+            tr("No recipe without ingredient lines has a method that begins with them."));
         return;
     }
     if (!m_services.dialogs.confirm(
@@ -608,7 +601,7 @@ void TForm1::readAllAmountsFromMethods() {
                            "the lines at the top of their methods? Nothing else is "
                            "changed.")
                 .arg(found.size())) ||
-        !backUpBeforeChange(QStringLiteral("reading the amounts")))
+        !backUpBeforeChange(tr("reading the amounts")))
         return;
     {
         BusyCursor busy;
@@ -619,7 +612,7 @@ void TForm1::readAllAmountsFromMethods() {
         transaction.commit();
     }
     RefreshIngredients();
-    tellDone(QStringLiteral("Ingredient lines made for %1 recipes").arg(found.size()));
+    tellDone(tr("Ingredient lines made for %1 recipes").arg(found.size()));
 }
 
 void TForm1::RefreshNotIngredients() {

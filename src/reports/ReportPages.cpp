@@ -26,10 +26,10 @@ void TForm1::previewCounted(const std::function<report::BandReport()> &build, QS
     {
         // Laying out a long report takes a while: the cursor and the status bar say so meanwhile.
         const BusyCursor busy;
-        statusBar()->showMessage(QStringLiteral("Preparing the report..."));
+        statusBar()->showMessage(tr("Preparing the report..."));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const int pages = build().pageCount();
-        ofPages = QStringLiteral(" of ") + QString::number(pages);
+        ofPages = tr(" of ") + QString::number(pages);
         printTime = this->printTime();
         report.emplace(build());
         tellDone(pages == 1 ? QStringLiteral("%1: 1 page").arg(report->title)
@@ -74,8 +74,7 @@ void TForm1::RbButton20Click() {
                  QStringLiteral(" and WeekNumber=") + w);
     count.open();
     if (count.field(QStringLiteral("x")).asInteger() == 0) {
-        m_services.dialogs.showInformation(QStringLiteral("Shopping List for week ") + w + u'-' + y +
-                                           QStringLiteral(" is empty"));
+        m_services.dialogs.showInformation(tr("Shopping List for week %1-%2 is empty").arg(w, y));
         return;
     }
     layout->open(SelectedWeek, SelectedYear);
@@ -96,7 +95,7 @@ void TForm1::previewRecipes() {
     bool told = false;
     layout->onPictureFailed = [this, &told] {
         if (!told)
-            m_services.dialogs.showError(QStringLiteral("No puedo cargar la imagen"));
+            m_services.dialogs.showError(tr("No puedo cargar la imagen"));
         told = true;
     };
     previewCounted([layout] { return layout->QuickRep1(); }, layout->QRLabelPrintTime, layout->QRLabel7);

@@ -29,7 +29,7 @@ void TForm1::buildSearchPage() {
     auto *modes = new QGroupBox(body);
     modes->setObjectName(QStringLiteral("SearchModes"));
     modes->setFlat(true);
-    modes->setAccessibleName(QStringLiteral("Search by"));
+    modes->setAccessibleName(tr("Search by"));
     modes->setStyleSheet(QStringLiteral("QGroupBox#SearchModes { border: none; margin: 0; padding: 0; }"));
     auto *left = new QGridLayout(modes);
     left->setContentsMargins(0, 0, 0, 0);
@@ -41,7 +41,7 @@ void TForm1::buildSearchPage() {
         return button;
     };
     const auto goButton = [&](const char *name) {
-        auto *button = new QPushButton(QStringLiteral("Go !"), body);
+        auto *button = new QPushButton(tr("Go !"), body);
         button->setObjectName(QString::fromLatin1(name));
         connect(button, &QPushButton::clicked, this, [this] { run([this] { btn2Click(); }); });
         return button;
@@ -52,21 +52,21 @@ void TForm1::buildSearchPage() {
     rb5 = radio("rb5", "MINIMUM of all these ingredients");
     txt2 = new QLineEdit(body);
     txt2->setObjectName(QStringLiteral("txt2"));
-    txt2->setAccessibleName(QStringLiteral("Recipe name contains"));
+    txt2->setAccessibleName(tr("Recipe name contains"));
     btn2 = goButton("btn2");
     // Both buttons read "Go !"; assistive technology hears what each one searches.
-    btn2->setAccessibleName(QStringLiteral("Search recipe names"));
+    btn2->setAccessibleName(tr("Search recipe names"));
     clbSearch = new QListWidget(body);
     clbSearch->setObjectName(QStringLiteral("clbSearch"));
-    clbSearch->setAccessibleName(QStringLiteral("Ingredients"));
+    clbSearch->setAccessibleName(tr("Ingredients"));
     clbSearch->setUniformItemSizes(true);
     clbSearch->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     clbSearch->setTextElideMode(Qt::ElideMiddle);
     btn3 = goButton("btn3");
-    btn3->setAccessibleName(QStringLiteral("Search by ingredients"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Check All"), body);
+    btn3->setAccessibleName(tr("Search by ingredients"));
+    CheckBox1 = new QCheckBox(tr("Check All"), body);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Button4 = new QPushButton(QStringLiteral("Reset"), body);
+    Button4 = new QPushButton(tr("Reset"), body);
     Button4->setObjectName(QStringLiteral("Button4"));
 
     left->addWidget(rb2, 0, 0, 1, 2);
@@ -87,7 +87,7 @@ void TForm1::buildSearchPage() {
 
     auto *right = new QVBoxLayout;
     auto *resultRow = new QHBoxLayout;
-    auto *resultCaption = new QLabel(QStringLiteral("Search Result:"), body);
+    auto *resultCaption = new QLabel(tr("Search Result:"), body);
     resultCaption->setProperty("sectionCaption", true);
     lblFound = new QLabel(body);
     lblFound->setObjectName(QStringLiteral("lblFound"));
@@ -95,14 +95,14 @@ void TForm1::buildSearchPage() {
     resultRow->addWidget(lblFound, 1);
     lbResult = new QListWidget(body);
     lbResult->setObjectName(QStringLiteral("lbResult"));
-    lbResult->setAccessibleName(QStringLiteral("Search Result"));
+    lbResult->setAccessibleName(tr("Search Result"));
     lbResult->setToolTip(QStringLiteral("Double-click to select recipe"));
     lbResult->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbResult->setTextElideMode(Qt::ElideMiddle);
     resultCaption->setBuddy(lbResult);
-    RbButton27 = new QPushButton(QStringLiteral("Print Recipe"), body);
+    RbButton27 = new QPushButton(tr("Print Recipe"), body);
     RbButton27->setObjectName(QStringLiteral("RbButton27"));
-    RbButton28 = new QPushButton(QStringLiteral("Email Recipe"), body);
+    RbButton28 = new QPushButton(tr("Email Recipe"), body);
     RbButton28->setObjectName(QStringLiteral("RbButton28"));
     // Side by side at the right where there is room, one under the other on a narrow page.
     auto *actions = new FlowLayout;
@@ -247,12 +247,12 @@ search::Criteria TForm1::searchCriteria() const {
 void TForm1::btn2Click() {
     const search::Criteria criteria = searchCriteria();
     if (!search::ValidCriteria(criteria)) {
-        m_services.dialogs.showError(QStringLiteral("Please check at least 1 ingredient"));
+        m_services.dialogs.showError(tr("Please check at least 1 ingredient"));
         return;
     }
     if (criteria.mode == search::Mode::None) {
         m_services.dialogs.showInformation(
-            QStringLiteral("Choose how to search first: by a piece of the recipe name or by ingredients."));
+            tr("Choose how to search first: by a piece of the recipe name or by ingredients."));
         return;
     }
     showFound(QString());

@@ -40,7 +40,7 @@ bool TForm1::sharingSettings() {
         return false;
     }
     sharing::storeSettings(c, settings);
-    tellDone(QStringLiteral("The week is shared to %1").arg(settings.server.host()));
+    tellDone(tr("The week is shared to %1").arg(settings.server.host()));
     return true;
 }
 
@@ -83,11 +83,11 @@ void TForm1::syncWeek(bool share, bool quiet) {
     }
     caldav::Client client(settings.server, settings.user, password);
     // A progress box with Cancel; the window goes on being drawn while the server answers.
-    QProgressDialog progress(share ? QStringLiteral("Sharing week %1...").arg(SelectedWeek)
-                                   : QStringLiteral("Looking for what the phones ticked..."),
-                             QStringLiteral("Cancel"), 0, 0, this);
+    QProgressDialog progress(share ? tr("Sharing week %1...").arg(SelectedWeek)
+                                   : tr("Looking for what the phones ticked..."),
+                             tr("Cancel"), 0, 0, this);
     progress.setObjectName(QStringLiteral("SharingProgress"));
-    progress.setWindowTitle(QStringLiteral("Sharing"));
+    progress.setWindowTitle(tr("Sharing"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(quiet ? 3000 : 300);
     client.cancelled = [&] {
@@ -95,13 +95,13 @@ void TForm1::syncWeek(bool share, bool quiet) {
         return progress.wasCanceled() || (sharingCancelled && sharingCancelled());
     };
     if (quiet)
-        tellDone(QStringLiteral("Looking for what the phones ticked..."));
+        tellDone(tr("Looking for what the phones ticked..."));
     const sharing::Result result =
         share ? sharing::shareWeek(*m_data, client, settings, SelectedWeek, SelectedYear)
               : sharing::refreshWeek(*m_data, client, settings, SelectedWeek, SelectedYear);
     progress.close();
     if (result.outcome.cancelled) {
-        tellDone(QStringLiteral("Sharing cancelled: nothing was changed here"));
+        tellDone(tr("Sharing cancelled: nothing was changed here"));
         return;
     }
     if (!result.outcome.ok()) {
@@ -112,7 +112,7 @@ void TForm1::syncWeek(bool share, bool quiet) {
         RefreshShoppingList();
     QStringList done;
     if (share)
-        done << QStringLiteral("Week %1 shared: %2 items and %3 meals written, %4 removed")
+        done << tr("Week %1 shared: %2 items and %3 meals written, %4 removed")
                     .arg(SelectedWeek)
                     .arg(result.itemsWritten)
                     .arg(result.mealsWritten)
@@ -141,7 +141,7 @@ void TForm1::refreshFromPhones() {
 void TForm1::exportWeekCalendar() {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("Mealvane week %1 of %2.ics").arg(SelectedWeek).arg(SelectedYear));
-    QString path = m_services.dialogs.saveFileName(QStringLiteral("Export Week as Calendar"),
+    QString path = m_services.dialogs.saveFileName(tr("Export Week as Calendar"),
                                                    {QStringLiteral("Calendar files (*.ics)")}, suggested);
     if (path.isEmpty())
         return;
@@ -154,10 +154,10 @@ void TForm1::exportWeekCalendar() {
     if (!file.open(QIODevice::WriteOnly) || file.write(ical::calendarFile(events, tasks)) < 0 ||
         !file.commit()) {
         m_services.dialogs.showError(
-            QStringLiteral("The calendar could not be written to %1 (%2).").arg(path, file.errorString()));
+            tr("The calendar could not be written to %1 (%2).").arg(path, file.errorString()));
         return;
     }
-    tellDone(QStringLiteral("Week %1 written to %2: %3 meals and %4 items")
+    tellDone(tr("Week %1 written to %2: %3 meals and %4 items")
                  .arg(SelectedWeek)
                  .arg(QDir::toNativeSeparators(path))
                  .arg(events.size())

@@ -52,17 +52,15 @@ void TForm1::buildShoppingPage() {
     columns->setSpacing(8);
 
     auto *left = new QVBoxLayout;
-    auto *preview = new QLabel(QStringLiteral("Shopping List Preview"), body);
+    auto *preview = new QLabel(tr("Shopping List Preview"), body);
     preview->setProperty("sectionCaption", true);
     DBGrid9 =
         new DBGrid(m_data->SHOP,
                    {QStringLiteral("INGREDIENTSDESCRIPTION"), QStringLiteral("INGREDIENTSAMOUNT"),
                     QStringLiteral("INGREDIENTSCOUNT"), QStringLiteral("SECTION"), QStringLiteral("BOUGHT")},
-                   {QStringLiteral("Ingredient"), QStringLiteral("Amount"), QStringLiteral("Number Of Meals"),
-                    QStringLiteral("Group"), QStringLiteral("Bought")},
-                   body);
+                   {tr("Ingredient"), tr("Amount"), tr("Number Of Meals"), tr("Group"), tr("Bought")}, body);
     DBGrid9->setObjectName(QStringLiteral("DBGrid9"));
-    DBGrid9->setAccessibleName(QStringLiteral("Shopping List Preview"));
+    DBGrid9->setAccessibleName(tr("Shopping List Preview"));
     preview->setBuddy(DBGrid9);
     // The count is short: its caption wraps over two lines and the names get the room.
     DBGrid9->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
@@ -71,15 +69,15 @@ void TForm1::buildShoppingPage() {
     DBGrid9->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Long names and amounts go on over two lines on a small window.
     DBGrid9->setWrapping(true);
-    DBGrid9->setColumnWidth(2, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Number Of")) + 16);
+    DBGrid9->setColumnWidth(2, DBGrid9->fontMetrics().horizontalAdvance(tr("Number Of")) + 16);
     // Ticked in the shop on a phone, or here by a click in the column; a narrow column at the end.
     DBGrid9->horizontalHeader()->setStretchLastSection(false);
-    DBGrid9->setColumnWidth(4, DBGrid9->fontMetrics().horizontalAdvance(QStringLiteral("Bought")) + 16);
+    DBGrid9->setColumnWidth(4, DBGrid9->fontMetrics().horizontalAdvance(tr("Bought")) + 16);
     DBGrid9->horizontalHeader()->setFixedHeight(2 * DBGrid9->fontMetrics().lineSpacing() + 10);
     // The caption, and beside it the order the list comes in.
     auto *heading = new QHBoxLayout;
     heading->addWidget(preview, 1);
-    ShopOrder = new QCheckBox(QStringLiteral("In shop order"), body);
+    ShopOrder = new QCheckBox(tr("In shop order"), body);
     ShopOrder->setObjectName(QStringLiteral("ShopOrder"));
     ShopOrder->setToolTip(QStringLiteral("The groups in the order set on the categories page, what is always "
                                          "at home last; on the page, the printed list and the phones"));
@@ -94,21 +92,21 @@ void TForm1::buildShoppingPage() {
     picker->setSpacing(6);
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
-    RbCheckBox2 = new QCheckBox(QStringLiteral("Filter by Group"), body);
+    RbCheckBox2 = new QCheckBox(tr("Filter by Group"), body);
     RbCheckBox2->setObjectName(QStringLiteral("RbCheckBox2"));
     DBLookupComboBox5 = new DBLookupComboBox(m_data->IGROUP, QStringLiteral("IGROUP_NAME"), body);
     DBLookupComboBox5->setObjectName(QStringLiteral("DBLookupComboBox5"));
     DBLookupComboBox5->setKeyField(QStringLiteral("IGROUP_ID"));
-    DBLookupComboBox5->setAccessibleName(QStringLiteral("Group to filter by"));
+    DBLookupComboBox5->setAccessibleName(tr("Group to filter by"));
     DBLookupListBox2 =
         new DBLookupListBox(m_data->SHOPINGREDIENTS, QStringLiteral("INGREDIENTS_DESCRIPTION"), body);
     DBLookupListBox2->setObjectName(QStringLiteral("DBLookupListBox2"));
-    DBLookupListBox2->setAccessibleName(QStringLiteral("Ingredients not on the list"));
+    DBLookupListBox2->setAccessibleName(tr("Ingredients not on the list"));
     picker->addWidget(RbCheckBox2);
     picker->addWidget(DBLookupComboBox5);
     picker->addWidget(DBLookupListBox2, 1);
 
-    auto *hint = new QLabel(QStringLiteral("Drag Ingredient or Type manually"), body);
+    auto *hint = new QLabel(tr("Drag Ingredient or Type manually"), body);
     hint->setObjectName(QStringLiteral("ShoppingHint"));
     hint->setWordWrap(true);
     right->addWidget(hint);
@@ -142,18 +140,18 @@ void TForm1::buildShoppingPage() {
     right->addLayout(form);
 
     auto *buttons = new QGridLayout;
-    RbButton10 = new QPushButton(QStringLiteral("Add /Change"), body);
+    RbButton10 = new QPushButton(tr("Add /Change"), body);
     RbButton10->setObjectName(QStringLiteral("RbButton10"));
     RbButton19 = new QPushButton(QStringLiteral("Delete Current"), body);
     RbButton19->setObjectName(QStringLiteral("RbButton19"));
-    RbButton20 = new QPushButton(QStringLiteral("Print"), body);
+    RbButton20 = new QPushButton(tr("Print"), body);
     RbButton20->setObjectName(QStringLiteral("RbButton20"));
     buttons->addWidget(RbButton10, 0, 0);
     buttons->addWidget(RbButton19, 0, 1);
     buttons->addWidget(RbButton20, 1, 1);
-    auto *shareWeekButton = new QPushButton(QStringLiteral("Share Week"), body);
+    auto *shareWeekButton = new QPushButton(tr("Share Week"), body);
     shareWeekButton->setObjectName(QStringLiteral("ShareWeek"));
-    shareWeekButton->setToolTip(QStringLiteral("The list and the menu on the household's phones"));
+    shareWeekButton->setToolTip(tr("The list and the menu on the household's phones"));
     buttons->addWidget(shareWeekButton, 1, 0);
     connect(shareWeekButton, &QPushButton::clicked, this, [this] { run([this] { shareWeek(); }); });
     right->addLayout(buttons);
@@ -197,8 +195,7 @@ void TForm1::buildShoppingPage() {
             QKeySequence(key), DBLookupListBox2,
             [this] { run([this] { DBGrid9DragDrop(DBLookupListBox2); }); }, Qt::WidgetShortcut);
     }
-    DBLookupListBox2->setToolTip(
-        QStringLiteral("Drag an ingredient onto the list, or press Enter to add it"));
+    DBLookupListBox2->setToolTip(tr("Drag an ingredient onto the list, or press Enter to add it"));
     auto *gridDrop = new ItemDrag(*DBGrid9);
     gridDrop->accepts = [this](QWidget *source) { return DBGrid9DragOver(source); };
     gridDrop->dropped = [this](QWidget *source) { run([this, source] { DBGrid9DragDrop(source); }); };
@@ -220,16 +217,15 @@ void TForm1::RbButton11Click() {
         return;
     const ListUpdate how = askListUpdate();
     const QString list = updateShoppingList(how);
-    tellDone(how == ListUpdate::Keep
-                 ? QStringLiteral("Shopping list of week %1 kept as edited").arg(SelectedWeek)
-                 : QStringLiteral("Shopping list of week %1: %2").arg(SelectedWeek).arg(list));
+    tellDone(how == ListUpdate::Keep ? tr("Shopping list of week %1 kept as edited").arg(SelectedWeek)
+                                     : tr("Shopping list of week %1: %2").arg(SelectedWeek).arg(list));
     DailyMenuChanged = false;
 }
 
 QString TForm1::updateShoppingList(ListUpdate how) {
     switch (how) {
     case ListUpdate::Keep:
-        return QStringLiteral("kept as edited");
+        return tr("kept as edited");
     case ListUpdate::Replace:
         return QStringLiteral("%1 items")
             .arg(shopping::regenerateWeekList(*m_data, SelectedWeek, SelectedYear, household()));
@@ -237,7 +233,7 @@ QString TForm1::updateShoppingList(ListUpdate how) {
         break;
     }
     const shopping::Merged merged = shopping::mergeWeekList(*m_data, SelectedWeek, SelectedYear, household());
-    QString said = QStringLiteral("%1 items, merged with yours").arg(merged.items);
+    QString said = tr("%1 items, merged with yours").arg(merged.items);
     if (!merged.dropped.isEmpty())
         said += QStringLiteral("; no longer on the menu: %1").arg(merged.dropped.join(QStringLiteral(", ")));
     return said;
@@ -284,7 +280,7 @@ TForm1::ListUpdate TForm1::askListUpdate() {
             "from the menu; Keep leaves the list as it is.")
             .arg(SelectedWeek)
             .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)),
-        {QStringLiteral("Merge"), QStringLiteral("Replace"), QStringLiteral("Keep")});
+        {tr("Merge"), tr("Replace"), tr("Keep")});
     return answer == 0 ? ListUpdate::Merge : answer == 1 ? ListUpdate::Replace : ListUpdate::Keep;
 }
 
@@ -306,8 +302,8 @@ void TForm1::householdSettings() {
     if (m_data == nullptr)
         return;
     const shopping::Household now = household();
-    VaneDialog dialog(QStringLiteral("HouseholdDialog"), QStringLiteral("Household"),
-                      QStringLiteral("Whom the week is planned for"), this);
+    VaneDialog dialog(QStringLiteral("HouseholdDialog"), tr("Household"), tr("Whom the week is planned for"),
+                      this);
     auto *form = new QFormLayout;
     auto *people = new QSpinBox(&dialog);
     people->setObjectName(QStringLiteral("HouseholdPeople"));
@@ -315,10 +311,10 @@ void TForm1::householdSettings() {
     people->setValue(now.people);
     auto *units = new QComboBox(&dialog);
     units->setObjectName(QStringLiteral("HouseholdUnits"));
-    units->addItems({QStringLiteral("Metric (g, kg, ml, l)"), QStringLiteral("US customary (oz, lb, cups)")});
+    units->addItems({tr("Metric (g, kg, ml, l)"), tr("US customary (oz, lb, cups)")});
     units->setCurrentIndex(now.system == amounts::System::UsCustomary ? 1 : 0);
-    form->addRow(QStringLiteral("&People at the table:"), people);
-    form->addRow(QStringLiteral("&Amounts in:"), units);
+    form->addRow(tr("&People at the table:"), people);
+    form->addRow(tr("&Amounts in:"), units);
     dialog.body()->addLayout(form);
     dialog.addButtons();
     showModal(dialog);
@@ -355,8 +351,8 @@ bool TForm1::AddToShoppingList(const QString &description, const QString &group,
         transaction.commit();
     }
     RefreshShoppingList();
-    tellDone((rows == 0 ? QStringLiteral("\"%1\" added to the shopping list of week %2")
-                        : QStringLiteral("\"%1\" changed in the shopping list of week %2"))
+    tellDone((rows == 0 ? tr("\"%1\" added to the shopping list of week %2")
+                        : tr("\"%1\" changed in the shopping list of week %2"))
                  .arg(description)
                  .arg(SelectedWeek));
     // The row just written stays in sight.
@@ -409,7 +405,7 @@ void TForm1::RbButton10Click() {
     if (Edit1->text().isEmpty() || Edit3->text().isEmpty())
         return;
     if (Edit1->text().trimmed().isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("Type the name of the item to buy first."));
+        m_services.dialogs.showInformation(tr("Type the name of the item to buy first."));
         Edit1->setFocus();
         return;
     }

@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
     EXPECT_EQ(menuTexts(menus[0]->menu()->actions().first()->menu()),
               (QStringList{"Import Meals from Older DB", "Import Recipes from Files...",
                            "Import Recipe from Web Address...", "Read Amounts from Methods..."}));
-    EXPECT_EQ(menuTexts(menus[1]->menu()), QStringList{"&Undo"});
+    EXPECT_EQ(menuTexts(menus[1]->menu()), (QStringList{"&Undo", "-", "&Language..."}));
     EXPECT_EQ(
         menuTexts(menus[2]->menu()),
         (QStringList{"&Pick-A-Menu", "&Shopping List", "Recipes", "&Ingredients", "-", "Pre&vious Week",

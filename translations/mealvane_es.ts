@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Exportar recetas</translation>
+    </message>
+    <message>
+        <source>  Write recipes out as web pages or as a MealMaster file</source>
+        <translation>  Guardar las recetas como páginas web o como archivo MealMaster</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recetas</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Tipo de receta</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (%1)</source>
+        <translation>Las recetas &amp;encontradas en la búsqueda (%1)</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (none yet)</source>
+        <translation>Las recetas &amp;encontradas en la búsqueda (ninguna aún)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file</source>
+        <translation>Guardar el informe como archivo PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Could not write "%1".</source>
+        <translation>No se pudo guardar «%1».</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Resume scrolling</source>
+        <translation>Reanudar el desplazamiento</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Pausar el desplazamiento</translation>
+    </message>
+    <message>
+        <source>Selected Week:</source>
+        <translation>Semana elegida:</translation>
+    </message>
+    <message>
+        <source>Week Number:</source>
+        <translation>Número de semana:</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Hoy:</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0</source>
+        <translation>Mealvane v 4.0</translation>
+    </message>
+    <message>
+        <source>Save time and get your life back !</source>
+        <translation>¡Ahorre tiempo y recupere su vida!</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Pick-A-Menu</source>
+        <translation>&amp;Elegir menú</translation>
+    </message>
+    <message>
+        <source>&amp;Weekly Menu</source>
+        <translation>Menú &amp;semanal</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start</source>
+        <translation>&amp;Inicio rápido</translation>
+    </message>
+    <message>
+        <source>&amp;Shopping List</source>
+        <translation>&amp;Lista de la compra</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recetas</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients</source>
+        <translation>&amp;Ingredientes</translation>
+    </message>
+    <message>
+        <source>S&amp;earch</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;All Recipes</source>
+        <translation>&amp;Todas las recetas</translation>
+    </message>
+    <message>
+        <source>&amp;Single Recipe</source>
+        <translation>&amp;Una receta</translation>
+    </message>
+    <message>
+        <source>A&amp;ll Ingredients</source>
+        <translation>Todos &amp;los ingredientes</translation>
+    </message>
+    <message>
+        <source>&amp;Mealvane Help</source>
+        <translation>Ayuda de &amp;Mealvane</translation>
+    </message>
+    <message>
+        <source>Visit us on the Web</source>
+        <translation>Visítenos en la web</translation>
+    </message>
+    <message>
+        <source>Import Meals from Older DB</source>
+        <translation>Importar recetas de una base antigua</translation>
+    </message>
+    <message>
+        <source>Import Recipes from Files...</source>
+        <translation>Importar recetas desde archivos...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;New Recipe...</source>
+        <translation>&amp;Nueva receta...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Recipe</source>
+        <translation>&amp;Buscar receta</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Style</source>
+        <translation>Planificación por &amp;día</translation>
+    </message>
+    <message>
+        <source>Recipe &amp;Types and Groups</source>
+        <translation>&amp;Tipos de receta y grupos</translation>
+    </message>
+    <message>
+        <source>&amp;Household...</source>
+        <translation>&amp;Hogar...</translation>
+    </message>
+    <message>
+        <source>Import Recipe from Web Address...</source>
+        <translation>Importar receta desde una dirección web...</translation>
+    </message>
+    <message>
+        <source>Read Amounts from Methods...</source>
+        <translation>Leer cantidades de las preparaciones...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Week</source>
+        <translation>Semana &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Week</source>
+        <translation>Semana &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Week To...</source>
+        <translation>&amp;Copiar semana a...</translation>
+    </message>
+    <message>
+        <source>Restore from &amp;Backup...</source>
+        <translation>Restaurar una &amp;copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Recipes...</source>
+        <translation>Exportar &amp;recetas...</translation>
+    </message>
+    <message>
+        <source>Export Wee&amp;k...</source>
+        <translation>Exportar se&amp;mana...</translation>
+    </message>
+    <message>
+        <source>Shar&amp;ing...</source>
+        <translation>&amp;Compartir...</translation>
+    </message>
+    <message>
+        <source>Share &amp;Week</source>
+        <translation>Compartir la &amp;semana</translation>
+    </message>
+    <message>
+        <source>Refresh from P&amp;hones</source>
+        <translation>Actualizar desde los &amp;móviles</translation>
+    </message>
+    <message>
+        <source>Export Week as &amp;Calendar...</source>
+        <translation>Exportar semana como &amp;calendario...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>De&amp;leted Recipes...</source>
+        <translation>Recetas &amp;borradas...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Acciones</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Pick-A-Menu</source>
+        <translation>Elegir menú</translation>
+    </message>
+    <message>
+        <source>Weekly Style</source>
+        <translation>Planificación por semana</translation>
+    </message>
+    <message>
+        <source>Daily Style</source>
+        <translation>Planificación por día</translation>
+    </message>
+    <message>
+        <source>Shopping List</source>
+        <translation>Lista de la compra</translation>
+    </message>
+    <message>
+        <source>Recipes (View/Add/Edit)</source>
+        <translation>Recetas (ver/añadir/editar)</translation>
+    </message>
+    <message>
+        <source>Ingredients (Insert/Delete)</source>
+        <translation>Ingredientes (añadir/borrar)</translation>
+    </message>
+    <message>
+        <source>Recipe Types / Groups (Insert/Delete)</source>
+        <translation>Tipos / grupos (añadir/borrar)</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Búsqueda</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Weekly Menu</source>
+        <translation>Menú semanal</translation>
+    </message>
+    <message>
+        <source>All Recipes</source>
+        <translation>Todas las recetas</translation>
+    </message>
+    <message>
+        <source>Single Recipe</source>
+        <translation>Una receta</translation>
+    </message>
+    <message>
+        <source>All Ingredients</source>
+        <translation>Todos los ingredientes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Quick Start Page</source>
+        <translation>Inicio rápido</translation>
+    </message>
+    <message>
+        <source>Mealvane Help</source>
+        <translation>Ayuda de Mealvane</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Click to visit Mealvane on the Web</source>
+        <translation>Visite Mealvane en la web</translation>
+    </message>
+    <message>
+        <source>PickAmenu</source>
+        <translation>Elegir menú</translation>
+    </message>
+    <message>
+        <source>Vane Menu Selection</source>
+        <translation>Vane Selección del menú</translation>
+    </message>
+    <message>
+        <source>PichMenuOldStyle</source>
+        <translation>Planificación por semana</translation>
+    </message>
+    <message>
+        <source>Vane Shopping</source>
+        <translation>Vane Compra</translation>
+    </message>
+    <message>
+        <source>View Meals</source>
+        <translation>Ver recetas</translation>
+    </message>
+    <message>
+        <source>View/Edit Recipes</source>
+        <translation>Ver/editar recetas</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingr</source>
+        <translation>Añadir/borrar ingr.</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingredients</source>
+        <translation>Añadir/borrar ingredientes</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Recipe Types and Ingredient Groups manager</source>
+        <translation>Tipos de receta y grupos de ingredientes</translation>
+    </message>
+    <message>
+        <source>VaneSearch</source>
+        <translation>Vane Búsqueda</translation>
+    </message>
+    <message>
+        <source>Welcome Page</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0 Quick Start</source>
+        <translation>Mealvane v 4.0 – Inicio rápido</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>MEALVANE - Save time and get your life back!</source>
+        <translation>MEALVANE – ¡Ahorre tiempo y recupere su vida!</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Inicio rápido</translation>
+    </message>
+    <message>
+        <source>To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!</source>
+        <translation>¡Para planificar su menú semanal rápida y fácilmente bastan 4 clics!</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Menu on the left hand navigation bar</source>
+        <translation>Haga clic en Elegir menú en la barra de navegación de la izquierda</translation>
+    </message>
+    <message>
+        <source>Click on Weekly Style</source>
+        <translation>Haga clic en Planificación por semana</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Week from the buttons that appear on the lower right</source>
+        <translation>Haga clic en Sortear la semana entre los botones de abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>Click on Save Menu in that same button panel</source>
+        <translation>Haga clic en Guardar menú en esos mismos botones</translation>
+    </message>
+    <message>
+        <source>You have randomly chosen your entire menu for the week!</source>
+        <translation>¡Ha elegido al azar todo el menú de la semana!</translation>
+    </message>
+    <message>
+        <source>You can then create and print your Shopping List with only 2 more clicks!</source>
+        <translation>¡Después, con solo 2 clics más, crea e imprime su lista de la compra!</translation>
+    </message>
+    <message>
+        <source>1.	Click on Shopping List on the left hand navigation bar</source>
+        <translation>1.	Haga clic en Lista de la compra en la barra de navegación de la izquierda</translation>
+    </message>
+    <message>
+        <source>2.	Click on the Print button in the lower right hand button panel</source>
+        <translation>2.	Haga clic en el botón Imprimir abajo a la derecha</translation>
+    </message>
+    <message>
+        <source>AMAZING!!!</source>
+        <translation>¡¡¡INCREÍBLE!!!</translation>
+    </message>
+    <message>
+        <source>To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help.</source>
+        <translation>Para personalizar su menú, consulte el tema Elegir menú de la ayuda.</translation>
+    </message>
+    <message>
+        <source>Check out the website to see the latest FREE recipe bonuses for Mealvane</source>
+        <translation>Visite el sitio web para ver las últimas recetas GRATIS para Mealvane</translation>
+    </message>
+    <message>
+        <source>HAVE A NICE DAY,   Mealvane TEAM</source>
+        <translation>QUE TENGA UN BUEN DÍA,   EL EQUIPO DE Mealvane</translation>
+    </message>
+    <message>
+        <source>Pause or resume the scrolling text</source>
+        <translation>Pausar o reanudar el texto en movimiento</translation>
+    </message>
+    <message>
+        <source>To know more about Mealvane visit us on the Web</source>
+        <translation>Para saber más de Mealvane, visítenos en la web</translation>
+    </message>
+    <message>
+        <source>Nothing on this page waits to be saved</source>
+        <translation>No hay nada que guardar en esta página</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>No recipe was deleted in the last %1 days.</source>
+        <translation>No se ha borrado ninguna receta en los últimos %1 días.</translation>
+    </message>
+    <message>
+        <source>Deleted Recipes</source>
+        <translation>Recetas borradas</translation>
+    </message>
+    <message>
+        <source>Recipes deleted in the last %1 days</source>
+        <translation>Recetas borradas en los últimos %1 días</translation>
+    </message>
+    <message>
+        <source>Deleted recipes</source>
+        <translation>Recetas borradas</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Receta</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Borrada</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>"%1" as "%2" (a recipe took its name since)</source>
+        <translation>«%1» como «%2» (otra receta tiene ahora ese nombre)</translation>
+    </message>
+    <message>
+        <source>Making a backup of the recipe book...</source>
+        <translation>Haciendo una copia de seguridad del recetario...</translation>
+    </message>
+    <message>
+        <source>The newest backup holds the book as it is</source>
+        <translation>La copia más reciente ya contiene el recetario tal como está</translation>
+    </message>
+    <message>
+        <source>Backup made: %1</source>
+        <translation>Copia de seguridad hecha: %1</translation>
+    </message>
+    <message>
+        <source>Checking the backup...</source>
+        <translation>Comprobando la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged (%2) and cannot be restored.</source>
+        <translation>La copia de seguridad del %1 está dañada (%2) y no se puede restaurar.</translation>
+    </message>
+    <message>
+        <source>The backup could not be opened (%1), so the recipe book is as it was.</source>
+        <translation>No se pudo abrir la copia de seguridad (%1); el recetario sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The recipe book is as it was.</source>
+        <translation>No se pudo restaurar la copia de seguridad: %1. El recetario sigue como estaba.</translation>
+    </message>
+    <message>
+        <source>Export Recipes To</source>
+        <translation>Exportar recetas a</translation>
+    </message>
+    <message>
+        <source>There are no recipes to export.</source>
+        <translation>No hay recetas que exportar.</translation>
+    </message>
+    <message>
+        <source>Writing the recipes...</source>
+        <translation>Guardando las recetas...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Exportar recetas</translation>
+    </message>
+    <message>
+        <source>The export was cancelled</source>
+        <translation>La exportación se canceló</translation>
+    </message>
+    <message>
+        <source>Exported %1 recipes</source>
+        <translation>%1 recetas exportadas</translation>
+    </message>
+    <message>
+        <source>Export Week</source>
+        <translation>Exportar semana</translation>
+    </message>
+    <message>
+        <source>The week could not be written to %1: %2</source>
+        <translation>No se pudo guardar la semana en %1: %2</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2</source>
+        <translation>Semana %1 guardada en %2</translation>
+    </message>
+    <message>
+        <source>Error sending mail (%1).</source>
+        <translation>Error al enviar el correo (%1).</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close Mealvane without saving it?</source>
+        <translation>%1
+
+¿Cerrar Mealvane sin guardar?</translation>
+    </message>
+    <message>
+        <source>Copy Week To</source>
+        <translation>Copiar semana a</translation>
+    </message>
+    <message>
+        <source>  Copy the menu of week %1 onto the week of the day chosen</source>
+        <translation>  Copiar el menú de la semana %1 a la semana del día elegido</translation>
+    </message>
+    <message>
+        <source>Week to copy onto</source>
+        <translation>Semana de destino</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;shopping list too</source>
+        <translation>Copiar también la lista de la &amp;compra</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is the week being copied: choose a day of another week.</source>
+        <translation>La semana %1 de %2 es la que se copia: elija un día de otra semana.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 has nothing planned to copy.</source>
+        <translation>La semana %1 de %2 no tiene nada planificado que copiar.</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3; its shopping list: %4 items</source>
+        <translation>Semana %1 copiada a la semana %2 de %3; su lista de la compra: %4 artículos</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3</source>
+        <translation>Semana %1 copiada a la semana %2 de %3</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>People at This Meal...</source>
+        <translation>Personas en esta comida...</translation>
+    </message>
+    <message>
+        <source>Vane Drag Meals to Menu Boxes</source>
+        <translation>Vane Arrastre los platos a las casillas del menú</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Platos</translation>
+    </message>
+    <message>
+        <source>Filter by Meal Type</source>
+        <translation>Filtrar por tipo de plato</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Meal type</source>
+        <translation>Tipo de plato</translation>
+    </message>
+    <message>
+        <source>People at This Meal</source>
+        <translation>Personas en esta comida</translation>
+    </message>
+    <message>
+        <source>How many people eat "%1"? (Leave it blank for the household's %2.)</source>
+        <translation>¿Cuántas personas comen «%1»? (Déjelo vacío para las %2 de la casa.)</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for the household's %2 people</source>
+        <translation>«%1» está previsto para las %2 personas de la casa</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for %2 people</source>
+        <translation>«%1» está previsto para %2 personas</translation>
+    </message>
+    <message>
+        <source>Too many items selected</source>
+        <translation>Demasiados elementos elegidos</translation>
+    </message>
+    <message>
+        <source>No re&amp;peats</source>
+        <translation>Sin &amp;repeticiones</translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Aún sin guardar</translation>
+    </message>
+    <message>
+        <source>The weekly menu holds picks not saved yet</source>
+        <translation>El menú semanal tiene elecciones aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; the shopping list kept as edited</source>
+        <translation>Menú de la semana %1 guardado; la lista de la compra se queda como se editó</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; shopping list: %2</source>
+        <translation>Menú de la semana %1 guardado; lista de la compra: %2</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time: the meal times to pick for</source>
+        <translation>Sortear una comida: las comidas que rellenar</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day: the days to pick for</source>
+        <translation>Sortear un día: los días que rellenar</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time: the meal times to clear</source>
+        <translation>Vaciar una comida: las comidas que vaciar</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day: the days to clear</source>
+        <translation>Vaciar un día: los días que vaciar</translation>
+    </message>
+    <message>
+        <source>%1 needs a name of more than blanks.</source>
+        <translation>%1 necesita un nombre que no sea solo espacios.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most 50 characters long.</source>
+        <translation>%1 puede tener como máximo 50 caracteres.</translation>
+    </message>
+    <message>
+        <source>A group's name</source>
+        <translation>El nombre de un grupo</translation>
+    </message>
+    <message>
+        <source>A recipe type</source>
+        <translation>Un tipo de receta</translation>
+    </message>
+    <message>
+        <source>Ingredient group</source>
+        <translation>Grupo de ingredientes</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Tipo de receta</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingredientes</translation>
+    </message>
+    <message>
+        <source>Ingredient Group</source>
+        <translation>Grupo de ingredientes</translation>
+    </message>
+    <message>
+        <source>Recipe Type</source>
+        <translation>Tipo de receta</translation>
+    </message>
+    <message>
+        <source>Ingredient group "%1" is now %2 of %3 on the way through the shop</source>
+        <translation>El grupo «%1» va ahora en el puesto %2 de %3 en el recorrido por la tienda</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Always at &amp;home</source>
+        <translation>Siempre en &amp;casa</translation>
+    </message>
+    <message>
+        <source>Listed last on the shopping list, under "%1"</source>
+        <translation>Al final de la lista de la compra, en «%1»</translation>
+    </message>
+    <message>
+        <source>"%1" is always at home: the shopping list puts it under "%2"</source>
+        <translation>«%1» siempre hay en casa: la lista de la compra lo pone en «%2»</translation>
+    </message>
+    <message>
+        <source>"%1" is bought like the rest</source>
+        <translation>«%1» se compra como lo demás</translation>
+    </message>
+    <message>
+        <source>Enter Ingredients Description first!</source>
+        <translation>¡Escriba primero el nombre del ingrediente!</translation>
+    </message>
+    <message>
+        <source>Enter New Description</source>
+        <translation>Nuevo nombre</translation>
+    </message>
+    <message>
+        <source>Ingredient Description:</source>
+        <translation>Nombre del ingrediente:</translation>
+    </message>
+    <message>
+        <source>An ingredient needs a name; "%1" keeps its own.</source>
+        <translation>Un ingrediente necesita un nombre; «%1» conserva el suyo.</translation>
+    </message>
+    <message>
+        <source>An ingredient's name can be at most 50 characters long; "%1" keeps its own.</source>
+        <translation>El nombre de un ingrediente puede tener como máximo 50 caracteres; «%1» conserva el suyo.</translation>
+    </message>
+    <message>
+        <source>Deleted the ingredient "%1"</source>
+        <translation>Ingrediente «%1» borrado</translation>
+    </message>
+    <message>
+        <source>The catalogue holds nothing to tidy up.</source>
+        <translation>El catálogo no tiene nada que ordenar.</translation>
+    </message>
+    <message>
+        <source>Tidy Up</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Entries that mean another</source>
+        <translation>Entradas que significan otra</translation>
+    </message>
+    <message>
+        <source>Entries to tidy up</source>
+        <translation>Entradas que ordenar</translation>
+    </message>
+    <message>
+        <source>“%1” into “%2”</source>
+        <translation>«%1» en «%2»</translation>
+    </message>
+    <message>
+        <source>“%1” renamed “%2”</source>
+        <translation>«%1» renombrado «%2»</translation>
+    </message>
+    <message>
+        <source>the tidying</source>
+        <translation>la ordenación</translation>
+    </message>
+    <message>
+        <source>%1 entries of the catalogue tidied up</source>
+        <translation>%1 entradas del catálogo ordenadas</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>la importación</translation>
+    </message>
+    <message>
+        <source>Cannot connect to old database, possibly you chose wrong file!</source>
+        <translation>No se puede abrir la base de datos antigua: ¡quizá eligió un archivo equivocado!</translation>
+    </message>
+    <message>
+        <source>Importing has been done!</source>
+        <translation>¡La importación ha terminado!</translation>
+    </message>
+    <message>
+        <source>Imported %1 recipes, skipped %2</source>
+        <translation>%1 recetas importadas, %2 omitidas</translation>
+    </message>
+    <message>
+        <source>The import stopped, and nothing of it was kept: %1</source>
+        <translation>La importación se detuvo y no se conservó nada de ella: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1
+
+%2</source>
+        <translation>La importación se detuvo: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Direcciones:</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>https://... (one address a line)</source>
+        <translation>https://... (una dirección por línea)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Fetching the recipes...</source>
+        <translation>Descargando las recetas...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Time Of Day:</source>
+        <translation>Momento del día:</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Preparación</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Cantidades</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Ingredients of the recipe</source>
+        <translation>Ingredientes de la receta</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients:</source>
+        <translation>&amp;Ingredientes:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Picture: (Right Click)</source>
+        <translation>&amp;Imagen: (clic derecho)</translation>
+    </message>
+    <message>
+        <source>Load New Picture</source>
+        <translation>Cargar imagen nueva</translation>
+    </message>
+    <message>
+        <source>Loaded the picture (%1 MB)</source>
+        <translation>Imagen cargada (%1 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo at %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto guardada a %1 x %2 píxeles (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo as it is: %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto guardada tal cual: %1 x %2 píxeles (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Clear the picture of "%1"?</source>
+        <translation>¿Quitar la imagen de «%1»?</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Plato</translation>
+    </message>
+    <message>
+        <source>Clear Picture of "%1"</source>
+        <translation>Quitar la imagen de «%1»</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Could not write the picture to "%1": %2</source>
+        <translation>No se pudo guardar la imagen en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>New Recipe Name:</source>
+        <translation>Nombre nuevo de la receta:</translation>
+    </message>
+    <message>
+        <source>A recipe needs a name of more than blanks.</source>
+        <translation>Una receta necesita un nombre que no sea solo espacios.</translation>
+    </message>
+    <message>
+        <source>A recipe name can be at most %1 characters long.</source>
+        <translation>El nombre de una receta puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The recipe book already has a recipe named "%1".</source>
+        <translation>El recetario ya tiene una receta llamada «%1».</translation>
+    </message>
+    <message>
+        <source>Input New Recipe Name</source>
+        <translation>Nuevo nombre de la receta</translation>
+    </message>
+    <message>
+        <source>Saved the recipe "%1"</source>
+        <translation>Receta «%1» guardada</translation>
+    </message>
+    <message>
+        <source>Add New Recipe</source>
+        <translation>Añadir receta nueva</translation>
+    </message>
+    <message>
+        <source>Deleted the recipe "%1"; Edit &gt; Undo or File &gt; Deleted Recipes... puts it back</source>
+        <translation>Receta «%1» borrada; Edición &gt; Deshacer o Archivo &gt; Recetas borradas... la recupera</translation>
+    </message>
+    <message>
+        <source>The method of "%1" does not begin with ingredient lines.</source>
+        <translation>La preparación de «%1» no empieza con líneas de ingredientes.</translation>
+    </message>
+    <message>
+        <source> The lines it has now are replaced.</source>
+        <translation> Las líneas que tiene ahora se sustituyen.</translation>
+    </message>
+    <message>
+        <source>reading the amounts</source>
+        <translation>leer las cantidades</translation>
+    </message>
+    <message>
+        <source>No recipe without ingredient lines has a method that begins with them.</source>
+        <translation>Ninguna receta sin líneas de ingredientes tiene una preparación que empiece por ellas.</translation>
+    </message>
+    <message>
+        <source>Ingredient lines made for %1 recipes</source>
+        <translation>Líneas de ingredientes creadas para %1 recetas</translation>
+    </message>
+    <message>
+        <source>Preparing the report...</source>
+        <translation>Preparando el informe...</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> de </translation>
+    </message>
+    <message>
+        <source>No puedo cargar la imagen</source>
+        <translation>No puedo cargar la imagen</translation>
+    </message>
+    <message>
+        <source>Search by</source>
+        <translation>Buscar por</translation>
+    </message>
+    <message>
+        <source>Go !</source>
+        <translation>¡Buscar!</translation>
+    </message>
+    <message>
+        <source>Recipe name contains</source>
+        <translation>El nombre de la receta contiene</translation>
+    </message>
+    <message>
+        <source>Search recipe names</source>
+        <translation>Buscar en los nombres de recetas</translation>
+    </message>
+    <message>
+        <source>Search by ingredients</source>
+        <translation>Buscar por ingredientes</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Marcar todos</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Search Result:</source>
+        <translation>Resultado de la búsqueda:</translation>
+    </message>
+    <message>
+        <source>Search Result</source>
+        <translation>Resultado de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Print Recipe</source>
+        <translation>Imprimir receta</translation>
+    </message>
+    <message>
+        <source>Email Recipe</source>
+        <translation>Enviar receta</translation>
+    </message>
+    <message>
+        <source>Please check at least 1 ingredient</source>
+        <translation>Marque al menos un ingrediente</translation>
+    </message>
+    <message>
+        <source>Choose how to search first: by a piece of the recipe name or by ingredients.</source>
+        <translation>Elija primero cómo buscar: por una parte del nombre de la receta o por ingredientes.</translation>
+    </message>
+    <message>
+        <source>The week is shared to %1</source>
+        <translation>La semana se comparte en %1</translation>
+    </message>
+    <message>
+        <source>Sharing week %1...</source>
+        <translation>Compartiendo la semana %1...</translation>
+    </message>
+    <message>
+        <source>Looking for what the phones ticked...</source>
+        <translation>Buscando lo marcado en los móviles...</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Sharing cancelled: nothing was changed here</source>
+        <translation>Compartir cancelado: aquí no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Week %1 shared: %2 items and %3 meals written, %4 removed</source>
+        <translation>Semana %1 compartida: %2 artículos y %3 comidas escritos, %4 quitados</translation>
+    </message>
+    <message>
+        <source>Export Week as Calendar</source>
+        <translation>Exportar semana como calendario</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1 (%2).</source>
+        <translation>No se pudo guardar el calendario en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2: %3 meals and %4 items</source>
+        <translation>Semana %1 guardada en %2: %3 comidas y %4 artículos</translation>
+    </message>
+    <message>
+        <source>Shopping List Preview</source>
+        <translation>Vista previa de la lista de la compra</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediente</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Number Of Meals</source>
+        <translation>Número de comidas</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Comprado</translation>
+    </message>
+    <message>
+        <source>Number Of</source>
+        <translation>Número de</translation>
+    </message>
+    <message>
+        <source>In shop order</source>
+        <translation>En el orden de la tienda</translation>
+    </message>
+    <message>
+        <source>Filter by Group</source>
+        <translation>Filtrar por grupo</translation>
+    </message>
+    <message>
+        <source>Group to filter by</source>
+        <translation>Grupo por el que filtrar</translation>
+    </message>
+    <message>
+        <source>Ingredients not on the list</source>
+        <translation>Ingredientes que no están en la lista</translation>
+    </message>
+    <message>
+        <source>Drag Ingredient or Type manually</source>
+        <translation>Arrastre un ingrediente o escríbalo</translation>
+    </message>
+    <message>
+        <source>Add /Change</source>
+        <translation>Añadir/Cambiar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Share Week</source>
+        <translation>Compartir la semana</translation>
+    </message>
+    <message>
+        <source>The list and the menu on the household's phones</source>
+        <translation>La lista y el menú en los móviles de la casa</translation>
+    </message>
+    <message>
+        <source>Drag an ingredient onto the list, or press Enter to add it</source>
+        <translation>Arrastre un ingrediente a la lista, o pulse Intro para añadirlo</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1 kept as edited</source>
+        <translation>Lista de la compra de la semana %1 conservada como se editó</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1: %2</source>
+        <translation>Lista de la compra de la semana %1: %2</translation>
+    </message>
+    <message>
+        <source>kept as edited</source>
+        <translation>conservada como se editó</translation>
+    </message>
+    <message>
+        <source>%1 items, merged with yours</source>
+        <translation>%1 artículos, combinados con los suyos</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sustituir</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Hogar</translation>
+    </message>
+    <message>
+        <source>Whom the week is planned for</source>
+        <translation>Para quién se planifica la semana</translation>
+    </message>
+    <message>
+        <source>Metric (g, kg, ml, l)</source>
+        <translation>Métrico (g, kg, ml, l)</translation>
+    </message>
+    <message>
+        <source>US customary (oz, lb, cups)</source>
+        <translation>Medidas de EE. UU. (oz, lb, cups)</translation>
+    </message>
+    <message>
+        <source>&amp;People at the table:</source>
+        <translation>&amp;Personas a la mesa:</translation>
+    </message>
+    <message>
+        <source>&amp;Amounts in:</source>
+        <translation>&amp;Cantidades en:</translation>
+    </message>
+    <message>
+        <source>"%1" added to the shopping list of week %2</source>
+        <translation>«%1» añadido a la lista de la compra de la semana %2</translation>
+    </message>
+    <message>
+        <source>"%1" changed in the shopping list of week %2</source>
+        <translation>«%1» cambiado en la lista de la compra de la semana %2</translation>
+    </message>
+    <message>
+        <source>Type the name of the item to buy first.</source>
+        <translation>Escriba primero el nombre de lo que hay que comprar.</translation>
+    </message>
+    <message>
+        <source>Shopping List for week %1-%2 is empty</source>
+        <translation>La lista de la compra de la semana %1-%2 está vacía</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipe was written to %3 before it did.</source>
+        <translation>La exportación se detuvo: %1. Antes se guardó %2 receta en %3.</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipes were written to %3 before it did.</source>
+        <translation>La exportación se detuvo: %1. Antes se guardaron %2 recetas en %3.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipe was written to %2.</source>
+        <translation>La exportación se canceló: se guardó %1 receta en %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipes were written to %2.</source>
+        <translation>La exportación se canceló: se guardaron %1 recetas en %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipe was written to %2.</source>
+        <translation>Se ha guardado %1 receta en %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipes were written to %2.</source>
+        <translation>Se han guardado %1 recetas en %2.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu and shopping list with those of week %3?</source>
+        <translation>La semana %1 de %2 ya está planificada. ¿Sustituir su menú y su lista de la compra por los de la semana %3?</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu with those of week %3?</source>
+        <translation>La semana %1 de %2 ya está planificada. ¿Sustituir su menú por el de la semana %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ingredient(s) belong to the %1 group. Deleting this Group will delete all these Ingredients. Continue?</source>
+        <translation><numerusform>%n ingrediente pertenece al grupo %1. Borrar este grupo borrará ese ingrediente. ¿Continuar?</numerusform><numerusform>%n ingredientes pertenecen al grupo %1. Borrar este grupo borrará todos esos ingredientes. ¿Continuar?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n meal(s) exist in %1 category. Deleting of this Type will delete all these Meals. Continue?</source>
+        <translation><numerusform>%n receta es del tipo %1. Borrar este tipo borrará esa receta. ¿Continuar?</numerusform><numerusform>%n recetas son del tipo %1. Borrar este tipo borrará todas esas recetas. ¿Continuar?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - ingredient is used in %n meal(s). Delete it from meals first!</source>
+        <translation><numerusform>%1: el ingrediente se usa en %n receta. ¡Quítelo primero de las recetas!</numerusform><numerusform>%1: el ingrediente se usa en %n recetas. ¡Quítelo primero de las recetas!</numerusform></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language Mealvane speaks</source>
+        <translation>El idioma de Mealvane</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Sistema (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>The manual stays in English. Mealvane speaks the language chosen from its next start.</source>
+        <translation>El manual sigue en inglés. Mealvane usa el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+    <message>
+        <source>From its next start Mealvane speaks %1</source>
+        <translation>A partir del próximo inicio, Mealvane habla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Idioma...</translation>
+    </message>
+    <message>
+        <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
+        <translation>En 6 clics y menos de un minuto ha creado su menú semanal, ha generado e impreso la lista de la compra y ya puede salir (según lo rápida que sea su impresora)</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Disminuir</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Exporter les recettes</translation>
+    </message>
+    <message>
+        <source>  Write recipes out as web pages or as a MealMaster file</source>
+        <translation>  Enregistrer les recettes en pages web ou en fichier MealMaster</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Type de recette</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (%1)</source>
+        <translation>Les recettes &amp;trouvées par la recherche (%1)</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (none yet)</source>
+        <translation>Les recettes &amp;trouvées par la recherche (aucune pour l’instant)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file</source>
+        <translation>Enregistrer le rapport en fichier PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Could not write "%1".</source>
+        <translation>Impossible d’enregistrer « %1 ».</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Resume scrolling</source>
+        <translation>Reprendre le défilement</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Mettre le défilement en pause</translation>
+    </message>
+    <message>
+        <source>Selected Week:</source>
+        <translation>Semaine choisie :</translation>
+    </message>
+    <message>
+        <source>Week Number:</source>
+        <translation>Numéro de semaine :</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Aujourd’hui :</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0</source>
+        <translation>Mealvane v 4.0</translation>
+    </message>
+    <message>
+        <source>Save time and get your life back !</source>
+        <translation>Gagnez du temps, retrouvez votre vie !</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Pick-A-Menu</source>
+        <translation>&amp;Choisir un menu</translation>
+    </message>
+    <message>
+        <source>&amp;Weekly Menu</source>
+        <translation>Menu de la &amp;semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start</source>
+        <translation>&amp;Démarrage rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Shopping List</source>
+        <translation>&amp;Liste de courses</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients</source>
+        <translation>&amp;Ingrédients</translation>
+    </message>
+    <message>
+        <source>S&amp;earch</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;All Recipes</source>
+        <translation>&amp;Toutes les recettes</translation>
+    </message>
+    <message>
+        <source>&amp;Single Recipe</source>
+        <translation>Une &amp;seule recette</translation>
+    </message>
+    <message>
+        <source>A&amp;ll Ingredients</source>
+        <translation>Tous &amp;les ingrédients</translation>
+    </message>
+    <message>
+        <source>&amp;Mealvane Help</source>
+        <translation>Aide de &amp;Mealvane</translation>
+    </message>
+    <message>
+        <source>Visit us on the Web</source>
+        <translation>Rendez-nous visite sur le web</translation>
+    </message>
+    <message>
+        <source>Import Meals from Older DB</source>
+        <translation>Importer les recettes d’une ancienne base</translation>
+    </message>
+    <message>
+        <source>Import Recipes from Files...</source>
+        <translation>Importer des recettes depuis des fichiers...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;New Recipe...</source>
+        <translation>&amp;Nouvelle recette...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Recipe</source>
+        <translation>&amp;Trouver une recette</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Style</source>
+        <translation>Planification par &amp;jour</translation>
+    </message>
+    <message>
+        <source>Recipe &amp;Types and Groups</source>
+        <translation>&amp;Types de recettes et groupes</translation>
+    </message>
+    <message>
+        <source>&amp;Household...</source>
+        <translation>&amp;Foyer...</translation>
+    </message>
+    <message>
+        <source>Import Recipe from Web Address...</source>
+        <translation>Importer une recette depuis une adresse web...</translation>
+    </message>
+    <message>
+        <source>Read Amounts from Methods...</source>
+        <translation>Lire les quantités dans les préparations...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Week</source>
+        <translation>Semaine &amp;précédente</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Week</source>
+        <translation>Semaine &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Week To...</source>
+        <translation>&amp;Copier la semaine vers...</translation>
+    </message>
+    <message>
+        <source>Restore from &amp;Backup...</source>
+        <translation>Restaurer une &amp;sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Recipes...</source>
+        <translation>Exporter les &amp;recettes...</translation>
+    </message>
+    <message>
+        <source>Export Wee&amp;k...</source>
+        <translation>Exporter la se&amp;maine...</translation>
+    </message>
+    <message>
+        <source>Shar&amp;ing...</source>
+        <translation>&amp;Partage...</translation>
+    </message>
+    <message>
+        <source>Share &amp;Week</source>
+        <translation>Partager la &amp;semaine</translation>
+    </message>
+    <message>
+        <source>Refresh from P&amp;hones</source>
+        <translation>Actualiser depuis les &amp;téléphones</translation>
+    </message>
+    <message>
+        <source>Export Week as &amp;Calendar...</source>
+        <translation>Exporter la semaine en &amp;calendrier...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>De&amp;leted Recipes...</source>
+        <translation>Recettes &amp;supprimées...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Actions</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Pick-A-Menu</source>
+        <translation>Choisir un menu</translation>
+    </message>
+    <message>
+        <source>Weekly Style</source>
+        <translation>Planification par semaine</translation>
+    </message>
+    <message>
+        <source>Daily Style</source>
+        <translation>Planification par jour</translation>
+    </message>
+    <message>
+        <source>Shopping List</source>
+        <translation>Liste de courses</translation>
+    </message>
+    <message>
+        <source>Recipes (View/Add/Edit)</source>
+        <translation>Recettes (voir/ajouter/modifier)</translation>
+    </message>
+    <message>
+        <source>Ingredients (Insert/Delete)</source>
+        <translation>Ingrédients (ajouter/supprimer)</translation>
+    </message>
+    <message>
+        <source>Recipe Types / Groups (Insert/Delete)</source>
+        <translation>Types / groupes (ajouter/supprimer)</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Weekly Menu</source>
+        <translation>Menu de la semaine</translation>
+    </message>
+    <message>
+        <source>All Recipes</source>
+        <translation>Toutes les recettes</translation>
+    </message>
+    <message>
+        <source>Single Recipe</source>
+        <translation>Une seule recette</translation>
+    </message>
+    <message>
+        <source>All Ingredients</source>
+        <translation>Tous les ingrédients</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Quick Start Page</source>
+        <translation>Démarrage rapide</translation>
+    </message>
+    <message>
+        <source>Mealvane Help</source>
+        <translation>Aide de Mealvane</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Click to visit Mealvane on the Web</source>
+        <translation>Visiter Mealvane sur le web</translation>
+    </message>
+    <message>
+        <source>PickAmenu</source>
+        <translation>Choisir un menu</translation>
+    </message>
+    <message>
+        <source>Vane Menu Selection</source>
+        <translation>Vane Choix du menu</translation>
+    </message>
+    <message>
+        <source>PichMenuOldStyle</source>
+        <translation>Planification par semaine</translation>
+    </message>
+    <message>
+        <source>Vane Shopping</source>
+        <translation>Vane Courses</translation>
+    </message>
+    <message>
+        <source>View Meals</source>
+        <translation>Voir les recettes</translation>
+    </message>
+    <message>
+        <source>View/Edit Recipes</source>
+        <translation>Voir/modifier les recettes</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingr</source>
+        <translation>Ajouter/supprimer ingr.</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingredients</source>
+        <translation>Ajouter/supprimer des ingrédients</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Recipe Types and Ingredient Groups manager</source>
+        <translation>Types de recettes et groupes d’ingrédients</translation>
+    </message>
+    <message>
+        <source>VaneSearch</source>
+        <translation>Vane Recherche</translation>
+    </message>
+    <message>
+        <source>Welcome Page</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0 Quick Start</source>
+        <translation>Mealvane v 4.0 – Démarrage rapide</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>MEALVANE - Save time and get your life back!</source>
+        <translation>MEALVANE – Gagnez du temps, retrouvez votre vie !</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Démarrage rapide</translation>
+    </message>
+    <message>
+        <source>To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!</source>
+        <translation>Pour préparer le menu de la semaine vite et facilement, 4 clics suffisent !</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Menu on the left hand navigation bar</source>
+        <translation>Cliquez sur Choisir un menu dans la barre de navigation à gauche</translation>
+    </message>
+    <message>
+        <source>Click on Weekly Style</source>
+        <translation>Cliquez sur Planification par semaine</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Week from the buttons that appear on the lower right</source>
+        <translation>Cliquez sur Tirer la semaine parmi les boutons en bas à droite</translation>
+    </message>
+    <message>
+        <source>Click on Save Menu in that same button panel</source>
+        <translation>Cliquez sur Enregistrer le menu dans ces mêmes boutons</translation>
+    </message>
+    <message>
+        <source>You have randomly chosen your entire menu for the week!</source>
+        <translation>Vous avez tiré au sort tout le menu de la semaine !</translation>
+    </message>
+    <message>
+        <source>You can then create and print your Shopping List with only 2 more clicks!</source>
+        <translation>Ensuite, 2 clics de plus suffisent pour créer et imprimer votre liste de courses !</translation>
+    </message>
+    <message>
+        <source>1.	Click on Shopping List on the left hand navigation bar</source>
+        <translation>1.	Cliquez sur Liste de courses dans la barre de navigation à gauche</translation>
+    </message>
+    <message>
+        <source>2.	Click on the Print button in the lower right hand button panel</source>
+        <translation>2.	Cliquez sur le bouton Imprimer en bas à droite</translation>
+    </message>
+    <message>
+        <source>AMAZING!!!</source>
+        <translation>INCROYABLE !!!</translation>
+    </message>
+    <message>
+        <source>To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help.</source>
+        <translation>Pour adapter votre menu, consultez la rubrique Choisir un menu de l’aide.</translation>
+    </message>
+    <message>
+        <source>Check out the website to see the latest FREE recipe bonuses for Mealvane</source>
+        <translation>Visitez le site web pour découvrir les dernières recettes GRATUITES pour Mealvane</translation>
+    </message>
+    <message>
+        <source>HAVE A NICE DAY,   Mealvane TEAM</source>
+        <translation>BONNE JOURNÉE,   L’ÉQUIPE Mealvane</translation>
+    </message>
+    <message>
+        <source>Pause or resume the scrolling text</source>
+        <translation>Mettre en pause ou reprendre le texte défilant</translation>
+    </message>
+    <message>
+        <source>To know more about Mealvane visit us on the Web</source>
+        <translation>Pour en savoir plus sur Mealvane, rendez-nous visite sur le web</translation>
+    </message>
+    <message>
+        <source>Nothing on this page waits to be saved</source>
+        <translation>Rien à enregistrer sur cette page</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>No recipe was deleted in the last %1 days.</source>
+        <translation>Aucune recette n’a été supprimée ces %1 derniers jours.</translation>
+    </message>
+    <message>
+        <source>Deleted Recipes</source>
+        <translation>Recettes supprimées</translation>
+    </message>
+    <message>
+        <source>Recipes deleted in the last %1 days</source>
+        <translation>Recettes supprimées ces %1 derniers jours</translation>
+    </message>
+    <message>
+        <source>Deleted recipes</source>
+        <translation>Recettes supprimées</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Recette</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>"%1" as "%2" (a recipe took its name since)</source>
+        <translation>« %1 » sous le nom « %2 » (une autre recette porte désormais ce nom)</translation>
+    </message>
+    <message>
+        <source>Making a backup of the recipe book...</source>
+        <translation>Sauvegarde du livre de recettes...</translation>
+    </message>
+    <message>
+        <source>The newest backup holds the book as it is</source>
+        <translation>La dernière sauvegarde contient déjà le livre tel qu’il est</translation>
+    </message>
+    <message>
+        <source>Backup made: %1</source>
+        <translation>Sauvegarde faite : %1</translation>
+    </message>
+    <message>
+        <source>Checking the backup...</source>
+        <translation>Vérification de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged (%2) and cannot be restored.</source>
+        <translation>La sauvegarde du %1 est endommagée (%2) et ne peut être restaurée.</translation>
+    </message>
+    <message>
+        <source>The backup could not be opened (%1), so the recipe book is as it was.</source>
+        <translation>La sauvegarde n’a pas pu être ouverte (%1) : le livre de recettes est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The recipe book is as it was.</source>
+        <translation>La sauvegarde n’a pas pu être restaurée : %1. Le livre de recettes est inchangé.</translation>
+    </message>
+    <message>
+        <source>Export Recipes To</source>
+        <translation>Exporter les recettes vers</translation>
+    </message>
+    <message>
+        <source>There are no recipes to export.</source>
+        <translation>Il n’y a aucune recette à exporter.</translation>
+    </message>
+    <message>
+        <source>Writing the recipes...</source>
+        <translation>Enregistrement des recettes...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Exporter les recettes</translation>
+    </message>
+    <message>
+        <source>The export was cancelled</source>
+        <translation>L’exportation a été annulée</translation>
+    </message>
+    <message>
+        <source>Exported %1 recipes</source>
+        <translation>%1 recettes exportées</translation>
+    </message>
+    <message>
+        <source>Export Week</source>
+        <translation>Exporter la semaine</translation>
+    </message>
+    <message>
+        <source>The week could not be written to %1: %2</source>
+        <translation>La semaine n’a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2</source>
+        <translation>Semaine %1 enregistrée dans %2</translation>
+    </message>
+    <message>
+        <source>Error sending mail (%1).</source>
+        <translation>Erreur lors de l’envoi du courriel (%1).</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close Mealvane without saving it?</source>
+        <translation>%1
+
+Fermer Mealvane sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Copy Week To</source>
+        <translation>Copier la semaine vers</translation>
+    </message>
+    <message>
+        <source>  Copy the menu of week %1 onto the week of the day chosen</source>
+        <translation>  Copier le menu de la semaine %1 dans la semaine du jour choisi</translation>
+    </message>
+    <message>
+        <source>Week to copy onto</source>
+        <translation>Semaine de destination</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;shopping list too</source>
+        <translation>Copier aussi la liste de &amp;courses</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is the week being copied: choose a day of another week.</source>
+        <translation>La semaine %1 de %2 est celle que l’on copie : choisissez un jour d’une autre semaine.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 has nothing planned to copy.</source>
+        <translation>La semaine %1 de %2 n’a rien de prévu à copier.</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3; its shopping list: %4 items</source>
+        <translation>Semaine %1 copiée dans la semaine %2 de %3 ; sa liste de courses : %4 articles</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3</source>
+        <translation>Semaine %1 copiée dans la semaine %2 de %3</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>People at This Meal...</source>
+        <translation>Personnes à ce repas...</translation>
+    </message>
+    <message>
+        <source>Vane Drag Meals to Menu Boxes</source>
+        <translation>Vane Glissez les plats dans les cases du menu</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Filter by Meal Type</source>
+        <translation>Filtrer par type de plat</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Meal type</source>
+        <translation>Type de plat</translation>
+    </message>
+    <message>
+        <source>People at This Meal</source>
+        <translation>Personnes à ce repas</translation>
+    </message>
+    <message>
+        <source>How many people eat "%1"? (Leave it blank for the household's %2.)</source>
+        <translation>Combien de personnes mangent « %1 » ? (Laissez vide pour les %2 du foyer.)</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for the household's %2 people</source>
+        <translation>« %1 » est prévu pour les %2 personnes du foyer</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for %2 people</source>
+        <translation>« %1 » est prévu pour %2 personnes</translation>
+    </message>
+    <message>
+        <source>Too many items selected</source>
+        <translation>Trop d’éléments choisis</translation>
+    </message>
+    <message>
+        <source>No re&amp;peats</source>
+        <translation>Sans &amp;répétition</translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>The weekly menu holds picks not saved yet</source>
+        <translation>Le menu de la semaine contient des choix pas encore enregistrés</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; the shopping list kept as edited</source>
+        <translation>Menu de la semaine %1 enregistré ; la liste de courses reste telle que modifiée</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; shopping list: %2</source>
+        <translation>Menu de la semaine %1 enregistré ; liste de courses : %2</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time: the meal times to pick for</source>
+        <translation>Tirer un repas : les repas à remplir</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day: the days to pick for</source>
+        <translation>Tirer un jour : les jours à remplir</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time: the meal times to clear</source>
+        <translation>Vider un repas : les repas à vider</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day: the days to clear</source>
+        <translation>Vider un jour : les jours à vider</translation>
+    </message>
+    <message>
+        <source>%1 needs a name of more than blanks.</source>
+        <translation>%1 a besoin d’un nom qui ne soit pas fait que d’espaces.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most 50 characters long.</source>
+        <translation>%1 ne peut dépasser 50 caractères.</translation>
+    </message>
+    <message>
+        <source>A group's name</source>
+        <translation>Le nom d’un groupe</translation>
+    </message>
+    <message>
+        <source>A recipe type</source>
+        <translation>Un type de recette</translation>
+    </message>
+    <message>
+        <source>Ingredient group</source>
+        <translation>Groupe d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Type de recette</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingrédients</translation>
+    </message>
+    <message>
+        <source>Ingredient Group</source>
+        <translation>Groupe d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Recipe Type</source>
+        <translation>Type de recette</translation>
+    </message>
+    <message>
+        <source>Ingredient group "%1" is now %2 of %3 on the way through the shop</source>
+        <translation>Le groupe « %1 » vient maintenant en %2e place sur %3 dans le magasin</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Always at &amp;home</source>
+        <translation>Toujours à la &amp;maison</translation>
+    </message>
+    <message>
+        <source>Listed last on the shopping list, under "%1"</source>
+        <translation>En fin de liste de courses, sous « %1 »</translation>
+    </message>
+    <message>
+        <source>"%1" is always at home: the shopping list puts it under "%2"</source>
+        <translation>« %1 » est toujours à la maison : la liste de courses le range sous « %2 »</translation>
+    </message>
+    <message>
+        <source>"%1" is bought like the rest</source>
+        <translation>« %1 » s’achète comme le reste</translation>
+    </message>
+    <message>
+        <source>Enter Ingredients Description first!</source>
+        <translation>Saisissez d’abord le nom de l’ingrédient !</translation>
+    </message>
+    <message>
+        <source>Enter New Description</source>
+        <translation>Nouveau nom</translation>
+    </message>
+    <message>
+        <source>Ingredient Description:</source>
+        <translation>Nom de l’ingrédient :</translation>
+    </message>
+    <message>
+        <source>An ingredient needs a name; "%1" keeps its own.</source>
+        <translation>Un ingrédient a besoin d’un nom ; « %1 » garde le sien.</translation>
+    </message>
+    <message>
+        <source>An ingredient's name can be at most 50 characters long; "%1" keeps its own.</source>
+        <translation>Le nom d’un ingrédient ne peut dépasser 50 caractères ; « %1 » garde le sien.</translation>
+    </message>
+    <message>
+        <source>Deleted the ingredient "%1"</source>
+        <translation>Ingrédient « %1 » supprimé</translation>
+    </message>
+    <message>
+        <source>The catalogue holds nothing to tidy up.</source>
+        <translation>Le catalogue n’a rien à mettre en ordre.</translation>
+    </message>
+    <message>
+        <source>Tidy Up</source>
+        <translation>Mettre en ordre</translation>
+    </message>
+    <message>
+        <source>Entries that mean another</source>
+        <translation>Entrées qui en désignent une autre</translation>
+    </message>
+    <message>
+        <source>Entries to tidy up</source>
+        <translation>Entrées à mettre en ordre</translation>
+    </message>
+    <message>
+        <source>“%1” into “%2”</source>
+        <translation>« %1 » dans « %2 »</translation>
+    </message>
+    <message>
+        <source>“%1” renamed “%2”</source>
+        <translation>« %1 » renommé « %2 »</translation>
+    </message>
+    <message>
+        <source>the tidying</source>
+        <translation>la mise en ordre</translation>
+    </message>
+    <message>
+        <source>%1 entries of the catalogue tidied up</source>
+        <translation>%1 entrées du catalogue mises en ordre</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>l’importation</translation>
+    </message>
+    <message>
+        <source>Cannot connect to old database, possibly you chose wrong file!</source>
+        <translation>Impossible d’ouvrir l’ancienne base de données : le fichier choisi n’est peut-être pas le bon !</translation>
+    </message>
+    <message>
+        <source>Importing has been done!</source>
+        <translation>L’importation est terminée !</translation>
+    </message>
+    <message>
+        <source>Imported %1 recipes, skipped %2</source>
+        <translation>%1 recettes importées, %2 ignorées</translation>
+    </message>
+    <message>
+        <source>The import stopped, and nothing of it was kept: %1</source>
+        <translation>L’importation s’est arrêtée et rien n’en a été gardé : %1</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1
+
+%2</source>
+        <translation>L’importation s’est arrêtée : %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adresses :</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Adresses</translation>
+    </message>
+    <message>
+        <source>https://... (one address a line)</source>
+        <translation>https://... (une adresse par ligne)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Fetching the recipes...</source>
+        <translation>Récupération des recettes...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>Time Of Day:</source>
+        <translation>Moment de la journée :</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Quantités</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>Ingredients of the recipe</source>
+        <translation>Ingrédients de la recette</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients:</source>
+        <translation>&amp;Ingrédients :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>&amp;Picture: (Right Click)</source>
+        <translation>&amp;Photo : (clic droit)</translation>
+    </message>
+    <message>
+        <source>Load New Picture</source>
+        <translation>Charger une nouvelle photo</translation>
+    </message>
+    <message>
+        <source>Loaded the picture (%1 MB)</source>
+        <translation>Photo chargée (%1 Mo)</translation>
+    </message>
+    <message>
+        <source>Kept the photo at %1 x %2 pixels (%3 MB)</source>
+        <translation>Photo gardée en %1 x %2 pixels (%3 Mo)</translation>
+    </message>
+    <message>
+        <source>Kept the photo as it is: %1 x %2 pixels (%3 MB)</source>
+        <translation>Photo gardée telle quelle : %1 x %2 pixels (%3 Mo)</translation>
+    </message>
+    <message>
+        <source>Clear the picture of "%1"?</source>
+        <translation>Effacer la photo de « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Plat</translation>
+    </message>
+    <message>
+        <source>Clear Picture of "%1"</source>
+        <translation>Effacer la photo de « %1 »</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer la photo</translation>
+    </message>
+    <message>
+        <source>Could not write the picture to "%1": %2</source>
+        <translation>Impossible d’enregistrer la photo dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>New Recipe Name:</source>
+        <translation>Nouveau nom de recette :</translation>
+    </message>
+    <message>
+        <source>A recipe needs a name of more than blanks.</source>
+        <translation>Une recette a besoin d’un nom qui ne soit pas fait que d’espaces.</translation>
+    </message>
+    <message>
+        <source>A recipe name can be at most %1 characters long.</source>
+        <translation>Le nom d’une recette ne peut dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The recipe book already has a recipe named "%1".</source>
+        <translation>Le livre de recettes contient déjà une recette nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Input New Recipe Name</source>
+        <translation>Nouveau nom de la recette</translation>
+    </message>
+    <message>
+        <source>Saved the recipe "%1"</source>
+        <translation>Recette « %1 » enregistrée</translation>
+    </message>
+    <message>
+        <source>Add New Recipe</source>
+        <translation>Ajouter une recette</translation>
+    </message>
+    <message>
+        <source>Deleted the recipe "%1"; Edit &gt; Undo or File &gt; Deleted Recipes... puts it back</source>
+        <translation>Recette « %1 » supprimée ; Édition &gt; Annuler ou Fichier &gt; Recettes supprimées... la rétablit</translation>
+    </message>
+    <message>
+        <source>The method of "%1" does not begin with ingredient lines.</source>
+        <translation>La préparation de « %1 » ne commence pas par des lignes d’ingrédients.</translation>
+    </message>
+    <message>
+        <source> The lines it has now are replaced.</source>
+        <translation> Les lignes actuelles seront remplacées.</translation>
+    </message>
+    <message>
+        <source>reading the amounts</source>
+        <translation>la lecture des quantités</translation>
+    </message>
+    <message>
+        <source>No recipe without ingredient lines has a method that begins with them.</source>
+        <translation>Aucune recette sans lignes d’ingrédients n’a une préparation qui commence par elles.</translation>
+    </message>
+    <message>
+        <source>Ingredient lines made for %1 recipes</source>
+        <translation>Lignes d’ingrédients créées pour %1 recettes</translation>
+    </message>
+    <message>
+        <source>Preparing the report...</source>
+        <translation>Préparation du rapport...</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> sur </translation>
+    </message>
+    <message>
+        <source>No puedo cargar la imagen</source>
+        <translation>Impossible de charger l’image</translation>
+    </message>
+    <message>
+        <source>Search by</source>
+        <translation>Chercher par</translation>
+    </message>
+    <message>
+        <source>Go !</source>
+        <translation>Chercher !</translation>
+    </message>
+    <message>
+        <source>Recipe name contains</source>
+        <translation>Le nom de la recette contient</translation>
+    </message>
+    <message>
+        <source>Search recipe names</source>
+        <translation>Chercher dans les noms de recettes</translation>
+    </message>
+    <message>
+        <source>Search by ingredients</source>
+        <translation>Chercher par ingrédients</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Tout cocher</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Search Result:</source>
+        <translation>Résultat de la recherche :</translation>
+    </message>
+    <message>
+        <source>Search Result</source>
+        <translation>Résultat de la recherche</translation>
+    </message>
+    <message>
+        <source>Print Recipe</source>
+        <translation>Imprimer la recette</translation>
+    </message>
+    <message>
+        <source>Email Recipe</source>
+        <translation>Envoyer la recette</translation>
+    </message>
+    <message>
+        <source>Please check at least 1 ingredient</source>
+        <translation>Cochez au moins un ingrédient</translation>
+    </message>
+    <message>
+        <source>Choose how to search first: by a piece of the recipe name or by ingredients.</source>
+        <translation>Choisissez d’abord comment chercher : par une partie du nom de la recette ou par ingrédients.</translation>
+    </message>
+    <message>
+        <source>The week is shared to %1</source>
+        <translation>La semaine est partagée sur %1</translation>
+    </message>
+    <message>
+        <source>Sharing week %1...</source>
+        <translation>Partage de la semaine %1...</translation>
+    </message>
+    <message>
+        <source>Looking for what the phones ticked...</source>
+        <translation>Recherche de ce qui a été coché sur les téléphones...</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>Sharing cancelled: nothing was changed here</source>
+        <translation>Partage annulé : rien n’a été changé ici</translation>
+    </message>
+    <message>
+        <source>Week %1 shared: %2 items and %3 meals written, %4 removed</source>
+        <translation>Semaine %1 partagée : %2 articles et %3 repas écrits, %4 retirés</translation>
+    </message>
+    <message>
+        <source>Export Week as Calendar</source>
+        <translation>Exporter la semaine en calendrier</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1 (%2).</source>
+        <translation>Le calendrier n’a pas pu être enregistré dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2: %3 meals and %4 items</source>
+        <translation>Semaine %1 enregistrée dans %2 : %3 repas et %4 articles</translation>
+    </message>
+    <message>
+        <source>Shopping List Preview</source>
+        <translation>Aperçu de la liste de courses</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrédient</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Number Of Meals</source>
+        <translation>Nombre de repas</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Acheté</translation>
+    </message>
+    <message>
+        <source>Number Of</source>
+        <translation>Nombre de</translation>
+    </message>
+    <message>
+        <source>In shop order</source>
+        <translation>Dans l’ordre du magasin</translation>
+    </message>
+    <message>
+        <source>Filter by Group</source>
+        <translation>Filtrer par groupe</translation>
+    </message>
+    <message>
+        <source>Group to filter by</source>
+        <translation>Groupe pour filtrer</translation>
+    </message>
+    <message>
+        <source>Ingredients not on the list</source>
+        <translation>Ingrédients absents de la liste</translation>
+    </message>
+    <message>
+        <source>Drag Ingredient or Type manually</source>
+        <translation>Glissez un ingrédient ou saisissez-le</translation>
+    </message>
+    <message>
+        <source>Add /Change</source>
+        <translation>Ajouter/Modifier</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Share Week</source>
+        <translation>Partager la semaine</translation>
+    </message>
+    <message>
+        <source>The list and the menu on the household's phones</source>
+        <translation>La liste et le menu sur les téléphones du foyer</translation>
+    </message>
+    <message>
+        <source>Drag an ingredient onto the list, or press Enter to add it</source>
+        <translation>Glissez un ingrédient sur la liste, ou appuyez sur Entrée pour l’ajouter</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1 kept as edited</source>
+        <translation>Liste de courses de la semaine %1 gardée telle que modifiée</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1: %2</source>
+        <translation>Liste de courses de la semaine %1 : %2</translation>
+    </message>
+    <message>
+        <source>kept as edited</source>
+        <translation>gardée telle que modifiée</translation>
+    </message>
+    <message>
+        <source>%1 items, merged with yours</source>
+        <translation>%1 articles, fusionnés avec les vôtres</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Foyer</translation>
+    </message>
+    <message>
+        <source>Whom the week is planned for</source>
+        <translation>Pour qui la semaine est planifiée</translation>
+    </message>
+    <message>
+        <source>Metric (g, kg, ml, l)</source>
+        <translation>Métrique (g, kg, ml, l)</translation>
+    </message>
+    <message>
+        <source>US customary (oz, lb, cups)</source>
+        <translation>Mesures américaines (oz, lb, cups)</translation>
+    </message>
+    <message>
+        <source>&amp;People at the table:</source>
+        <translation>&amp;Personnes à table :</translation>
+    </message>
+    <message>
+        <source>&amp;Amounts in:</source>
+        <translation>&amp;Quantités en :</translation>
+    </message>
+    <message>
+        <source>"%1" added to the shopping list of week %2</source>
+        <translation>« %1 » ajouté à la liste de courses de la semaine %2</translation>
+    </message>
+    <message>
+        <source>"%1" changed in the shopping list of week %2</source>
+        <translation>« %1 » modifié dans la liste de courses de la semaine %2</translation>
+    </message>
+    <message>
+        <source>Type the name of the item to buy first.</source>
+        <translation>Saisissez d’abord le nom de l’article à acheter.</translation>
+    </message>
+    <message>
+        <source>Shopping List for week %1-%2 is empty</source>
+        <translation>La liste de courses de la semaine %1-%2 est vide</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipe was written to %3 before it did.</source>
+        <translation>L’exportation s’est arrêtée : %1. %2 recette avait été enregistrée dans %3.</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipes were written to %3 before it did.</source>
+        <translation>L’exportation s’est arrêtée : %1. %2 recettes avaient été enregistrées dans %3.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipe was written to %2.</source>
+        <translation>L’exportation a été annulée : %1 recette a été enregistrée dans %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipes were written to %2.</source>
+        <translation>L’exportation a été annulée : %1 recettes ont été enregistrées dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipe was written to %2.</source>
+        <translation>%1 recette a été enregistrée dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipes were written to %2.</source>
+        <translation>%1 recettes ont été enregistrées dans %2.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu and shopping list with those of week %3?</source>
+        <translation>La semaine %1 de %2 est déjà planifiée. Remplacer son menu et sa liste de courses par ceux de la semaine %3 ?</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu with those of week %3?</source>
+        <translation>La semaine %1 de %2 est déjà planifiée. Remplacer son menu par celui de la semaine %3 ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ingredient(s) belong to the %1 group. Deleting this Group will delete all these Ingredients. Continue?</source>
+        <translation><numerusform>%n ingrédient appartient au groupe %1. Supprimer ce groupe supprimera cet ingrédient. Continuer ?</numerusform><numerusform>%n ingrédients appartiennent au groupe %1. Supprimer ce groupe supprimera tous ces ingrédients. Continuer ?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n meal(s) exist in %1 category. Deleting of this Type will delete all these Meals. Continue?</source>
+        <translation><numerusform>%n recette est du type %1. Supprimer ce type supprimera cette recette. Continuer ?</numerusform><numerusform>%n recettes sont du type %1. Supprimer ce type supprimera toutes ces recettes. Continuer ?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - ingredient is used in %n meal(s). Delete it from meals first!</source>
+        <translation><numerusform>%1 – l’ingrédient est utilisé dans %n recette. Retirez-le d’abord des recettes !</numerusform><numerusform>%1 – l’ingrédient est utilisé dans %n recettes. Retirez-le d’abord des recettes !</numerusform></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The language Mealvane speaks</source>
+        <translation>La langue de Mealvane</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Système (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>The manual stays in English. Mealvane speaks the language chosen from its next start.</source>
+        <translation>Le manuel reste en anglais. Mealvane parle la langue choisie dès son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>From its next start Mealvane speaks %1</source>
+        <translation>Dès son prochain démarrage, Mealvane parle %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Langue...</translation>
+    </message>
+    <message>
+        <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
+        <translation>En 6 clics et moins d’une minute, vous avez créé le menu de la semaine, produit et imprimé la liste de courses, et vous êtes prêt à partir (selon la vitesse de votre imprimante !)</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Increase</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Esporta ricette</translation>
+    </message>
+    <message>
+        <source>  Write recipes out as web pages or as a MealMaster file</source>
+        <translation>  Salva le ricette come pagine web o come file MealMaster</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Ricette</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Tipo di ricetta</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (%1)</source>
+        <translation>Le ricette &amp;trovate dalla ricerca (%1)</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (none yet)</source>
+        <translation>Le ricette &amp;trovate dalla ricerca (ancora nessuna)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Salva come PDF...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file</source>
+        <translation>Salva la stampa come file PDF</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>Could not write "%1".</source>
+        <translation>Impossibile salvare «%1».</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Resume scrolling</source>
+        <translation>Riprendi lo scorrimento</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Pausa lo scorrimento</translation>
+    </message>
+    <message>
+        <source>Selected Week:</source>
+        <translation>Settimana scelta:</translation>
+    </message>
+    <message>
+        <source>Week Number:</source>
+        <translation>Numero della settimana:</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Oggi:</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0</source>
+        <translation>Mealvane v 4.0</translation>
+    </message>
+    <message>
+        <source>Save time and get your life back !</source>
+        <translation>Risparmiate tempo e riprendetevi la vita!</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Pick-A-Menu</source>
+        <translation>&amp;Scegli il menù</translation>
+    </message>
+    <message>
+        <source>&amp;Weekly Menu</source>
+        <translation>Menù &amp;settimanale</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start</source>
+        <translation>Avvio &amp;rapido</translation>
+    </message>
+    <message>
+        <source>&amp;Shopping List</source>
+        <translation>&amp;Lista della spesa</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Ricette</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients</source>
+        <translation>&amp;Ingredienti</translation>
+    </message>
+    <message>
+        <source>S&amp;earch</source>
+        <translation>&amp;Cerca</translation>
+    </message>
+    <message>
+        <source>&amp;All Recipes</source>
+        <translation>&amp;Tutte le ricette</translation>
+    </message>
+    <message>
+        <source>&amp;Single Recipe</source>
+        <translation>&amp;Singola ricetta</translation>
+    </message>
+    <message>
+        <source>A&amp;ll Ingredients</source>
+        <translation>Tutti gli &amp;ingredienti</translation>
+    </message>
+    <message>
+        <source>&amp;Mealvane Help</source>
+        <translation>Guida di &amp;Mealvane</translation>
+    </message>
+    <message>
+        <source>Visit us on the Web</source>
+        <translation>Visitateci sul web</translation>
+    </message>
+    <message>
+        <source>Import Meals from Older DB</source>
+        <translation>Importa ricette da un vecchio database</translation>
+    </message>
+    <message>
+        <source>Import Recipes from Files...</source>
+        <translation>Importa ricette da file...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Stampa...</translation>
+    </message>
+    <message>
+        <source>&amp;New Recipe...</source>
+        <translation>&amp;Nuova ricetta...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Recipe</source>
+        <translation>&amp;Trova ricetta</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Style</source>
+        <translation>Pianificazione per &amp;giorno</translation>
+    </message>
+    <message>
+        <source>Recipe &amp;Types and Groups</source>
+        <translation>&amp;Tipi di ricetta e gruppi</translation>
+    </message>
+    <message>
+        <source>&amp;Household...</source>
+        <translation>&amp;Famiglia...</translation>
+    </message>
+    <message>
+        <source>Import Recipe from Web Address...</source>
+        <translation>Importa ricetta da un indirizzo web...</translation>
+    </message>
+    <message>
+        <source>Read Amounts from Methods...</source>
+        <translation>Leggi le quantità dalle preparazioni...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Week</source>
+        <translation>Settimana &amp;precedente</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Week</source>
+        <translation>Settimana &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Week To...</source>
+        <translation>&amp;Copia settimana in...</translation>
+    </message>
+    <message>
+        <source>Restore from &amp;Backup...</source>
+        <translation>Ripristina da &amp;copia di sicurezza...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Recipes...</source>
+        <translation>Esporta &amp;ricette...</translation>
+    </message>
+    <message>
+        <source>Export Wee&amp;k...</source>
+        <translation>Esporta setti&amp;mana...</translation>
+    </message>
+    <message>
+        <source>Shar&amp;ing...</source>
+        <translation>&amp;Condivisione...</translation>
+    </message>
+    <message>
+        <source>Share &amp;Week</source>
+        <translation>Condividi la &amp;settimana</translation>
+    </message>
+    <message>
+        <source>Refresh from P&amp;hones</source>
+        <translation>Aggiorna dai &amp;telefoni</translation>
+    </message>
+    <message>
+        <source>Export Week as &amp;Calendar...</source>
+        <translation>Esporta settimana come &amp;calendario...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>De&amp;leted Recipes...</source>
+        <translation>Ricette &amp;eliminate...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Azioni</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Stampe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Pick-A-Menu</source>
+        <translation>Scegli il menù</translation>
+    </message>
+    <message>
+        <source>Weekly Style</source>
+        <translation>Pianificazione per settimana</translation>
+    </message>
+    <message>
+        <source>Daily Style</source>
+        <translation>Pianificazione per giorno</translation>
+    </message>
+    <message>
+        <source>Shopping List</source>
+        <translation>Lista della spesa</translation>
+    </message>
+    <message>
+        <source>Recipes (View/Add/Edit)</source>
+        <translation>Ricette (vedi/aggiungi/modifica)</translation>
+    </message>
+    <message>
+        <source>Ingredients (Insert/Delete)</source>
+        <translation>Ingredienti (aggiungi/elimina)</translation>
+    </message>
+    <message>
+        <source>Recipe Types / Groups (Insert/Delete)</source>
+        <translation>Tipi / gruppi (aggiungi/elimina)</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ricerca</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Stampe</translation>
+    </message>
+    <message>
+        <source>Weekly Menu</source>
+        <translation>Menù settimanale</translation>
+    </message>
+    <message>
+        <source>All Recipes</source>
+        <translation>Tutte le ricette</translation>
+    </message>
+    <message>
+        <source>Single Recipe</source>
+        <translation>Singola ricetta</translation>
+    </message>
+    <message>
+        <source>All Ingredients</source>
+        <translation>Tutti gli ingredienti</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Quick Start Page</source>
+        <translation>Avvio rapido</translation>
+    </message>
+    <message>
+        <source>Mealvane Help</source>
+        <translation>Guida di Mealvane</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Click to visit Mealvane on the Web</source>
+        <translation>Visitate Mealvane sul web</translation>
+    </message>
+    <message>
+        <source>PickAmenu</source>
+        <translation>Scegli il menù</translation>
+    </message>
+    <message>
+        <source>Vane Menu Selection</source>
+        <translation>Vane Scelta del menù</translation>
+    </message>
+    <message>
+        <source>PichMenuOldStyle</source>
+        <translation>Pianificazione per settimana</translation>
+    </message>
+    <message>
+        <source>Vane Shopping</source>
+        <translation>Vane Spesa</translation>
+    </message>
+    <message>
+        <source>View Meals</source>
+        <translation>Vedi ricette</translation>
+    </message>
+    <message>
+        <source>View/Edit Recipes</source>
+        <translation>Vedi/modifica ricette</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingr</source>
+        <translation>Aggiungi/elimina ingr.</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingredients</source>
+        <translation>Aggiungi/elimina ingredienti</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorie</translation>
+    </message>
+    <message>
+        <source>Recipe Types and Ingredient Groups manager</source>
+        <translation>Tipi di ricetta e gruppi di ingredienti</translation>
+    </message>
+    <message>
+        <source>VaneSearch</source>
+        <translation>Vane Ricerca</translation>
+    </message>
+    <message>
+        <source>Welcome Page</source>
+        <translation>Benvenuto</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0 Quick Start</source>
+        <translation>Mealvane v 4.0 – Avvio rapido</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>MEALVANE - Save time and get your life back!</source>
+        <translation>MEALVANE – Risparmiate tempo e riprendetevi la vita!</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Avvio rapido</translation>
+    </message>
+    <message>
+        <source>To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!</source>
+        <translation>Per pianificare il menù della settimana in modo facile e veloce bastano 4 clic!</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Menu on the left hand navigation bar</source>
+        <translation>Fate clic su Scegli il menù nella barra di navigazione a sinistra</translation>
+    </message>
+    <message>
+        <source>Click on Weekly Style</source>
+        <translation>Fate clic su Pianificazione per settimana</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Week from the buttons that appear on the lower right</source>
+        <translation>Fate clic su Estrai la settimana tra i pulsanti in basso a destra</translation>
+    </message>
+    <message>
+        <source>Click on Save Menu in that same button panel</source>
+        <translation>Fate clic su Salva il menù tra gli stessi pulsanti</translation>
+    </message>
+    <message>
+        <source>You have randomly chosen your entire menu for the week!</source>
+        <translation>Avete scelto a caso l’intero menù della settimana!</translation>
+    </message>
+    <message>
+        <source>You can then create and print your Shopping List with only 2 more clicks!</source>
+        <translation>Poi, con soli 2 clic in più, create e stampate la lista della spesa!</translation>
+    </message>
+    <message>
+        <source>1.	Click on Shopping List on the left hand navigation bar</source>
+        <translation>1.	Fate clic su Lista della spesa nella barra di navigazione a sinistra</translation>
+    </message>
+    <message>
+        <source>2.	Click on the Print button in the lower right hand button panel</source>
+        <translation>2.	Fate clic sul pulsante Stampa in basso a destra</translation>
+    </message>
+    <message>
+        <source>AMAZING!!!</source>
+        <translation>FANTASTICO!!!</translation>
+    </message>
+    <message>
+        <source>To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help.</source>
+        <translation>Per personalizzare il menù, consultate la voce Scegli il menù della guida.</translation>
+    </message>
+    <message>
+        <source>Check out the website to see the latest FREE recipe bonuses for Mealvane</source>
+        <translation>Visitate il sito web per le ultime ricette GRATUITE per Mealvane</translation>
+    </message>
+    <message>
+        <source>HAVE A NICE DAY,   Mealvane TEAM</source>
+        <translation>BUONA GIORNATA,   IL TEAM DI Mealvane</translation>
+    </message>
+    <message>
+        <source>Pause or resume the scrolling text</source>
+        <translation>Metti in pausa o riprendi il testo scorrevole</translation>
+    </message>
+    <message>
+        <source>To know more about Mealvane visit us on the Web</source>
+        <translation>Per saperne di più su Mealvane, visitateci sul web</translation>
+    </message>
+    <message>
+        <source>Nothing on this page waits to be saved</source>
+        <translation>Niente da salvare in questa pagina</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla: %1</translation>
+    </message>
+    <message>
+        <source>No recipe was deleted in the last %1 days.</source>
+        <translation>Nessuna ricetta è stata eliminata negli ultimi %1 giorni.</translation>
+    </message>
+    <message>
+        <source>Deleted Recipes</source>
+        <translation>Ricette eliminate</translation>
+    </message>
+    <message>
+        <source>Recipes deleted in the last %1 days</source>
+        <translation>Ricette eliminate negli ultimi %1 giorni</translation>
+    </message>
+    <message>
+        <source>Deleted recipes</source>
+        <translation>Ricette eliminate</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Ricetta</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminata</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>"%1" as "%2" (a recipe took its name since)</source>
+        <translation>«%1» come «%2» (un’altra ricetta ha ora quel nome)</translation>
+    </message>
+    <message>
+        <source>Making a backup of the recipe book...</source>
+        <translation>Copia di sicurezza del ricettario in corso...</translation>
+    </message>
+    <message>
+        <source>The newest backup holds the book as it is</source>
+        <translation>La copia più recente contiene già il ricettario così com’è</translation>
+    </message>
+    <message>
+        <source>Backup made: %1</source>
+        <translation>Copia di sicurezza fatta: %1</translation>
+    </message>
+    <message>
+        <source>Checking the backup...</source>
+        <translation>Verifica della copia di sicurezza...</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged (%2) and cannot be restored.</source>
+        <translation>La copia di sicurezza del %1 è danneggiata (%2) e non può essere ripristinata.</translation>
+    </message>
+    <message>
+        <source>The backup could not be opened (%1), so the recipe book is as it was.</source>
+        <translation>Impossibile aprire la copia di sicurezza (%1): il ricettario è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The recipe book is as it was.</source>
+        <translation>Impossibile ripristinare la copia di sicurezza: %1. Il ricettario è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>Export Recipes To</source>
+        <translation>Esporta ricette in</translation>
+    </message>
+    <message>
+        <source>There are no recipes to export.</source>
+        <translation>Non ci sono ricette da esportare.</translation>
+    </message>
+    <message>
+        <source>Writing the recipes...</source>
+        <translation>Salvataggio delle ricette...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Esporta ricette</translation>
+    </message>
+    <message>
+        <source>The export was cancelled</source>
+        <translation>L’esportazione è stata annullata</translation>
+    </message>
+    <message>
+        <source>Exported %1 recipes</source>
+        <translation>%1 ricette esportate</translation>
+    </message>
+    <message>
+        <source>Export Week</source>
+        <translation>Esporta settimana</translation>
+    </message>
+    <message>
+        <source>The week could not be written to %1: %2</source>
+        <translation>Impossibile salvare la settimana in %1: %2</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2</source>
+        <translation>Settimana %1 salvata in %2</translation>
+    </message>
+    <message>
+        <source>Error sending mail (%1).</source>
+        <translation>Errore nell’invio della mail (%1).</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close Mealvane without saving it?</source>
+        <translation>%1
+
+Chiudere Mealvane senza salvare?</translation>
+    </message>
+    <message>
+        <source>Copy Week To</source>
+        <translation>Copia settimana in</translation>
+    </message>
+    <message>
+        <source>  Copy the menu of week %1 onto the week of the day chosen</source>
+        <translation>  Copia il menù della settimana %1 nella settimana del giorno scelto</translation>
+    </message>
+    <message>
+        <source>Week to copy onto</source>
+        <translation>Settimana di destinazione</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;shopping list too</source>
+        <translation>Copia anche la lista della &amp;spesa</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is the week being copied: choose a day of another week.</source>
+        <translation>La settimana %1 del %2 è quella da copiare: scegliete un giorno di un’altra settimana.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 has nothing planned to copy.</source>
+        <translation>La settimana %1 del %2 non ha nulla di pianificato da copiare.</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3; its shopping list: %4 items</source>
+        <translation>Settimana %1 copiata nella settimana %2 del %3; la sua lista della spesa: %4 articoli</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3</source>
+        <translation>Settimana %1 copiata nella settimana %2 del %3</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>People at This Meal...</source>
+        <translation>Persone a questo pasto...</translation>
+    </message>
+    <message>
+        <source>Vane Drag Meals to Menu Boxes</source>
+        <translation>Vane Trascinate i piatti nelle caselle del menù</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Piatti</translation>
+    </message>
+    <message>
+        <source>Filter by Meal Type</source>
+        <translation>Filtra per tipo di piatto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Meal type</source>
+        <translation>Tipo di piatto</translation>
+    </message>
+    <message>
+        <source>People at This Meal</source>
+        <translation>Persone a questo pasto</translation>
+    </message>
+    <message>
+        <source>How many people eat "%1"? (Leave it blank for the household's %2.)</source>
+        <translation>Quante persone mangiano «%1»? (Lasciate vuoto per le %2 di casa.)</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for the household's %2 people</source>
+        <translation>«%1» è previsto per le %2 persone di casa</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for %2 people</source>
+        <translation>«%1» è previsto per %2 persone</translation>
+    </message>
+    <message>
+        <source>Too many items selected</source>
+        <translation>Troppi elementi scelti</translation>
+    </message>
+    <message>
+        <source>No re&amp;peats</source>
+        <translation>Senza &amp;ripetizioni</translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Non ancora salvato</translation>
+    </message>
+    <message>
+        <source>The weekly menu holds picks not saved yet</source>
+        <translation>Il menù settimanale ha scelte non ancora salvate</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; the shopping list kept as edited</source>
+        <translation>Menù della settimana %1 salvato; la lista della spesa resta come modificata</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; shopping list: %2</source>
+        <translation>Menù della settimana %1 salvato; lista della spesa: %2</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time: the meal times to pick for</source>
+        <translation>Estrai un pasto: i pasti da riempire</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day: the days to pick for</source>
+        <translation>Estrai un giorno: i giorni da riempire</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time: the meal times to clear</source>
+        <translation>Svuota un pasto: i pasti da svuotare</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day: the days to clear</source>
+        <translation>Svuota un giorno: i giorni da svuotare</translation>
+    </message>
+    <message>
+        <source>%1 needs a name of more than blanks.</source>
+        <translation>%1 ha bisogno di un nome che non sia fatto solo di spazi.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most 50 characters long.</source>
+        <translation>%1 può avere al massimo 50 caratteri.</translation>
+    </message>
+    <message>
+        <source>A group's name</source>
+        <translation>Il nome di un gruppo</translation>
+    </message>
+    <message>
+        <source>A recipe type</source>
+        <translation>Un tipo di ricetta</translation>
+    </message>
+    <message>
+        <source>Ingredient group</source>
+        <translation>Gruppo di ingredienti</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Tipo di ricetta</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingredienti</translation>
+    </message>
+    <message>
+        <source>Ingredient Group</source>
+        <translation>Gruppo di ingredienti</translation>
+    </message>
+    <message>
+        <source>Recipe Type</source>
+        <translation>Tipo di ricetta</translation>
+    </message>
+    <message>
+        <source>Ingredient group "%1" is now %2 of %3 on the way through the shop</source>
+        <translation>Il gruppo «%1» è ora al posto %2 di %3 nel giro del negozio</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Always at &amp;home</source>
+        <translation>Sempre in &amp;casa</translation>
+    </message>
+    <message>
+        <source>Listed last on the shopping list, under "%1"</source>
+        <translation>In fondo alla lista della spesa, sotto «%1»</translation>
+    </message>
+    <message>
+        <source>"%1" is always at home: the shopping list puts it under "%2"</source>
+        <translation>«%1» c’è sempre in casa: la lista della spesa lo mette sotto «%2»</translation>
+    </message>
+    <message>
+        <source>"%1" is bought like the rest</source>
+        <translation>«%1» si compra come il resto</translation>
+    </message>
+    <message>
+        <source>Enter Ingredients Description first!</source>
+        <translation>Scrivete prima il nome dell’ingrediente!</translation>
+    </message>
+    <message>
+        <source>Enter New Description</source>
+        <translation>Nuovo nome</translation>
+    </message>
+    <message>
+        <source>Ingredient Description:</source>
+        <translation>Nome dell’ingrediente:</translation>
+    </message>
+    <message>
+        <source>An ingredient needs a name; "%1" keeps its own.</source>
+        <translation>Un ingrediente ha bisogno di un nome; «%1» mantiene il suo.</translation>
+    </message>
+    <message>
+        <source>An ingredient's name can be at most 50 characters long; "%1" keeps its own.</source>
+        <translation>Il nome di un ingrediente può avere al massimo 50 caratteri; «%1» mantiene il suo.</translation>
+    </message>
+    <message>
+        <source>Deleted the ingredient "%1"</source>
+        <translation>Ingrediente «%1» eliminato</translation>
+    </message>
+    <message>
+        <source>The catalogue holds nothing to tidy up.</source>
+        <translation>Il catalogo non ha nulla da riordinare.</translation>
+    </message>
+    <message>
+        <source>Tidy Up</source>
+        <translation>Riordina</translation>
+    </message>
+    <message>
+        <source>Entries that mean another</source>
+        <translation>Voci che ne indicano un’altra</translation>
+    </message>
+    <message>
+        <source>Entries to tidy up</source>
+        <translation>Voci da riordinare</translation>
+    </message>
+    <message>
+        <source>“%1” into “%2”</source>
+        <translation>«%1» in «%2»</translation>
+    </message>
+    <message>
+        <source>“%1” renamed “%2”</source>
+        <translation>«%1» rinominato «%2»</translation>
+    </message>
+    <message>
+        <source>the tidying</source>
+        <translation>il riordino</translation>
+    </message>
+    <message>
+        <source>%1 entries of the catalogue tidied up</source>
+        <translation>%1 voci del catalogo riordinate</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>l’importazione</translation>
+    </message>
+    <message>
+        <source>Cannot connect to old database, possibly you chose wrong file!</source>
+        <translation>Impossibile aprire il vecchio database: forse è stato scelto il file sbagliato!</translation>
+    </message>
+    <message>
+        <source>Importing has been done!</source>
+        <translation>L’importazione è terminata!</translation>
+    </message>
+    <message>
+        <source>Imported %1 recipes, skipped %2</source>
+        <translation>%1 ricette importate, %2 saltate</translation>
+    </message>
+    <message>
+        <source>The import stopped, and nothing of it was kept: %1</source>
+        <translation>L’importazione si è fermata e non ne è stato tenuto nulla: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1
+
+%2</source>
+        <translation>L’importazione si è fermata: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Indirizzi:</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Indirizzi</translation>
+    </message>
+    <message>
+        <source>https://... (one address a line)</source>
+        <translation>https://... (un indirizzo per riga)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Fetching the recipes...</source>
+        <translation>Scaricamento delle ricette...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Time Of Day:</source>
+        <translation>Momento della giornata:</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Preparazione</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrizione:</translation>
+    </message>
+    <message>
+        <source>Ingredients of the recipe</source>
+        <translation>Ingredienti della ricetta</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients:</source>
+        <translation>&amp;Ingredienti:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>&amp;Picture: (Right Click)</source>
+        <translation>&amp;Immagine: (clic destro)</translation>
+    </message>
+    <message>
+        <source>Load New Picture</source>
+        <translation>Carica nuova immagine</translation>
+    </message>
+    <message>
+        <source>Loaded the picture (%1 MB)</source>
+        <translation>Immagine caricata (%1 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo at %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto tenuta a %1 x %2 pixel (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo as it is: %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto tenuta così com’è: %1 x %2 pixel (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Clear the picture of "%1"?</source>
+        <translation>Togliere l’immagine di «%1»?</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Clear Picture of "%1"</source>
+        <translation>Togli l’immagine di «%1»</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>Could not write the picture to "%1": %2</source>
+        <translation>Impossibile salvare l’immagine in «%1»: %2</translation>
+    </message>
+    <message>
+        <source>New Recipe Name:</source>
+        <translation>Nuovo nome della ricetta:</translation>
+    </message>
+    <message>
+        <source>A recipe needs a name of more than blanks.</source>
+        <translation>Una ricetta ha bisogno di un nome che non sia fatto solo di spazi.</translation>
+    </message>
+    <message>
+        <source>A recipe name can be at most %1 characters long.</source>
+        <translation>Il nome di una ricetta può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>The recipe book already has a recipe named "%1".</source>
+        <translation>Il ricettario ha già una ricetta chiamata «%1».</translation>
+    </message>
+    <message>
+        <source>Input New Recipe Name</source>
+        <translation>Nuovo nome della ricetta</translation>
+    </message>
+    <message>
+        <source>Saved the recipe "%1"</source>
+        <translation>Ricetta «%1» salvata</translation>
+    </message>
+    <message>
+        <source>Add New Recipe</source>
+        <translation>Aggiungi nuova ricetta</translation>
+    </message>
+    <message>
+        <source>Deleted the recipe "%1"; Edit &gt; Undo or File &gt; Deleted Recipes... puts it back</source>
+        <translation>Ricetta «%1» eliminata; Modifica &gt; Annulla o File &gt; Ricette eliminate... la ripristina</translation>
+    </message>
+    <message>
+        <source>The method of "%1" does not begin with ingredient lines.</source>
+        <translation>La preparazione di «%1» non inizia con righe di ingredienti.</translation>
+    </message>
+    <message>
+        <source> The lines it has now are replaced.</source>
+        <translation> Le righe attuali vengono sostituite.</translation>
+    </message>
+    <message>
+        <source>reading the amounts</source>
+        <translation>la lettura delle quantità</translation>
+    </message>
+    <message>
+        <source>No recipe without ingredient lines has a method that begins with them.</source>
+        <translation>Nessuna ricetta senza righe di ingredienti ha una preparazione che inizi con esse.</translation>
+    </message>
+    <message>
+        <source>Ingredient lines made for %1 recipes</source>
+        <translation>Righe di ingredienti create per %1 ricette</translation>
+    </message>
+    <message>
+        <source>Preparing the report...</source>
+        <translation>Preparazione della stampa...</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> di </translation>
+    </message>
+    <message>
+        <source>No puedo cargar la imagen</source>
+        <translation>Impossibile caricare l’immagine</translation>
+    </message>
+    <message>
+        <source>Search by</source>
+        <translation>Cerca per</translation>
+    </message>
+    <message>
+        <source>Go !</source>
+        <translation>Cerca!</translation>
+    </message>
+    <message>
+        <source>Recipe name contains</source>
+        <translation>Il nome della ricetta contiene</translation>
+    </message>
+    <message>
+        <source>Search recipe names</source>
+        <translation>Cerca nei nomi delle ricette</translation>
+    </message>
+    <message>
+        <source>Search by ingredients</source>
+        <translation>Cerca per ingredienti</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Seleziona tutti</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Search Result:</source>
+        <translation>Risultato della ricerca:</translation>
+    </message>
+    <message>
+        <source>Search Result</source>
+        <translation>Risultato della ricerca</translation>
+    </message>
+    <message>
+        <source>Print Recipe</source>
+        <translation>Stampa ricetta</translation>
+    </message>
+    <message>
+        <source>Email Recipe</source>
+        <translation>Invia ricetta</translation>
+    </message>
+    <message>
+        <source>Please check at least 1 ingredient</source>
+        <translation>Selezionate almeno un ingrediente</translation>
+    </message>
+    <message>
+        <source>Choose how to search first: by a piece of the recipe name or by ingredients.</source>
+        <translation>Scegliete prima come cercare: per una parte del nome della ricetta o per ingredienti.</translation>
+    </message>
+    <message>
+        <source>The week is shared to %1</source>
+        <translation>La settimana è condivisa su %1</translation>
+    </message>
+    <message>
+        <source>Sharing week %1...</source>
+        <translation>Condivisione della settimana %1...</translation>
+    </message>
+    <message>
+        <source>Looking for what the phones ticked...</source>
+        <translation>Ricerca di ciò che è stato spuntato sui telefoni...</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Condivisione</translation>
+    </message>
+    <message>
+        <source>Sharing cancelled: nothing was changed here</source>
+        <translation>Condivisione annullata: qui non è cambiato nulla</translation>
+    </message>
+    <message>
+        <source>Week %1 shared: %2 items and %3 meals written, %4 removed</source>
+        <translation>Settimana %1 condivisa: %2 articoli e %3 pasti scritti, %4 tolti</translation>
+    </message>
+    <message>
+        <source>Export Week as Calendar</source>
+        <translation>Esporta settimana come calendario</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1 (%2).</source>
+        <translation>Impossibile salvare il calendario in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2: %3 meals and %4 items</source>
+        <translation>Settimana %1 salvata in %2: %3 pasti e %4 articoli</translation>
+    </message>
+    <message>
+        <source>Shopping List Preview</source>
+        <translation>Anteprima della lista della spesa</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediente</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Number Of Meals</source>
+        <translation>Numero di pasti</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Comprato</translation>
+    </message>
+    <message>
+        <source>Number Of</source>
+        <translation>Numero di</translation>
+    </message>
+    <message>
+        <source>In shop order</source>
+        <translation>Nell’ordine del negozio</translation>
+    </message>
+    <message>
+        <source>Filter by Group</source>
+        <translation>Filtra per gruppo</translation>
+    </message>
+    <message>
+        <source>Group to filter by</source>
+        <translation>Gruppo per filtrare</translation>
+    </message>
+    <message>
+        <source>Ingredients not on the list</source>
+        <translation>Ingredienti non in lista</translation>
+    </message>
+    <message>
+        <source>Drag Ingredient or Type manually</source>
+        <translation>Trascinate un ingrediente o scrivetelo</translation>
+    </message>
+    <message>
+        <source>Add /Change</source>
+        <translation>Aggiungi/Modifica</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Share Week</source>
+        <translation>Condividi la settimana</translation>
+    </message>
+    <message>
+        <source>The list and the menu on the household's phones</source>
+        <translation>La lista e il menù sui telefoni di casa</translation>
+    </message>
+    <message>
+        <source>Drag an ingredient onto the list, or press Enter to add it</source>
+        <translation>Trascinate un ingrediente sulla lista, o premete Invio per aggiungerlo</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1 kept as edited</source>
+        <translation>Lista della spesa della settimana %1 tenuta come modificata</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1: %2</source>
+        <translation>Lista della spesa della settimana %1: %2</translation>
+    </message>
+    <message>
+        <source>kept as edited</source>
+        <translation>tenuta come modificata</translation>
+    </message>
+    <message>
+        <source>%1 items, merged with yours</source>
+        <translation>%1 articoli, uniti ai vostri</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Famiglia</translation>
+    </message>
+    <message>
+        <source>Whom the week is planned for</source>
+        <translation>Per chi si pianifica la settimana</translation>
+    </message>
+    <message>
+        <source>Metric (g, kg, ml, l)</source>
+        <translation>Metrico (g, kg, ml, l)</translation>
+    </message>
+    <message>
+        <source>US customary (oz, lb, cups)</source>
+        <translation>Misure statunitensi (oz, lb, cups)</translation>
+    </message>
+    <message>
+        <source>&amp;People at the table:</source>
+        <translation>&amp;Persone a tavola:</translation>
+    </message>
+    <message>
+        <source>&amp;Amounts in:</source>
+        <translation>&amp;Quantità in:</translation>
+    </message>
+    <message>
+        <source>"%1" added to the shopping list of week %2</source>
+        <translation>«%1» aggiunto alla lista della spesa della settimana %2</translation>
+    </message>
+    <message>
+        <source>"%1" changed in the shopping list of week %2</source>
+        <translation>«%1» modificato nella lista della spesa della settimana %2</translation>
+    </message>
+    <message>
+        <source>Type the name of the item to buy first.</source>
+        <translation>Scrivete prima il nome dell’articolo da comprare.</translation>
+    </message>
+    <message>
+        <source>Shopping List for week %1-%2 is empty</source>
+        <translation>La lista della spesa della settimana %1-%2 è vuota</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipe was written to %3 before it did.</source>
+        <translation>L’esportazione si è fermata: %1. Prima era stata salvata %2 ricetta in %3.</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipes were written to %3 before it did.</source>
+        <translation>L’esportazione si è fermata: %1. Prima erano state salvate %2 ricette in %3.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipe was written to %2.</source>
+        <translation>L’esportazione è stata annullata: %1 ricetta è stata salvata in %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipes were written to %2.</source>
+        <translation>L’esportazione è stata annullata: %1 ricette sono state salvate in %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipe was written to %2.</source>
+        <translation>%1 ricetta è stata salvata in %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipes were written to %2.</source>
+        <translation>%1 ricette sono state salvate in %2.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu and shopping list with those of week %3?</source>
+        <translation>La settimana %1 del %2 è già pianificata. Sostituirne il menù e la lista della spesa con quelli della settimana %3?</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu with those of week %3?</source>
+        <translation>La settimana %1 del %2 è già pianificata. Sostituirne il menù con quello della settimana %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ingredient(s) belong to the %1 group. Deleting this Group will delete all these Ingredients. Continue?</source>
+        <translation><numerusform>%n ingrediente appartiene al gruppo %1. Eliminando il gruppo si elimina anche l’ingrediente. Continuare?</numerusform><numerusform>%n ingredienti appartengono al gruppo %1. Eliminando il gruppo si eliminano tutti questi ingredienti. Continuare?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n meal(s) exist in %1 category. Deleting of this Type will delete all these Meals. Continue?</source>
+        <translation><numerusform>%n ricetta è del tipo %1. Eliminando il tipo si elimina anche la ricetta. Continuare?</numerusform><numerusform>%n ricette sono del tipo %1. Eliminando il tipo si eliminano tutte queste ricette. Continuare?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - ingredient is used in %n meal(s). Delete it from meals first!</source>
+        <translation><numerusform>%1 – l’ingrediente è usato in %n ricetta. Toglietelo prima dalle ricette!</numerusform><numerusform>%1 – l’ingrediente è usato in %n ricette. Toglietelo prima dalle ricette!</numerusform></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The language Mealvane speaks</source>
+        <translation>La lingua di Mealvane</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Sistema (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>The manual stays in English. Mealvane speaks the language chosen from its next start.</source>
+        <translation>Il manuale resta in inglese. Mealvane parla la lingua scelta dal prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>From its next start Mealvane speaks %1</source>
+        <translation>Dal prossimo avvio Mealvane parla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Lingua...</translation>
+    </message>
+    <message>
+        <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
+        <translation>In 6 clic e meno di un minuto avete creato il menù della settimana, preparato e stampato la lista della spesa e siete pronti a partire (a seconda della velocità della stampante!)</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Increase</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Diminuisci</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1312 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Recepten exporteren</translation>
+    </message>
+    <message>
+        <source>  Write recipes out as web pages or as a MealMaster file</source>
+        <translation>  Recepten opslaan als webpagina’s of als MealMaster-bestand</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recepten</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Receptsoort</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (%1)</source>
+        <translation>De bij het zoeken &amp;gevonden recepten (%1)</translation>
+    </message>
+    <message>
+        <source>The recipes &amp;found by the search (none yet)</source>
+        <translation>De bij het zoeken &amp;gevonden recepten (nog geen)</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formaat</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Opslaan als pdf...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file</source>
+        <translation>Het rapport opslaan als pdf-bestand</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Opslaan als pdf</translation>
+    </message>
+    <message>
+        <source>Could not write "%1".</source>
+        <translation>‘%1’ kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Resume scrolling</source>
+        <translation>Scrollen hervatten</translation>
+    </message>
+    <message>
+        <source>Pause scrolling</source>
+        <translation>Scrollen pauzeren</translation>
+    </message>
+    <message>
+        <source>Selected Week:</source>
+        <translation>Gekozen week:</translation>
+    </message>
+    <message>
+        <source>Week Number:</source>
+        <translation>Weeknummer:</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Vandaag:</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0</source>
+        <translation>Mealvane v 4.0</translation>
+    </message>
+    <message>
+        <source>Save time and get your life back !</source>
+        <translation>Bespaar tijd en geniet van het leven!</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Pick-A-Menu</source>
+        <translation>&amp;Menu kiezen</translation>
+    </message>
+    <message>
+        <source>&amp;Weekly Menu</source>
+        <translation>&amp;Weekmenu</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Start</source>
+        <translation>&amp;Snel aan de slag</translation>
+    </message>
+    <message>
+        <source>&amp;Shopping List</source>
+        <translation>&amp;Boodschappenlijst</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recepten</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients</source>
+        <translation>&amp;Ingrediënten</translation>
+    </message>
+    <message>
+        <source>S&amp;earch</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;All Recipes</source>
+        <translation>&amp;Alle recepten</translation>
+    </message>
+    <message>
+        <source>&amp;Single Recipe</source>
+        <translation>&amp;Eén recept</translation>
+    </message>
+    <message>
+        <source>A&amp;ll Ingredients</source>
+        <translation>Alle &amp;ingrediënten</translation>
+    </message>
+    <message>
+        <source>&amp;Mealvane Help</source>
+        <translation>&amp;Mealvane-help</translation>
+    </message>
+    <message>
+        <source>Visit us on the Web</source>
+        <translation>Bezoek ons op het web</translation>
+    </message>
+    <message>
+        <source>Import Meals from Older DB</source>
+        <translation>Recepten uit oudere database importeren</translation>
+    </message>
+    <message>
+        <source>Import Recipes from Files...</source>
+        <translation>Recepten uit bestanden importeren...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Afdrukken...</translation>
+    </message>
+    <message>
+        <source>&amp;New Recipe...</source>
+        <translation>&amp;Nieuw recept...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Recipe</source>
+        <translation>Recept &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Daily Style</source>
+        <translation>Per &amp;dag plannen</translation>
+    </message>
+    <message>
+        <source>Recipe &amp;Types and Groups</source>
+        <translation>Recept&amp;soorten en groepen</translation>
+    </message>
+    <message>
+        <source>&amp;Household...</source>
+        <translation>&amp;Huishouden...</translation>
+    </message>
+    <message>
+        <source>Import Recipe from Web Address...</source>
+        <translation>Recept van webadres importeren...</translation>
+    </message>
+    <message>
+        <source>Read Amounts from Methods...</source>
+        <translation>Hoeveelheden uit bereidingen lezen...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Week</source>
+        <translation>V&amp;orige week</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Week</source>
+        <translation>&amp;Volgende week</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Week To...</source>
+        <translation>Week &amp;kopiëren naar...</translation>
+    </message>
+    <message>
+        <source>Restore from &amp;Backup...</source>
+        <translation>&amp;Reservekopie terugzetten...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Recipes...</source>
+        <translation>&amp;Recepten exporteren...</translation>
+    </message>
+    <message>
+        <source>Export Wee&amp;k...</source>
+        <translation>Wee&amp;k exporteren...</translation>
+    </message>
+    <message>
+        <source>Shar&amp;ing...</source>
+        <translation>&amp;Delen...</translation>
+    </message>
+    <message>
+        <source>Share &amp;Week</source>
+        <translation>&amp;Week delen</translation>
+    </message>
+    <message>
+        <source>Refresh from P&amp;hones</source>
+        <translation>Bijwerken vanaf &amp;telefoons</translation>
+    </message>
+    <message>
+        <source>Export Week as &amp;Calendar...</source>
+        <translation>Week als &amp;agenda exporteren...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>De&amp;leted Recipes...</source>
+        <translation>&amp;Verwijderde recepten...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bewerken</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Acties</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapporten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Pick-A-Menu</source>
+        <translation>Menu kiezen</translation>
+    </message>
+    <message>
+        <source>Weekly Style</source>
+        <translation>Per week plannen</translation>
+    </message>
+    <message>
+        <source>Daily Style</source>
+        <translation>Per dag plannen</translation>
+    </message>
+    <message>
+        <source>Shopping List</source>
+        <translation>Boodschappenlijst</translation>
+    </message>
+    <message>
+        <source>Recipes (View/Add/Edit)</source>
+        <translation>Recepten (bekijken/toevoegen/bewerken)</translation>
+    </message>
+    <message>
+        <source>Ingredients (Insert/Delete)</source>
+        <translation>Ingrediënten (toevoegen/verwijderen)</translation>
+    </message>
+    <message>
+        <source>Recipe Types / Groups (Insert/Delete)</source>
+        <translation>Soorten / groepen (toevoegen/verwijderen)</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapporten</translation>
+    </message>
+    <message>
+        <source>Weekly Menu</source>
+        <translation>Weekmenu</translation>
+    </message>
+    <message>
+        <source>All Recipes</source>
+        <translation>Alle recepten</translation>
+    </message>
+    <message>
+        <source>Single Recipe</source>
+        <translation>Eén recept</translation>
+    </message>
+    <message>
+        <source>All Ingredients</source>
+        <translation>Alle ingrediënten</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Quick Start Page</source>
+        <translation>Snel aan de slag</translation>
+    </message>
+    <message>
+        <source>Mealvane Help</source>
+        <translation>Mealvane-help</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Click to visit Mealvane on the Web</source>
+        <translation>Bezoek Mealvane op het web</translation>
+    </message>
+    <message>
+        <source>PickAmenu</source>
+        <translation>Menu kiezen</translation>
+    </message>
+    <message>
+        <source>Vane Menu Selection</source>
+        <translation>Vane Menukeuze</translation>
+    </message>
+    <message>
+        <source>PichMenuOldStyle</source>
+        <translation>Per week plannen</translation>
+    </message>
+    <message>
+        <source>Vane Shopping</source>
+        <translation>Vane Boodschappen</translation>
+    </message>
+    <message>
+        <source>View Meals</source>
+        <translation>Recepten bekijken</translation>
+    </message>
+    <message>
+        <source>View/Edit Recipes</source>
+        <translation>Recepten bekijken/bewerken</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingr</source>
+        <translation>Ingr. toevoegen/verwijderen</translation>
+    </message>
+    <message>
+        <source>Insert/Delete Ingredients</source>
+        <translation>Ingrediënten toevoegen/verwijderen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorieën</translation>
+    </message>
+    <message>
+        <source>Recipe Types and Ingredient Groups manager</source>
+        <translation>Receptsoorten en ingrediëntengroepen beheren</translation>
+    </message>
+    <message>
+        <source>VaneSearch</source>
+        <translation>Vane Zoeken</translation>
+    </message>
+    <message>
+        <source>Welcome Page</source>
+        <translation>Welkom</translation>
+    </message>
+    <message>
+        <source>Mealvane v 4.0 Quick Start</source>
+        <translation>Mealvane v 4.0 – Snel aan de slag</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>MEALVANE - Save time and get your life back!</source>
+        <translation>MEALVANE – Bespaar tijd en geniet van het leven!</translation>
+    </message>
+    <message>
+        <source>Quick start</source>
+        <translation>Snel aan de slag</translation>
+    </message>
+    <message>
+        <source>To plan your weekly menu quickly and easily, it only takes 4 mouse clicks!</source>
+        <translation>Uw weekmenu plant u snel en gemakkelijk met maar 4 muisklikken!</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Menu on the left hand navigation bar</source>
+        <translation>Klik links in de navigatiebalk op Menu kiezen</translation>
+    </message>
+    <message>
+        <source>Click on Weekly Style</source>
+        <translation>Klik op Per week plannen</translation>
+    </message>
+    <message>
+        <source>Click on Pick-A-Week from the buttons that appear on the lower right</source>
+        <translation>Klik rechtsonder op Week loten</translation>
+    </message>
+    <message>
+        <source>Click on Save Menu in that same button panel</source>
+        <translation>Klik bij dezelfde knoppen op Menu opslaan</translation>
+    </message>
+    <message>
+        <source>You have randomly chosen your entire menu for the week!</source>
+        <translation>U hebt het hele weekmenu willekeurig gekozen!</translation>
+    </message>
+    <message>
+        <source>You can then create and print your Shopping List with only 2 more clicks!</source>
+        <translation>Daarna maakt en print u uw boodschappenlijstje met maar 2 klikken meer!</translation>
+    </message>
+    <message>
+        <source>1.	Click on Shopping List on the left hand navigation bar</source>
+        <translation>1.	Klik links in de navigatiebalk op Boodschappenlijst</translation>
+    </message>
+    <message>
+        <source>2.	Click on the Print button in the lower right hand button panel</source>
+        <translation>2.	Klik rechtsonder op de knop Afdrukken</translation>
+    </message>
+    <message>
+        <source>AMAZING!!!</source>
+        <translation>GEWELDIG!!!</translation>
+    </message>
+    <message>
+        <source>To get help on how to customise your menu, use the Pick-A-Menu topic in the online Help.</source>
+        <translation>Hulp bij het aanpassen van uw menu vindt u in de help onder Menu kiezen.</translation>
+    </message>
+    <message>
+        <source>Check out the website to see the latest FREE recipe bonuses for Mealvane</source>
+        <translation>Kijk op de website voor de nieuwste GRATIS recepten voor Mealvane</translation>
+    </message>
+    <message>
+        <source>HAVE A NICE DAY,   Mealvane TEAM</source>
+        <translation>EEN FIJNE DAG,   HET Mealvane-TEAM</translation>
+    </message>
+    <message>
+        <source>Pause or resume the scrolling text</source>
+        <translation>Lopende tekst pauzeren of hervatten</translation>
+    </message>
+    <message>
+        <source>To know more about Mealvane visit us on the Web</source>
+        <translation>Meer over Mealvane leest u op het web</translation>
+    </message>
+    <message>
+        <source>Nothing on this page waits to be saved</source>
+        <translation>Op deze pagina valt niets op te slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>No recipe was deleted in the last %1 days.</source>
+        <translation>In de laatste %1 dagen is geen recept verwijderd.</translation>
+    </message>
+    <message>
+        <source>Deleted Recipes</source>
+        <translation>Verwijderde recepten</translation>
+    </message>
+    <message>
+        <source>Recipes deleted in the last %1 days</source>
+        <translation>Recepten verwijderd in de laatste %1 dagen</translation>
+    </message>
+    <message>
+        <source>Deleted recipes</source>
+        <translation>Verwijderde recepten</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Recept</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Verwijderd</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Terugzetten</translation>
+    </message>
+    <message>
+        <source>"%1" as "%2" (a recipe took its name since)</source>
+        <translation>‘%1’ als ‘%2’ (een ander recept heeft die naam inmiddels)</translation>
+    </message>
+    <message>
+        <source>Making a backup of the recipe book...</source>
+        <translation>Reservekopie van het receptenboek wordt gemaakt...</translation>
+    </message>
+    <message>
+        <source>The newest backup holds the book as it is</source>
+        <translation>De nieuwste reservekopie bevat het boek al zoals het is</translation>
+    </message>
+    <message>
+        <source>Backup made: %1</source>
+        <translation>Reservekopie gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Checking the backup...</source>
+        <translation>Reservekopie wordt gecontroleerd...</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged (%2) and cannot be restored.</source>
+        <translation>De reservekopie van %1 is beschadigd (%2) en kan niet worden teruggezet.</translation>
+    </message>
+    <message>
+        <source>The backup could not be opened (%1), so the recipe book is as it was.</source>
+        <translation>De reservekopie kon niet worden geopend (%1); het receptenboek is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The recipe book is as it was.</source>
+        <translation>De reservekopie kon niet worden teruggezet: %1. Het receptenboek is ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Export Recipes To</source>
+        <translation>Recepten exporteren naar</translation>
+    </message>
+    <message>
+        <source>There are no recipes to export.</source>
+        <translation>Er zijn geen recepten om te exporteren.</translation>
+    </message>
+    <message>
+        <source>Writing the recipes...</source>
+        <translation>Recepten worden opgeslagen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Export Recipes</source>
+        <translation>Recepten exporteren</translation>
+    </message>
+    <message>
+        <source>The export was cancelled</source>
+        <translation>Het exporteren is geannuleerd</translation>
+    </message>
+    <message>
+        <source>Exported %1 recipes</source>
+        <translation>%1 recepten geëxporteerd</translation>
+    </message>
+    <message>
+        <source>Export Week</source>
+        <translation>Week exporteren</translation>
+    </message>
+    <message>
+        <source>The week could not be written to %1: %2</source>
+        <translation>De week kon niet worden opgeslagen in %1: %2</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2</source>
+        <translation>Week %1 opgeslagen in %2</translation>
+    </message>
+    <message>
+        <source>Error sending mail (%1).</source>
+        <translation>Fout bij het versturen van de e-mail (%1).</translation>
+    </message>
+    <message>
+        <source>%1
+
+Close Mealvane without saving it?</source>
+        <translation>%1
+
+Mealvane sluiten zonder op te slaan?</translation>
+    </message>
+    <message>
+        <source>Copy Week To</source>
+        <translation>Week kopiëren naar</translation>
+    </message>
+    <message>
+        <source>  Copy the menu of week %1 onto the week of the day chosen</source>
+        <translation>  Het menu van week %1 naar de week van de gekozen dag kopiëren</translation>
+    </message>
+    <message>
+        <source>Week to copy onto</source>
+        <translation>Doelweek</translation>
+    </message>
+    <message>
+        <source>Copy the &amp;shopping list too</source>
+        <translation>Ook het &amp;boodschappenlijstje kopiëren</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is the week being copied: choose a day of another week.</source>
+        <translation>Week %1 van %2 is de week die gekopieerd wordt: kies een dag uit een andere week.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 has nothing planned to copy.</source>
+        <translation>In week %1 van %2 is niets gepland om te kopiëren.</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3; its shopping list: %4 items</source>
+        <translation>Week %1 gekopieerd naar week %2 van %3; het boodschappenlijstje: %4 items</translation>
+    </message>
+    <message>
+        <source>Week %1 copied onto week %2 of %3</source>
+        <translation>Week %1 gekopieerd naar week %2 van %3</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>People at This Meal...</source>
+        <translation>Personen bij deze maaltijd...</translation>
+    </message>
+    <message>
+        <source>Vane Drag Meals to Menu Boxes</source>
+        <translation>Vane Sleep gerechten naar de menuvakken</translation>
+    </message>
+    <message>
+        <source>Meals</source>
+        <translation>Gerechten</translation>
+    </message>
+    <message>
+        <source>Filter by Meal Type</source>
+        <translation>Op soort gerecht filteren</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Soort</translation>
+    </message>
+    <message>
+        <source>Meal type</source>
+        <translation>Soort gerecht</translation>
+    </message>
+    <message>
+        <source>People at This Meal</source>
+        <translation>Personen bij deze maaltijd</translation>
+    </message>
+    <message>
+        <source>How many people eat "%1"? (Leave it blank for the household's %2.)</source>
+        <translation>Hoeveel personen eten ‘%1’? (Leeg laten voor de %2 van het huishouden.)</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for the household's %2 people</source>
+        <translation>‘%1’ is gepland voor de %2 personen van het huishouden</translation>
+    </message>
+    <message>
+        <source>"%1" is planned for %2 people</source>
+        <translation>‘%1’ is gepland voor %2 personen</translation>
+    </message>
+    <message>
+        <source>Too many items selected</source>
+        <translation>Te veel items gekozen</translation>
+    </message>
+    <message>
+        <source>No re&amp;peats</source>
+        <translation>Geen &amp;herhalingen</translation>
+    </message>
+    <message>
+        <source>Not saved yet</source>
+        <translation>Nog niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>The weekly menu holds picks not saved yet</source>
+        <translation>Het weekmenu bevat keuzes die nog niet zijn opgeslagen</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; the shopping list kept as edited</source>
+        <translation>Menu van week %1 opgeslagen; het boodschappenlijstje blijft zoals bewerkt</translation>
+    </message>
+    <message>
+        <source>Menu of week %1 saved; shopping list: %2</source>
+        <translation>Menu van week %1 opgeslagen; boodschappenlijstje: %2</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time: the meal times to pick for</source>
+        <translation>Maaltijd loten: de maaltijden waarvoor gekozen wordt</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day: the days to pick for</source>
+        <translation>Dag loten: de dagen waarvoor gekozen wordt</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time: the meal times to clear</source>
+        <translation>Maaltijd leegmaken: de leeg te maken maaltijden</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day: the days to clear</source>
+        <translation>Dag leegmaken: de leeg te maken dagen</translation>
+    </message>
+    <message>
+        <source>%1 needs a name of more than blanks.</source>
+        <translation>%1 heeft een naam nodig die niet alleen uit spaties bestaat.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most 50 characters long.</source>
+        <translation>%1 mag hoogstens 50 tekens lang zijn.</translation>
+    </message>
+    <message>
+        <source>A group's name</source>
+        <translation>De naam van een groep</translation>
+    </message>
+    <message>
+        <source>A recipe type</source>
+        <translation>Een receptsoort</translation>
+    </message>
+    <message>
+        <source>Ingredient group</source>
+        <translation>Ingrediëntengroep</translation>
+    </message>
+    <message>
+        <source>Recipe type</source>
+        <translation>Receptsoort</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingrediënten</translation>
+    </message>
+    <message>
+        <source>Ingredient Group</source>
+        <translation>Ingrediëntengroep</translation>
+    </message>
+    <message>
+        <source>Recipe Type</source>
+        <translation>Receptsoort</translation>
+    </message>
+    <message>
+        <source>Ingredient group "%1" is now %2 of %3 on the way through the shop</source>
+        <translation>Groep ‘%1’ komt nu als %2e van %3 op de route door de winkel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>Always at &amp;home</source>
+        <translation>Altijd in &amp;huis</translation>
+    </message>
+    <message>
+        <source>Listed last on the shopping list, under "%1"</source>
+        <translation>Onderaan het boodschappenlijstje, onder ‘%1’</translation>
+    </message>
+    <message>
+        <source>"%1" is always at home: the shopping list puts it under "%2"</source>
+        <translation>‘%1’ is altijd in huis: het boodschappenlijstje zet het onder ‘%2’</translation>
+    </message>
+    <message>
+        <source>"%1" is bought like the rest</source>
+        <translation>‘%1’ wordt gewoon gekocht</translation>
+    </message>
+    <message>
+        <source>Enter Ingredients Description first!</source>
+        <translation>Vul eerst de naam van het ingrediënt in!</translation>
+    </message>
+    <message>
+        <source>Enter New Description</source>
+        <translation>Nieuwe naam invoeren</translation>
+    </message>
+    <message>
+        <source>Ingredient Description:</source>
+        <translation>Naam van het ingrediënt:</translation>
+    </message>
+    <message>
+        <source>An ingredient needs a name; "%1" keeps its own.</source>
+        <translation>Een ingrediënt heeft een naam nodig; ‘%1’ houdt de zijne.</translation>
+    </message>
+    <message>
+        <source>An ingredient's name can be at most 50 characters long; "%1" keeps its own.</source>
+        <translation>De naam van een ingrediënt mag hoogstens 50 tekens lang zijn; ‘%1’ houdt de zijne.</translation>
+    </message>
+    <message>
+        <source>Deleted the ingredient "%1"</source>
+        <translation>Ingrediënt ‘%1’ verwijderd</translation>
+    </message>
+    <message>
+        <source>The catalogue holds nothing to tidy up.</source>
+        <translation>De catalogus heeft niets om op te ruimen.</translation>
+    </message>
+    <message>
+        <source>Tidy Up</source>
+        <translation>Opruimen</translation>
+    </message>
+    <message>
+        <source>Entries that mean another</source>
+        <translation>Items die een ander bedoelen</translation>
+    </message>
+    <message>
+        <source>Entries to tidy up</source>
+        <translation>Op te ruimen items</translation>
+    </message>
+    <message>
+        <source>“%1” into “%2”</source>
+        <translation>‘%1’ in ‘%2’</translation>
+    </message>
+    <message>
+        <source>“%1” renamed “%2”</source>
+        <translation>‘%1’ hernoemd tot ‘%2’</translation>
+    </message>
+    <message>
+        <source>the tidying</source>
+        <translation>het opruimen</translation>
+    </message>
+    <message>
+        <source>%1 entries of the catalogue tidied up</source>
+        <translation>%1 items van de catalogus opgeruimd</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>the import</source>
+        <translation>het importeren</translation>
+    </message>
+    <message>
+        <source>Cannot connect to old database, possibly you chose wrong file!</source>
+        <translation>Kan de oude database niet openen; misschien is het verkeerde bestand gekozen!</translation>
+    </message>
+    <message>
+        <source>Importing has been done!</source>
+        <translation>Het importeren is klaar!</translation>
+    </message>
+    <message>
+        <source>Imported %1 recipes, skipped %2</source>
+        <translation>%1 recepten geïmporteerd, %2 overgeslagen</translation>
+    </message>
+    <message>
+        <source>The import stopped, and nothing of it was kept: %1</source>
+        <translation>Het importeren is gestopt en er is niets van bewaard: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1
+
+%2</source>
+        <translation>Het importeren is gestopt: %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>&amp;Addresses:</source>
+        <translation>&amp;Adressen:</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Adressen</translation>
+    </message>
+    <message>
+        <source>https://... (one address a line)</source>
+        <translation>https://... (één adres per regel)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importeren</translation>
+    </message>
+    <message>
+        <source>Fetching the recipes...</source>
+        <translation>Recepten worden opgehaald...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Soort:</translation>
+    </message>
+    <message>
+        <source>Time Of Day:</source>
+        <translation>Tijd van de dag:</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Bereiding</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Hoeveelheden</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschrijving:</translation>
+    </message>
+    <message>
+        <source>Ingredients of the recipe</source>
+        <translation>Ingrediënten van het recept</translation>
+    </message>
+    <message>
+        <source>&amp;Ingredients:</source>
+        <translation>&amp;Ingrediënten:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+    <message>
+        <source>&amp;Picture: (Right Click)</source>
+        <translation>&amp;Afbeelding: (rechtsklik)</translation>
+    </message>
+    <message>
+        <source>Load New Picture</source>
+        <translation>Nieuwe afbeelding laden</translation>
+    </message>
+    <message>
+        <source>Loaded the picture (%1 MB)</source>
+        <translation>Afbeelding geladen (%1 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo at %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto bewaard op %1 x %2 pixels (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Kept the photo as it is: %1 x %2 pixels (%3 MB)</source>
+        <translation>Foto ongewijzigd bewaard: %1 x %2 pixels (%3 MB)</translation>
+    </message>
+    <message>
+        <source>Clear the picture of "%1"?</source>
+        <translation>De afbeelding van ‘%1’ wissen?</translation>
+    </message>
+    <message>
+        <source>Meal</source>
+        <translation>Gerecht</translation>
+    </message>
+    <message>
+        <source>Clear Picture of "%1"</source>
+        <translation>Afbeelding van ‘%1’ wissen</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Afbeelding opslaan</translation>
+    </message>
+    <message>
+        <source>Could not write the picture to "%1": %2</source>
+        <translation>De afbeelding kon niet worden opgeslagen in ‘%1’: %2</translation>
+    </message>
+    <message>
+        <source>New Recipe Name:</source>
+        <translation>Nieuwe receptnaam:</translation>
+    </message>
+    <message>
+        <source>A recipe needs a name of more than blanks.</source>
+        <translation>Een recept heeft een naam nodig die niet alleen uit spaties bestaat.</translation>
+    </message>
+    <message>
+        <source>A recipe name can be at most %1 characters long.</source>
+        <translation>Een receptnaam mag hoogstens %1 tekens lang zijn.</translation>
+    </message>
+    <message>
+        <source>The recipe book already has a recipe named "%1".</source>
+        <translation>Het receptenboek heeft al een recept met de naam ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Input New Recipe Name</source>
+        <translation>Nieuwe receptnaam invoeren</translation>
+    </message>
+    <message>
+        <source>Saved the recipe "%1"</source>
+        <translation>Recept ‘%1’ opgeslagen</translation>
+    </message>
+    <message>
+        <source>Add New Recipe</source>
+        <translation>Nieuw recept toevoegen</translation>
+    </message>
+    <message>
+        <source>Deleted the recipe "%1"; Edit &gt; Undo or File &gt; Deleted Recipes... puts it back</source>
+        <translation>Recept ‘%1’ verwijderd; Bewerken &gt; Ongedaan maken of Bestand &gt; Verwijderde recepten... zet het terug</translation>
+    </message>
+    <message>
+        <source>The method of "%1" does not begin with ingredient lines.</source>
+        <translation>De bereiding van ‘%1’ begint niet met ingrediëntregels.</translation>
+    </message>
+    <message>
+        <source> The lines it has now are replaced.</source>
+        <translation> De huidige regels worden vervangen.</translation>
+    </message>
+    <message>
+        <source>reading the amounts</source>
+        <translation>het lezen van de hoeveelheden</translation>
+    </message>
+    <message>
+        <source>No recipe without ingredient lines has a method that begins with them.</source>
+        <translation>Geen recept zonder ingrediëntregels heeft een bereiding die ermee begint.</translation>
+    </message>
+    <message>
+        <source>Ingredient lines made for %1 recipes</source>
+        <translation>Ingrediëntregels gemaakt voor %1 recepten</translation>
+    </message>
+    <message>
+        <source>Preparing the report...</source>
+        <translation>Rapport wordt voorbereid...</translation>
+    </message>
+    <message>
+        <source> of </source>
+        <translation> van </translation>
+    </message>
+    <message>
+        <source>No puedo cargar la imagen</source>
+        <translation>Kan de afbeelding niet laden</translation>
+    </message>
+    <message>
+        <source>Search by</source>
+        <translation>Zoeken op</translation>
+    </message>
+    <message>
+        <source>Go !</source>
+        <translation>Zoeken!</translation>
+    </message>
+    <message>
+        <source>Recipe name contains</source>
+        <translation>Receptnaam bevat</translation>
+    </message>
+    <message>
+        <source>Search recipe names</source>
+        <translation>Receptnamen doorzoeken</translation>
+    </message>
+    <message>
+        <source>Search by ingredients</source>
+        <translation>Zoeken op ingrediënten</translation>
+    </message>
+    <message>
+        <source>Check All</source>
+        <translation>Alles aanvinken</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstellen</translation>
+    </message>
+    <message>
+        <source>Search Result:</source>
+        <translation>Zoekresultaat:</translation>
+    </message>
+    <message>
+        <source>Search Result</source>
+        <translation>Zoekresultaat</translation>
+    </message>
+    <message>
+        <source>Print Recipe</source>
+        <translation>Recept afdrukken</translation>
+    </message>
+    <message>
+        <source>Email Recipe</source>
+        <translation>Recept mailen</translation>
+    </message>
+    <message>
+        <source>Please check at least 1 ingredient</source>
+        <translation>Vink minstens één ingrediënt aan</translation>
+    </message>
+    <message>
+        <source>Choose how to search first: by a piece of the recipe name or by ingredients.</source>
+        <translation>Kies eerst hoe u zoekt: op een deel van de receptnaam of op ingrediënten.</translation>
+    </message>
+    <message>
+        <source>The week is shared to %1</source>
+        <translation>De week wordt gedeeld met %1</translation>
+    </message>
+    <message>
+        <source>Sharing week %1...</source>
+        <translation>Week %1 wordt gedeeld...</translation>
+    </message>
+    <message>
+        <source>Looking for what the phones ticked...</source>
+        <translation>Nagaan wat op de telefoons is afgevinkt...</translation>
+    </message>
+    <message>
+        <source>Sharing</source>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>Sharing cancelled: nothing was changed here</source>
+        <translation>Delen geannuleerd: hier is niets veranderd</translation>
+    </message>
+    <message>
+        <source>Week %1 shared: %2 items and %3 meals written, %4 removed</source>
+        <translation>Week %1 gedeeld: %2 items en %3 maaltijden geschreven, %4 verwijderd</translation>
+    </message>
+    <message>
+        <source>Export Week as Calendar</source>
+        <translation>Week als agenda exporteren</translation>
+    </message>
+    <message>
+        <source>The calendar could not be written to %1 (%2).</source>
+        <translation>De agenda kon niet worden opgeslagen in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Week %1 written to %2: %3 meals and %4 items</source>
+        <translation>Week %1 opgeslagen in %2: %3 maaltijden en %4 items</translation>
+    </message>
+    <message>
+        <source>Shopping List Preview</source>
+        <translation>Voorbeeld van het boodschappenlijstje</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediënt</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Hoeveelheid</translation>
+    </message>
+    <message>
+        <source>Number Of Meals</source>
+        <translation>Aantal maaltijden</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Gekocht</translation>
+    </message>
+    <message>
+        <source>Number Of</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>In shop order</source>
+        <translation>In winkelvolgorde</translation>
+    </message>
+    <message>
+        <source>Filter by Group</source>
+        <translation>Op groep filteren</translation>
+    </message>
+    <message>
+        <source>Group to filter by</source>
+        <translation>Groep om op te filteren</translation>
+    </message>
+    <message>
+        <source>Ingredients not on the list</source>
+        <translation>Ingrediënten die niet op de lijst staan</translation>
+    </message>
+    <message>
+        <source>Drag Ingredient or Type manually</source>
+        <translation>Sleep een ingrediënt of typ het in</translation>
+    </message>
+    <message>
+        <source>Add /Change</source>
+        <translation>Toevoegen/Wijzigen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Share Week</source>
+        <translation>Week delen</translation>
+    </message>
+    <message>
+        <source>The list and the menu on the household's phones</source>
+        <translation>Het lijstje en het menu op de telefoons van het huishouden</translation>
+    </message>
+    <message>
+        <source>Drag an ingredient onto the list, or press Enter to add it</source>
+        <translation>Sleep een ingrediënt naar de lijst, of druk op Enter om het toe te voegen</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1 kept as edited</source>
+        <translation>Boodschappenlijstje van week %1 blijft zoals bewerkt</translation>
+    </message>
+    <message>
+        <source>Shopping list of week %1: %2</source>
+        <translation>Boodschappenlijstje van week %1: %2</translation>
+    </message>
+    <message>
+        <source>kept as edited</source>
+        <translation>blijft zoals bewerkt</translation>
+    </message>
+    <message>
+        <source>%1 items, merged with yours</source>
+        <translation>%1 items, samengevoegd met die van u</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Samenvoegen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Vervangen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behouden</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Huishouden</translation>
+    </message>
+    <message>
+        <source>Whom the week is planned for</source>
+        <translation>Voor wie de week gepland wordt</translation>
+    </message>
+    <message>
+        <source>Metric (g, kg, ml, l)</source>
+        <translation>Metrisch (g, kg, ml, l)</translation>
+    </message>
+    <message>
+        <source>US customary (oz, lb, cups)</source>
+        <translation>Amerikaanse maten (oz, lb, cups)</translation>
+    </message>
+    <message>
+        <source>&amp;People at the table:</source>
+        <translation>&amp;Personen aan tafel:</translation>
+    </message>
+    <message>
+        <source>&amp;Amounts in:</source>
+        <translation>&amp;Hoeveelheden in:</translation>
+    </message>
+    <message>
+        <source>"%1" added to the shopping list of week %2</source>
+        <translation>‘%1’ toegevoegd aan het boodschappenlijstje van week %2</translation>
+    </message>
+    <message>
+        <source>"%1" changed in the shopping list of week %2</source>
+        <translation>‘%1’ gewijzigd in het boodschappenlijstje van week %2</translation>
+    </message>
+    <message>
+        <source>Type the name of the item to buy first.</source>
+        <translation>Typ eerst de naam van wat u wilt kopen.</translation>
+    </message>
+    <message>
+        <source>Shopping List for week %1-%2 is empty</source>
+        <translation>Het boodschappenlijstje van week %1-%2 is leeg</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipe was written to %3 before it did.</source>
+        <translation>Het exporteren is gestopt: %1. Daarvoor was %2 recept opgeslagen in %3.</translation>
+    </message>
+    <message>
+        <source>The export stopped: %1. %2 recipes were written to %3 before it did.</source>
+        <translation>Het exporteren is gestopt: %1. Daarvoor waren %2 recepten opgeslagen in %3.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipe was written to %2.</source>
+        <translation>Het exporteren is geannuleerd: %1 recept is opgeslagen in %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled: %1 recipes were written to %2.</source>
+        <translation>Het exporteren is geannuleerd: %1 recepten zijn opgeslagen in %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipe was written to %2.</source>
+        <translation>%1 recept is opgeslagen in %2.</translation>
+    </message>
+    <message>
+        <source>%1 recipes were written to %2.</source>
+        <translation>%1 recepten zijn opgeslagen in %2.</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu and shopping list with those of week %3?</source>
+        <translation>Week %1 van %2 is al gepland. Het menu en het boodschappenlijstje vervangen door die van week %3?</translation>
+    </message>
+    <message>
+        <source>Week %1 of %2 is planned already. Replace its menu with those of week %3?</source>
+        <translation>Week %1 van %2 is al gepland. Het menu vervangen door dat van week %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ingredient(s) belong to the %1 group. Deleting this Group will delete all these Ingredients. Continue?</source>
+        <translation><numerusform>%n ingrediënt hoort bij de groep %1. Als u de groep verwijdert, wordt dit ingrediënt ook verwijderd. Doorgaan?</numerusform><numerusform>%n ingrediënten horen bij de groep %1. Als u de groep verwijdert, worden al deze ingrediënten ook verwijderd. Doorgaan?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n meal(s) exist in %1 category. Deleting of this Type will delete all these Meals. Continue?</source>
+        <translation><numerusform>%n recept is van de soort %1. Als u de soort verwijdert, wordt dit recept ook verwijderd. Doorgaan?</numerusform><numerusform>%n recepten zijn van de soort %1. Als u de soort verwijdert, worden al deze recepten ook verwijderd. Doorgaan?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - ingredient is used in %n meal(s). Delete it from meals first!</source>
+        <translation><numerusform>%1 – het ingrediënt wordt in %n recept gebruikt. Haal het eerst uit de recepten!</numerusform><numerusform>%1 – het ingrediënt wordt in %n recepten gebruikt. Haal het eerst uit de recepten!</numerusform></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The language Mealvane speaks</source>
+        <translation>De taal van Mealvane</translation>
+    </message>
+    <message>
+        <source>System (%1)</source>
+        <translation>Systeem (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Taal:</translation>
+    </message>
+    <message>
+        <source>The manual stays in English. Mealvane speaks the language chosen from its next start.</source>
+        <translation>De handleiding blijft Engels. Mealvane spreekt de gekozen taal vanaf de volgende start.</translation>
+    </message>
+    <message>
+        <source>From its next start Mealvane speaks %1</source>
+        <translation>Vanaf de volgende start spreekt Mealvane %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>&amp;Taal...</translation>
+    </message>
+    <message>
+        <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
+        <translation>In 6 klikken en minder dan een minuut hebt u uw weekmenu gemaakt, het boodschappenlijstje aangemaakt en geprint, en kunt u op pad (afhankelijk van de snelheid van uw printer!)</translation>
+    </message>
+</context>
+<context>
+    <name>UpDown</name>
+    <message>
+        <source>Increase</source>
+        <translation>Verhogen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>Verlagen</translation>
+    </message>
+</context>
+</TS>
