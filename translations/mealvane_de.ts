@@ -1297,6 +1297,302 @@ Mealvane schließen, ohne zu speichern?</translation>
         <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
         <translation>Mit 6 Klicks in weniger als einer Minute haben Sie Ihren Wochenspeiseplan erstellt, die Einkaufsliste erzeugt und ausgedruckt – und schon kann es losgehen (je nachdem, wie schnell Ihr Drucker ist!)</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Restored %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>No backup of the recipe book could be made before %1: %2. The book itself is untouched.
+
+Go on without a backup?</source>
+        <translation>Vor %1 konnte keine Sicherung des Rezeptbuchs erstellt werden: %2. Das Buch selbst ist unverändert.
+
+Ohne Sicherung fortfahren?</translation>
+    </message>
+    <message>
+        <source>Today's backup of the recipe book could not be made: %1. The book itself is untouched; Mealvane tries again at its next start.
+
+Backups go to %2.</source>
+        <translation>Die heutige Sicherung des Rezeptbuchs konnte nicht erstellt werden: %1. Das Buch selbst ist unverändert; Mealvane versucht es beim nächsten Start erneut.
+
+Sicherungen kommen nach %2.</translation>
+    </message>
+    <message>
+        <source>There is no backup of the recipe book yet. Mealvane makes one at the first start of each day and before every import, in %1.</source>
+        <translation>Es gibt noch keine Sicherung des Rezeptbuchs. Mealvane erstellt eine beim ersten Start jedes Tages und vor jedem Import, in %1.</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? What was changed since then is undone; the book as it is now is kept as one more backup.</source>
+        <translation>Das Rezeptbuch auf den Stand vom %1 zurücksetzen, mit %2 Rezepten und %3 geplanten Wochen? Was seitdem geändert wurde, geht zurück; das Buch, wie es jetzt ist, wird als weitere Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The recipe book is back as it was when the backup was made. The book as it was before is kept as the backup %1.</source>
+        <translation>Das Rezeptbuch ist wieder so, wie es bei der Sicherung war. Das Buch, wie es vorher war, ist als Sicherung %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Reiner Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Tabelle, kommagetrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>This recipe is too long to hand to the mail program in one piece (the hand-over carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it as PDF from the print preview and attach that to a message.</source>
+        <translation>Dieses Rezept ist zu lang, um es in einem Stück an das E-Mail-Programm zu übergeben (höchstens 128 KB); es wurde nichts gesendet. Drucken Sie das Rezept, oder speichern Sie es in der Druckvorschau als PDF und hängen Sie dieses an eine Nachricht an.</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time</source>
+        <translation>Mahlzeit auswürfeln</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day</source>
+        <translation>Tag auswürfeln</translation>
+    </message>
+    <message>
+        <source>Pick-A-Week</source>
+        <translation>Woche auswürfeln</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time</source>
+        <translation>Mahlzeit leeren</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day</source>
+        <translation>Tag leeren</translation>
+    </message>
+    <message>
+        <source>Picks put no recipe twice into the week, and draw the recipes of the two weeks before last</source>
+        <translation>Die Auswahl setzt kein Rezept zweimal in die Woche und nimmt Rezepte der beiden Vorwochen zuletzt</translation>
+    </message>
+    <message>
+        <source>Save Menu</source>
+        <translation>Speiseplan speichern</translation>
+    </message>
+    <message>
+        <source>Eneter New Meal Type</source>
+        <translation>Neue Rezeptart eingeben</translation>
+    </message>
+    <message>
+        <source>Meal Type:</source>
+        <translation>Rezeptart:</translation>
+    </message>
+    <message>
+        <source>Eneter New Ingredient Group</source>
+        <translation>Neue Zutatengruppe eingeben</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Gruppenname:</translation>
+    </message>
+    <message>
+        <source>Delete Current</source>
+        <translation>Markierte löschen</translation>
+    </message>
+    <message>
+        <source>Recipe Types Editor</source>
+        <translation>Rezeptarten bearbeiten</translation>
+    </message>
+    <message>
+        <source>Recipe types</source>
+        <translation>Rezeptarten</translation>
+    </message>
+    <message>
+        <source>Add New Type</source>
+        <translation>Neue Art</translation>
+    </message>
+    <message>
+        <source>Delete current recipe type</source>
+        <translation>Markierte Rezeptart löschen</translation>
+    </message>
+    <message>
+        <source>Ingredients Groups Editor</source>
+        <translation>Zutatengruppen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Ingredient groups</source>
+        <translation>Zutatengruppen</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Neue Gruppe</translation>
+    </message>
+    <message>
+        <source>Delete current ingredient group</source>
+        <translation>Markierte Zutatengruppe löschen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Moves the group along the way through the shop; the shopping list in shop order follows it</source>
+        <translation>Verschiebt die Gruppe auf dem Weg durch den Laden; die Einkaufsliste in Ladenreihenfolge folgt ihr</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Change Description</source>
+        <translation>Bezeichnung ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Tidy Up...</source>
+        <translation>Aufräumen...</translation>
+    </message>
+    <message>
+        <source>Each ticked entry is merged into the one it means: its recipes and lines go over to it, and the entry is removed. An entry that means no other takes the food's name.</source>
+        <translation>Jeder angekreuzte Eintrag wird mit dem zusammengeführt, den er meint: Seine Rezepte und Zeilen gehen auf diesen über, und der Eintrag wird entfernt. Ein Eintrag, der keinen anderen meint, erhält den Namen des Lebensmittels.</translation>
+    </message>
+    <message>
+        <source>MDB Files (*.mdb)</source>
+        <translation>MDB-Dateien (*.mdb)</translation>
+    </message>
+    <message>
+        <source>The import needs a folder of its own for a copy of the older file, and '%1' cannot be written. Nothing was imported.</source>
+        <translation>Der Import braucht einen eigenen Ordner für eine Kopie der älteren Datei, und in „%1“ kann nicht geschrieben werden. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Recipe files (*.html *.htm *.mmf *.mxp *.txt)</source>
+        <translation>Rezeptdateien (*.html *.htm *.mmf *.mxp *.txt)</translation>
+    </message>
+    <message>
+        <source>Change Name</source>
+        <translation>Namen ändern</translation>
+    </message>
+    <message>
+        <source>Add Ingredient</source>
+        <translation>Zutat hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Ingredient</source>
+        <translation>Zutat löschen</translation>
+    </message>
+    <message>
+        <source>Clear Picture</source>
+        <translation>Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Save Picture ...</source>
+        <translation>Bild speichern ...</translation>
+    </message>
+    <message>
+        <source>View in original size</source>
+        <translation>In Originalgröße ansehen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete Recipe</source>
+        <translation>Rezept löschen</translation>
+    </message>
+    <message>
+        <source>Make the ingredient lines of "%1" from the %2 lines at the top of its method?%3</source>
+        <translation>Die Zutatenzeilen von „%1“ aus den %2 Zeilen am Anfang der Zubereitung erstellen?%3</translation>
+    </message>
+    <message>
+        <source>Make ingredient lines for %1 recipes that have none, from the lines at the top of their methods? Nothing else is changed.</source>
+        <translation>Für %1 Rezepte ohne Zutatenzeilen diese aus den Zeilen am Anfang ihrer Zubereitung erstellen? Sonst wird nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Recipe names containing:</source>
+        <translation>Rezeptnamen mit:</translation>
+    </message>
+    <message>
+        <source>ONLY these ingredients</source>
+        <translation>NUR diese Zutaten</translation>
+    </message>
+    <message>
+        <source>ANY of these ingredients</source>
+        <translation>IRGENDEINE dieser Zutaten</translation>
+    </message>
+    <message>
+        <source>MINIMUM of all these ingredients</source>
+        <translation>MINDESTENS alle diese Zutaten</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft...</translation>
+    </message>
+    <message>
+        <source>Found: 0 item</source>
+        <translation>Gefunden: keine</translation>
+    </message>
+    <message>
+        <source>Found: 1 item</source>
+        <translation>Gefunden: 1 Rezept</translation>
+    </message>
+    <message>
+        <source>Found: %1 items</source>
+        <translation>Gefunden: %1 Rezepte</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop's secret store (%1), so sharing was not set up. Start the desktop's keyring or wallet and try again.</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden (%1); das Teilen wurde nicht eingerichtet. Starten Sie den Schlüsselbund oder die Brieftasche des Desktops und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Sharing is not set up yet: give your CalDAV server and the task list to share to.</source>
+        <translation>Das Teilen ist noch nicht eingerichtet: Geben Sie Ihren CalDAV-Server und die Aufgabenliste an.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was not found in the desktop's secret store (%2). Give it again under File &gt; Sharing...</source>
+        <translation>Das Passwort für %1 wurde nicht im Schlüsselbund des Desktops gefunden (%2). Geben Sie es unter Datei &gt; Teilen... erneut ein.</translation>
+    </message>
+    <message>
+        <source>Changed here and on a phone since the week was last shared: %1.
+
+The tick from the phone and the text from here were kept.</source>
+        <translation>Seit dem letzten Teilen hier und auf einem Handy geändert: %1.
+
+Der Haken vom Handy und der Text von hier wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Kalenderdateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>The groups in the order set on the categories page, what is always at home last; on the page, the printed list and the phones</source>
+        <translation>Die Gruppen in der auf der Kategorienseite festgelegten Reihenfolge, was immer im Haus ist, zuletzt; auf der Seite, auf dem Ausdruck und auf den Handys</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppe:</translation>
+    </message>
+    <message>
+        <source>&amp;Qty:</source>
+        <translation>&amp;Anz.:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Menge:</translation>
+    </message>
+    <message>
+        <source>; no longer on the menu: %1</source>
+        <translation>; nicht mehr auf dem Speiseplan: %1</translation>
+    </message>
+    <message>
+        <source>The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.
+
+Merge makes the items of the menu anew and keeps yours; Replace makes the whole list from the menu; Keep leaves the list as it is.</source>
+        <translation>Die Einkaufsliste der Woche %1 (%2) enthält Posten, die Sie von Hand hinzugefügt, geändert oder gelöscht haben.
+
+Zusammenführen erstellt die Posten des Speiseplans neu und behält Ihre; Ersetzen erstellt die ganze Liste aus dem Speiseplan; Behalten lässt die Liste, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -1297,6 +1297,302 @@ Close Mealvane without saving it?</source>
         <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
         <translation>En 6 clics y menos de un minuto ha creado su menú semanal, ha generado e impreso la lista de la compra y ya puede salir (según lo rápida que sea su impresora)</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>Restored %1</source>
+        <translation>Recuperado: %1</translation>
+    </message>
+    <message>
+        <source>No backup of the recipe book could be made before %1: %2. The book itself is untouched.
+
+Go on without a backup?</source>
+        <translation>No se pudo hacer una copia de seguridad del recetario antes de %1: %2. El recetario no se ha tocado.
+
+¿Continuar sin copia?</translation>
+    </message>
+    <message>
+        <source>Today's backup of the recipe book could not be made: %1. The book itself is untouched; Mealvane tries again at its next start.
+
+Backups go to %2.</source>
+        <translation>No se pudo hacer la copia de seguridad de hoy: %1. El recetario no se ha tocado; Mealvane lo intentará de nuevo al próximo inicio.
+
+Las copias van a %2.</translation>
+    </message>
+    <message>
+        <source>There is no backup of the recipe book yet. Mealvane makes one at the first start of each day and before every import, in %1.</source>
+        <translation>Aún no hay ninguna copia de seguridad del recetario. Mealvane hace una al primer inicio de cada día y antes de cada importación, en %1.</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? What was changed since then is undone; the book as it is now is kept as one more backup.</source>
+        <translation>¿Devolver el recetario a como estaba el %1, con %2 recetas y %3 semanas planificadas? Lo cambiado desde entonces se deshace; el recetario actual se guarda como una copia más.</translation>
+    </message>
+    <message>
+        <source>The recipe book is back as it was when the backup was made. The book as it was before is kept as the backup %1.</source>
+        <translation>El recetario vuelve a estar como cuando se hizo la copia. El recetario de antes se guarda como la copia %1.</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texto sin formato (*.txt)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Hoja de cálculo, separada por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>This recipe is too long to hand to the mail program in one piece (the hand-over carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it as PDF from the print preview and attach that to a message.</source>
+        <translation>Esta receta es demasiado larga para pasarla de una vez al programa de correo (como máximo 128 KB), así que no se ha enviado nada. Imprímala, o guárdela como PDF desde la vista previa y adjúntelo a un mensaje.</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time</source>
+        <translation>Sortear una comida</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day</source>
+        <translation>Sortear un día</translation>
+    </message>
+    <message>
+        <source>Pick-A-Week</source>
+        <translation>Sortear la semana</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time</source>
+        <translation>Vaciar una comida</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day</source>
+        <translation>Vaciar un día</translation>
+    </message>
+    <message>
+        <source>Picks put no recipe twice into the week, and draw the recipes of the two weeks before last</source>
+        <translation>El sorteo no pone ninguna receta dos veces en la semana y deja para el final las de las dos semanas anteriores</translation>
+    </message>
+    <message>
+        <source>Save Menu</source>
+        <translation>Guardar menú</translation>
+    </message>
+    <message>
+        <source>Eneter New Meal Type</source>
+        <translation>Nuevo tipo de receta</translation>
+    </message>
+    <message>
+        <source>Meal Type:</source>
+        <translation>Tipo de receta:</translation>
+    </message>
+    <message>
+        <source>Eneter New Ingredient Group</source>
+        <translation>Nuevo grupo de ingredientes</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nombre del grupo:</translation>
+    </message>
+    <message>
+        <source>Delete Current</source>
+        <translation>Borrar la elegida</translation>
+    </message>
+    <message>
+        <source>Recipe Types Editor</source>
+        <translation>Tipos de receta</translation>
+    </message>
+    <message>
+        <source>Recipe types</source>
+        <translation>Tipos de receta</translation>
+    </message>
+    <message>
+        <source>Add New Type</source>
+        <translation>Nuevo tipo</translation>
+    </message>
+    <message>
+        <source>Delete current recipe type</source>
+        <translation>Borrar el tipo de receta elegido</translation>
+    </message>
+    <message>
+        <source>Ingredients Groups Editor</source>
+        <translation>Grupos de ingredientes</translation>
+    </message>
+    <message>
+        <source>Ingredient groups</source>
+        <translation>Grupos de ingredientes</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Nuevo grupo</translation>
+    </message>
+    <message>
+        <source>Delete current ingredient group</source>
+        <translation>Borrar el grupo de ingredientes elegido</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Moves the group along the way through the shop; the shopping list in shop order follows it</source>
+        <translation>Mueve el grupo en el recorrido por la tienda; la lista de la compra en el orden de la tienda lo sigue</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Change Description</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Tidy Up...</source>
+        <translation>Ordenar...</translation>
+    </message>
+    <message>
+        <source>Each ticked entry is merged into the one it means: its recipes and lines go over to it, and the entry is removed. An entry that means no other takes the food's name.</source>
+        <translation>Cada entrada marcada se une a la que significa: sus recetas y líneas pasan a ella y la entrada se quita. Una entrada que no significa otra toma el nombre del alimento.</translation>
+    </message>
+    <message>
+        <source>MDB Files (*.mdb)</source>
+        <translation>Archivos MDB (*.mdb)</translation>
+    </message>
+    <message>
+        <source>The import needs a folder of its own for a copy of the older file, and '%1' cannot be written. Nothing was imported.</source>
+        <translation>La importación necesita una carpeta propia para una copia del archivo antiguo, y en «%1» no se puede escribir. No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>Recipe files (*.html *.htm *.mmf *.mxp *.txt)</source>
+        <translation>Archivos de recetas (*.html *.htm *.mmf *.mxp *.txt)</translation>
+    </message>
+    <message>
+        <source>Change Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Add Ingredient</source>
+        <translation>Añadir ingrediente</translation>
+    </message>
+    <message>
+        <source>Delete Ingredient</source>
+        <translation>Borrar ingrediente</translation>
+    </message>
+    <message>
+        <source>Clear Picture</source>
+        <translation>Quitar imagen</translation>
+    </message>
+    <message>
+        <source>Save Picture ...</source>
+        <translation>Guardar imagen ...</translation>
+    </message>
+    <message>
+        <source>View in original size</source>
+        <translation>Ver a tamaño original</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Delete Recipe</source>
+        <translation>Borrar receta</translation>
+    </message>
+    <message>
+        <source>Make the ingredient lines of "%1" from the %2 lines at the top of its method?%3</source>
+        <translation>¿Crear las líneas de ingredientes de «%1» a partir de las %2 líneas del principio de su preparación?%3</translation>
+    </message>
+    <message>
+        <source>Make ingredient lines for %1 recipes that have none, from the lines at the top of their methods? Nothing else is changed.</source>
+        <translation>¿Crear líneas de ingredientes para %1 recetas que no las tienen, a partir de las líneas del principio de su preparación? No se cambia nada más.</translation>
+    </message>
+    <message>
+        <source>Recipe names containing:</source>
+        <translation>Nombres de recetas que contienen:</translation>
+    </message>
+    <message>
+        <source>ONLY these ingredients</source>
+        <translation>SOLO estos ingredientes</translation>
+    </message>
+    <message>
+        <source>ANY of these ingredients</source>
+        <translation>ALGUNO de estos ingredientes</translation>
+    </message>
+    <message>
+        <source>MINIMUM of all these ingredients</source>
+        <translation>COMO MÍNIMO todos estos ingredientes</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>Found: 0 item</source>
+        <translation>Encontradas: ninguna</translation>
+    </message>
+    <message>
+        <source>Found: 1 item</source>
+        <translation>Encontrada: 1 receta</translation>
+    </message>
+    <message>
+        <source>Found: %1 items</source>
+        <translation>Encontradas: %1 recetas</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop's secret store (%1), so sharing was not set up. Start the desktop's keyring or wallet and try again.</source>
+        <translation>No se pudo guardar la contraseña en el depósito de claves del escritorio (%1), así que no se configuró compartir. Inicie el depósito de claves o la cartera del escritorio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Sharing is not set up yet: give your CalDAV server and the task list to share to.</source>
+        <translation>Compartir aún no está configurado: indique su servidor CalDAV y la lista de tareas.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was not found in the desktop's secret store (%2). Give it again under File &gt; Sharing...</source>
+        <translation>No se encontró la contraseña de %1 en el depósito de claves del escritorio (%2). Vuelva a darla en Archivo &gt; Compartir...</translation>
+    </message>
+    <message>
+        <source>Changed here and on a phone since the week was last shared: %1.
+
+The tick from the phone and the text from here were kept.</source>
+        <translation>Cambiado aquí y en un móvil desde que se compartió la semana: %1.
+
+Se han conservado la marca del móvil y el texto de aquí.</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Archivos de calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>The groups in the order set on the categories page, what is always at home last; on the page, the printed list and the phones</source>
+        <translation>Los grupos en el orden fijado en la página de categorías, lo que siempre hay en casa al final; en la página, la lista impresa y los móviles</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Grupo:</translation>
+    </message>
+    <message>
+        <source>&amp;Qty:</source>
+        <translation>&amp;Cant.:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Cantidad:</translation>
+    </message>
+    <message>
+        <source>; no longer on the menu: %1</source>
+        <translation>; ya no está en el menú: %1</translation>
+    </message>
+    <message>
+        <source>The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.
+
+Merge makes the items of the menu anew and keeps yours; Replace makes the whole list from the menu; Keep leaves the list as it is.</source>
+        <translation>La lista de la compra de la semana %1 (%2) tiene artículos que usted añadió, cambió o borró a mano.
+
+Combinar rehace los artículos del menú y conserva los suyos; Sustituir rehace toda la lista desde el menú; Conservar deja la lista como está.</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

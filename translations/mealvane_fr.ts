@@ -1297,6 +1297,302 @@ Fermer Mealvane sans enregistrer ?</translation>
         <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
         <translation>En 6 clics et moins d’une minute, vous avez créé le menu de la semaine, produit et imprimé la liste de courses, et vous êtes prêt à partir (selon la vitesse de votre imprimante !)</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Restored %1</source>
+        <translation>Rétabli : %1</translation>
+    </message>
+    <message>
+        <source>No backup of the recipe book could be made before %1: %2. The book itself is untouched.
+
+Go on without a backup?</source>
+        <translation>Aucune sauvegarde du livre de recettes n’a pu être faite avant %1 : %2. Le livre lui-même est intact.
+
+Continuer sans sauvegarde ?</translation>
+    </message>
+    <message>
+        <source>Today's backup of the recipe book could not be made: %1. The book itself is untouched; Mealvane tries again at its next start.
+
+Backups go to %2.</source>
+        <translation>La sauvegarde du jour n’a pas pu être faite : %1. Le livre lui-même est intact ; Mealvane réessaiera au prochain démarrage.
+
+Les sauvegardes vont dans %2.</translation>
+    </message>
+    <message>
+        <source>There is no backup of the recipe book yet. Mealvane makes one at the first start of each day and before every import, in %1.</source>
+        <translation>Il n’y a pas encore de sauvegarde du livre de recettes. Mealvane en fait une au premier démarrage de chaque jour et avant chaque importation, dans %1.</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? What was changed since then is undone; the book as it is now is kept as one more backup.</source>
+        <translation>Remettre le livre de recettes tel qu’il était le %1, avec %2 recettes et %3 semaines planifiées ? Ce qui a changé depuis est annulé ; le livre actuel est gardé comme sauvegarde de plus.</translation>
+    </message>
+    <message>
+        <source>The recipe book is back as it was when the backup was made. The book as it was before is kept as the backup %1.</source>
+        <translation>Le livre de recettes est revenu tel qu’il était lors de la sauvegarde. Le livre d’avant est gardé dans la sauvegarde %1.</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Tableur, séparé par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>This recipe is too long to hand to the mail program in one piece (the hand-over carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it as PDF from the print preview and attach that to a message.</source>
+        <translation>Cette recette est trop longue pour être remise d’un seul bloc au programme de courriel (128 Ko au plus) : rien n’a été envoyé. Imprimez-la plutôt, ou enregistrez-la en PDF depuis l’aperçu et joignez-le à un message.</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time</source>
+        <translation>Tirer un repas</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day</source>
+        <translation>Tirer un jour</translation>
+    </message>
+    <message>
+        <source>Pick-A-Week</source>
+        <translation>Tirer la semaine</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time</source>
+        <translation>Vider un repas</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day</source>
+        <translation>Vider un jour</translation>
+    </message>
+    <message>
+        <source>Picks put no recipe twice into the week, and draw the recipes of the two weeks before last</source>
+        <translation>Le tirage ne met aucune recette deux fois dans la semaine et prend en dernier celles des deux semaines précédentes</translation>
+    </message>
+    <message>
+        <source>Save Menu</source>
+        <translation>Enregistrer le menu</translation>
+    </message>
+    <message>
+        <source>Eneter New Meal Type</source>
+        <translation>Nouveau type de recette</translation>
+    </message>
+    <message>
+        <source>Meal Type:</source>
+        <translation>Type de recette :</translation>
+    </message>
+    <message>
+        <source>Eneter New Ingredient Group</source>
+        <translation>Nouveau groupe d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>Delete Current</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Recipe Types Editor</source>
+        <translation>Types de recettes</translation>
+    </message>
+    <message>
+        <source>Recipe types</source>
+        <translation>Types de recettes</translation>
+    </message>
+    <message>
+        <source>Add New Type</source>
+        <translation>Nouveau type</translation>
+    </message>
+    <message>
+        <source>Delete current recipe type</source>
+        <translation>Supprimer le type de recette choisi</translation>
+    </message>
+    <message>
+        <source>Ingredients Groups Editor</source>
+        <translation>Groupes d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Ingredient groups</source>
+        <translation>Groupes d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Nouveau groupe</translation>
+    </message>
+    <message>
+        <source>Delete current ingredient group</source>
+        <translation>Supprimer le groupe d’ingrédients choisi</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Moves the group along the way through the shop; the shopping list in shop order follows it</source>
+        <translation>Déplace le groupe sur le parcours du magasin ; la liste de courses dans l’ordre du magasin suit</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Change Description</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Tidy Up...</source>
+        <translation>Mettre en ordre...</translation>
+    </message>
+    <message>
+        <source>Each ticked entry is merged into the one it means: its recipes and lines go over to it, and the entry is removed. An entry that means no other takes the food's name.</source>
+        <translation>Chaque entrée cochée est fondue dans celle qu’elle désigne : ses recettes et ses lignes lui reviennent, et l’entrée disparaît. Une entrée qui n’en désigne aucune autre prend le nom de l’aliment.</translation>
+    </message>
+    <message>
+        <source>MDB Files (*.mdb)</source>
+        <translation>Fichiers MDB (*.mdb)</translation>
+    </message>
+    <message>
+        <source>The import needs a folder of its own for a copy of the older file, and '%1' cannot be written. Nothing was imported.</source>
+        <translation>L’importation a besoin d’un dossier pour une copie de l’ancien fichier, et « %1 » n’est pas accessible en écriture. Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>Recipe files (*.html *.htm *.mmf *.mxp *.txt)</source>
+        <translation>Fichiers de recettes (*.html *.htm *.mmf *.mxp *.txt)</translation>
+    </message>
+    <message>
+        <source>Change Name</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Add Ingredient</source>
+        <translation>Ajouter un ingrédient</translation>
+    </message>
+    <message>
+        <source>Delete Ingredient</source>
+        <translation>Supprimer l’ingrédient</translation>
+    </message>
+    <message>
+        <source>Clear Picture</source>
+        <translation>Effacer la photo</translation>
+    </message>
+    <message>
+        <source>Save Picture ...</source>
+        <translation>Enregistrer la photo ...</translation>
+    </message>
+    <message>
+        <source>View in original size</source>
+        <translation>Voir en taille réelle</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete Recipe</source>
+        <translation>Supprimer la recette</translation>
+    </message>
+    <message>
+        <source>Make the ingredient lines of "%1" from the %2 lines at the top of its method?%3</source>
+        <translation>Créer les lignes d’ingrédients de « %1 » à partir des %2 lignes en tête de sa préparation ?%3</translation>
+    </message>
+    <message>
+        <source>Make ingredient lines for %1 recipes that have none, from the lines at the top of their methods? Nothing else is changed.</source>
+        <translation>Créer les lignes d’ingrédients de %1 recettes qui n’en ont pas, à partir des lignes en tête de leur préparation ? Rien d’autre n’est changé.</translation>
+    </message>
+    <message>
+        <source>Recipe names containing:</source>
+        <translation>Noms de recettes contenant :</translation>
+    </message>
+    <message>
+        <source>ONLY these ingredients</source>
+        <translation>UNIQUEMENT ces ingrédients</translation>
+    </message>
+    <message>
+        <source>ANY of these ingredients</source>
+        <translation>AU MOINS UN de ces ingrédients</translation>
+    </message>
+    <message>
+        <source>MINIMUM of all these ingredients</source>
+        <translation>AU MINIMUM tous ces ingrédients</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche...</translation>
+    </message>
+    <message>
+        <source>Found: 0 item</source>
+        <translation>Trouvé : aucune</translation>
+    </message>
+    <message>
+        <source>Found: 1 item</source>
+        <translation>Trouvé : 1 recette</translation>
+    </message>
+    <message>
+        <source>Found: %1 items</source>
+        <translation>Trouvé : %1 recettes</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop's secret store (%1), so sharing was not set up. Start the desktop's keyring or wallet and try again.</source>
+        <translation>Le mot de passe n’a pas pu être gardé dans le trousseau du bureau (%1) : le partage n’a pas été configuré. Lancez le trousseau ou le portefeuille du bureau et réessayez.</translation>
+    </message>
+    <message>
+        <source>Sharing is not set up yet: give your CalDAV server and the task list to share to.</source>
+        <translation>Le partage n’est pas encore configuré : indiquez votre serveur CalDAV et la liste de tâches.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was not found in the desktop's secret store (%2). Give it again under File &gt; Sharing...</source>
+        <translation>Le mot de passe de %1 n’a pas été trouvé dans le trousseau du bureau (%2). Saisissez-le de nouveau dans Fichier &gt; Partage...</translation>
+    </message>
+    <message>
+        <source>Changed here and on a phone since the week was last shared: %1.
+
+The tick from the phone and the text from here were kept.</source>
+        <translation>Modifié ici et sur un téléphone depuis le dernier partage : %1.
+
+La coche du téléphone et le texte d’ici ont été gardés.</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Fichiers de calendrier (*.ics)</translation>
+    </message>
+    <message>
+        <source>The groups in the order set on the categories page, what is always at home last; on the page, the printed list and the phones</source>
+        <translation>Les groupes dans l’ordre fixé sur la page des catégories, ce qui est toujours à la maison en dernier ; sur la page, la liste imprimée et les téléphones</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Qty:</source>
+        <translation>&amp;Qté :</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Quantité :</translation>
+    </message>
+    <message>
+        <source>; no longer on the menu: %1</source>
+        <translation> ; plus au menu : %1</translation>
+    </message>
+    <message>
+        <source>The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.
+
+Merge makes the items of the menu anew and keeps yours; Replace makes the whole list from the menu; Keep leaves the list as it is.</source>
+        <translation>La liste de courses de la semaine %1 (%2) contient des articles ajoutés, modifiés ou supprimés à la main.
+
+Fusionner refait les articles du menu et garde les vôtres ; Remplacer refait toute la liste à partir du menu ; Garder laisse la liste telle quelle.</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -1297,6 +1297,302 @@ Chiudere Mealvane senza salvare?</translation>
         <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
         <translation>In 6 clic e meno di un minuto avete creato il menù della settimana, preparato e stampato la lista della spesa e siete pronti a partire (a seconda della velocità della stampante!)</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annullato: %1</translation>
+    </message>
+    <message>
+        <source>Restored %1</source>
+        <translation>Ripristinato: %1</translation>
+    </message>
+    <message>
+        <source>No backup of the recipe book could be made before %1: %2. The book itself is untouched.
+
+Go on without a backup?</source>
+        <translation>Non è stato possibile fare una copia di sicurezza del ricettario prima di procedere con %1: %2. Il ricettario non è stato toccato.
+
+Continuare senza copia?</translation>
+    </message>
+    <message>
+        <source>Today's backup of the recipe book could not be made: %1. The book itself is untouched; Mealvane tries again at its next start.
+
+Backups go to %2.</source>
+        <translation>Non è stato possibile fare la copia di sicurezza di oggi: %1. Il ricettario non è stato toccato; Mealvane riproverà al prossimo avvio.
+
+Le copie vanno in %2.</translation>
+    </message>
+    <message>
+        <source>There is no backup of the recipe book yet. Mealvane makes one at the first start of each day and before every import, in %1.</source>
+        <translation>Non c’è ancora una copia di sicurezza del ricettario. Mealvane ne fa una al primo avvio di ogni giorno e prima di ogni importazione, in %1.</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? What was changed since then is undone; the book as it is now is kept as one more backup.</source>
+        <translation>Riportare il ricettario com’era il %1, con %2 ricette e %3 settimane pianificate? Ciò che è cambiato da allora viene annullato; il ricettario attuale è tenuto come un’altra copia.</translation>
+    </message>
+    <message>
+        <source>The recipe book is back as it was when the backup was made. The book as it was before is kept as the backup %1.</source>
+        <translation>Il ricettario è tornato com’era quando è stata fatta la copia. Il ricettario di prima è tenuto come copia %1.</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Testo semplice (*.txt)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Foglio di calcolo, separato da virgole (*.csv)</translation>
+    </message>
+    <message>
+        <source>This recipe is too long to hand to the mail program in one piece (the hand-over carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it as PDF from the print preview and attach that to a message.</source>
+        <translation>Questa ricetta è troppo lunga per passarla in un solo pezzo al programma di posta (al massimo 128 KB), quindi non è stato inviato nulla. Stampatela, oppure salvatela come PDF dall’anteprima e allegatelo a un messaggio.</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time</source>
+        <translation>Estrai un pasto</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day</source>
+        <translation>Estrai un giorno</translation>
+    </message>
+    <message>
+        <source>Pick-A-Week</source>
+        <translation>Estrai la settimana</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time</source>
+        <translation>Svuota un pasto</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day</source>
+        <translation>Svuota un giorno</translation>
+    </message>
+    <message>
+        <source>Picks put no recipe twice into the week, and draw the recipes of the two weeks before last</source>
+        <translation>L’estrazione non mette nessuna ricetta due volte nella settimana e prende per ultime quelle delle due settimane precedenti</translation>
+    </message>
+    <message>
+        <source>Save Menu</source>
+        <translation>Salva il menù</translation>
+    </message>
+    <message>
+        <source>Eneter New Meal Type</source>
+        <translation>Nuovo tipo di ricetta</translation>
+    </message>
+    <message>
+        <source>Meal Type:</source>
+        <translation>Tipo di ricetta:</translation>
+    </message>
+    <message>
+        <source>Eneter New Ingredient Group</source>
+        <translation>Nuovo gruppo di ingredienti</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nome del gruppo:</translation>
+    </message>
+    <message>
+        <source>Delete Current</source>
+        <translation>Elimina la selezionata</translation>
+    </message>
+    <message>
+        <source>Recipe Types Editor</source>
+        <translation>Tipi di ricetta</translation>
+    </message>
+    <message>
+        <source>Recipe types</source>
+        <translation>Tipi di ricetta</translation>
+    </message>
+    <message>
+        <source>Add New Type</source>
+        <translation>Nuovo tipo</translation>
+    </message>
+    <message>
+        <source>Delete current recipe type</source>
+        <translation>Elimina il tipo di ricetta selezionato</translation>
+    </message>
+    <message>
+        <source>Ingredients Groups Editor</source>
+        <translation>Gruppi di ingredienti</translation>
+    </message>
+    <message>
+        <source>Ingredient groups</source>
+        <translation>Gruppi di ingredienti</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Nuovo gruppo</translation>
+    </message>
+    <message>
+        <source>Delete current ingredient group</source>
+        <translation>Elimina il gruppo di ingredienti selezionato</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Moves the group along the way through the shop; the shopping list in shop order follows it</source>
+        <translation>Sposta il gruppo lungo il giro del negozio; la lista della spesa nell’ordine del negozio lo segue</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Change Description</source>
+        <translation>Cambia nome</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Tidy Up...</source>
+        <translation>Riordina...</translation>
+    </message>
+    <message>
+        <source>Each ticked entry is merged into the one it means: its recipes and lines go over to it, and the entry is removed. An entry that means no other takes the food's name.</source>
+        <translation>Ogni voce spuntata viene unita a quella che indica: le sue ricette e righe passano a quella, e la voce viene tolta. Una voce che non ne indica un’altra prende il nome dell’alimento.</translation>
+    </message>
+    <message>
+        <source>MDB Files (*.mdb)</source>
+        <translation>File MDB (*.mdb)</translation>
+    </message>
+    <message>
+        <source>The import needs a folder of its own for a copy of the older file, and '%1' cannot be written. Nothing was imported.</source>
+        <translation>L’importazione ha bisogno di una cartella propria per una copia del vecchio file, e in «%1» non si può scrivere. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>Recipe files (*.html *.htm *.mmf *.mxp *.txt)</source>
+        <translation>File di ricette (*.html *.htm *.mmf *.mxp *.txt)</translation>
+    </message>
+    <message>
+        <source>Change Name</source>
+        <translation>Cambia nome</translation>
+    </message>
+    <message>
+        <source>Add Ingredient</source>
+        <translation>Aggiungi ingrediente</translation>
+    </message>
+    <message>
+        <source>Delete Ingredient</source>
+        <translation>Elimina ingrediente</translation>
+    </message>
+    <message>
+        <source>Clear Picture</source>
+        <translation>Togli immagine</translation>
+    </message>
+    <message>
+        <source>Save Picture ...</source>
+        <translation>Salva immagine ...</translation>
+    </message>
+    <message>
+        <source>View in original size</source>
+        <translation>Vedi a grandezza originale</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Delete Recipe</source>
+        <translation>Elimina ricetta</translation>
+    </message>
+    <message>
+        <source>Make the ingredient lines of "%1" from the %2 lines at the top of its method?%3</source>
+        <translation>Creare le righe di ingredienti di «%1» dalle %2 righe all’inizio della preparazione?%3</translation>
+    </message>
+    <message>
+        <source>Make ingredient lines for %1 recipes that have none, from the lines at the top of their methods? Nothing else is changed.</source>
+        <translation>Creare le righe di ingredienti per %1 ricette che non ne hanno, dalle righe all’inizio della preparazione? Nient’altro viene cambiato.</translation>
+    </message>
+    <message>
+        <source>Recipe names containing:</source>
+        <translation>Nomi di ricette che contengono:</translation>
+    </message>
+    <message>
+        <source>ONLY these ingredients</source>
+        <translation>SOLO questi ingredienti</translation>
+    </message>
+    <message>
+        <source>ANY of these ingredients</source>
+        <translation>ALMENO UNO di questi ingredienti</translation>
+    </message>
+    <message>
+        <source>MINIMUM of all these ingredients</source>
+        <translation>ALMENO tutti questi ingredienti</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Ricerca in corso...</translation>
+    </message>
+    <message>
+        <source>Found: 0 item</source>
+        <translation>Trovate: nessuna</translation>
+    </message>
+    <message>
+        <source>Found: 1 item</source>
+        <translation>Trovata: 1 ricetta</translation>
+    </message>
+    <message>
+        <source>Found: %1 items</source>
+        <translation>Trovate: %1 ricette</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop's secret store (%1), so sharing was not set up. Start the desktop's keyring or wallet and try again.</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi del desktop (%1), quindi la condivisione non è stata configurata. Avviate il portachiavi o il portafoglio del desktop e riprovate.</translation>
+    </message>
+    <message>
+        <source>Sharing is not set up yet: give your CalDAV server and the task list to share to.</source>
+        <translation>La condivisione non è ancora configurata: indicate il server CalDAV e l’elenco delle attività.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was not found in the desktop's secret store (%2). Give it again under File &gt; Sharing...</source>
+        <translation>La password per %1 non è stata trovata nel portachiavi del desktop (%2). Inseritela di nuovo in File &gt; Condivisione...</translation>
+    </message>
+    <message>
+        <source>Changed here and on a phone since the week was last shared: %1.
+
+The tick from the phone and the text from here were kept.</source>
+        <translation>Modificato qui e su un telefono dall’ultima condivisione: %1.
+
+Sono stati tenuti la spunta del telefono e il testo di qui.</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>File di calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>The groups in the order set on the categories page, what is always at home last; on the page, the printed list and the phones</source>
+        <translation>I gruppi nell’ordine fissato nella pagina delle categorie, ciò che c’è sempre in casa per ultimo; nella pagina, nella lista stampata e sui telefoni</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Gruppo:</translation>
+    </message>
+    <message>
+        <source>&amp;Qty:</source>
+        <translation>&amp;Qtà:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Quantità:</translation>
+    </message>
+    <message>
+        <source>; no longer on the menu: %1</source>
+        <translation>; non più nel menù: %1</translation>
+    </message>
+    <message>
+        <source>The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.
+
+Merge makes the items of the menu anew and keeps yours; Replace makes the whole list from the menu; Keep leaves the list as it is.</source>
+        <translation>La lista della spesa della settimana %1 (%2) contiene articoli aggiunti, modificati o eliminati a mano.
+
+Unisci rifà gli articoli del menù e tiene i vostri; Sostituisci rifà tutta la lista dal menù; Mantieni lascia la lista com’è.</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -1297,6 +1297,302 @@ Mealvane sluiten zonder op te slaan?</translation>
         <source>In 6 clicks and less than a minute, you have created your weekly menu, generated your shopping list printed it out and you are ready to go (depending on the speed of your printer!)</source>
         <translation>In 6 klikken en minder dan een minuut hebt u uw weekmenu gemaakt, het boodschappenlijstje aangemaakt en geprint, en kunt u op pad (afhankelijk van de snelheid van uw printer!)</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Ongedaan gemaakt: %1</translation>
+    </message>
+    <message>
+        <source>Restored %1</source>
+        <translation>Teruggezet: %1</translation>
+    </message>
+    <message>
+        <source>No backup of the recipe book could be made before %1: %2. The book itself is untouched.
+
+Go on without a backup?</source>
+        <translation>Er kon geen reservekopie van het receptenboek worden gemaakt vóór %1: %2. Het boek zelf is niet aangeraakt.
+
+Doorgaan zonder reservekopie?</translation>
+    </message>
+    <message>
+        <source>Today's backup of the recipe book could not be made: %1. The book itself is untouched; Mealvane tries again at its next start.
+
+Backups go to %2.</source>
+        <translation>De reservekopie van vandaag kon niet worden gemaakt: %1. Het boek zelf is niet aangeraakt; Mealvane probeert het bij de volgende start opnieuw.
+
+Reservekopieën gaan naar %2.</translation>
+    </message>
+    <message>
+        <source>There is no backup of the recipe book yet. Mealvane makes one at the first start of each day and before every import, in %1.</source>
+        <translation>Er is nog geen reservekopie van het receptenboek. Mealvane maakt er een bij de eerste start van elke dag en vóór elke import, in %1.</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? What was changed since then is undone; the book as it is now is kept as one more backup.</source>
+        <translation>Het receptenboek terugzetten naar %1, met %2 recepten en %3 geplande weken? Wat sindsdien veranderd is, wordt ongedaan gemaakt; het boek zoals het nu is, wordt als extra reservekopie bewaard.</translation>
+    </message>
+    <message>
+        <source>The recipe book is back as it was when the backup was made. The book as it was before is kept as the backup %1.</source>
+        <translation>Het receptenboek is weer zoals het was toen de reservekopie gemaakt werd. Het boek van daarvoor is bewaard als reservekopie %1.</translation>
+    </message>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Platte tekst (*.txt)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet, comma-separated (*.csv)</source>
+        <translation>Spreadsheet, kommagescheiden (*.csv)</translation>
+    </message>
+    <message>
+        <source>This recipe is too long to hand to the mail program in one piece (the hand-over carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it as PDF from the print preview and attach that to a message.</source>
+        <translation>Dit recept is te lang om in één stuk aan het e-mailprogramma te geven (hoogstens 128 KB), dus er is niets verstuurd. Druk het recept af, of sla het in het afdrukvoorbeeld op als pdf en voeg dat bij een bericht.</translation>
+    </message>
+    <message>
+        <source>Pick-A-Time</source>
+        <translation>Maaltijd loten</translation>
+    </message>
+    <message>
+        <source>Pick-A-Day</source>
+        <translation>Dag loten</translation>
+    </message>
+    <message>
+        <source>Pick-A-Week</source>
+        <translation>Week loten</translation>
+    </message>
+    <message>
+        <source>Clear-A-Time</source>
+        <translation>Maaltijd leegmaken</translation>
+    </message>
+    <message>
+        <source>Clear-A-Day</source>
+        <translation>Dag leegmaken</translation>
+    </message>
+    <message>
+        <source>Picks put no recipe twice into the week, and draw the recipes of the two weeks before last</source>
+        <translation>Het loten zet geen recept twee keer in de week en neemt de recepten van de twee weken ervoor het laatst</translation>
+    </message>
+    <message>
+        <source>Save Menu</source>
+        <translation>Menu opslaan</translation>
+    </message>
+    <message>
+        <source>Eneter New Meal Type</source>
+        <translation>Nieuwe receptsoort invoeren</translation>
+    </message>
+    <message>
+        <source>Meal Type:</source>
+        <translation>Receptsoort:</translation>
+    </message>
+    <message>
+        <source>Eneter New Ingredient Group</source>
+        <translation>Nieuwe ingrediëntengroep invoeren</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Groepsnaam:</translation>
+    </message>
+    <message>
+        <source>Delete Current</source>
+        <translation>Geselecteerde verwijderen</translation>
+    </message>
+    <message>
+        <source>Recipe Types Editor</source>
+        <translation>Receptsoorten bewerken</translation>
+    </message>
+    <message>
+        <source>Recipe types</source>
+        <translation>Receptsoorten</translation>
+    </message>
+    <message>
+        <source>Add New Type</source>
+        <translation>Nieuwe soort</translation>
+    </message>
+    <message>
+        <source>Delete current recipe type</source>
+        <translation>Geselecteerde receptsoort verwijderen</translation>
+    </message>
+    <message>
+        <source>Ingredients Groups Editor</source>
+        <translation>Ingrediëntengroepen bewerken</translation>
+    </message>
+    <message>
+        <source>Ingredient groups</source>
+        <translation>Ingrediëntengroepen</translation>
+    </message>
+    <message>
+        <source>Add New Group</source>
+        <translation>Nieuwe groep</translation>
+    </message>
+    <message>
+        <source>Delete current ingredient group</source>
+        <translation>Geselecteerde ingrediëntengroep verwijderen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Moves the group along the way through the shop; the shopping list in shop order follows it</source>
+        <translation>Verplaatst de groep op de route door de winkel; het boodschappenlijstje in winkelvolgorde volgt</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Change Description</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Tidy Up...</source>
+        <translation>Opruimen...</translation>
+    </message>
+    <message>
+        <source>Each ticked entry is merged into the one it means: its recipes and lines go over to it, and the entry is removed. An entry that means no other takes the food's name.</source>
+        <translation>Elk aangevinkt item wordt samengevoegd met het item dat het bedoelt: de recepten en regels gaan daarheen en het item verdwijnt. Een item dat geen ander bedoelt, krijgt de naam van het levensmiddel.</translation>
+    </message>
+    <message>
+        <source>MDB Files (*.mdb)</source>
+        <translation>MDB-bestanden (*.mdb)</translation>
+    </message>
+    <message>
+        <source>The import needs a folder of its own for a copy of the older file, and '%1' cannot be written. Nothing was imported.</source>
+        <translation>Het importeren heeft een eigen map nodig voor een kopie van het oudere bestand, en in ‘%1’ kan niet worden geschreven. Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Recipe files (*.html *.htm *.mmf *.mxp *.txt)</source>
+        <translation>Receptbestanden (*.html *.htm *.mmf *.mxp *.txt)</translation>
+    </message>
+    <message>
+        <source>Change Name</source>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>Add Ingredient</source>
+        <translation>Ingrediënt toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete Ingredient</source>
+        <translation>Ingrediënt verwijderen</translation>
+    </message>
+    <message>
+        <source>Clear Picture</source>
+        <translation>Afbeelding wissen</translation>
+    </message>
+    <message>
+        <source>Save Picture ...</source>
+        <translation>Afbeelding opslaan ...</translation>
+    </message>
+    <message>
+        <source>View in original size</source>
+        <translation>Op ware grootte bekijken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Delete Recipe</source>
+        <translation>Recept verwijderen</translation>
+    </message>
+    <message>
+        <source>Make the ingredient lines of "%1" from the %2 lines at the top of its method?%3</source>
+        <translation>De ingrediëntregels van ‘%1’ maken uit de %2 regels bovenaan de bereiding?%3</translation>
+    </message>
+    <message>
+        <source>Make ingredient lines for %1 recipes that have none, from the lines at the top of their methods? Nothing else is changed.</source>
+        <translation>Ingrediëntregels maken voor %1 recepten zonder, uit de regels bovenaan hun bereiding? Verder verandert er niets.</translation>
+    </message>
+    <message>
+        <source>Recipe names containing:</source>
+        <translation>Receptnamen met:</translation>
+    </message>
+    <message>
+        <source>ONLY these ingredients</source>
+        <translation>ALLEEN deze ingrediënten</translation>
+    </message>
+    <message>
+        <source>ANY of these ingredients</source>
+        <translation>EEN VAN deze ingrediënten</translation>
+    </message>
+    <message>
+        <source>MINIMUM of all these ingredients</source>
+        <translation>MINSTENS al deze ingrediënten</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Zoeken...</translation>
+    </message>
+    <message>
+        <source>Found: 0 item</source>
+        <translation>Gevonden: geen</translation>
+    </message>
+    <message>
+        <source>Found: 1 item</source>
+        <translation>Gevonden: 1 recept</translation>
+    </message>
+    <message>
+        <source>Found: %1 items</source>
+        <translation>Gevonden: %1 recepten</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop's secret store (%1), so sharing was not set up. Start the desktop's keyring or wallet and try again.</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos van het bureaublad worden bewaard (%1), dus delen is niet ingesteld. Start de sleutelbos of portefeuille van het bureaublad en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Sharing is not set up yet: give your CalDAV server and the task list to share to.</source>
+        <translation>Delen is nog niet ingesteld: geef uw CalDAV-server en de takenlijst op.</translation>
+    </message>
+    <message>
+        <source>The password for %1 was not found in the desktop's secret store (%2). Give it again under File &gt; Sharing...</source>
+        <translation>Het wachtwoord voor %1 is niet gevonden in de sleutelbos van het bureaublad (%2). Geef het opnieuw op onder Bestand &gt; Delen...</translation>
+    </message>
+    <message>
+        <source>Changed here and on a phone since the week was last shared: %1.
+
+The tick from the phone and the text from here were kept.</source>
+        <translation>Hier en op een telefoon gewijzigd sinds de week het laatst gedeeld is: %1.
+
+Het vinkje van de telefoon en de tekst van hier zijn bewaard.</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Agendabestanden (*.ics)</translation>
+    </message>
+    <message>
+        <source>The groups in the order set on the categories page, what is always at home last; on the page, the printed list and the phones</source>
+        <translation>De groepen in de volgorde van de categoriepagina, wat altijd in huis is als laatste; op de pagina, op papier en op de telefoons</translation>
+    </message>
+    <message>
+        <source>&amp;Group:</source>
+        <translation>&amp;Groep:</translation>
+    </message>
+    <message>
+        <source>&amp;Qty:</source>
+        <translation>&amp;Aantal:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Hoeveelheid:</translation>
+    </message>
+    <message>
+        <source>; no longer on the menu: %1</source>
+        <translation>; niet meer op het menu: %1</translation>
+    </message>
+    <message>
+        <source>The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.
+
+Merge makes the items of the menu anew and keeps yours; Replace makes the whole list from the menu; Keep leaves the list as it is.</source>
+        <translation>Het boodschappenlijstje van week %1 (%2) bevat items die u met de hand hebt toegevoegd, gewijzigd of verwijderd.
+
+Samenvoegen maakt de items van het menu opnieuw en houdt de uwe; Vervangen maakt de hele lijst uit het menu; Behouden laat de lijst zoals hij is.</translation>
+    </message>
 </context>
 <context>
     <name>UpDown</name>

@@ -63,7 +63,7 @@ void TForm1::undoLast() {
         if (activePage() == TabSheet2)
             RefreshShoppingList();
     }
-    tellDone(QStringLiteral("Undone: %1").arg(step.caption));
+    tellDone(tr("Undone: %1").arg(step.caption));
 }
 
 TForm1::PlannerState TForm1::plannerState() {
@@ -147,5 +147,5 @@ void TForm1::deletedRecipes() {
     rereadAfterImport();
     showRecipe(shown);
     rereadRecipeList();
-    tellDone(QStringLiteral("Restored %1").arg(said.join(QStringLiteral(", "))));
+    tellDone(tr("Restored %1").arg(said.join(QStringLiteral(", "))));
 }

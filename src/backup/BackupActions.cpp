@@ -62,8 +62,8 @@ bool TForm1::backUpBeforeChange(const QString &change) {
         return true;
     }
     return m_services.dialogs.confirm(
-        QStringLiteral("No backup of the recipe book could be made before %1: %2. The book itself is "
-                       "untouched.\n\nGo on without a backup?")
+        tr("No backup of the recipe book could be made before %1: %2. The book itself is "
+           "untouched.\n\nGo on without a backup?")
             .arg(change, made.failure));
 }
 
@@ -95,9 +95,10 @@ void Mealvane::backUpForTheDay() {
             m_dailyCopy.reset();
             if (!made->failure.isEmpty())
                 m_services.dialogs.showError(
-                    QStringLiteral("Today's backup of the recipe book could not be made: %1. The "
-                                   "book itself is untouched; Mealvane tries again at its next "
-                                   "start.\n\nBackups go to %2.")
+                    QCoreApplication::translate(
+                        "TForm1", "Today's backup of the recipe book could not be made: %1. The "
+                                  "book itself is untouched; Mealvane tries again at its next "
+                                  "start.\n\nBackups go to %2.")
                         .arg(made->failure, QDir::toNativeSeparators(folder)));
         });
         m_dailyBackup->start(QThread::LowPriority);
@@ -125,8 +126,8 @@ void TForm1::restoreFromBackup() {
     }
     if (found.isEmpty()) {
         m_services.dialogs.showInformation(
-            QStringLiteral("There is no backup of the recipe book yet. Mealvane makes one at the first start "
-                           "of each day and before every import, in %1.")
+            tr("There is no backup of the recipe book yet. Mealvane makes one at the first start "
+               "of each day and before every import, in %1.")
                 .arg(QDir::toNativeSeparators(folder)));
         return;
     }
@@ -153,9 +154,9 @@ void TForm1::restoreFromBackup() {
         return;
     }
     if (!m_services.dialogs.confirm(
-            QStringLiteral("Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? "
-                           "What was changed since then is undone; the book as it is now is kept as one more "
-                           "backup.")
+            tr("Put the recipe book back as it was on %1, with %2 recipes and %3 planned weeks? "
+               "What was changed since then is undone; the book as it is now is kept as one more "
+               "backup.")
                 .arg(when)
                 .arg(contents.recipes)
                 .arg(contents.plannedWeeks)))
@@ -200,7 +201,8 @@ void Mealvane::restore(const QString &copy) {
     }
     tellAboutTheBook();
     m_services.dialogs.showInformation(
-        QStringLiteral("The recipe book is back as it was when the backup was made. The book as it was "
-                       "before is kept as the backup %1.")
+        QCoreApplication::translate(
+            "TForm1", "The recipe book is back as it was when the backup was made. The book as it was "
+                      "before is kept as the backup %1.")
             .arg(QDir::toNativeSeparators(kept)));
 }

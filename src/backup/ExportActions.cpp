@@ -144,9 +144,7 @@ void TForm1::exportWeek() {
         QDir(QDir::homePath())
             .filePath(QStringLiteral("Mealvane week %1 of %2.txt").arg(SelectedWeek).arg(SelectedYear));
     QString path = m_services.dialogs.saveFileName(
-        tr("Export Week"),
-        {QStringLiteral("Plain text (*.txt)"), QStringLiteral("Spreadsheet, comma-separated (*.csv)")},
-        suggested);
+        tr("Export Week"), {tr("Plain text (*.txt)"), tr("Spreadsheet, comma-separated (*.csv)")}, suggested);
     if (path.isEmpty())
         return;
     const bool asCsv = QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;

@@ -56,10 +56,10 @@ int TForm1::SendMailMAPI(const MailMessage &message) {
     Mailer &mailer = m_services.mailer != nullptr ? *m_services.mailer : m_desktopMailer;
     const int result = mailer.send(message);
     if (result == Mailer::TooLong)
-        m_services.dialogs.showError(QStringLiteral(
-            "This recipe is too long to hand to the mail program in one piece (the hand-over "
-            "carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it "
-            "as PDF from the print preview and attach that to a message."));
+        m_services.dialogs.showError(
+            tr("This recipe is too long to hand to the mail program in one piece (the hand-over "
+               "carries at most 128 KB), so nothing was sent. Print the recipe instead, or save it "
+               "as PDF from the print preview and attach that to a message."));
     else if (result != 0)
         m_services.dialogs.showError(tr("Error sending mail (%1).").arg(result));
     return result;

@@ -84,25 +84,24 @@ void TForm1::buildWeeklyPage() {
     };
     std::vector<Place> places;
     const auto button = [&](const char *name, const char *caption, void (TForm1::*handler)(), Place place) {
-        auto *b = new QPushButton(QString::fromUtf8(caption), panel);
+        auto *b = new QPushButton(tr(caption), panel);
         b->setObjectName(QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
         place.widget = b;
         places.push_back(place);
     };
-    button("RbButton12", "Pick-A-Time", &TForm1::RbButton12Click, {nullptr, 0, 0, 1, 0, 0});
-    button("RbButton14", "Pick-A-Day", &TForm1::RbButton14Click, {nullptr, 1, 0, 1, 0, 1});
-    button("RbButton13", "Pick-A-Week", &TForm1::RbButton13Click, {nullptr, 2, 0, 1, 0, 2});
-    button("RbButton15", "Clear-A-Time", &TForm1::RbButton15Click, {nullptr, 0, 1, 1, 1, 0});
-    button("RbButton16", "Clear-A-Day", &TForm1::RbButton16Click, {nullptr, 1, 1, 1, 1, 1});
-    button("RbButton17", "Print", &TForm1::RbButton17Click, {nullptr, 2, 1, 1, 1, 2});
+    button("RbButton12", QT_TR_NOOP("Pick-A-Time"), &TForm1::RbButton12Click, {nullptr, 0, 0, 1, 0, 0});
+    button("RbButton14", QT_TR_NOOP("Pick-A-Day"), &TForm1::RbButton14Click, {nullptr, 1, 0, 1, 0, 1});
+    button("RbButton13", QT_TR_NOOP("Pick-A-Week"), &TForm1::RbButton13Click, {nullptr, 2, 0, 1, 0, 2});
+    button("RbButton15", QT_TR_NOOP("Clear-A-Time"), &TForm1::RbButton15Click, {nullptr, 0, 1, 1, 1, 0});
+    button("RbButton16", QT_TR_NOOP("Clear-A-Day"), &TForm1::RbButton16Click, {nullptr, 1, 1, 1, 1, 1});
+    button("RbButton17", QT_TR_NOOP("Print"), &TForm1::RbButton17Click, {nullptr, 2, 1, 1, 1, 2});
     // Variety on request: off unless the user asked for it in an earlier run.
     m_noRepeats = new QCheckBox(tr("No re&peats"), panel);
     m_noRepeats->setObjectName(QStringLiteral("NoRepeats"));
-    m_noRepeats->setToolTip(
-        QStringLiteral("Picks put no recipe twice into the week, and draw the recipes of the "
-                       "two weeks before last"));
+    m_noRepeats->setToolTip(tr("Picks put no recipe twice into the week, and draw the recipes of the "
+                               "two weeks before last"));
     m_noRepeats->setChecked(QSettings(QStringLiteral("mealvane"), QStringLiteral("mealvane"))
                                 .value(QStringLiteral("Planner/NoRepeats"), false)
                                 .toBool());
@@ -112,7 +111,7 @@ void TForm1::buildWeeklyPage() {
     });
     // In the footer it has a row of its own, so that the buttons keep their room at any font.
     places.push_back({m_noRepeats, 3, 0, 2, 2, 0, 2});
-    button("RbButton18", "Save Menu", &TForm1::RbButton18Click, {nullptr, 4, 0, 2, 0, 3});
+    button("RbButton18", QT_TR_NOOP("Save Menu"), &TForm1::RbButton18Click, {nullptr, 4, 0, 2, 0, 3});
     m_unsavedMarker = new QLabel(tr("Not saved yet"), panel);
     m_unsavedMarker->setObjectName(QStringLiteral("UnsavedMarker"));
     m_unsavedMarker->setAccessibleName(tr("The weekly menu holds picks not saved yet"));

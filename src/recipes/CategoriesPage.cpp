@@ -30,11 +30,14 @@ struct CategoryKind {
 };
 
 CategoryKind recipeTypes(TDataModule1 &data) {
-    return {data.MEALTYPE, "ID", "Type", "Eneter New Meal Type", "Meal Type:"};
+    return {data.MEALTYPE, "ID", "Type", QT_TRANSLATE_NOOP("TForm1", "Eneter New Meal Type"),
+            QT_TRANSLATE_NOOP("TForm1", "Meal Type:")};
 }
 
 CategoryKind ingredientGroups(TDataModule1 &data) {
-    return {data.IGROUP, "IGROUP_ID", "IGROUP_NAME", "Eneter New Ingredient Group", "Group Name:"};
+    return {data.IGROUP, "IGROUP_ID", "IGROUP_NAME",
+            QT_TRANSLATE_NOOP("TForm1", "Eneter New Ingredient Group"),
+            QT_TRANSLATE_NOOP("TForm1", "Group Name:")};
 }
 
 } // namespace
@@ -48,11 +51,11 @@ void TForm1::buildCategoriesPage() {
     page->setVerticalSpacing(4);
     const auto half = [&](int row, const char *title, db::TableDataset &dataset, const char *field,
                           const char *gridName, const char *accessibleName) {
-        auto *grid = new DBGrid(dataset, {QLatin1String(field)}, {QLatin1String(accessibleName)}, body);
+        auto *grid = new DBGrid(dataset, {QLatin1String(field)}, {tr(accessibleName)}, body);
         grid->setObjectName(QLatin1String(gridName));
-        grid->setAccessibleName(QLatin1String(accessibleName));
+        grid->setAccessibleName(tr(accessibleName));
         grid->horizontalHeader()->hide();
-        auto *caption = new QLabel(QLatin1String(title), body);
+        auto *caption = new QLabel(tr(title), body);
         caption->setProperty("sectionCaption", true);
         caption->setBuddy(grid);
         page->addWidget(caption, row, 0, 1, 2);
@@ -64,12 +67,13 @@ void TForm1::buildCategoriesPage() {
                              const char *deleteName, void (TForm1::*remove)(), const char *deleteSays) {
         auto *column = new QVBoxLayout;
         for (const auto &[name, text, handler] :
-             {std::tuple{addName, addText, add}, std::tuple{deleteName, "Delete Current", remove}}) {
-            auto *b = new QPushButton(QString::fromLatin1(text), body);
+             {std::tuple{addName, addText, add},
+              std::tuple{deleteName, QT_TR_NOOP("Delete Current"), remove}}) {
+            auto *b = new QPushButton(tr(text), body);
             b->setObjectName(QString::fromLatin1(name));
             // Both lists have a "Delete Current"; assistive technology hears which one it deletes from.
             if (name == deleteName)
-                b->setAccessibleName(QString::fromLatin1(deleteSays));
+                b->setAccessibleName(tr(deleteSays));
             connect(b, &QPushButton::clicked, this,
                     [this, h = handler] { run([this, h] { (this->*h)(); }); });
             column->addWidget(b);
@@ -77,22 +81,24 @@ void TForm1::buildCategoriesPage() {
         column->addStretch(1);
         page->addLayout(column, row + 1, 1);
     };
-    DBGrid10 = half(0, "Recipe Types Editor", m_data->MEALTYPE, "Type", "DBGrid10", "Recipe types");
-    buttons(0, "RbButton22", "Add New Type", &TForm1::RbButton22Click, "RbButton23", &TForm1::RbButton23Click,
-            "Delete current recipe type");
-    DBGrid11 =
-        half(2, "Ingredients Groups Editor", m_data->IGROUP, "IGROUP_NAME", "DBGrid11", "Ingredient groups");
-    buttons(2, "RbButton24", "Add New Group", &TForm1::RbButton24Click, "RbButton25",
-            &TForm1::RbButton25Click, "Delete current ingredient group");
+    DBGrid10 = half(0, QT_TR_NOOP("Recipe Types Editor"), m_data->MEALTYPE, "Type", "DBGrid10",
+                    QT_TR_NOOP("Recipe types"));
+    buttons(0, "RbButton22", QT_TR_NOOP("Add New Type"), &TForm1::RbButton22Click, "RbButton23",
+            &TForm1::RbButton23Click, QT_TR_NOOP("Delete current recipe type"));
+    DBGrid11 = half(2, QT_TR_NOOP("Ingredients Groups Editor"), m_data->IGROUP, "IGROUP_NAME", "DBGrid11",
+                    QT_TR_NOOP("Ingredient groups"));
+    buttons(2, "RbButton24", QT_TR_NOOP("Add New Group"), &TForm1::RbButton24Click, "RbButton25",
+            &TForm1::RbButton25Click, QT_TR_NOOP("Delete current ingredient group"));
     // The groups in the order of the way through the shop: dragged into place, or moved a step at a time
     // by the buttons or Alt+Up and Alt+Down.
     auto *order = static_cast<QVBoxLayout *>(page->itemAtPosition(3, 1)->layout());
-    for (const auto &[name, text, step, key] : {std::tuple{"MoveGroupUp", "Move Up", -1, Qt::Key_Up},
-                                                std::tuple{"MoveGroupDown", "Move Down", 1, Qt::Key_Down}}) {
-        auto *b = new QPushButton(QString::fromLatin1(text), body);
+    for (const auto &[name, text, step, key] :
+         {std::tuple{"MoveGroupUp", QT_TR_NOOP("Move Up"), -1, Qt::Key_Up},
+          std::tuple{"MoveGroupDown", QT_TR_NOOP("Move Down"), 1, Qt::Key_Down}}) {
+        auto *b = new QPushButton(tr(text), body);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(QStringLiteral("Moves the group along the way through the shop; the shopping list in "
-                                     "shop order follows it"));
+        b->setToolTip(tr("Moves the group along the way through the shop; the shopping list in "
+                         "shop order follows it"));
         order->insertWidget(order->count() - 1, b);
         const auto move = [this, s = step] {
             if (!m_readOnly && m_data->IGROUP.hasCurrentRow())
@@ -113,8 +119,8 @@ void TForm1::buildCategoriesPage() {
 
 void TForm1::addCategory(bool groups) {
     const CategoryKind kind = groups ? ingredientGroups(*m_data) : recipeTypes(*m_data);
-    const QString answer = plainName(m_services.dialogs.input(QLatin1String(kind.inputCaption),
-                                                              QLatin1String(kind.inputPrompt), QString()));
+    const QString answer =
+        plainName(m_services.dialogs.input(tr(kind.inputCaption), tr(kind.inputPrompt), QString()));
     if (answer.isEmpty())
         return; // cancelled
     if (answer.trimmed().isEmpty()) {

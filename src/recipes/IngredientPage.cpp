@@ -87,18 +87,18 @@ void TForm1::buildIngredientPage() {
             [this](bool checked) { run([this, checked] { setStaple(checked); }); });
     auto *buttons = new QHBoxLayout;
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
-        auto *b = new QPushButton(QString::fromLatin1(text), body);
+        auto *b = new QPushButton(tr(text), body);
         b->setObjectName(QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
         buttons->addWidget(b);
         return b;
     };
-    RbButton2 = button("RbButton2", "Add New", &TForm1::RbButton2Click);
-    RbButton3 = button("RbButton3", "Change Description", &TForm1::RbButton3Click);
-    RbButton1 = button("RbButton1", "Delete", &TForm1::RbButton1Click);
+    RbButton2 = button("RbButton2", QT_TR_NOOP("Add New"), &TForm1::RbButton2Click);
+    RbButton3 = button("RbButton3", QT_TR_NOOP("Change Description"), &TForm1::RbButton3Click);
+    RbButton1 = button("RbButton1", QT_TR_NOOP("Delete"), &TForm1::RbButton1Click);
     buttons->addStretch(1);
-    button("TidyUp", "Tidy Up...", &TForm1::tidyCatalogue)
+    button("TidyUp", QT_TR_NOOP("Tidy Up..."), &TForm1::tidyCatalogue)
         ->setToolTip(
             QStringLiteral("Merges entries an import made from pieces of lines into the food they mean"));
     page->addLayout(buttons);
@@ -254,9 +254,9 @@ void TForm1::tidyCatalogue() {
         return;
     }
     VaneDialog dialog(QStringLiteral("TidyUpDialog"), tr("Tidy Up"), tr("Entries that mean another"), this);
-    auto *intro = new QLabel(QStringLiteral("Each ticked entry is merged into the one it means: its recipes "
-                                            "and lines go over to it, and the entry is removed. An entry "
-                                            "that means no other takes the food's name."),
+    auto *intro = new QLabel(tr("Each ticked entry is merged into the one it means: its recipes "
+                                "and lines go over to it, and the entry is removed. An entry "
+                                "that means no other takes the food's name."),
                              &dialog);
     intro->setWordWrap(true);
     dialog.body()->addWidget(intro);

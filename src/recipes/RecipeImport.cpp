@@ -109,9 +109,8 @@ void TForm1::Action14Execute() {
     m_data->OLDMeals.close();
     m_data->OLDSQLMI.close();
     old.close();
-    const QString chosen =
-        m_services.dialogs.openFileName(QStringLiteral("Import Meals from Older DB"),
-                                        {QStringLiteral("MDB Files (*.mdb)"), tr("All Files (*)")});
+    const QString chosen = m_services.dialogs.openFileName(QStringLiteral("Import Meals from Older DB"),
+                                                           {tr("MDB Files (*.mdb)"), tr("All Files (*)")});
     if (chosen.isEmpty() || !QFileInfo::exists(chosen))
         return;
     if (!backUpBeforeChange(tr("the import")))
@@ -121,8 +120,8 @@ void TForm1::Action14Execute() {
     const QString folder = QFileInfo(copy).absolutePath();
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
         m_services.dialogs.showError(
-            QStringLiteral("The import needs a folder of its own for a copy of the older file, and '%1' "
-                           "cannot be written. Nothing was imported.")
+            tr("The import needs a folder of its own for a copy of the older file, and '%1' "
+               "cannot be written. Nothing was imported.")
                 .arg(QDir::toNativeSeparators(folder)));
         return;
     }
@@ -189,7 +188,7 @@ void TForm1::Action15Execute() {
         return;
     const QStringList files = m_services.dialogs.openFileNames(
         QStringLiteral("Import Recipes from Files"),
-        {QStringLiteral("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), tr("All Files (*)")});
+        {tr("Recipe files (*.html *.htm *.mmf *.mxp *.txt)"), tr("All Files (*)")});
     if (files.isEmpty() || !backUpBeforeChange(tr("the import")))
         return;
     // As with the older data file: nothing else may change the book meanwhile.

@@ -70,7 +70,7 @@ void TForm1::buildRecipePage() {
         return label;
     };
     const auto button = [&](const char *name, const char *text, void (TForm1::*handler)()) {
-        auto *b = new QPushButton(QString::fromLatin1(text), body);
+        auto *b = new QPushButton(tr(text), body);
         b->setObjectName(QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
@@ -90,7 +90,7 @@ void TForm1::buildRecipePage() {
     // The box takes the room the page has; its list shows every name whole.
     DBLookupComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     DBLookupComboBox2->setMinimumContentsLength(8);
-    RbButton4 = button("RbButton4", "Change Name", &TForm1::RbButton4Click);
+    RbButton4 = button("RbButton4", QT_TR_NOOP("Change Name"), &TForm1::RbButton4Click);
     left->addWidget(caption(tr("&Name:"), DBLookupComboBox2), 0, 0);
     // The name has the row to itself, so that a long one shows whole; its button is among the recipe's.
     left->addWidget(DBLookupComboBox2, 0, 1, 1, 2);
@@ -159,8 +159,8 @@ void TForm1::buildRecipePage() {
     right->addWidget(DBGrid2, 1);
     auto *ingredientButtons = new FlowLayout;
     right->addLayout(ingredientButtons);
-    RbButton8 = button("RbButton8", "Add Ingredient", &TForm1::RbButton8Click);
-    RbButton9 = button("RbButton9", "Delete Ingredient", &TForm1::RbButton9Click);
+    RbButton8 = button("RbButton8", QT_TR_NOOP("Add Ingredient"), &TForm1::RbButton8Click);
+    RbButton9 = button("RbButton9", QT_TR_NOOP("Delete Ingredient"), &TForm1::RbButton9Click);
     ingredientButtons->addWidget(RbButton8);
     ingredientButtons->addWidget(RbButton9);
 
@@ -174,16 +174,16 @@ void TForm1::buildRecipePage() {
     PopupMenu1 = new QMenu(EDBImage1);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     const auto menuItem = [this](const char *name, const char *text, void (TForm1::*handler)()) {
-        QAction *action = PopupMenu1->addAction(QString::fromLatin1(text));
+        QAction *action = PopupMenu1->addAction(tr(text));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this,
                 [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
-    menuItem("LoadNewPicture1", "Load New Picture", &TForm1::LoadNewPicture1Click);
-    menuItem("ClearPicture1", "Clear Picture", &TForm1::ClearPicture1Click);
-    menuItem("SavePicture1", "Save Picture ...", &TForm1::SavePicture1Click);
+    menuItem("LoadNewPicture1", QT_TR_NOOP("Load New Picture"), &TForm1::LoadNewPicture1Click);
+    menuItem("ClearPicture1", QT_TR_NOOP("Clear Picture"), &TForm1::ClearPicture1Click);
+    menuItem("SavePicture1", QT_TR_NOOP("Save Picture ..."), &TForm1::SavePicture1Click);
     PopupMenu1->addSeparator();
-    menuItem("Vieworiginalsize1", "View in original size", &TForm1::Vieworiginalsize1Click);
+    menuItem("Vieworiginalsize1", QT_TR_NOOP("View in original size"), &TForm1::Vieworiginalsize1Click);
     connect(EDBImage1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { PopupMenu1->popup(EDBImage1->mapToGlobal(at)); });
     connect(EDBImage1, &DBImage::doubleClicked, this, [this] { run([this] { Vieworiginalsize1Click(); }); });
@@ -195,16 +195,16 @@ void TForm1::buildRecipePage() {
     // The buttons go on in a second row when the window is too narrow for their captions.
     auto *recipeButtons = new FlowLayout;
     page->addLayout(recipeButtons, 1, 0, 1, 2);
-    RbButton6 = button("RbButton6", "Add New Recipe", &TForm1::RbButton6Click);
-    RbButton5 = button("RbButton5", "Save", &TForm1::RbButton5Click);
-    RbButton7 = button("RbButton7", "Delete Recipe", &TForm1::RbButton7Click);
+    RbButton6 = button("RbButton6", QT_TR_NOOP("Add New Recipe"), &TForm1::RbButton6Click);
+    RbButton5 = button("RbButton5", QT_TR_NOOP("Save"), &TForm1::RbButton5Click);
+    RbButton7 = button("RbButton7", QT_TR_NOOP("Delete Recipe"), &TForm1::RbButton7Click);
     recipeButtons->addWidget(RbButton6);
     recipeButtons->addWidget(RbButton5);
     recipeButtons->addWidget(RbButton7);
     recipeButtons->addWidget(RbButton4);
     recipeButtons->addStretch();
-    RbButton21 = button("RbButton21", "Print Recipe", &TForm1::RbButton21Click);
-    RbButton26 = button("RbButton26", "Email Recipe", &TForm1::RbButton26Click);
+    RbButton21 = button("RbButton21", QT_TR_NOOP("Print Recipe"), &TForm1::RbButton21Click);
+    RbButton26 = button("RbButton26", QT_TR_NOOP("Email Recipe"), &TForm1::RbButton26Click);
     recipeButtons->addWidget(RbButton21);
     recipeButtons->addWidget(RbButton26);
     auto *readAmounts = new QPushButton(QStringLiteral("Read Amounts from Method"), body);
@@ -557,13 +557,13 @@ void TForm1::readAmountsFromMethod() {
             tr("The method of \"%1\" does not begin with ingredient lines.").arg(name));
         return;
     }
-    if (!m_services.dialogs.confirm(
-            QStringLiteral("Make the ingredient lines of \"%1\" from the %2 lines at the "
-                           "top of its method?%3")
-                .arg(name)
-                .arg(top.size())
-                .arg(m_linesEditor->grid()->rowCount() > 0 ? tr(" The lines it has now are replaced.")
-                                                           : QString())))
+    if (!m_services.dialogs.confirm(tr("Make the ingredient lines of \"%1\" from the %2 lines at the "
+                                       "top of its method?%3")
+                                        .arg(name)
+                                        .arg(top.size())
+                                        .arg(m_linesEditor->grid()->rowCount() > 0
+                                                 ? tr(" The lines it has now are replaced.")
+                                                 : QString())))
         return;
     if (!backUpBeforeChange(tr("reading the amounts")))
         return;
@@ -596,11 +596,10 @@ void TForm1::readAllAmountsFromMethods() {
             tr("No recipe without ingredient lines has a method that begins with them."));
         return;
     }
-    if (!m_services.dialogs.confirm(
-            QStringLiteral("Make ingredient lines for %1 recipes that have none, from "
-                           "the lines at the top of their methods? Nothing else is "
-                           "changed.")
-                .arg(found.size())) ||
+    if (!m_services.dialogs.confirm(tr("Make ingredient lines for %1 recipes that have none, from "
+                                       "the lines at the top of their methods? Nothing else is "
+                                       "changed.")
+                                        .arg(found.size())) ||
         !backUpBeforeChange(tr("reading the amounts")))
         return;
     {

@@ -36,7 +36,7 @@ void TForm1::buildSearchPage() {
     left->setHorizontalSpacing(6);
     left->setVerticalSpacing(4);
     const auto radio = [&](const char *name, const char *caption) {
-        auto *button = new QRadioButton(QString::fromLatin1(caption), body);
+        auto *button = new QRadioButton(tr(caption), body);
         button->setObjectName(QString::fromLatin1(name));
         return button;
     };
@@ -46,10 +46,10 @@ void TForm1::buildSearchPage() {
         connect(button, &QPushButton::clicked, this, [this] { run([this] { btn2Click(); }); });
         return button;
     };
-    rb2 = radio("rb2", "Recipe names containing:");
-    rb3 = radio("rb3", "ONLY these ingredients");
-    rb4 = radio("rb4", "ANY of these ingredients");
-    rb5 = radio("rb5", "MINIMUM of all these ingredients");
+    rb2 = radio("rb2", QT_TR_NOOP("Recipe names containing:"));
+    rb3 = radio("rb3", QT_TR_NOOP("ONLY these ingredients"));
+    rb4 = radio("rb4", QT_TR_NOOP("ANY of these ingredients"));
+    rb5 = radio("rb5", QT_TR_NOOP("MINIMUM of all these ingredients"));
     txt2 = new QLineEdit(body);
     txt2->setObjectName(QStringLiteral("txt2"));
     txt2->setAccessibleName(tr("Recipe name contains"));
@@ -256,15 +256,15 @@ void TForm1::btn2Click() {
         return;
     }
     showFound(QString());
-    lblFound->setText(QStringLiteral("Searching..."));
+    lblFound->setText(tr("Searching..."));
     lbResult->clear();
     repaint();
     GoSearch(criteria);
     const int n = lbResult->count();
     showFound(n == 0 ? QStringLiteral("none") : QStringLiteral("some"));
-    lblFound->setText(n == 0   ? QStringLiteral("Found: 0 item")
-                      : n == 1 ? QStringLiteral("Found: 1 item")
-                               : QStringLiteral("Found: %1 items").arg(n));
+    lblFound->setText(n == 0   ? tr("Found: 0 item")
+                      : n == 1 ? tr("Found: 1 item")
+                               : tr("Found: %1 items").arg(n));
 }
 
 void TForm1::GoSearch(const search::Criteria &criteria) {

@@ -33,9 +33,9 @@ bool TForm1::sharingSettings() {
     QString failure;
     if (!secrets().store(secretstore::keyFor(settings.server.toString(), settings.user), dialog.password(),
                          &failure)) {
-        m_services.dialogs.showError(QStringLiteral("The password could not be kept in the desktop's secret "
-                                                    "store (%1), so sharing was not set up. Start the "
-                                                    "desktop's keyring or wallet and try again.")
+        m_services.dialogs.showError(tr("The password could not be kept in the desktop's secret "
+                                        "store (%1), so sharing was not set up. Start the "
+                                        "desktop's keyring or wallet and try again.")
                                          .arg(failure));
         return false;
     }
@@ -61,9 +61,8 @@ void TForm1::syncWeek(bool share, bool quiet) {
     if (!settings.configured()) {
         if (quiet)
             return;
-        m_services.dialogs.showInformation(
-            QStringLiteral("Sharing is not set up yet: give your CalDAV server "
-                           "and the task list to share to."));
+        m_services.dialogs.showInformation(tr("Sharing is not set up yet: give your CalDAV server "
+                                              "and the task list to share to."));
         if (!sharingSettings())
             return;
         settings = sharing::settings(m_data->ADOConnectionMain);
@@ -75,8 +74,8 @@ void TForm1::syncWeek(bool share, bool quiet) {
     const QString password =
         secrets().read(secretstore::keyFor(settings.server.toString(), settings.user), &failure);
     if (password.isEmpty() && !failure.isEmpty()) {
-        const QString text = QStringLiteral("The password for %1 was not found in the desktop's secret store "
-                                            "(%2). Give it again under File > Sharing...")
+        const QString text = tr("The password for %1 was not found in the desktop's secret store "
+                                "(%2). Give it again under File > Sharing...")
                                  .arg(settings.server.host(), failure);
         quiet ? tellDone(text) : m_services.dialogs.showError(text);
         return;
@@ -124,9 +123,8 @@ void TForm1::syncWeek(bool share, bool quiet) {
     tellDone(done.join(QStringLiteral("; ")));
     if (!result.merged.isEmpty())
         m_services.dialogs.showInformation(
-            QStringLiteral(
-                "Changed here and on a phone since the week was last shared: %1.\n\nThe tick from the "
-                "phone and the text from here were kept.")
+            tr("Changed here and on a phone since the week was last shared: %1.\n\nThe tick from the "
+               "phone and the text from here were kept.")
                 .arg(result.merged.join(QStringLiteral(", "))));
 }
 
@@ -142,7 +140,7 @@ void TForm1::exportWeekCalendar() {
     const QString suggested = QDir::home().filePath(
         QStringLiteral("Mealvane week %1 of %2.ics").arg(SelectedWeek).arg(SelectedYear));
     QString path = m_services.dialogs.saveFileName(tr("Export Week as Calendar"),
-                                                   {QStringLiteral("Calendar files (*.ics)")}, suggested);
+                                                   {tr("Calendar files (*.ics)")}, suggested);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive))

@@ -79,8 +79,8 @@ void TForm1::buildShoppingPage() {
     heading->addWidget(preview, 1);
     ShopOrder = new QCheckBox(tr("In shop order"), body);
     ShopOrder->setObjectName(QStringLiteral("ShopOrder"));
-    ShopOrder->setToolTip(QStringLiteral("The groups in the order set on the categories page, what is always "
-                                         "at home last; on the page, the printed list and the phones"));
+    ShopOrder->setToolTip(tr("The groups in the order set on the categories page, what is always "
+                             "at home last; on the page, the printed list and the phones"));
     heading->addWidget(ShopOrder);
     left->addLayout(heading);
     left->addWidget(DBGrid9, 1);
@@ -116,25 +116,25 @@ void TForm1::buildShoppingPage() {
     const auto edit = [&](const char *name, const char *caption, int row) {
         auto *box = new QLineEdit(body);
         box->setObjectName(QString::fromLatin1(name));
-        auto *label = new QLabel(QString::fromLatin1(caption), body);
+        auto *label = new QLabel(tr(caption), body);
         label->setBuddy(box);
         box->setAccessibleName(label->text().chopped(1).remove(u'&'));
         form->addWidget(label, row, 0);
         form->addWidget(box, row, 1);
         return box;
     };
-    Edit1 = edit("Edit1", "&Name:", 0);
-    Edit2 = edit("Edit2", "&Group:", 1);
+    Edit1 = edit("Edit1", QT_TR_NOOP("&Name:"), 0);
+    Edit2 = edit("Edit2", QT_TR_NOOP("&Group:"), 1);
     limitCharacters(Edit1, 50);
     limitCharacters(Edit2, 50);
-    Edit3 = edit("Edit3", "&Qty:", 2);
+    Edit3 = edit("Edit3", QT_TR_NOOP("&Qty:"), 2);
     Edit3->setText(QStringLiteral("1"));
     // The arrows reach as far as the quantity may go.
     JvUpDown1 = new UpDown(*Edit3, 1, int(shopping::MaximumQuantity), body);
     JvUpDown1->setObjectName(QStringLiteral("JvUpDown1"));
     JvUpDown1->setFixedHeight(Edit3->sizeHint().height());
     form->addWidget(JvUpDown1, 2, 2);
-    EditAmount = edit("EditAmount", "&Amount:", 3);
+    EditAmount = edit("EditAmount", QT_TR_NOOP("&Amount:"), 3);
     EditAmount->setPlaceholderText(QStringLiteral("e.g. 500 g"));
     limitCharacters(EditAmount, 50);
     right->addLayout(form);
@@ -235,7 +235,7 @@ QString TForm1::updateShoppingList(ListUpdate how) {
     const shopping::Merged merged = shopping::mergeWeekList(*m_data, SelectedWeek, SelectedYear, household());
     QString said = tr("%1 items, merged with yours").arg(merged.items);
     if (!merged.dropped.isEmpty())
-        said += QStringLiteral("; no longer on the menu: %1").arg(merged.dropped.join(QStringLiteral(", ")));
+        said += tr("; no longer on the menu: %1").arg(merged.dropped.join(QStringLiteral(", ")));
     return said;
 }
 
@@ -274,10 +274,9 @@ TForm1::ListUpdate TForm1::askListUpdate() {
     if (!shopping::isHandEdited(*m_data, SelectedWeek, SelectedYear))
         return ListUpdate::Replace;
     const int answer = m_services.dialogs.choose(
-        QStringLiteral(
-            "The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.\n\n"
-            "Merge makes the items of the menu anew and keeps yours; Replace makes the whole list "
-            "from the menu; Keep leaves the list as it is.")
+        tr("The shopping list of week %1 (%2) holds items you added, changed or deleted by hand.\n\n"
+           "Merge makes the items of the menu anew and keeps yours; Replace makes the whole list "
+           "from the menu; Keep leaves the list as it is.")
             .arg(SelectedWeek)
             .arg(JvgLabel29 != nullptr ? JvgLabel29->text() : QString::number(SelectedYear)),
         {tr("Merge"), tr("Replace"), tr("Keep")});
