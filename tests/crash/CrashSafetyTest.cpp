@@ -4,8 +4,10 @@
 #include "toolkit/db/Connection.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <signal.h>
@@ -56,6 +58,8 @@ int killsWanted() {
 TEST(CrashSafety, KilledAtRandomMomentsTheFileIsSoundAndEveryOperationWholeOrAbsent) {
     TestDataFile file(TestDataFile::Contents::Starter);
     std::mt19937 random(20261209);
+    // The kills come at random moments within a round or two of the operations; how long a round takes
+    // (a slow build, a loaded machine) is measured on the first run, which is killed after its first round.
     std::uniform_int_distribution<int> delay(0, 300);
     const int kills = killsWanted();
     int rounds = 0;
@@ -74,7 +78,18 @@ TEST(CrashSafety, KilledAtRandomMomentsTheFileIsSoundAndEveryOperationWholeOrAbs
             ASSERT_TRUE(child.waitForReadyRead(60000)) << "the program did not come up (kill " << kill << ")";
             said += child.readAllStandardOutput();
         }
-        QThread::msleep(ulong(delay(random)));
+        if (kill == 0) {
+            QElapsedTimer round;
+            round.start();
+            while (!said.contains("round 1\n")) {
+                ASSERT_TRUE(child.waitForReadyRead(60000)) << "the program never finished a round";
+                said += child.readAllStandardOutput();
+            }
+            const int window = std::max(300, int(round.elapsed() * 2));
+            delay = std::uniform_int_distribution<int>(0, window);
+        } else {
+            QThread::msleep(ulong(delay(random)));
+        }
         ::kill(pid_t(child.processId()), SIGKILL);
         child.waitForFinished(30000);
         said += child.readAllStandardOutput();
