@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CheckedComboBox</name>
+    <message>
+        <source>&amp;Deselect all</source>
+        <translation>&amp;Alle abwählen</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The built-in script %1 is missing.</source>
+        <translation>Das eingebaute Skript %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>'%1' already exists; it is left as it is.</source>
+        <translation>„%1“ gibt es schon; es bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most %2 characters long. Nothing was saved.</source>
+        <translation>%1 darf höchstens %2 Zeichen lang sein. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recipe book cannot take that value (%1). Nothing was saved.</source>
+        <translation>Das Rezeptbuch kann diesen Wert nicht aufnehmen (%1). Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of Mealvane</source>
+        <translation>es wurde von einer neueren Version von Mealvane geschrieben</translation>
+    </message>
+    <message>
+        <source>it holds a table this Mealvane does not know (%1)</source>
+        <translation>es enthält eine Tabelle, die dieses Mealvane nicht kennt (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1 has a column this Mealvane does not know (%2)</source>
+        <translation>seine Tabelle %1 hat eine Spalte, die dieses Mealvane nicht kennt (%2)</translation>
+    </message>
+    <message>
+        <source>its view %1 is not the one this Mealvane writes</source>
+        <translation>seine Sicht %1 ist nicht die, die dieses Mealvane schreibt</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is damaged: parts of it cannot be read.
+
+Mealvane opens it read-only, so that nothing more of it is lost: you can look at what can be read and print it, but nothing is saved to it.</source>
+        <translation>Das Rezeptbuch „%1“ ist beschädigt: Teile davon sind nicht lesbar.
+
+Mealvane öffnet es schreibgeschützt, damit nichts mehr davon verloren geht: Sie können ansehen und drucken, was lesbar ist, aber es wird nichts darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>
+
+There is no backup of it.</source>
+        <translation>
+
+Es gibt keine Sicherung davon.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'. Mealvane keeps its recipe book there: put your book (or a backup of it) in that place and start Mealvane again.</source>
+        <translation>Die Datei „%1“ wurde nicht gefunden. Dort bewahrt Mealvane sein Rezeptbuch auf: Legen Sie Ihr Buch (oder eine Sicherung davon) dorthin und starten Sie Mealvane erneut.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is an empty file (0 bytes): it holds no recipes at all. Copy a backup of your book in its place, or move the empty file away and start Mealvane again to begin with the starter book.</source>
+        <translation>Das Rezeptbuch „%1“ ist eine leere Datei (0 Byte): Es enthält gar keine Rezepte. Kopieren Sie eine Sicherung Ihres Buchs an seine Stelle, oder verschieben Sie die leere Datei und starten Sie Mealvane erneut, um mit dem Startbuch zu beginnen.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be read: %2. Make it readable and start Mealvane again.</source>
+        <translation>Das Rezeptbuch „%1“ ist nicht lesbar: %2. Machen Sie es lesbar und starten Sie Mealvane erneut.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a database Mealvane can read: it is no recipe book, or its beginning is damaged. Copy a backup of your book in its place, or move the file away and start Mealvane again to begin with the starter book.</source>
+        <translation>„%1“ ist keine Datenbank, die Mealvane lesen kann: Sie ist kein Rezeptbuch, oder ihr Anfang ist beschädigt. Kopieren Sie eine Sicherung Ihres Buchs an ihre Stelle, oder verschieben Sie die Datei und starten Sie Mealvane erneut, um mit dem Startbuch zu beginnen.</translation>
+    </message>
+    <message>
+        <source>it is of a layout this Mealvane does not know</source>
+        <translation>sein Aufbau ist diesem Mealvane unbekannt</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be changed by this Mealvane: %2.
+
+It is opened read-only, so that nothing the program that wrote it keeps is spoilt: you can look at it and print it, but nothing is saved. Use that program, or a later Mealvane, to change it.</source>
+        <translation>Das Rezeptbuch „%1“ kann von diesem Mealvane nicht geändert werden: %2.
+
+Es wird schreibgeschützt geöffnet, damit nichts verdorben wird, was das Programm, das es geschrieben hat, darin aufbewahrt: Sie können es ansehen und drucken, aber es wird nichts gespeichert. Ändern Sie es mit jenem Programm oder einem neueren Mealvane.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>in seinen Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is read-only: %2.
+
+You can look at everything and print it, but nothing you change can be saved. To change the book, close Mealvane, make %3 writable (or copy the book to a folder of your own) and start it again.</source>
+        <translation>Das Rezeptbuch „%1“ ist schreibgeschützt: %2.
+
+Sie können alles ansehen und drucken, aber Änderungen lassen sich nicht speichern. Um das Buch zu ändern, schließen Sie Mealvane, machen Sie %3 beschreibbar (oder kopieren Sie das Buch in einen eigenen Ordner) und starten Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>the folder '%1'</source>
+        <translation>den Ordner „%1“</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>The full check of the recipe book '%1' found it damaged: parts of it, or of the indexes that find its rows, do not hold together.</source>
+        <translation>Die vollständige Prüfung des Rezeptbuchs „%1“ hat es beschädigt gefunden: Teile davon oder der Verzeichnisse, die seine Zeilen finden, passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read at all: %2</source>
+        <translation>„%1“ ist gar nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>die Tabelle %1</translation>
+    </message>
+    <message>
+        <source>some rows of the table %1</source>
+        <translation>einige Zeilen der Tabelle %1</translation>
+    </message>
+    <message>
+        <source>Nothing of '%1' could be read.</source>
+        <translation>Von „%1“ ließ sich nichts lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <source>Export Recipes</source>
@@ -30,6 +171,49 @@
     <message>
         <source>Format</source>
         <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>Mealvane</name>
+    <message>
+        <source>it is damaged</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>
+
+From now on Mealvane keeps it read-only, so that nothing more of it is lost: what you saved before is in it, but nothing more is saved.</source>
+        <translation>
+
+Ab jetzt hält Mealvane es schreibgeschützt, damit nichts mehr davon verloren geht: Was Sie vorher gespeichert haben, ist darin, aber es wird nichts mehr gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save what can be read of the damaged recipe book into a new file?</source>
+        <translation>Das Lesbare des beschädigten Rezeptbuchs in eine neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Recipe books (*.mdb)</source>
+        <translation>Rezeptbücher (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Saved %1 recipes (%2 rows in all) into '%3'.</source>
+        <translation>%1 Rezepte (insgesamt %2 Zeilen) in „%3“ gespeichert.</translation>
+    </message>
+    <message>
+        <source> Could not be read: %1.</source>
+        <translation> Nicht lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+To use it, close Mealvane, keep the damaged file somewhere else, and put the new one in its place as '%1'.</source>
+        <translation>
+
+Um sie zu verwenden, schließen Sie Mealvane, legen Sie die beschädigte Datei woanders ab und die neue an ihre Stelle als „%1“.</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved: %1</source>
+        <translation>Es konnte nichts gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CheckedComboBox</name>
+    <message>
+        <source>&amp;Deselect all</source>
+        <translation>&amp;Quitar todas</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The built-in script %1 is missing.</source>
+        <translation>Falta el script integrado %1.</translation>
+    </message>
+    <message>
+        <source>'%1' already exists; it is left as it is.</source>
+        <translation>«%1» ya existe; se deja como está.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most %2 characters long. Nothing was saved.</source>
+        <translation>%1 puede tener como máximo %2 caracteres. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The recipe book cannot take that value (%1). Nothing was saved.</source>
+        <translation>El recetario no admite ese valor (%1). No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of Mealvane</source>
+        <translation>lo escribió una versión más reciente de Mealvane</translation>
+    </message>
+    <message>
+        <source>it holds a table this Mealvane does not know (%1)</source>
+        <translation>contiene una tabla que este Mealvane no conoce (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1 has a column this Mealvane does not know (%2)</source>
+        <translation>su tabla %1 tiene una columna que este Mealvane no conoce (%2)</translation>
+    </message>
+    <message>
+        <source>its view %1 is not the one this Mealvane writes</source>
+        <translation>su vista %1 no es la que escribe este Mealvane</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is damaged: parts of it cannot be read.
+
+Mealvane opens it read-only, so that nothing more of it is lost: you can look at what can be read and print it, but nothing is saved to it.</source>
+        <translation>El recetario «%1» está dañado: partes de él no se pueden leer.
+
+Mealvane lo abre de solo lectura, para que no se pierda nada más: puede ver e imprimir lo que se puede leer, pero no se guarda nada en él.</translation>
+    </message>
+    <message>
+        <source>
+
+There is no backup of it.</source>
+        <translation>
+
+No hay ninguna copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'. Mealvane keeps its recipe book there: put your book (or a backup of it) in that place and start Mealvane again.</source>
+        <translation>No se encontró el archivo «%1». Mealvane guarda ahí su recetario: ponga allí su recetario (o una copia de seguridad) y vuelva a iniciar Mealvane.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is an empty file (0 bytes): it holds no recipes at all. Copy a backup of your book in its place, or move the empty file away and start Mealvane again to begin with the starter book.</source>
+        <translation>El recetario «%1» es un archivo vacío (0 bytes): no tiene ninguna receta. Copie una copia de seguridad de su recetario en su lugar, o quite el archivo vacío y vuelva a iniciar Mealvane para empezar con el recetario inicial.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be read: %2. Make it readable and start Mealvane again.</source>
+        <translation>No se puede leer el recetario «%1»: %2. Hágalo legible y vuelva a iniciar Mealvane.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a database Mealvane can read: it is no recipe book, or its beginning is damaged. Copy a backup of your book in its place, or move the file away and start Mealvane again to begin with the starter book.</source>
+        <translation>«%1» no es una base de datos que Mealvane pueda leer: no es un recetario, o su principio está dañado. Copie una copia de seguridad de su recetario en su lugar, o quite el archivo y vuelva a iniciar Mealvane para empezar con el recetario inicial.</translation>
+    </message>
+    <message>
+        <source>it is of a layout this Mealvane does not know</source>
+        <translation>tiene una estructura que este Mealvane no conoce</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be changed by this Mealvane: %2.
+
+It is opened read-only, so that nothing the program that wrote it keeps is spoilt: you can look at it and print it, but nothing is saved. Use that program, or a later Mealvane, to change it.</source>
+        <translation>Este Mealvane no puede cambiar el recetario «%1»: %2.
+
+Se abre de solo lectura, para no estropear nada de lo que guarda el programa que lo escribió: puede verlo e imprimirlo, pero no se guarda nada. Use ese programa, o un Mealvane más reciente, para cambiarlo.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>no se puede escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>no se puede escribir en el archivo</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is read-only: %2.
+
+You can look at everything and print it, but nothing you change can be saved. To change the book, close Mealvane, make %3 writable (or copy the book to a folder of your own) and start it again.</source>
+        <translation>El recetario «%1» es de solo lectura: %2.
+
+Puede verlo todo e imprimirlo, pero lo que cambie no se puede guardar. Para cambiar el recetario, cierre Mealvane, haga %3 escribible (o copie el recetario a una carpeta suya) y vuelva a iniciarlo.</translation>
+    </message>
+    <message>
+        <source>the folder '%1'</source>
+        <translation>la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>el archivo</translation>
+    </message>
+    <message>
+        <source>The full check of the recipe book '%1' found it damaged: parts of it, or of the indexes that find its rows, do not hold together.</source>
+        <translation>La comprobación completa del recetario «%1» lo encontró dañado: partes de él, o de los índices que encuentran sus filas, no encajan.</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read at all: %2</source>
+        <translation>«%1» no se puede leer en absoluto: %2</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>la tabla %1</translation>
+    </message>
+    <message>
+        <source>some rows of the table %1</source>
+        <translation>algunas filas de la tabla %1</translation>
+    </message>
+    <message>
+        <source>Nothing of '%1' could be read.</source>
+        <translation>No se pudo leer nada de «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <source>Export Recipes</source>
@@ -30,6 +171,49 @@
     <message>
         <source>Format</source>
         <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>Mealvane</name>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>
+
+From now on Mealvane keeps it read-only, so that nothing more of it is lost: what you saved before is in it, but nothing more is saved.</source>
+        <translation>
+
+A partir de ahora Mealvane lo mantiene de solo lectura, para que no se pierda nada más: lo que guardó antes está en él, pero ya no se guarda nada.</translation>
+    </message>
+    <message>
+        <source>Save what can be read of the damaged recipe book into a new file?</source>
+        <translation>¿Guardar en un archivo nuevo lo que se puede leer del recetario dañado?</translation>
+    </message>
+    <message>
+        <source>Recipe books (*.mdb)</source>
+        <translation>Recetarios (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Saved %1 recipes (%2 rows in all) into '%3'.</source>
+        <translation>Se guardaron %1 recetas (%2 filas en total) en «%3».</translation>
+    </message>
+    <message>
+        <source> Could not be read: %1.</source>
+        <translation> No se pudo leer: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+To use it, close Mealvane, keep the damaged file somewhere else, and put the new one in its place as '%1'.</source>
+        <translation>
+
+Para usarlo, cierre Mealvane, guarde el archivo dañado en otro sitio y ponga el nuevo en su lugar como «%1».</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved: %1</source>
+        <translation>No se pudo guardar nada: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CheckedComboBox</name>
+    <message>
+        <source>&amp;Deselect all</source>
+        <translation>&amp;Tout désélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The built-in script %1 is missing.</source>
+        <translation>Le script intégré %1 est absent.</translation>
+    </message>
+    <message>
+        <source>'%1' already exists; it is left as it is.</source>
+        <translation>« %1 » existe déjà ; il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most %2 characters long. Nothing was saved.</source>
+        <translation>%1 ne peut dépasser %2 caractères. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The recipe book cannot take that value (%1). Nothing was saved.</source>
+        <translation>Le livre de recettes ne peut accepter cette valeur (%1). Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of Mealvane</source>
+        <translation>il a été écrit par une version plus récente de Mealvane</translation>
+    </message>
+    <message>
+        <source>it holds a table this Mealvane does not know (%1)</source>
+        <translation>il contient une table que ce Mealvane ne connaît pas (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1 has a column this Mealvane does not know (%2)</source>
+        <translation>sa table %1 a une colonne que ce Mealvane ne connaît pas (%2)</translation>
+    </message>
+    <message>
+        <source>its view %1 is not the one this Mealvane writes</source>
+        <translation>sa vue %1 n’est pas celle qu’écrit ce Mealvane</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is damaged: parts of it cannot be read.
+
+Mealvane opens it read-only, so that nothing more of it is lost: you can look at what can be read and print it, but nothing is saved to it.</source>
+        <translation>Le livre de recettes « %1 » est endommagé : des parties sont illisibles.
+
+Mealvane l’ouvre en lecture seule, pour que rien de plus ne soit perdu : vous pouvez consulter et imprimer ce qui est lisible, mais rien n’y est enregistré.</translation>
+    </message>
+    <message>
+        <source>
+
+There is no backup of it.</source>
+        <translation>
+
+Il n’en existe aucune sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'. Mealvane keeps its recipe book there: put your book (or a backup of it) in that place and start Mealvane again.</source>
+        <translation>Fichier « %1 » introuvable. Mealvane y garde son livre de recettes : placez-y votre livre (ou une sauvegarde) et relancez Mealvane.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is an empty file (0 bytes): it holds no recipes at all. Copy a backup of your book in its place, or move the empty file away and start Mealvane again to begin with the starter book.</source>
+        <translation>Le livre de recettes « %1 » est un fichier vide (0 octet) : il ne contient aucune recette. Copiez une sauvegarde de votre livre à sa place, ou déplacez le fichier vide et relancez Mealvane pour commencer avec le livre de départ.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be read: %2. Make it readable and start Mealvane again.</source>
+        <translation>Le livre de recettes « %1 » est illisible : %2. Rendez-le lisible et relancez Mealvane.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a database Mealvane can read: it is no recipe book, or its beginning is damaged. Copy a backup of your book in its place, or move the file away and start Mealvane again to begin with the starter book.</source>
+        <translation>« %1 » n’est pas une base que Mealvane sait lire : ce n’est pas un livre de recettes, ou son début est endommagé. Copiez une sauvegarde de votre livre à sa place, ou déplacez le fichier et relancez Mealvane pour commencer avec le livre de départ.</translation>
+    </message>
+    <message>
+        <source>it is of a layout this Mealvane does not know</source>
+        <translation>sa structure est inconnue de ce Mealvane</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be changed by this Mealvane: %2.
+
+It is opened read-only, so that nothing the program that wrote it keeps is spoilt: you can look at it and print it, but nothing is saved. Use that program, or a later Mealvane, to change it.</source>
+        <translation>Le livre de recettes « %1 » ne peut être modifié par ce Mealvane : %2.
+
+Il est ouvert en lecture seule, pour ne rien gâcher de ce qu’y garde le programme qui l’a écrit : vous pouvez le consulter et l’imprimer, mais rien n’est enregistré. Modifiez-le avec ce programme ou un Mealvane plus récent.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>son dossier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>le fichier n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is read-only: %2.
+
+You can look at everything and print it, but nothing you change can be saved. To change the book, close Mealvane, make %3 writable (or copy the book to a folder of your own) and start it again.</source>
+        <translation>Le livre de recettes « %1 » est en lecture seule : %2.
+
+Vous pouvez tout consulter et imprimer, mais aucune modification ne peut être enregistrée. Pour modifier le livre, fermez Mealvane, rendez %3 modifiable (ou copiez le livre dans un dossier à vous) et relancez-le.</translation>
+    </message>
+    <message>
+        <source>the folder '%1'</source>
+        <translation>le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>le fichier</translation>
+    </message>
+    <message>
+        <source>The full check of the recipe book '%1' found it damaged: parts of it, or of the indexes that find its rows, do not hold together.</source>
+        <translation>La vérification complète du livre de recettes « %1 » l’a trouvé endommagé : des parties du livre, ou des index qui retrouvent ses lignes, ne concordent pas.</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read at all: %2</source>
+        <translation>« %1 » est totalement illisible : %2</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>la table %1</translation>
+    </message>
+    <message>
+        <source>some rows of the table %1</source>
+        <translation>certaines lignes de la table %1</translation>
+    </message>
+    <message>
+        <source>Nothing of '%1' could be read.</source>
+        <translation>Rien de « %1 » n’a pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <source>Export Recipes</source>
@@ -30,6 +171,49 @@
     <message>
         <source>Format</source>
         <translation>Format</translation>
+    </message>
+</context>
+<context>
+    <name>Mealvane</name>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>
+
+From now on Mealvane keeps it read-only, so that nothing more of it is lost: what you saved before is in it, but nothing more is saved.</source>
+        <translation>
+
+Désormais Mealvane le garde en lecture seule, pour que rien de plus ne soit perdu : ce que vous avez enregistré avant y est, mais plus rien n’est enregistré.</translation>
+    </message>
+    <message>
+        <source>Save what can be read of the damaged recipe book into a new file?</source>
+        <translation>Enregistrer dans un nouveau fichier ce qui peut être lu du livre endommagé ?</translation>
+    </message>
+    <message>
+        <source>Recipe books (*.mdb)</source>
+        <translation>Livres de recettes (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Saved %1 recipes (%2 rows in all) into '%3'.</source>
+        <translation>%1 recettes (%2 lignes en tout) enregistrées dans « %3 ».</translation>
+    </message>
+    <message>
+        <source> Could not be read: %1.</source>
+        <translation> Illisible : %1.</translation>
+    </message>
+    <message>
+        <source>
+
+To use it, close Mealvane, keep the damaged file somewhere else, and put the new one in its place as '%1'.</source>
+        <translation>
+
+Pour l’utiliser, fermez Mealvane, rangez le fichier endommagé ailleurs et mettez le nouveau à sa place sous le nom « %1 ».</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved: %1</source>
+        <translation>Rien n’a pu être enregistré : %1</translation>
     </message>
 </context>
 <context>

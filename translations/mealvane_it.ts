@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CheckedComboBox</name>
+    <message>
+        <source>&amp;Deselect all</source>
+        <translation>&amp;Deseleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The built-in script %1 is missing.</source>
+        <translation>Manca lo script integrato %1.</translation>
+    </message>
+    <message>
+        <source>'%1' already exists; it is left as it is.</source>
+        <translation>«%1» esiste già; resta com’è.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most %2 characters long. Nothing was saved.</source>
+        <translation>%1 può avere al massimo %2 caratteri. Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>The recipe book cannot take that value (%1). Nothing was saved.</source>
+        <translation>Il ricettario non accetta quel valore (%1). Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of Mealvane</source>
+        <translation>è stato scritto da una versione più recente di Mealvane</translation>
+    </message>
+    <message>
+        <source>it holds a table this Mealvane does not know (%1)</source>
+        <translation>contiene una tabella che questo Mealvane non conosce (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1 has a column this Mealvane does not know (%2)</source>
+        <translation>la sua tabella %1 ha una colonna che questo Mealvane non conosce (%2)</translation>
+    </message>
+    <message>
+        <source>its view %1 is not the one this Mealvane writes</source>
+        <translation>la sua vista %1 non è quella che scrive questo Mealvane</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is damaged: parts of it cannot be read.
+
+Mealvane opens it read-only, so that nothing more of it is lost: you can look at what can be read and print it, but nothing is saved to it.</source>
+        <translation>Il ricettario «%1» è danneggiato: alcune parti non si possono leggere.
+
+Mealvane lo apre in sola lettura, perché non se ne perda altro: potete guardare e stampare ciò che si legge, ma non vi si salva nulla.</translation>
+    </message>
+    <message>
+        <source>
+
+There is no backup of it.</source>
+        <translation>
+
+Non ne esiste una copia di sicurezza.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'. Mealvane keeps its recipe book there: put your book (or a backup of it) in that place and start Mealvane again.</source>
+        <translation>File «%1» non trovato. Mealvane tiene lì il suo ricettario: mettete lì il vostro ricettario (o una sua copia) e riavviate Mealvane.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is an empty file (0 bytes): it holds no recipes at all. Copy a backup of your book in its place, or move the empty file away and start Mealvane again to begin with the starter book.</source>
+        <translation>Il ricettario «%1» è un file vuoto (0 byte): non contiene nessuna ricetta. Copiate al suo posto una copia di sicurezza del ricettario, o spostate il file vuoto e riavviate Mealvane per cominciare con il ricettario iniziale.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be read: %2. Make it readable and start Mealvane again.</source>
+        <translation>Il ricettario «%1» non è leggibile: %2. Rendetelo leggibile e riavviate Mealvane.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a database Mealvane can read: it is no recipe book, or its beginning is damaged. Copy a backup of your book in its place, or move the file away and start Mealvane again to begin with the starter book.</source>
+        <translation>«%1» non è un database che Mealvane sa leggere: non è un ricettario, o il suo inizio è danneggiato. Copiate al suo posto una copia di sicurezza del ricettario, o spostate il file e riavviate Mealvane per cominciare con il ricettario iniziale.</translation>
+    </message>
+    <message>
+        <source>it is of a layout this Mealvane does not know</source>
+        <translation>ha una struttura che questo Mealvane non conosce</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be changed by this Mealvane: %2.
+
+It is opened read-only, so that nothing the program that wrote it keeps is spoilt: you can look at it and print it, but nothing is saved. Use that program, or a later Mealvane, to change it.</source>
+        <translation>Questo Mealvane non può modificare il ricettario «%1»: %2.
+
+È aperto in sola lettura, per non rovinare nulla di ciò che vi tiene il programma che lo ha scritto: potete guardarlo e stamparlo, ma non si salva nulla. Usate quel programma, o un Mealvane più recente, per modificarlo.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>nella sua cartella non si può scrivere</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>il file non si può scrivere</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is read-only: %2.
+
+You can look at everything and print it, but nothing you change can be saved. To change the book, close Mealvane, make %3 writable (or copy the book to a folder of your own) and start it again.</source>
+        <translation>Il ricettario «%1» è in sola lettura: %2.
+
+Potete guardare e stampare tutto, ma le modifiche non si possono salvare. Per modificarlo, chiudete Mealvane, rendete %3 scrivibile (o copiate il ricettario in una vostra cartella) e riavviatelo.</translation>
+    </message>
+    <message>
+        <source>the folder '%1'</source>
+        <translation>la cartella «%1»</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>il file</translation>
+    </message>
+    <message>
+        <source>The full check of the recipe book '%1' found it damaged: parts of it, or of the indexes that find its rows, do not hold together.</source>
+        <translation>Il controllo completo del ricettario «%1» lo ha trovato danneggiato: parti di esso, o degli indici che ne trovano le righe, non combaciano.</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read at all: %2</source>
+        <translation>«%1» non si può leggere affatto: %2</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>la tabella %1</translation>
+    </message>
+    <message>
+        <source>some rows of the table %1</source>
+        <translation>alcune righe della tabella %1</translation>
+    </message>
+    <message>
+        <source>Nothing of '%1' could be read.</source>
+        <translation>Non è stato possibile leggere nulla di «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <source>Export Recipes</source>
@@ -30,6 +171,49 @@
     <message>
         <source>Format</source>
         <translation>Formato</translation>
+    </message>
+</context>
+<context>
+    <name>Mealvane</name>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>
+
+From now on Mealvane keeps it read-only, so that nothing more of it is lost: what you saved before is in it, but nothing more is saved.</source>
+        <translation>
+
+Da ora Mealvane lo tiene in sola lettura, perché non se ne perda altro: ciò che avete salvato prima c’è, ma non si salva più nulla.</translation>
+    </message>
+    <message>
+        <source>Save what can be read of the damaged recipe book into a new file?</source>
+        <translation>Salvare in un nuovo file ciò che si può leggere del ricettario danneggiato?</translation>
+    </message>
+    <message>
+        <source>Recipe books (*.mdb)</source>
+        <translation>Ricettari (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Saved %1 recipes (%2 rows in all) into '%3'.</source>
+        <translation>Salvate %1 ricette (%2 righe in tutto) in «%3».</translation>
+    </message>
+    <message>
+        <source> Could not be read: %1.</source>
+        <translation> Illeggibile: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+To use it, close Mealvane, keep the damaged file somewhere else, and put the new one in its place as '%1'.</source>
+        <translation>
+
+Per usarlo, chiudete Mealvane, mettete altrove il file danneggiato e al suo posto il nuovo come «%1».</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved: %1</source>
+        <translation>Non è stato possibile salvare nulla: %1</translation>
     </message>
 </context>
 <context>

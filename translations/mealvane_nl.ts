@@ -2,6 +2,147 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>CheckedComboBox</name>
+    <message>
+        <source>&amp;Deselect all</source>
+        <translation>&amp;Alles deselecteren</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The built-in script %1 is missing.</source>
+        <translation>Het ingebouwde script %1 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>'%1' already exists; it is left as it is.</source>
+        <translation>‘%1’ bestaat al; het blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>%1 can be at most %2 characters long. Nothing was saved.</source>
+        <translation>%1 mag hoogstens %2 tekens lang zijn. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The recipe book cannot take that value (%1). Nothing was saved.</source>
+        <translation>Het receptenboek kan die waarde niet opnemen (%1). Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>it was written by a later version of Mealvane</source>
+        <translation>het is geschreven door een nieuwere versie van Mealvane</translation>
+    </message>
+    <message>
+        <source>it holds a table this Mealvane does not know (%1)</source>
+        <translation>het bevat een tabel die deze Mealvane niet kent (%1)</translation>
+    </message>
+    <message>
+        <source>its table %1 has a column this Mealvane does not know (%2)</source>
+        <translation>de tabel %1 heeft een kolom die deze Mealvane niet kent (%2)</translation>
+    </message>
+    <message>
+        <source>its view %1 is not the one this Mealvane writes</source>
+        <translation>de weergave %1 is niet die van deze Mealvane</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is damaged: parts of it cannot be read.
+
+Mealvane opens it read-only, so that nothing more of it is lost: you can look at what can be read and print it, but nothing is saved to it.</source>
+        <translation>Het receptenboek ‘%1’ is beschadigd: delen ervan zijn niet leesbaar.
+
+Mealvane opent het alleen-lezen, zodat er niets meer verloren gaat: u kunt bekijken en afdrukken wat leesbaar is, maar er wordt niets in opgeslagen.</translation>
+    </message>
+    <message>
+        <source>
+
+There is no backup of it.</source>
+        <translation>
+
+Er is geen reservekopie van.</translation>
+    </message>
+    <message>
+        <source>Could not find file '%1'. Mealvane keeps its recipe book there: put your book (or a backup of it) in that place and start Mealvane again.</source>
+        <translation>Bestand ‘%1’ niet gevonden. Daar bewaart Mealvane zijn receptenboek: zet uw boek (of een reservekopie ervan) op die plaats en start Mealvane opnieuw.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is an empty file (0 bytes): it holds no recipes at all. Copy a backup of your book in its place, or move the empty file away and start Mealvane again to begin with the starter book.</source>
+        <translation>Het receptenboek ‘%1’ is een leeg bestand (0 bytes): er staan geen recepten in. Kopieer een reservekopie van uw boek op die plaats, of verplaats het lege bestand en start Mealvane opnieuw om met het startboek te beginnen.</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be read: %2. Make it readable and start Mealvane again.</source>
+        <translation>Het receptenboek ‘%1’ is niet leesbaar: %2. Maak het leesbaar en start Mealvane opnieuw.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a database Mealvane can read: it is no recipe book, or its beginning is damaged. Copy a backup of your book in its place, or move the file away and start Mealvane again to begin with the starter book.</source>
+        <translation>‘%1’ is geen database die Mealvane kan lezen: het is geen receptenboek, of het begin is beschadigd. Kopieer een reservekopie van uw boek op die plaats, of verplaats het bestand en start Mealvane opnieuw om met het startboek te beginnen.</translation>
+    </message>
+    <message>
+        <source>it is of a layout this Mealvane does not know</source>
+        <translation>de opbouw is onbekend voor deze Mealvane</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' cannot be changed by this Mealvane: %2.
+
+It is opened read-only, so that nothing the program that wrote it keeps is spoilt: you can look at it and print it, but nothing is saved. Use that program, or a later Mealvane, to change it.</source>
+        <translation>Het receptenboek ‘%1’ kan door deze Mealvane niet worden gewijzigd: %2.
+
+Het wordt alleen-lezen geopend, zodat niets bederft van wat het programma dat het schreef erin bewaart: u kunt het bekijken en afdrukken, maar er wordt niets opgeslagen. Wijzig het met dat programma of een nieuwere Mealvane.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>in de map ervan kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>het bestand kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>The recipe book '%1' is read-only: %2.
+
+You can look at everything and print it, but nothing you change can be saved. To change the book, close Mealvane, make %3 writable (or copy the book to a folder of your own) and start it again.</source>
+        <translation>Het receptenboek ‘%1’ is alleen-lezen: %2.
+
+U kunt alles bekijken en afdrukken, maar wijzigingen kunnen niet worden opgeslagen. Om het boek te wijzigen: sluit Mealvane, maak %3 beschrijfbaar (of kopieer het boek naar een eigen map) en start het opnieuw.</translation>
+    </message>
+    <message>
+        <source>the folder '%1'</source>
+        <translation>de map ‘%1’</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>het bestand</translation>
+    </message>
+    <message>
+        <source>The full check of the recipe book '%1' found it damaged: parts of it, or of the indexes that find its rows, do not hold together.</source>
+        <translation>De volledige controle van het receptenboek ‘%1’ vond het beschadigd: delen ervan, of van de indexen die de rijen vinden, kloppen niet.</translation>
+    </message>
+    <message>
+        <source>'%1' cannot be read at all: %2</source>
+        <translation>‘%1’ is helemaal niet leesbaar: %2</translation>
+    </message>
+    <message>
+        <source>the table %1</source>
+        <translation>de tabel %1</translation>
+    </message>
+    <message>
+        <source>some rows of the table %1</source>
+        <translation>enkele rijen van de tabel %1</translation>
+    </message>
+    <message>
+        <source>Nothing of '%1' could be read.</source>
+        <translation>Van ‘%1’ kon niets worden gelezen.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+</context>
+<context>
     <name>ExportDialog</name>
     <message>
         <source>Export Recipes</source>
@@ -30,6 +171,49 @@
     <message>
         <source>Format</source>
         <translation>Formaat</translation>
+    </message>
+</context>
+<context>
+    <name>Mealvane</name>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>
+
+From now on Mealvane keeps it read-only, so that nothing more of it is lost: what you saved before is in it, but nothing more is saved.</source>
+        <translation>
+
+Vanaf nu houdt Mealvane het alleen-lezen, zodat er niets meer verloren gaat: wat u eerder opsloeg staat erin, maar er wordt niets meer opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save what can be read of the damaged recipe book into a new file?</source>
+        <translation>Wat leesbaar is van het beschadigde receptenboek opslaan in een nieuw bestand?</translation>
+    </message>
+    <message>
+        <source>Recipe books (*.mdb)</source>
+        <translation>Receptenboeken (*.mdb)</translation>
+    </message>
+    <message>
+        <source>Saved %1 recipes (%2 rows in all) into '%3'.</source>
+        <translation>%1 recepten (%2 rijen in totaal) opgeslagen in ‘%3’.</translation>
+    </message>
+    <message>
+        <source> Could not be read: %1.</source>
+        <translation> Niet leesbaar: %1.</translation>
+    </message>
+    <message>
+        <source>
+
+To use it, close Mealvane, keep the damaged file somewhere else, and put the new one in its place as '%1'.</source>
+        <translation>
+
+Om het te gebruiken: sluit Mealvane, zet het beschadigde bestand ergens anders neer en zet het nieuwe op zijn plaats als ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Nothing could be saved: %1</source>
+        <translation>Er kon niets worden opgeslagen: %1</translation>
     </message>
 </context>
 <context>

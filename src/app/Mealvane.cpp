@@ -22,6 +22,7 @@
 #include "toolkit/ui/Dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -152,43 +153,49 @@ void Mealvane::checkInTheBackground() {
         }
         if (m_data->ADOConnectionMain.isReadOnly())
             return;
-        m_data->ADOConnectionMain.setReadOnly(QStringLiteral("it is damaged"));
+        m_data->ADOConnectionMain.setReadOnly(QCoreApplication::translate("Mealvane", "it is damaged"));
         m_form1->showReadOnly();
         m_services.dialogs.showError(
-            problem +
-            QStringLiteral("\n\nFrom now on Mealvane keeps it read-only, so that nothing more of it is "
-                           "lost: what you saved before is in it, but nothing more is saved."));
+            problem + QCoreApplication::translate(
+                          "Mealvane",
+                          "\n\nFrom now on Mealvane keeps it read-only, so that nothing more of it is "
+                          "lost: what you saved before is in it, but nothing more is saved."));
         offerSalvage(m_services, m_dataFile);
     });
 }
 
 void offerSalvage(const AppServices &services, const QString &path) {
-    if (!services.dialogs.confirm(
-            QStringLiteral("Save what can be read of the damaged recipe book into a new file?")))
+    if (!services.dialogs.confirm(QCoreApplication::translate(
+            "Mealvane", "Save what can be read of the damaged recipe book into a new file?")))
         return;
     const QFileInfo damaged(path);
     const QString suggested =
         damaged.dir().filePath(damaged.completeBaseName() +
                                QStringLiteral("-saved-%1.mdb")
                                    .arg(services.clock.now().toString(QStringLiteral("yyyy-MM-dd-HHmm"))));
-    const QString target = services.dialogs.saveFileName(QStringLiteral("Save What Can Be Read"),
-                                                         {QStringLiteral("Recipe books (*.mdb)")}, suggested);
+    const QString target = services.dialogs.saveFileName(
+        QStringLiteral("Save What Can Be Read"),
+        {QCoreApplication::translate("Mealvane", "Recipe books (*.mdb)")}, suggested);
     if (target.isEmpty())
         return;
     try {
         const datafile::Salvage saved = datafile::salvage(path, target);
-        QString text = QStringLiteral("Saved %1 recipes (%2 rows in all) into '%3'.")
+        QString text = QCoreApplication::translate("Mealvane", "Saved %1 recipes (%2 rows in all) into '%3'.")
                            .arg(saved.recipes)
                            .arg(saved.rows)
                            .arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath()));
         if (!saved.lost.isEmpty())
-            text += QStringLiteral(" Could not be read: %1.").arg(saved.lost.join(QStringLiteral("; ")));
-        text += QStringLiteral("\n\nTo use it, close Mealvane, keep the damaged file somewhere else, and put "
-                               "the new one in its place as '%1'.")
-                    .arg(damaged.fileName());
+            text += QCoreApplication::translate("Mealvane", " Could not be read: %1.")
+                        .arg(saved.lost.join(QStringLiteral("; ")));
+        text +=
+            QCoreApplication::translate(
+                "Mealvane", "\n\nTo use it, close Mealvane, keep the damaged file somewhere else, and put "
+                            "the new one in its place as '%1'.")
+                .arg(damaged.fileName());
         services.dialogs.showInformation(text);
     } catch (const db::DbError &error) {
-        services.dialogs.showError(QStringLiteral("Nothing could be saved: %1").arg(error.message()));
+        services.dialogs.showError(
+            QCoreApplication::translate("Mealvane", "Nothing could be saved: %1").arg(error.message()));
     }
 }
 

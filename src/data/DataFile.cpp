@@ -38,7 +38,8 @@ QString resource(const QString &name) {
     (void)registered;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        throw db::DbError(QStringLiteral("The built-in script %1 is missing.").arg(name));
+        throw db::DbError(
+            QCoreApplication::translate("DataFile", "The built-in script %1 is missing.").arg(name));
     return QString::fromUtf8(file.readAll());
 }
 
@@ -54,7 +55,8 @@ QString starterSql() {
 
 void create(const QString &path, const QStringList &scripts) {
     if (QFileInfo::exists(path))
-        throw db::DbError(QStringLiteral("'%1' already exists; it is left as it is.").arg(path));
+        throw db::DbError(
+            QCoreApplication::translate("DataFile", "'%1' already exists; it is left as it is.").arg(path));
     sqlite3 *handle = nullptr;
     const QByteArray name = QFile::encodeName(path);
     if (sqlite3_open_v2(name.constData(), &handle,
@@ -106,11 +108,14 @@ QString householdMessage(const QString &engineMessage) {
     if (match.hasMatch()) {
         for (const Field &field : Fields) {
             if (match.captured(1) == QLatin1String(field.column))
-                return QStringLiteral("%1 can be at most %2 characters long. Nothing was saved.")
+                return QCoreApplication::translate("DataFile",
+                                                   "%1 can be at most %2 characters long. Nothing was saved.")
                     .arg(QLatin1String(field.words), match.captured(2));
         }
     }
-    return QStringLiteral("The recipe book cannot take that value (%1). Nothing was saved.").arg(check);
+    return QCoreApplication::translate("DataFile",
+                                       "The recipe book cannot take that value (%1). Nothing was saved.")
+        .arg(check);
 }
 
 void upgrade(db::Connection &connection) {
@@ -342,16 +347,19 @@ QString foreignPart(ReadHandle &file) {
     const QStringList version = file.column(QStringLiteral("PRAGMA user_version"));
     const int written = version.isEmpty() ? 0 : version.first().toInt();
     if (written > datafile::Layout)
-        return QStringLiteral("it was written by a later version of Mealvane");
+        return QCoreApplication::translate("DataFile", "it was written by a later version of Mealvane");
     const Layout &own = ownLayout();
     const Layout theirs = readLayout(file);
     for (auto it = theirs.columns.cbegin(); it != theirs.columns.cend(); ++it) {
         const auto known = own.columns.constFind(it.key());
         if (known == own.columns.cend())
-            return QStringLiteral("it holds a table this Mealvane does not know (%1)").arg(it.key());
+            return QCoreApplication::translate("DataFile",
+                                               "it holds a table this Mealvane does not know (%1)")
+                .arg(it.key());
         for (const QString &column : it.value()) {
             if (!known->contains(column))
-                return QStringLiteral("its table %1 has a column this Mealvane does not know (%2)")
+                return QCoreApplication::translate(
+                           "DataFile", "its table %1 has a column this Mealvane does not know (%2)")
                     .arg(it.key(), column);
         }
     }
@@ -360,7 +368,9 @@ QString foreignPart(ReadHandle &file) {
     if (written == datafile::Layout) {
         for (auto it = theirs.views.cbegin(); it != theirs.views.cend(); ++it) {
             if (own.views.value(it.key()) != it.value())
-                return QStringLiteral("its view %1 is not the one this Mealvane writes").arg(it.key());
+                return QCoreApplication::translate("DataFile",
+                                                   "its view %1 is not the one this Mealvane writes")
+                    .arg(it.key());
         }
     }
     return {};
@@ -373,15 +383,16 @@ Health quickCheck(const QString &path, const std::function<void(void *handle)> &
     const QString file = QFileInfo(path).absoluteFilePath();
     if (runCheck(path, "PRAGMA quick_check(1)", interrupt) == Check::Failed) {
         health.state = Health::State::Damaged;
-        health.reason = QStringLiteral("it is damaged");
+        health.reason = QCoreApplication::translate("DataFile", "it is damaged");
         const QString backup = lastGoodBackup(path);
         health.message =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "DataFile",
                 "The recipe book '%1' is damaged: parts of it cannot be read.\n\nMealvane opens it "
                 "read-only, so that nothing more of it is lost: you can look at what can be read "
                 "and print it, but nothing is saved to it.")
                 .arg(file) +
-            (backup.isEmpty() ? QStringLiteral("\n\nThere is no backup of it.")
+            (backup.isEmpty() ? QCoreApplication::translate("DataFile", "\n\nThere is no backup of it.")
                               : QStringLiteral("\n\nThe last good backup is '%1': to go back to it, choose "
                                                "File > Restore from Backup....")
                                     .arg(backup));
@@ -400,25 +411,30 @@ Health examine(const QString &path, bool withQuickCheck) {
         return health;
     };
     if (!info.exists() || !info.isFile())
-        return unusable(
-            QStringLiteral("Could not find file '%1'. Mealvane keeps its recipe book there: put "
-                           "your book (or a backup of it) in that place and start Mealvane again.")
-                .arg(file));
+        return unusable(QCoreApplication::translate(
+                            "DataFile",
+                            "Could not find file '%1'. Mealvane keeps its recipe book there: put "
+                            "your book (or a backup of it) in that place and start Mealvane again.")
+                            .arg(file));
     if (info.size() == 0)
-        return unusable(QStringLiteral("The recipe book '%1' is an empty file (0 bytes): it holds no recipes "
-                                       "at all. Copy a backup of your book in its place, or move the empty "
-                                       "file away and start Mealvane again to begin with the starter book.")
+        return unusable(QCoreApplication::translate(
+                            "DataFile",
+                            "The recipe book '%1' is an empty file (0 bytes): it holds no recipes "
+                            "at all. Copy a backup of your book in its place, or move the empty "
+                            "file away and start Mealvane again to begin with the starter book.")
                             .arg(file));
     QFile header(path);
     if (!header.open(QIODevice::ReadOnly))
-        return unusable(QStringLiteral("The recipe book '%1' cannot be read: %2. Make it readable and start "
-                                       "Mealvane again.")
+        return unusable(QCoreApplication::translate(
+                            "DataFile", "The recipe book '%1' cannot be read: %2. Make it readable and start "
+                                        "Mealvane again.")
                             .arg(file, header.errorString()));
     if (header.read(16) != QByteArray("SQLite format 3\0", 16))
-        return unusable(QStringLiteral("'%1' is not a database Mealvane can read: it is no recipe book, or "
-                                       "its beginning is damaged. Copy a backup of your book in its place, "
-                                       "or move the file away and start Mealvane again to begin with the "
-                                       "starter book.")
+        return unusable(QCoreApplication::translate(
+                            "DataFile", "'%1' is not a database Mealvane can read: it is no recipe book, or "
+                                        "its beginning is damaged. Copy a backup of your book in its place, "
+                                        "or move the file away and start Mealvane again to begin with the "
+                                        "starter book.")
                             .arg(file));
     header.close();
     if (withQuickCheck) {
@@ -428,27 +444,31 @@ Health examine(const QString &path, bool withQuickCheck) {
     ReadHandle reader(path);
     if (const QString foreign = foreignPart(reader); !foreign.isEmpty()) {
         health.state = Health::State::Foreign;
-        health.reason = QStringLiteral("it is of a layout this Mealvane does not know");
+        health.reason =
+            QCoreApplication::translate("DataFile", "it is of a layout this Mealvane does not know");
         health.message =
-            QStringLiteral("The recipe book '%1' cannot be changed by this Mealvane: %2.\n\nIt is opened "
-                           "read-only, so that nothing the program that wrote it keeps is spoilt: you can "
-                           "look at it and print it, but nothing is saved. Use that program, or a later "
-                           "Mealvane, to change it.")
+            QCoreApplication::translate(
+                "DataFile", "The recipe book '%1' cannot be changed by this Mealvane: %2.\n\nIt is opened "
+                            "read-only, so that nothing the program that wrote it keeps is spoilt: you can "
+                            "look at it and print it, but nothing is saved. Use that program, or a later "
+                            "Mealvane, to change it.")
                 .arg(file, foreign);
         return health;
     }
     const bool fileWritable = fileTakesWrites(path);
     if (!fileWritable || !folderTakesFiles(info.absolutePath())) {
         health.state = Health::State::ReadOnly;
-        health.reason = fileWritable ? QStringLiteral("its folder cannot be written")
-                                     : QStringLiteral("the file cannot be written");
+        health.reason = fileWritable ? QCoreApplication::translate("DataFile", "its folder cannot be written")
+                                     : QCoreApplication::translate("DataFile", "the file cannot be written");
         health.message =
-            QStringLiteral("The recipe book '%1' is read-only: %2.\n\nYou can look at everything and print "
-                           "it, but nothing you change can be saved. To change the book, close Mealvane, "
-                           "make %3 writable (or copy the book to a folder of your own) and start it again.")
+            QCoreApplication::translate(
+                "DataFile", "The recipe book '%1' is read-only: %2.\n\nYou can look at everything and print "
+                            "it, but nothing you change can be saved. To change the book, close Mealvane, "
+                            "make %3 writable (or copy the book to a folder of your own) and start it again.")
                 .arg(file, health.reason,
-                     fileWritable ? QStringLiteral("the folder '%1'").arg(info.absolutePath())
-                                  : QStringLiteral("the file"));
+                     fileWritable
+                         ? QCoreApplication::translate("DataFile", "the folder '%1'").arg(info.absolutePath())
+                         : QCoreApplication::translate("DataFile", "the file"));
     }
     return health;
 }
@@ -460,8 +480,9 @@ QString fullCheck(const QString &path, const std::function<void(void *handle)> &
         *interrupted = check == Check::Stopped;
     if (check != Check::Failed)
         return {};
-    return QStringLiteral("The full check of the recipe book '%1' found it damaged: parts of it, or of the "
-                          "indexes that find its rows, do not hold together.")
+    return QCoreApplication::translate(
+               "DataFile", "The full check of the recipe book '%1' found it damaged: parts of it, or of the "
+                           "indexes that find its rows, do not hold together.")
         .arg(QFileInfo(path).absoluteFilePath());
 }
 
@@ -486,7 +507,8 @@ QString lastGoodBackup(const QString &path) {
 Salvage salvage(const QString &damaged, const QString &target) {
     ReadHandle source(damaged);
     if (source.code != SQLITE_OK)
-        throw db::DbError(QStringLiteral("'%1' cannot be read at all: %2").arg(damaged, source.error));
+        throw db::DbError(QCoreApplication::translate("DataFile", "'%1' cannot be read at all: %2")
+                              .arg(damaged, source.error));
     create(target, {schemaSql()});
     db::Connection out(target);
     out.open();
@@ -504,7 +526,7 @@ Salvage salvage(const QString &damaged, const QString &target) {
                 columns << u'"' + column + u'"';
         }
         if (columns.isEmpty()) {
-            saved.lost << QStringLiteral("the table %1").arg(table);
+            saved.lost << QCoreApplication::translate("DataFile", "the table %1").arg(table);
             continue;
         }
         const QString list = columns.join(u',');
@@ -522,7 +544,7 @@ Salvage salvage(const QString &damaged, const QString &target) {
         for (int round = 0; round < 100000; ++round) {
             sqlite3_stmt *rows = nullptr;
             if (sqlite3_prepare_v2(source.handle, read.constData(), -1, &rows, nullptr) != SQLITE_OK) {
-                saved.lost << QStringLiteral("the table %1").arg(table);
+                saved.lost << QCoreApplication::translate("DataFile", "the table %1").arg(table);
                 break;
             }
             sqlite3_bind_int64(rows, 1, last);
@@ -563,13 +585,14 @@ Salvage salvage(const QString &damaged, const QString &target) {
                 break;
         }
         if (lostRuns > 0)
-            saved.lost << QStringLiteral("some rows of the table %1").arg(table);
+            saved.lost << QCoreApplication::translate("DataFile", "some rows of the table %1").arg(table);
     }
     whole.commit();
     if (saved.rows == 0 && !saved.lost.isEmpty()) {
         out.close();
         QFile::remove(target);
-        throw db::DbError(QStringLiteral("Nothing of '%1' could be read.").arg(damaged));
+        throw db::DbError(
+            QCoreApplication::translate("DataFile", "Nothing of '%1' could be read.").arg(damaged));
     }
     return saved;
 }

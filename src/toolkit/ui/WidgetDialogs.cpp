@@ -1,6 +1,7 @@
 #include "WidgetDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -24,17 +25,17 @@ void WidgetDialogs::showInformation(const QString &text) {
 }
 
 bool WidgetDialogs::confirm(const QString &text) {
-    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), text,
+    return QMessageBox::question(m_parent, QCoreApplication::translate("Dialogs", "Confirm"), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool WidgetDialogs::propose(const QString &text) {
-    return QMessageBox::question(m_parent, QStringLiteral("Confirm"), text,
+    return QMessageBox::question(m_parent, QCoreApplication::translate("Dialogs", "Confirm"), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Dialogs::Answer WidgetDialogs::ask(const QString &text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Dialogs", "Confirm"), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -49,7 +50,8 @@ Dialogs::Answer WidgetDialogs::ask(const QString &text) {
 }
 
 int WidgetDialogs::choose(const QString &text, const QStringList &answers) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Dialogs", "Confirm"), text,
+                    QMessageBox::NoButton, m_parent);
     QList<QAbstractButton *> buttons;
     for (qsizetype i = 0; i < answers.size(); ++i)
         buttons << box.addButton(answers.at(i),

@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QAccessible>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QListView>
@@ -131,7 +132,7 @@ void CheckedComboBox::ensurePopup() {
     m_view->setModel(m_model);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto *all = new QAction(QStringLiteral("&Select all"), m_view);
-    auto *none = new QAction(QStringLiteral("&Deselect all"), m_view);
+    auto *none = new QAction(QCoreApplication::translate("CheckedComboBox", "&Deselect all"), m_view);
     m_view->addAction(all);
     m_view->addAction(none);
     connect(all, &QAction::triggered, this, [this] { selectAll(); });
