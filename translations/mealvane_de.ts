@@ -7,6 +7,10 @@
         <source>&amp;Deselect all</source>
         <translation>&amp;Alle abwählen</translation>
     </message>
+    <message>
+        <source>&amp;Select all</source>
+        <translation>Alle &amp;wählen</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -1776,6 +1780,34 @@ Merge makes the items of the menu anew and keeps yours; Replace makes the whole 
         <translation>Die Einkaufsliste der Woche %1 (%2) enthält Posten, die Sie von Hand hinzugefügt, geändert oder gelöscht haben.
 
 Zusammenführen erstellt die Posten des Speiseplans neu und behält Ihre; Ersetzen erstellt die ganze Liste aus dem Speiseplan; Behalten lässt die Liste, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Use Drag&amp;Drop to Add/Delete Meals to Menu</source>
+        <translation>Gerichte per Drag&amp;Drop in den Speiseplan ziehen oder herausnehmen</translation>
+    </message>
+    <message>
+        <source>Select Time:</source>
+        <translation>Mahlzeit wählen:</translation>
+    </message>
+    <message>
+        <source>Update Shopping List</source>
+        <translation>Einkaufsliste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Select Group for Ingredient from List!</source>
+        <translation>Wählen Sie die Gruppe der Zutat aus der Liste!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient first!</source>
+        <translation>Wählen Sie zuerst eine Zutat!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient to delete first!</source>
+        <translation>Wählen Sie zuerst die zu löschende Zutat!</translation>
+    </message>
+    <message>
+        <source>Weeks are planned for %1 people; Update Shopping List adds up the amounts anew</source>
+        <translation>Wochen werden für %1 Personen geplant; Einkaufsliste aktualisieren rechnet die Mengen neu zusammen</translation>
     </message>
 </context>
 <context>

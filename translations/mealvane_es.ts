@@ -7,6 +7,10 @@
         <source>&amp;Deselect all</source>
         <translation>&amp;Quitar todas</translation>
     </message>
+    <message>
+        <source>&amp;Select all</source>
+        <translation>&amp;Seleccionar todas</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -1776,6 +1780,34 @@ Merge makes the items of the menu anew and keeps yours; Replace makes the whole 
         <translation>La lista de la compra de la semana %1 (%2) tiene artículos que usted añadió, cambió o borró a mano.
 
 Combinar rehace los artículos del menú y conserva los suyos; Sustituir rehace toda la lista desde el menú; Conservar deja la lista como está.</translation>
+    </message>
+    <message>
+        <source>Use Drag&amp;Drop to Add/Delete Meals to Menu</source>
+        <translation>Arrastrar&amp;soltar para añadir o quitar platos del menú</translation>
+    </message>
+    <message>
+        <source>Select Time:</source>
+        <translation>Elegir comida:</translation>
+    </message>
+    <message>
+        <source>Update Shopping List</source>
+        <translation>Actualizar la lista</translation>
+    </message>
+    <message>
+        <source>Select Group for Ingredient from List!</source>
+        <translation>¡Elija el grupo del ingrediente en la lista!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient first!</source>
+        <translation>¡Elija primero un ingrediente!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient to delete first!</source>
+        <translation>¡Elija primero el ingrediente que borrar!</translation>
+    </message>
+    <message>
+        <source>Weeks are planned for %1 people; Update Shopping List adds up the amounts anew</source>
+        <translation>Las semanas se planifican para %1 personas; Actualizar la lista vuelve a sumar las cantidades</translation>
     </message>
 </context>
 <context>

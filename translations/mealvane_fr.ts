@@ -7,6 +7,10 @@
         <source>&amp;Deselect all</source>
         <translation>&amp;Tout désélectionner</translation>
     </message>
+    <message>
+        <source>&amp;Select all</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -1776,6 +1780,34 @@ Merge makes the items of the menu anew and keeps yours; Replace makes the whole 
         <translation>La liste de courses de la semaine %1 (%2) contient des articles ajoutés, modifiés ou supprimés à la main.
 
 Fusionner refait les articles du menu et garde les vôtres ; Remplacer refait toute la liste à partir du menu ; Garder laisse la liste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Use Drag&amp;Drop to Add/Delete Meals to Menu</source>
+        <translation>Glisser&amp;déposer pour ajouter ou retirer des plats du menu</translation>
+    </message>
+    <message>
+        <source>Select Time:</source>
+        <translation>Choisir le repas :</translation>
+    </message>
+    <message>
+        <source>Update Shopping List</source>
+        <translation>Mettre à jour la liste</translation>
+    </message>
+    <message>
+        <source>Select Group for Ingredient from List!</source>
+        <translation>Choisissez le groupe de l’ingrédient dans la liste !</translation>
+    </message>
+    <message>
+        <source>Select Ingredient first!</source>
+        <translation>Choisissez d’abord un ingrédient !</translation>
+    </message>
+    <message>
+        <source>Select Ingredient to delete first!</source>
+        <translation>Choisissez d’abord l’ingrédient à supprimer !</translation>
+    </message>
+    <message>
+        <source>Weeks are planned for %1 people; Update Shopping List adds up the amounts anew</source>
+        <translation>Les semaines sont prévues pour %1 personnes ; Mettre à jour la liste refait le total des quantités</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>&amp;Deselect all</source>
         <translation>&amp;Deseleziona tutto</translation>
     </message>
+    <message>
+        <source>&amp;Select all</source>
+        <translation>&amp;Seleziona tutto</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -1776,6 +1780,34 @@ Merge makes the items of the menu anew and keeps yours; Replace makes the whole 
         <translation>La lista della spesa della settimana %1 (%2) contiene articoli aggiunti, modificati o eliminati a mano.
 
 Unisci rifà gli articoli del menù e tiene i vostri; Sostituisci rifà tutta la lista dal menù; Mantieni lascia la lista com’è.</translation>
+    </message>
+    <message>
+        <source>Use Drag&amp;Drop to Add/Delete Meals to Menu</source>
+        <translation>Trascina&amp;rilascia per aggiungere o togliere piatti dal menù</translation>
+    </message>
+    <message>
+        <source>Select Time:</source>
+        <translation>Scegli il pasto:</translation>
+    </message>
+    <message>
+        <source>Update Shopping List</source>
+        <translation>Aggiorna la lista</translation>
+    </message>
+    <message>
+        <source>Select Group for Ingredient from List!</source>
+        <translation>Scegliete il gruppo dell’ingrediente dalla lista!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient first!</source>
+        <translation>Scegliete prima un ingrediente!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient to delete first!</source>
+        <translation>Scegliete prima l’ingrediente da eliminare!</translation>
+    </message>
+    <message>
+        <source>Weeks are planned for %1 people; Update Shopping List adds up the amounts anew</source>
+        <translation>Le settimane sono pianificate per %1 persone; Aggiorna la lista rifà il totale delle quantità</translation>
     </message>
 </context>
 <context>

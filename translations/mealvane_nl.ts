@@ -7,6 +7,10 @@
         <source>&amp;Deselect all</source>
         <translation>&amp;Alles deselecteren</translation>
     </message>
+    <message>
+        <source>&amp;Select all</source>
+        <translation>Alles &amp;selecteren</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -1776,6 +1780,34 @@ Merge makes the items of the menu anew and keeps yours; Replace makes the whole 
         <translation>Het boodschappenlijstje van week %1 (%2) bevat items die u met de hand hebt toegevoegd, gewijzigd of verwijderd.
 
 Samenvoegen maakt de items van het menu opnieuw en houdt de uwe; Vervangen maakt de hele lijst uit het menu; Behouden laat de lijst zoals hij is.</translation>
+    </message>
+    <message>
+        <source>Use Drag&amp;Drop to Add/Delete Meals to Menu</source>
+        <translation>Slepen&amp;neerzetten om gerechten aan het menu toe te voegen of te verwijderen</translation>
+    </message>
+    <message>
+        <source>Select Time:</source>
+        <translation>Maaltijd kiezen:</translation>
+    </message>
+    <message>
+        <source>Update Shopping List</source>
+        <translation>Lijstje bijwerken</translation>
+    </message>
+    <message>
+        <source>Select Group for Ingredient from List!</source>
+        <translation>Kies de groep van het ingrediënt uit de lijst!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient first!</source>
+        <translation>Kies eerst een ingrediënt!</translation>
+    </message>
+    <message>
+        <source>Select Ingredient to delete first!</source>
+        <translation>Kies eerst het ingrediënt dat u wilt verwijderen!</translation>
+    </message>
+    <message>
+        <source>Weeks are planned for %1 people; Update Shopping List adds up the amounts anew</source>
+        <translation>Weken worden gepland voor %1 personen; Lijstje bijwerken telt de hoeveelheden opnieuw op</translation>
     </message>
 </context>
 <context>

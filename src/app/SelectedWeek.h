@@ -22,7 +22,7 @@ int WeekYear(const QDate &date);
 QDate WeekStart(int week, int year);
 
 /// The week panel's range text: "20 - 26 May 2006", with the month and year of the Friday.
-QString WeekRangeText(const QDate &date, const QLocale &locale = QLocale::system());
+QString WeekRangeText(const QDate &date, const QLocale &locale = QLocale());
 
 /// Today as the week panel shows it, in the short date format of `locale`.
-QString TodayText(const QDate &today, const QLocale &locale = QLocale::system());
+QString TodayText(const QDate &today, const QLocale &locale = QLocale());

@@ -219,7 +219,7 @@ void TForm1::buildDailyPage() {
     DBGrid7 = m_slotGrids[5];
     m_slotArea->installEventFilter(this);
     left->addWidget(m_slotArea, 1);
-    auto *usage = new QLabel(QStringLiteral("Use Drag&Drop to Add/Delete Meals to Menu"), body);
+    auto *usage = new QLabel(tr("Use Drag&Drop to Add/Delete Meals to Menu"), body);
     usage->setObjectName(QStringLiteral("JvgLabel22"));
     usage->setWordWrap(true);
     left->addWidget(usage);
@@ -267,7 +267,7 @@ void TForm1::buildDailyPage() {
     right->addWidget(listCaption);
     right->addWidget(DBLookupListBox1);
 
-    auto *timeCaption = new QLabel(QStringLiteral("Select Time:"), m_dailyColumn);
+    auto *timeCaption = new QLabel(tr("Select Time:"), m_dailyColumn);
     timeCaption->setObjectName(QStringLiteral("JvgLabel15"));
     right->addWidget(timeCaption);
     auto *times = new QGridLayout;
@@ -296,7 +296,7 @@ void TForm1::buildDailyPage() {
     DBLookupComboBox4->setObjectName(QStringLiteral("DBLookupComboBox4"));
     DBLookupComboBox4->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox4->setAccessibleName(tr("Meal type"));
-    RbButton11 = new QPushButton(QStringLiteral("Update Shopping List"), m_dailyColumn);
+    RbButton11 = new QPushButton(tr("Update Shopping List"), m_dailyColumn);
     RbButton11->setObjectName(QStringLiteral("RbButton11"));
     right->addWidget(RbCheckBox1);
     right->addWidget(DBLookupComboBox4);

@@ -169,7 +169,7 @@ void TForm1::RbButton2Click() {
     const QString description = DBEdit1->text();
     const qint64 group = firstNumber(*m_data, catalogue::groupByName(ComboBox1->currentText()), -1);
     if (group < 0) {
-        m_services.dialogs.showInformation(QStringLiteral("Select Group for Ingredient from List!"));
+        m_services.dialogs.showInformation(tr("Select Group for Ingredient from List!"));
         ComboBox1->showPopup();
         return;
     }
@@ -189,7 +189,7 @@ void TForm1::RbButton2Click() {
 void TForm1::RbButton3Click() {
     const QString old = DBEdit1->text();
     if (old.trimmed().isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("Select Ingredient first!"));
+        m_services.dialogs.showInformation(tr("Select Ingredient first!"));
         return;
     }
     const QString answer =
@@ -213,7 +213,7 @@ void TForm1::RbButton3Click() {
 void TForm1::RbButton1Click() {
     const QString description = DBEdit1->text();
     if (description.trimmed().isEmpty()) {
-        m_services.dialogs.showInformation(QStringLiteral("Select Ingredient to delete first!"));
+        m_services.dialogs.showInformation(tr("Select Ingredient to delete first!"));
         return;
     }
     // Every row of that description goes, so none of them may still be used by a recipe; a count that cannot

@@ -142,7 +142,7 @@ void TForm1::buildShoppingPage() {
     auto *buttons = new QGridLayout;
     RbButton10 = new QPushButton(tr("Add /Change"), body);
     RbButton10->setObjectName(QStringLiteral("RbButton10"));
-    RbButton19 = new QPushButton(QStringLiteral("Delete Current"), body);
+    RbButton19 = new QPushButton(tr("Delete Current"), body);
     RbButton19->setObjectName(QStringLiteral("RbButton19"));
     RbButton20 = new QPushButton(tr("Print"), body);
     RbButton20->setObjectName(QStringLiteral("RbButton20"));
@@ -323,7 +323,7 @@ void TForm1::householdSettings() {
                            QString::number(people->value()));
     booksettings::setValue(m_data->ADOConnectionMain, QLatin1String(booksettings::Units),
                            units->currentIndex() == 1 ? QStringLiteral("US") : QStringLiteral("Metric"));
-    tellDone(QStringLiteral("Weeks are planned for %1 people; Update Shopping List adds up the amounts anew")
+    tellDone(tr("Weeks are planned for %1 people; Update Shopping List adds up the amounts anew")
                  .arg(people->value()));
 }
 

@@ -2,6 +2,7 @@
 // at 1280 x 800, with a light and a dark desktop palette, for looking at after a change to the layout.
 //   mealvane_screens OUT_FOLDER
 // The program runs on the offscreen platform over a copy of the starter book with a few long names added.
+#include "app/Language.h"
 #include "app/Mealvane.h"
 #include "app/TForm1.h"
 #include "app/TForm4.h"
@@ -60,6 +61,9 @@ int main(int argc, char **argv) {
         font.setPointSize(QString::fromLocal8Bit(argv[2]).toInt());
         QApplication::setFont(font);
     }
+    // MEALVANE_LANGUAGE=de shows the pages in that language.
+    if (qEnvironmentVariableIsSet("MEALVANE_LANGUAGE"))
+        language::install(qEnvironmentVariable("MEALVANE_LANGUAGE"));
     TestDataFile file(TestDataFile::Contents::Starter);
     file.exec(QStringLiteral(
         "INSERT INTO Meal(Meal_Name,Meal_Noon,Meal_Night,Meal_Type) VALUES"

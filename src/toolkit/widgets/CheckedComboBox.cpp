@@ -131,7 +131,7 @@ void CheckedComboBox::ensurePopup() {
     m_model = new CheckedListModel(m_list, m_view);
     m_view->setModel(m_model);
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto *all = new QAction(QStringLiteral("&Select all"), m_view);
+    auto *all = new QAction(QCoreApplication::translate("CheckedComboBox", "&Select all"), m_view);
     auto *none = new QAction(QCoreApplication::translate("CheckedComboBox", "&Deselect all"), m_view);
     m_view->addAction(all);
     m_view->addAction(none);
