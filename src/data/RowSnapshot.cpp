@@ -2,8 +2,6 @@
 
 #include "toolkit/db/Connection.h"
 
-namespace {
-
 QStringList tableColumns(db::Connection &c, const QString &table) {
     QStringList names;
     db::Statement info(c, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
@@ -12,6 +10,8 @@ QStringList tableColumns(db::Connection &c, const QString &table) {
         names << info.value(0).toString();
     return names;
 }
+
+namespace {
 
 /// A name as the book's statements write one that may clash with a word of the language.
 QString quoted(const QString &name) {

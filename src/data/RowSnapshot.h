@@ -9,6 +9,9 @@ namespace db {
 class Connection;
 }
 
+/// The names of the columns of `table`, in order.
+QStringList tableColumns(db::Connection &c, const QString &table);
+
 /// Rows of one table as they stood before a change, kept so that the change can be taken back.
 class RowSnapshot {
 public:

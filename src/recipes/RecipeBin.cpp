@@ -1,5 +1,7 @@
 #include "RecipeBin.h"
 
+#include "data/RowSnapshot.h"
+
 #include "toolkit/db/Connection.h"
 #include "toolkit/db/DbError.h"
 #include "toolkit/db/Transaction.h"
@@ -32,15 +34,6 @@ QJsonArray rowsOf(db::Connection &c, const QString &sql, qint64 mealId) {
     db::Statement read(c, sql);
     read.bind(1, mealId);
     return rowsOf(read);
-}
-
-QStringList tableColumns(db::Connection &c, const QString &table) {
-    QStringList names;
-    db::Statement info(c, QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-    info.bind(1, table);
-    while (info.step())
-        names << info.value(0).toString();
-    return names;
 }
 
 /// Inserts the kept row into `table`, the columns the table still has, `overrides` in place of the kept.

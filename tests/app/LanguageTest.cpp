@@ -66,6 +66,15 @@ QSet<QString> placeholders(const QString &text) {
     return found;
 }
 
+/// A program started on a starter book of its own.
+struct Started {
+    TestDataFile book{TestDataFile::Contents::Starter};
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FixedClock clock{QDateTime(QDate(2026, 12, 12), QTime(9, 0))};
+    Mealvane program{AppServices{dialogs, shell, clock}, StartupOptions{0, 0, book.path()}};
+};
+
 } // namespace
 
 // Every text of the program is translated in every language, with the same placeholders and a key for
@@ -103,14 +112,10 @@ TEST(Translations, EveryTextIsTranslatedInEveryLanguage) {
 // the program's own where no language is chosen.
 TEST(Translations, TheLanguageChosenSpeaksFromTheNextStart) {
     const QLocale before;
-    const auto english = qScopeGuard([&before] { language::uninstall(before); });
+    const auto restore = qScopeGuard([&before] { language::uninstall(before); });
     {
-        TestDataFile book(TestDataFile::Contents::Starter);
-        FakeDialogs dialogs;
-        FakeShell shell;
-        FixedClock clock(QDateTime(QDate(2026, 12, 12), QTime(9, 0)));
-        Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, book.path()});
-        TForm1 &w = program.mainWindow();
+        Started english;
+        TForm1 &w = english.program.mainWindow();
         EXPECT_EQ(w.menuBar()->actions().first()->text(), QStringLiteral("&File"));
         w.showModal = [](QDialog &box) {
             auto *choice = box.findChild<QComboBox *>(QStringLiteral("LanguageChoice"));
@@ -126,12 +131,8 @@ TEST(Translations, TheLanguageChosenSpeaksFromTheNextStart) {
     EXPECT_EQ(german.language(), QLocale::German);
     EXPECT_EQ(QLocale().toString(1.5), QStringLiteral("1,5"));
     EXPECT_EQ(QLocale().toString(QDate(2026, 12, 12), QLocale::ShortFormat), QStringLiteral("12.12.26"));
-    TestDataFile book(TestDataFile::Contents::Starter);
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FixedClock clock(QDateTime(QDate(2026, 12, 12), QTime(9, 0)));
-    Mealvane program(AppServices{dialogs, shell, clock}, StartupOptions{0, 0, book.path()});
-    TForm1 &w = program.mainWindow();
+    Started next;
+    TForm1 &w = next.program.mainWindow();
     QStringList menus;
     for (const QAction *menu : w.menuBar()->actions())
         menus << menu->text();
