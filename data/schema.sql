@@ -238,6 +238,8 @@ CREATE INDEX Meal_Noon_Names ON Meal (Meal_Noon, Meal_Name COLLATE BINARY, Meal_
 CREATE INDEX Meal_Night_Names ON Meal (Meal_Night, Meal_Name COLLATE BINARY, Meal_Type);
 CREATE INDEX Meal_Dessert_Names ON Meal (Meal_Dessert, Meal_Name COLLATE BINARY, Meal_Type);
 CREATE INDEX Ingredients_Group_Index ON Ingredients (Ingredients_Group);
+-- The few ingredients always at home, read each time a shopping list is shown.
+CREATE INDEX Ingredients_Staple_Index ON Ingredients (Ingredients_Staple) WHERE Ingredients_Staple = 1;
 CREATE INDEX Made_With_Meal_Index ON Made_With (Meal_ID, Ingredients_ID);
 CREATE INDEX Made_With_Ingredient_Index ON Made_With (Ingredients_ID, Meal_ID);
 CREATE INDEX Menu_Slot_Index ON Menu (Week_Number, Year_Number, Day_Number);

@@ -129,9 +129,11 @@ void upgrade(db::Connection &connection) {
         return exists.step() && exists.value(0).toLongLong() == 0;
     };
     for (const QString &statement : statements) {
-        const QString text = statement.trimmed();
+        // The comment lines before a statement are not part of it.
+        QStringList lines = statement.split(u'\n');
+        lines.removeIf([](const QString &line) { return line.trimmed().startsWith(QLatin1String("--")); });
+        const QString text = lines.join(u'\n').trimmed();
         if (text.startsWith(QLatin1String("CREATE INDEX "))) {
-            // The schema's comments never stand right before an index.
             if (none(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=%1")
                          .arg(sql::literal(text.section(u' ', 2, 2)))))
                 indexes << text;

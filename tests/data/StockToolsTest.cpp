@@ -114,7 +114,8 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
             // Nor the hand's marks on the list's rows, the groups' order, staples or deleted recipes; one
             // week's list was edited by hand.
             "ALTER TABLE ShoppingList DROP COLUMN IngredientsHand; ALTER TABLE IGroup DROP COLUMN "
-            "IGROUP_POSITION; ALTER TABLE Ingredients DROP COLUMN Ingredients_Staple; DROP TABLE "
+            "IGROUP_POSITION; DROP INDEX Ingredients_Staple_Index; DROP INDEX Meal_Name_Scan;"
+            "ALTER TABLE Ingredients DROP COLUMN Ingredients_Staple; DROP TABLE "
             "ShoppingListRemoved; DROP TABLE Deleted_Recipes;"
             "INSERT INTO ShoppingList(WeekNumber,YearNumber,IngredientsDescription) VALUES(5,2006,'Candles'),"
             "(6,2006,'Milk'); INSERT INTO ShoppingListHandEdits VALUES(5,2006);"
@@ -169,6 +170,11 @@ TEST(StockTools, AFileOfAnEarlierBuildIsMadeSoundWhenOpened) {
                                    "(SELECT count(*) FROM IGroup WHERE IGROUP_NAME < g.IGROUP_NAME);")),
               QStringLiteral("0"))
         << "the groups come in name order";
+    EXPECT_EQ(
+        shell(file.path(), QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name IN "
+                                          "('Meal_Name_Scan', 'Ingredients_Staple_Index');")),
+        QStringLiteral("2"))
+        << "indexes with a comment before them in the schema come back too";
     EXPECT_EQ(
         shell(file.path(), QStringLiteral("SELECT count(*) FROM QSearchMeal;")),
         shell(file.path(), QStringLiteral("SELECT count(*) FROM (SELECT DISTINCT Meal_ID, Ingredients_ID "
