@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>DBImage</name>
+    <message>
+        <source>The picture cannot be shown: it is damaged, or of a kind that cannot be read.</source>
+        <translation>Das Bild kann nicht angezeigt werden: Es ist beschädigt oder hat ein unlesbares Format.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>The built-in script %1 is missing.</source>
@@ -178,6 +185,41 @@ Sie können alles ansehen und drucken, aber Änderungen lassen sich nicht speich
     </message>
 </context>
 <context>
+    <name>IngredientPicker</name>
+    <message>
+        <source>Add ingredient to Meal</source>
+        <translation>Zutat zum Rezept hinzufügen</translation>
+    </message>
+    <message>
+        <source>  Add ingredient to Meal</source>
+        <translation>  Zutat zum Rezept hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select Ingredient and click "Add" button</source>
+        <translation>Zutat wählen und auf „Hinzufügen“ klicken</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Zutaten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Mealvane</name>
     <message>
         <source>it is damaged</source>
@@ -221,6 +263,25 @@ Um sie zu verwenden, schließen Sie Mealvane, legen Sie die beschädigte Datei w
     </message>
 </context>
 <context>
+    <name>PictureViewer</name>
+    <message>
+        <source>Meal Picture viewer</source>
+        <translation>Rezeptbild</translation>
+    </message>
+    <message>
+        <source>  View picture</source>
+        <translation>  Bild ansehen</translation>
+    </message>
+    <message>
+        <source>Recipe picture</source>
+        <translation>Rezeptbild</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF...</source>
@@ -245,6 +306,263 @@ Um sie zu verwenden, schließen Sie Mealvane, legen Sie die beschädigte Datei w
     <message>
         <source>Page</source>
         <translation>Seite</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeDetails</name>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Au&amp;thor:</source>
+        <translation>Au&amp;tor:</translation>
+    </message>
+    <message>
+        <source>e.g. 4 servings, 12 muffins</source>
+        <translation>z. B. 4 Portionen, 12 Muffins</translation>
+    </message>
+    <message>
+        <source>&amp;Yield:</source>
+        <translation>&amp;Ergibt:</translation>
+    </message>
+    <message>
+        <source>C&amp;uisine:</source>
+        <translation>&amp;Küche:</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeLinesEditor</name>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Portionen</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>wie angegeben</translation>
+    </message>
+    <message>
+        <source>Scale to servings</source>
+        <translation>Auf Portionen umrechnen</translation>
+    </message>
+    <message>
+        <source>Shows the amounts for another number of servings; the recipe is not changed</source>
+        <translation>Zeigt die Mengen für eine andere Portionenzahl; das Rezept bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Se&amp;rvings:</source>
+        <translation>&amp;Portionen:</translation>
+    </message>
+    <message>
+        <source>Scale &amp;to:</source>
+        <translation>Umrechnen &amp;auf:</translation>
+    </message>
+    <message>
+        <source>Ingredient lines</source>
+        <translation>Zutatenzeilen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Zutat</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>New ingredient line</source>
+        <translation>Neue Zutatenzeile</translation>
+    </message>
+    <message>
+        <source>Type a line, e.g. 2 cups flour, sifted</source>
+        <translation>Zeile eingeben, z. B. 250 g Mehl, gesiebt</translation>
+    </message>
+    <message>
+        <source>Add Line</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Move line up</source>
+        <translation>Zeile nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Move line down</source>
+        <translation>Zeile nach unten</translation>
+    </message>
+</context>
+<context>
+    <name>RecipePicker</name>
+    <message>
+        <source>Select Meal</source>
+        <translation>Rezept wählen</translation>
+    </message>
+    <message>
+        <source>  Select Meal</source>
+        <translation>  Rezept wählen</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Rezept</translation>
+    </message>
+    <message>
+        <source>Send with EMail </source>
+        <translation>Per E-Mail senden </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Aus Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was when a backup was made</source>
+        <translation>Das Rezeptbuch auf den Stand einer Sicherung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Rezepte</translation>
+    </message>
+    <message>
+        <source>Planned weeks</source>
+        <translation>Geplante Wochen</translation>
+    </message>
+    <message>
+        <source>Start of the day</source>
+        <translation>Tagesbeginn</translation>
+    </message>
+    <message>
+        <source>Before a change</source>
+        <translation>Vor einer Änderung</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Beschädigt</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>Selectors</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vane Time Selector</source>
+        <translation>Vane Mahlzeitenauswahl</translation>
+    </message>
+    <message>
+        <source>Vane Day Selector</source>
+        <translation>Vane Tagesauswahl</translation>
+    </message>
+</context>
+<context>
+    <name>SharingDialog</name>
+    <message>
+        <source>Sharing</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>The week on the household's phones, through your CalDAV server</source>
+        <translation>Die Woche auf den Handys des Haushalts, über Ihren CalDAV-Server</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Meals at:</source>
+        <translation>Mahlzeiten um:</translation>
+    </message>
+    <message>
+        <source>Give the address of your CalDAV server, such as https://dav.example.org/.</source>
+        <translation>Geben Sie die Adresse Ihres CalDAV-Servers an, etwa https://dav.example.org/.</translation>
+    </message>
+    <message>
+        <source>Give your user name on the server.</source>
+        <translation>Geben Sie Ihren Benutzernamen auf dem Server an.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>%1 wird gefragt...</translation>
+    </message>
+    <message>
+        <source>Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, or new ones.</source>
+        <translation>%1 erreicht: %2 Aufgabenlisten und %3 Kalender. Wählen Sie die zum Teilen, oder neue.</translation>
+    </message>
+    <message>
+        <source>New task list "Shopping"</source>
+        <translation>Neue Aufgabenliste „Einkauf“</translation>
+    </message>
+    <message>
+        <source>New calendar "Meals"</source>
+        <translation>Neuer Kalender „Mahlzeiten“</translation>
+    </message>
+    <message>
+        <source>None: share the list only</source>
+        <translation>Keiner: nur die Liste teilen</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2137,13 @@ Zusammenführen erstellt die Posten des Speiseplans neu und behält Ihre; Ersetz
     <message>
         <source>Decrease</source>
         <translation>Verringern</translation>
+    </message>
+</context>
+<context>
+    <name>WaitBox</name>
+    <message>
+        <source>Wait until operation will complete....</source>
+        <translation>Bitte warten, bis der Vorgang abgeschlossen ist....</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>DBImage</name>
+    <message>
+        <source>The picture cannot be shown: it is damaged, or of a kind that cannot be read.</source>
+        <translation>La imagen no se puede mostrar: está dañada o tiene un formato que no se puede leer.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>The built-in script %1 is missing.</source>
@@ -178,6 +185,41 @@ Puede verlo todo e imprimirlo, pero lo que cambie no se puede guardar. Para camb
     </message>
 </context>
 <context>
+    <name>IngredientPicker</name>
+    <message>
+        <source>Add ingredient to Meal</source>
+        <translation>Añadir un ingrediente a la receta</translation>
+    </message>
+    <message>
+        <source>  Add ingredient to Meal</source>
+        <translation>  Añadir un ingrediente a la receta</translation>
+    </message>
+    <message>
+        <source>Select Ingredient and click "Add" button</source>
+        <translation>Elija un ingrediente y haga clic en «Añadir»</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingredientes</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Mealvane</name>
     <message>
         <source>it is damaged</source>
@@ -221,6 +263,25 @@ Para usarlo, cierre Mealvane, guarde el archivo dañado en otro sitio y ponga el
     </message>
 </context>
 <context>
+    <name>PictureViewer</name>
+    <message>
+        <source>Meal Picture viewer</source>
+        <translation>Imagen de la receta</translation>
+    </message>
+    <message>
+        <source>  View picture</source>
+        <translation>  Ver la imagen</translation>
+    </message>
+    <message>
+        <source>Recipe picture</source>
+        <translation>Imagen de la receta</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>Tamaño &amp;real</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF...</source>
@@ -245,6 +306,263 @@ Para usarlo, cierre Mealvane, guarde el archivo dañado en otro sitio y ponga el
     <message>
         <source>Page</source>
         <translation>Página</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeDetails</name>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Fuente:</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Au&amp;thor:</source>
+        <translation>Au&amp;tor:</translation>
+    </message>
+    <message>
+        <source>e.g. 4 servings, 12 muffins</source>
+        <translation>p. ej. 4 raciones, 12 magdalenas</translation>
+    </message>
+    <message>
+        <source>&amp;Yield:</source>
+        <translation>&amp;Rinde:</translation>
+    </message>
+    <message>
+        <source>C&amp;uisine:</source>
+        <translation>&amp;Cocina:</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeLinesEditor</name>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Raciones</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>como está escrita</translation>
+    </message>
+    <message>
+        <source>Scale to servings</source>
+        <translation>Ajustar a raciones</translation>
+    </message>
+    <message>
+        <source>Shows the amounts for another number of servings; the recipe is not changed</source>
+        <translation>Muestra las cantidades para otro número de raciones; la receta no cambia</translation>
+    </message>
+    <message>
+        <source>Se&amp;rvings:</source>
+        <translation>&amp;Raciones:</translation>
+    </message>
+    <message>
+        <source>Scale &amp;to:</source>
+        <translation>&amp;Ajustar a:</translation>
+    </message>
+    <message>
+        <source>Ingredient lines</source>
+        <translation>Líneas de ingredientes</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediente</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>New ingredient line</source>
+        <translation>Nueva línea de ingrediente</translation>
+    </message>
+    <message>
+        <source>Type a line, e.g. 2 cups flour, sifted</source>
+        <translation>Escriba una línea, p. ej. 250 g de harina, tamizada</translation>
+    </message>
+    <message>
+        <source>Add Line</source>
+        <translation>Añadir línea</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Borrar línea</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move line up</source>
+        <translation>Subir la línea</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move line down</source>
+        <translation>Bajar la línea</translation>
+    </message>
+</context>
+<context>
+    <name>RecipePicker</name>
+    <message>
+        <source>Select Meal</source>
+        <translation>Elegir receta</translation>
+    </message>
+    <message>
+        <source>  Select Meal</source>
+        <translation>  Elegir receta</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Receta</translation>
+    </message>
+    <message>
+        <source>Send with EMail </source>
+        <translation>Enviar por correo </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was when a backup was made</source>
+        <translation>Devolver el recetario a como estaba al hacer una copia</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Hecha</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recetas</translation>
+    </message>
+    <message>
+        <source>Planned weeks</source>
+        <translation>Semanas planificadas</translation>
+    </message>
+    <message>
+        <source>Start of the day</source>
+        <translation>Inicio del día</translation>
+    </message>
+    <message>
+        <source>Before a change</source>
+        <translation>Antes de un cambio</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Dañada</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+</context>
+<context>
+    <name>Selectors</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Vane Time Selector</source>
+        <translation>Vane Selección de comidas</translation>
+    </message>
+    <message>
+        <source>Vane Day Selector</source>
+        <translation>Vane Selección de días</translation>
+    </message>
+</context>
+<context>
+    <name>SharingDialog</name>
+    <message>
+        <source>Sharing</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>The week on the household's phones, through your CalDAV server</source>
+        <translation>La semana en los móviles de la casa, a través de su servidor CalDAV</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Probar la conexión</translation>
+    </message>
+    <message>
+        <source>Meals at:</source>
+        <translation>Comidas a las:</translation>
+    </message>
+    <message>
+        <source>Give the address of your CalDAV server, such as https://dav.example.org/.</source>
+        <translation>Indique la dirección de su servidor CalDAV, por ejemplo https://dav.example.org/.</translation>
+    </message>
+    <message>
+        <source>Give your user name on the server.</source>
+        <translation>Indique su nombre de usuario en el servidor.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Consultando %1...</translation>
+    </message>
+    <message>
+        <source>Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, or new ones.</source>
+        <translation>Conectado con %1: %2 listas de tareas y %3 calendarios. Elija dónde compartir, o unos nuevos.</translation>
+    </message>
+    <message>
+        <source>New task list "Shopping"</source>
+        <translation>Lista de tareas nueva «Compra»</translation>
+    </message>
+    <message>
+        <source>New calendar "Meals"</source>
+        <translation>Calendario nuevo «Comidas»</translation>
+    </message>
+    <message>
+        <source>None: share the list only</source>
+        <translation>Ninguno: compartir solo la lista</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2137,13 @@ Combinar rehace los artículos del menú y conserva los suyos; Sustituir rehace 
     <message>
         <source>Decrease</source>
         <translation>Disminuir</translation>
+    </message>
+</context>
+<context>
+    <name>WaitBox</name>
+    <message>
+        <source>Wait until operation will complete....</source>
+        <translation>Espere a que termine la operación....</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>DBImage</name>
+    <message>
+        <source>The picture cannot be shown: it is damaged, or of a kind that cannot be read.</source>
+        <translation>La photo ne peut être affichée : elle est endommagée ou d’un format illisible.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>The built-in script %1 is missing.</source>
@@ -178,6 +185,41 @@ Vous pouvez tout consulter et imprimer, mais aucune modification ne peut être e
     </message>
 </context>
 <context>
+    <name>IngredientPicker</name>
+    <message>
+        <source>Add ingredient to Meal</source>
+        <translation>Ajouter un ingrédient à la recette</translation>
+    </message>
+    <message>
+        <source>  Add ingredient to Meal</source>
+        <translation>  Ajouter un ingrédient à la recette</translation>
+    </message>
+    <message>
+        <source>Select Ingredient and click "Add" button</source>
+        <translation>Choisissez un ingrédient et cliquez sur « Ajouter »</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingrédients</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>Mealvane</name>
     <message>
         <source>it is damaged</source>
@@ -221,6 +263,25 @@ Pour l’utiliser, fermez Mealvane, rangez le fichier endommagé ailleurs et met
     </message>
 </context>
 <context>
+    <name>PictureViewer</name>
+    <message>
+        <source>Meal Picture viewer</source>
+        <translation>Photo de la recette</translation>
+    </message>
+    <message>
+        <source>  View picture</source>
+        <translation>  Voir la photo</translation>
+    </message>
+    <message>
+        <source>Recipe picture</source>
+        <translation>Photo de la recette</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF...</source>
@@ -245,6 +306,263 @@ Pour l’utiliser, fermez Mealvane, rangez le fichier endommagé ailleurs et met
     <message>
         <source>Page</source>
         <translation>Page</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeDetails</name>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Source :</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Au&amp;thor:</source>
+        <translation>Au&amp;teur :</translation>
+    </message>
+    <message>
+        <source>e.g. 4 servings, 12 muffins</source>
+        <translation>p. ex. 4 portions, 12 muffins</translation>
+    </message>
+    <message>
+        <source>&amp;Yield:</source>
+        <translation>&amp;Rendement :</translation>
+    </message>
+    <message>
+        <source>C&amp;uisine:</source>
+        <translation>&amp;Cuisine :</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeLinesEditor</name>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Portions</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>comme écrit</translation>
+    </message>
+    <message>
+        <source>Scale to servings</source>
+        <translation>Adapter au nombre de portions</translation>
+    </message>
+    <message>
+        <source>Shows the amounts for another number of servings; the recipe is not changed</source>
+        <translation>Montre les quantités pour un autre nombre de portions ; la recette ne change pas</translation>
+    </message>
+    <message>
+        <source>Se&amp;rvings:</source>
+        <translation>&amp;Portions :</translation>
+    </message>
+    <message>
+        <source>Scale &amp;to:</source>
+        <translation>&amp;Adapter à :</translation>
+    </message>
+    <message>
+        <source>Ingredient lines</source>
+        <translation>Lignes d’ingrédients</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrédient</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>New ingredient line</source>
+        <translation>Nouvelle ligne d’ingrédient</translation>
+    </message>
+    <message>
+        <source>Type a line, e.g. 2 cups flour, sifted</source>
+        <translation>Saisissez une ligne, p. ex. 250 g de farine, tamisée</translation>
+    </message>
+    <message>
+        <source>Add Line</source>
+        <translation>Ajouter la ligne</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move line up</source>
+        <translation>Monter la ligne</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move line down</source>
+        <translation>Descendre la ligne</translation>
+    </message>
+</context>
+<context>
+    <name>RecipePicker</name>
+    <message>
+        <source>Select Meal</source>
+        <translation>Choisir une recette</translation>
+    </message>
+    <message>
+        <source>  Select Meal</source>
+        <translation>  Choisir une recette</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Recette</translation>
+    </message>
+    <message>
+        <source>Send with EMail </source>
+        <translation>Envoyer par courriel </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was when a backup was made</source>
+        <translation>Remettre le livre de recettes tel qu’il était lors d’une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Faite</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recettes</translation>
+    </message>
+    <message>
+        <source>Planned weeks</source>
+        <translation>Semaines planifiées</translation>
+    </message>
+    <message>
+        <source>Start of the day</source>
+        <translation>Début de journée</translation>
+    </message>
+    <message>
+        <source>Before a change</source>
+        <translation>Avant une modification</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Endommagée</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+</context>
+<context>
+    <name>Selectors</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vane Time Selector</source>
+        <translation>Vane Choix des repas</translation>
+    </message>
+    <message>
+        <source>Vane Day Selector</source>
+        <translation>Vane Choix des jours</translation>
+    </message>
+</context>
+<context>
+    <name>SharingDialog</name>
+    <message>
+        <source>Sharing</source>
+        <translation>Partage</translation>
+    </message>
+    <message>
+        <source>The week on the household's phones, through your CalDAV server</source>
+        <translation>La semaine sur les téléphones du foyer, par votre serveur CalDAV</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Meals at:</source>
+        <translation>Repas à :</translation>
+    </message>
+    <message>
+        <source>Give the address of your CalDAV server, such as https://dav.example.org/.</source>
+        <translation>Indiquez l’adresse de votre serveur CalDAV, par exemple https://dav.example.org/.</translation>
+    </message>
+    <message>
+        <source>Give your user name on the server.</source>
+        <translation>Indiquez votre nom d’utilisateur sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Interrogation de %1...</translation>
+    </message>
+    <message>
+        <source>Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, or new ones.</source>
+        <translation>%1 joint : %2 listes de tâches et %3 calendriers. Choisissez ceux où partager, ou de nouveaux.</translation>
+    </message>
+    <message>
+        <source>New task list "Shopping"</source>
+        <translation>Nouvelle liste de tâches « Courses »</translation>
+    </message>
+    <message>
+        <source>New calendar "Meals"</source>
+        <translation>Nouveau calendrier « Repas »</translation>
+    </message>
+    <message>
+        <source>None: share the list only</source>
+        <translation>Aucun : partager seulement la liste</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2137,13 @@ Fusionner refait les articles du menu et garde les vôtres ; Remplacer refait to
     <message>
         <source>Decrease</source>
         <translation>Diminuer</translation>
+    </message>
+</context>
+<context>
+    <name>WaitBox</name>
+    <message>
+        <source>Wait until operation will complete....</source>
+        <translation>Patientez jusqu’à la fin de l’opération....</translation>
     </message>
 </context>
 </TS>

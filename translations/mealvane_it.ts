@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>DBImage</name>
+    <message>
+        <source>The picture cannot be shown: it is damaged, or of a kind that cannot be read.</source>
+        <translation>L’immagine non si può mostrare: è danneggiata o di un formato illeggibile.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>The built-in script %1 is missing.</source>
@@ -178,6 +185,41 @@ Potete guardare e stampare tutto, ma le modifiche non si possono salvare. Per mo
     </message>
 </context>
 <context>
+    <name>IngredientPicker</name>
+    <message>
+        <source>Add ingredient to Meal</source>
+        <translation>Aggiungi un ingrediente alla ricetta</translation>
+    </message>
+    <message>
+        <source>  Add ingredient to Meal</source>
+        <translation>  Aggiungi un ingrediente alla ricetta</translation>
+    </message>
+    <message>
+        <source>Select Ingredient and click "Add" button</source>
+        <translation>Scegliete un ingrediente e fate clic su «Aggiungi»</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingredienti</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>Mealvane</name>
     <message>
         <source>it is damaged</source>
@@ -221,6 +263,25 @@ Per usarlo, chiudete Mealvane, mettete altrove il file danneggiato e al suo post
     </message>
 </context>
 <context>
+    <name>PictureViewer</name>
+    <message>
+        <source>Meal Picture viewer</source>
+        <translation>Immagine della ricetta</translation>
+    </message>
+    <message>
+        <source>  View picture</source>
+        <translation>  Vedi l’immagine</translation>
+    </message>
+    <message>
+        <source>Recipe picture</source>
+        <translation>Immagine della ricetta</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>Grandezza &amp;reale</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF...</source>
@@ -245,6 +306,263 @@ Per usarlo, chiudete Mealvane, mettete altrove il file danneggiato e al suo post
     <message>
         <source>Page</source>
         <translation>Pagina</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeDetails</name>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Fonte:</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message>
+        <source>Au&amp;thor:</source>
+        <translation>Au&amp;tore:</translation>
+    </message>
+    <message>
+        <source>e.g. 4 servings, 12 muffins</source>
+        <translation>p. es. 4 porzioni, 12 muffin</translation>
+    </message>
+    <message>
+        <source>&amp;Yield:</source>
+        <translation>&amp;Resa:</translation>
+    </message>
+    <message>
+        <source>C&amp;uisine:</source>
+        <translation>&amp;Cucina:</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeLinesEditor</name>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Porzioni</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>come scritta</translation>
+    </message>
+    <message>
+        <source>Scale to servings</source>
+        <translation>Adatta alle porzioni</translation>
+    </message>
+    <message>
+        <source>Shows the amounts for another number of servings; the recipe is not changed</source>
+        <translation>Mostra le quantità per un altro numero di porzioni; la ricetta non cambia</translation>
+    </message>
+    <message>
+        <source>Se&amp;rvings:</source>
+        <translation>&amp;Porzioni:</translation>
+    </message>
+    <message>
+        <source>Scale &amp;to:</source>
+        <translation>&amp;Adatta a:</translation>
+    </message>
+    <message>
+        <source>Ingredient lines</source>
+        <translation>Righe di ingredienti</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediente</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>New ingredient line</source>
+        <translation>Nuova riga di ingrediente</translation>
+    </message>
+    <message>
+        <source>Type a line, e.g. 2 cups flour, sifted</source>
+        <translation>Scrivete una riga, p. es. 250 g di farina, setacciata</translation>
+    </message>
+    <message>
+        <source>Add Line</source>
+        <translation>Aggiungi riga</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Elimina riga</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Move line up</source>
+        <translation>Sposta la riga su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Move line down</source>
+        <translation>Sposta la riga giù</translation>
+    </message>
+</context>
+<context>
+    <name>RecipePicker</name>
+    <message>
+        <source>Select Meal</source>
+        <translation>Scegli ricetta</translation>
+    </message>
+    <message>
+        <source>  Select Meal</source>
+        <translation>  Scegli ricetta</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Ricetta</translation>
+    </message>
+    <message>
+        <source>Send with EMail </source>
+        <translation>Invia per e-mail </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Ripristina da copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was when a backup was made</source>
+        <translation>Riportare il ricettario com’era quando è stata fatta una copia</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copie di sicurezza</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Fatta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Ricette</translation>
+    </message>
+    <message>
+        <source>Planned weeks</source>
+        <translation>Settimane pianificate</translation>
+    </message>
+    <message>
+        <source>Start of the day</source>
+        <translation>Inizio della giornata</translation>
+    </message>
+    <message>
+        <source>Before a change</source>
+        <translation>Prima di una modifica</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Danneggiata</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Ripristina</translation>
+    </message>
+</context>
+<context>
+    <name>Selectors</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Vane Time Selector</source>
+        <translation>Vane Scelta dei pasti</translation>
+    </message>
+    <message>
+        <source>Vane Day Selector</source>
+        <translation>Vane Scelta dei giorni</translation>
+    </message>
+</context>
+<context>
+    <name>SharingDialog</name>
+    <message>
+        <source>Sharing</source>
+        <translation>Condivisione</translation>
+    </message>
+    <message>
+        <source>The week on the household's phones, through your CalDAV server</source>
+        <translation>La settimana sui telefoni di casa, tramite il vostro server CalDAV</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Prova la connessione</translation>
+    </message>
+    <message>
+        <source>Meals at:</source>
+        <translation>Pasti alle:</translation>
+    </message>
+    <message>
+        <source>Give the address of your CalDAV server, such as https://dav.example.org/.</source>
+        <translation>Indicate l’indirizzo del vostro server CalDAV, per esempio https://dav.example.org/.</translation>
+    </message>
+    <message>
+        <source>Give your user name on the server.</source>
+        <translation>Indicate il vostro nome utente sul server.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>Richiesta a %1...</translation>
+    </message>
+    <message>
+        <source>Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, or new ones.</source>
+        <translation>%1 raggiunto: %2 elenchi di attività e %3 calendari. Scegliete dove condividere, o nuovi.</translation>
+    </message>
+    <message>
+        <source>New task list "Shopping"</source>
+        <translation>Nuovo elenco di attività «Spesa»</translation>
+    </message>
+    <message>
+        <source>New calendar "Meals"</source>
+        <translation>Nuovo calendario «Pasti»</translation>
+    </message>
+    <message>
+        <source>None: share the list only</source>
+        <translation>Nessuno: condividi solo la lista</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2137,13 @@ Unisci rifà gli articoli del menù e tiene i vostri; Sostituisci rifà tutta la
     <message>
         <source>Decrease</source>
         <translation>Diminuisci</translation>
+    </message>
+</context>
+<context>
+    <name>WaitBox</name>
+    <message>
+        <source>Wait until operation will complete....</source>
+        <translation>Attendete la fine dell’operazione....</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,13 @@
     </message>
 </context>
 <context>
+    <name>DBImage</name>
+    <message>
+        <source>The picture cannot be shown: it is damaged, or of a kind that cannot be read.</source>
+        <translation>De afbeelding kan niet worden getoond: ze is beschadigd of van een onleesbare soort.</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>The built-in script %1 is missing.</source>
@@ -178,6 +185,41 @@ U kunt alles bekijken en afdrukken, maar wijzigingen kunnen niet worden opgeslag
     </message>
 </context>
 <context>
+    <name>IngredientPicker</name>
+    <message>
+        <source>Add ingredient to Meal</source>
+        <translation>Ingrediënt aan het recept toevoegen</translation>
+    </message>
+    <message>
+        <source>  Add ingredient to Meal</source>
+        <translation>  Ingrediënt aan het recept toevoegen</translation>
+    </message>
+    <message>
+        <source>Select Ingredient and click "Add" button</source>
+        <translation>Kies een ingrediënt en klik op ‘Toevoegen’</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Ingredients</source>
+        <translation>Ingrediënten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
     <name>Mealvane</name>
     <message>
         <source>it is damaged</source>
@@ -221,6 +263,25 @@ Om het te gebruiken: sluit Mealvane, zet het beschadigde bestand ergens anders n
     </message>
 </context>
 <context>
+    <name>PictureViewer</name>
+    <message>
+        <source>Meal Picture viewer</source>
+        <translation>Afbeelding van het recept</translation>
+    </message>
+    <message>
+        <source>  View picture</source>
+        <translation>  Afbeelding bekijken</translation>
+    </message>
+    <message>
+        <source>Recipe picture</source>
+        <translation>Afbeelding van het recept</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <translation>&amp;Ware grootte</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save as PDF...</source>
@@ -245,6 +306,263 @@ Om het te gebruiken: sluit Mealvane, zet het beschadigde bestand ergens anders n
     <message>
         <source>Page</source>
         <translation>Pagina</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeDetails</name>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Bron:</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Openen in browser</translation>
+    </message>
+    <message>
+        <source>Au&amp;thor:</source>
+        <translation>Au&amp;teur:</translation>
+    </message>
+    <message>
+        <source>e.g. 4 servings, 12 muffins</source>
+        <translation>bijv. 4 porties, 12 muffins</translation>
+    </message>
+    <message>
+        <source>&amp;Yield:</source>
+        <translation>&amp;Opbrengst:</translation>
+    </message>
+    <message>
+        <source>C&amp;uisine:</source>
+        <translation>&amp;Keuken:</translation>
+    </message>
+</context>
+<context>
+    <name>RecipeLinesEditor</name>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>Servings</source>
+        <translation>Porties</translation>
+    </message>
+    <message>
+        <source>as written</source>
+        <translation>zoals geschreven</translation>
+    </message>
+    <message>
+        <source>Scale to servings</source>
+        <translation>Omrekenen naar porties</translation>
+    </message>
+    <message>
+        <source>Shows the amounts for another number of servings; the recipe is not changed</source>
+        <translation>Toont de hoeveelheden voor een ander aantal porties; het recept verandert niet</translation>
+    </message>
+    <message>
+        <source>Se&amp;rvings:</source>
+        <translation>&amp;Porties:</translation>
+    </message>
+    <message>
+        <source>Scale &amp;to:</source>
+        <translation>&amp;Omrekenen naar:</translation>
+    </message>
+    <message>
+        <source>Ingredient lines</source>
+        <translation>Ingrediëntregels</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Hoeveelheid</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Eenheid</translation>
+    </message>
+    <message>
+        <source>Ingredient</source>
+        <translation>Ingrediënt</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>New ingredient line</source>
+        <translation>Nieuwe ingrediëntregel</translation>
+    </message>
+    <message>
+        <source>Type a line, e.g. 2 cups flour, sifted</source>
+        <translation>Typ een regel, bijv. 250 g bloem, gezeefd</translation>
+    </message>
+    <message>
+        <source>Add Line</source>
+        <translation>Regel toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete Line</source>
+        <translation>Regel verwijderen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move line up</source>
+        <translation>Regel omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Move line down</source>
+        <translation>Regel omlaag</translation>
+    </message>
+</context>
+<context>
+    <name>RecipePicker</name>
+    <message>
+        <source>Select Meal</source>
+        <translation>Recept kiezen</translation>
+    </message>
+    <message>
+        <source>  Select Meal</source>
+        <translation>  Recept kiezen</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Recept</translation>
+    </message>
+    <message>
+        <source>Send with EMail </source>
+        <translation>Per e-mail versturen </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pdf-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Reservekopie terugzetten</translation>
+    </message>
+    <message>
+        <source>Put the recipe book back as it was when a backup was made</source>
+        <translation>Het receptenboek terugzetten naar een reservekopie</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Reservekopieën</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Gemaakt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Recepten</translation>
+    </message>
+    <message>
+        <source>Planned weeks</source>
+        <translation>Geplande weken</translation>
+    </message>
+    <message>
+        <source>Start of the day</source>
+        <translation>Begin van de dag</translation>
+    </message>
+    <message>
+        <source>Before a change</source>
+        <translation>Vóór een wijziging</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Beschadigd</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Terugzetten</translation>
+    </message>
+</context>
+<context>
+    <name>Selectors</name>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Vane Time Selector</source>
+        <translation>Vane Maaltijdkeuze</translation>
+    </message>
+    <message>
+        <source>Vane Day Selector</source>
+        <translation>Vane Dagkeuze</translation>
+    </message>
+</context>
+<context>
+    <name>SharingDialog</name>
+    <message>
+        <source>Sharing</source>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>The week on the household's phones, through your CalDAV server</source>
+        <translation>De week op de telefoons van het huishouden, via uw CalDAV-server</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbinding &amp;testen</translation>
+    </message>
+    <message>
+        <source>Meals at:</source>
+        <translation>Maaltijden om:</translation>
+    </message>
+    <message>
+        <source>Give the address of your CalDAV server, such as https://dav.example.org/.</source>
+        <translation>Geef het adres van uw CalDAV-server op, bijvoorbeeld https://dav.example.org/.</translation>
+    </message>
+    <message>
+        <source>Give your user name on the server.</source>
+        <translation>Geef uw gebruikersnaam op de server op.</translation>
+    </message>
+    <message>
+        <source>Asking %1...</source>
+        <translation>%1 wordt gevraagd...</translation>
+    </message>
+    <message>
+        <source>Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, or new ones.</source>
+        <translation>%1 bereikt: %2 takenlijsten en %3 agenda’s. Kies waarin u deelt, of nieuwe.</translation>
+    </message>
+    <message>
+        <source>New task list "Shopping"</source>
+        <translation>Nieuwe takenlijst ‘Boodschappen’</translation>
+    </message>
+    <message>
+        <source>New calendar "Meals"</source>
+        <translation>Nieuwe agenda ‘Maaltijden’</translation>
+    </message>
+    <message>
+        <source>None: share the list only</source>
+        <translation>Geen: alleen het lijstje delen</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2137,13 @@ Samenvoegen maakt de items van het menu opnieuw en houdt de uwe; Vervangen maakt
     <message>
         <source>Decrease</source>
         <translation>Verlagen</translation>
+    </message>
+</context>
+<context>
+    <name>WaitBox</name>
+    <message>
+        <source>Wait until operation will complete....</source>
+        <translation>Wacht tot de bewerking klaar is....</translation>
     </message>
 </context>
 </TS>

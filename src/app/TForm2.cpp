@@ -2,6 +2,7 @@
 
 #include "Theme.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -15,7 +16,8 @@ TForm2::TForm2(QWidget *mainWindow)
     setWindowModality(Qt::ApplicationModal);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 22);
-    auto *text = new QLabel(QStringLiteral("Wait until operation will complete...."), this);
+    auto *text =
+        new QLabel(QCoreApplication::translate("WaitBox", "Wait until operation will complete...."), this);
     text->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(text);
     adjustSize();

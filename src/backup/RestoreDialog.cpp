@@ -1,5 +1,6 @@
 #include "RestoreDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLocale>
@@ -14,25 +15,32 @@ enum Column { Made, Why, Size, Recipes, Weeks, Columns };
 } // namespace
 
 RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
-    : VaneDialog(QStringLiteral("RestoreDialog"), QStringLiteral("Restore from Backup"),
-                 QStringLiteral("Put the recipe book back as it was when a backup was made"), owner)
+    : VaneDialog(QStringLiteral("RestoreDialog"),
+                 QCoreApplication::translate("RestoreDialog", "Restore from Backup"),
+                 QCoreApplication::translate("RestoreDialog",
+                                             "Put the recipe book back as it was when a backup was made"),
+                 owner)
     , m_copies(copies)
     , m_list(new QTreeWidget(this)) {
-    m_list->setObjectName(QStringLiteral("Backups"));
-    m_list->setAccessibleName(QStringLiteral("Backups"));
+    m_list->setObjectName(QCoreApplication::translate("RestoreDialog", "Backups"));
+    m_list->setAccessibleName(QCoreApplication::translate("RestoreDialog", "Backups"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setColumnCount(Columns);
-    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Made"), QStringLiteral("Size"),
-                             QStringLiteral("Recipes"), QStringLiteral("Planned weeks")});
+    m_list->setHeaderLabels({QCoreApplication::translate("RestoreDialog", "Date"),
+                             QCoreApplication::translate("RestoreDialog", "Made"),
+                             QCoreApplication::translate("RestoreDialog", "Size"),
+                             QCoreApplication::translate("RestoreDialog", "Recipes"),
+                             QCoreApplication::translate("RestoreDialog", "Planned weeks")});
     const QLocale locale;
     for (const backups::Copy &copy : m_copies) {
         const backups::Contents contents = backups::describe(copy.path);
         m_contents << contents;
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(Made, locale.toString(copy.made, QStringLiteral("ddd d MMM yyyy, HH:mm")));
-        item->setText(Why, copy.reason == backups::Reason::Daily ? QStringLiteral("Start of the day")
-                                                                 : QStringLiteral("Before a change"));
+        item->setText(Why, copy.reason == backups::Reason::Daily
+                               ? QCoreApplication::translate("RestoreDialog", "Start of the day")
+                               : QCoreApplication::translate("RestoreDialog", "Before a change"));
         item->setText(Size, locale.formattedDataSize(contents.size, 1, QLocale::DataSizeTraditionalFormat));
         for (int c : {Size, Recipes, Weeks})
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
@@ -41,7 +49,7 @@ RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
             item->setText(Weeks, locale.toString(contents.plannedWeeks));
         } else {
             // Shown, so that the user knows of it, but never offered.
-            item->setText(Recipes, QStringLiteral("Damaged"));
+            item->setText(Recipes, QCoreApplication::translate("RestoreDialog", "Damaged"));
             item->setToolTip(Made, contents.damage);
             item->setToolTip(Recipes, contents.damage);
             item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
@@ -52,7 +60,7 @@ RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(Made, QHeaderView::Stretch);
     body()->addWidget(m_list, 1);
-    QDialogButtonBox *buttons = addButtons(QStringLiteral("&Restore"));
+    QDialogButtonBox *buttons = addButtons(QCoreApplication::translate("RestoreDialog", "&Restore"));
     m_restore = buttons->button(QDialogButtonBox::Ok);
     m_restore->setObjectName(QStringLiteral("Restore"));
     m_restore->setEnabled(false);

@@ -1,6 +1,7 @@
 #include "SelectorDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,7 +28,7 @@ SelectorDialog::SelectorDialog(const QString &name, const QString &caption, cons
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("RbButton12"));
     ok->setDefault(true);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(QCoreApplication::translate("Selectors", "Close"), this);
     close->setObjectName(QStringLiteral("RbButton1"));
     buttons->addWidget(ok);
     buttons->addWidget(close);

@@ -1,7 +1,9 @@
 #include "TForm6.h"
 
+#include <QCoreApplication>
+
 TForm6::TForm6(QWidget *owner)
-    : SelectorDialog(QStringLiteral("Form6"), QStringLiteral("Vane Day Selector"),
+    : SelectorDialog(QStringLiteral("Form6"), QCoreApplication::translate("Selectors", "Vane Day Selector"),
                      {QStringLiteral("Saturday"), QStringLiteral("Sunday"), QStringLiteral("Monday"),
                       QStringLiteral("Tuesday"), QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
                       QStringLiteral("Friday")},

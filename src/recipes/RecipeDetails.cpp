@@ -6,6 +6,7 @@
 #include "toolkit/widgets/DBMemo.h"
 #include "toolkit/widgets/LinkLabel.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,10 +42,10 @@ RecipeDetails::RecipeDetails(db::TableDataset &meals, Shell &shell, QWidget *par
     };
 
     DBLineEdit *source = box(0, "Meal_Source", "RecipeSource", Kind::Text, 2048);
-    form->addRow(caption(QStringLiteral("S&ource:"), source), source);
+    form->addRow(caption(QCoreApplication::translate("RecipeDetails", "S&ource:"), source), source);
     // A web page's address opens in the browser; the link stands under it, where a long address leaves it
     // room.
-    m_open = new LinkLabel(QStringLiteral("Open in Browser"), body);
+    m_open = new LinkLabel(QCoreApplication::translate("RecipeDetails", "Open in Browser"), body);
     m_open->setObjectName(QStringLiteral("OpenRecipeSource"));
     form->addRow(QString(), m_open);
     connect(source, &QLineEdit::textChanged, this, &RecipeDetails::showLink);
@@ -55,10 +56,10 @@ RecipeDetails::RecipeDetails(db::TableDataset &meals, Shell &shell, QWidget *par
     });
 
     DBLineEdit *author = box(1, "Meal_Author", "RecipeAuthor", Kind::Text, 255);
-    form->addRow(caption(QStringLiteral("Au&thor:"), author), author);
+    form->addRow(caption(QCoreApplication::translate("RecipeDetails", "Au&thor:"), author), author);
     DBLineEdit *yield = box(2, "Meal_Yield", "RecipeYield", Kind::Text, 255);
-    yield->setPlaceholderText(QStringLiteral("e.g. 4 servings, 12 muffins"));
-    form->addRow(caption(QStringLiteral("&Yield:"), yield), yield);
+    yield->setPlaceholderText(QCoreApplication::translate("RecipeDetails", "e.g. 4 servings, 12 muffins"));
+    form->addRow(caption(QCoreApplication::translate("RecipeDetails", "&Yield:"), yield), yield);
 
     const char *const timeFields[][3] = {{"Meal_Prep_Time", "RecipePrepTime", "Preparation:"},
                                          {"Meal_Cook_Time", "RecipeCookTime", "Cooking:"},
@@ -76,7 +77,7 @@ RecipeDetails::RecipeDetails(db::TableDataset &meals, Shell &shell, QWidget *par
     }
 
     DBLineEdit *cuisine = box(6, "Meal_Cuisine", "RecipeCuisine", Kind::Text, 255);
-    form->addRow(caption(QStringLiteral("C&uisine:"), cuisine), cuisine);
+    form->addRow(caption(QCoreApplication::translate("RecipeDetails", "C&uisine:"), cuisine), cuisine);
 
     const auto memo = [&](int index, const char *field, const char *name, const char *text, int lines) {
         auto *edit = new DBMemo(meals, QLatin1String(field), body);

@@ -6,6 +6,7 @@
 #include "toolkit/widgets/FlowLayout.h"
 #include "toolkit/widgets/TextLimit.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,18 +59,19 @@ RecipeLinesEditor::RecipeLinesEditor(db::Connection &connection, QWidget *parent
     m_servings = new QSpinBox(this);
     m_servings->setObjectName(QStringLiteral("ServingsBox"));
     m_servings->setRange(0, 1000);
-    m_servings->setSpecialValueText(QStringLiteral("unknown"));
-    m_servings->setAccessibleName(QStringLiteral("Servings"));
+    m_servings->setSpecialValueText(QCoreApplication::translate("RecipeLinesEditor", "unknown"));
+    m_servings->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "Servings"));
     m_scale = new QSpinBox(this);
     m_scale->setObjectName(QStringLiteral("ScaleToBox"));
     m_scale->setRange(0, 1000);
-    m_scale->setSpecialValueText(QStringLiteral("as written"));
-    m_scale->setAccessibleName(QStringLiteral("Scale to servings"));
-    m_scale->setToolTip(QStringLiteral("Shows the amounts for another number of servings; the recipe is not "
-                                       "changed"));
-    auto *servingsCaption = new QLabel(QStringLiteral("Se&rvings:"), this);
+    m_scale->setSpecialValueText(QCoreApplication::translate("RecipeLinesEditor", "as written"));
+    m_scale->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "Scale to servings"));
+    m_scale->setToolTip(QCoreApplication::translate(
+        "RecipeLinesEditor", "Shows the amounts for another number of servings; the recipe is not "
+                             "changed"));
+    auto *servingsCaption = new QLabel(QCoreApplication::translate("RecipeLinesEditor", "Se&rvings:"), this);
     servingsCaption->setBuddy(m_servings);
-    auto *scaleCaption = new QLabel(QStringLiteral("Scale &to:"), this);
+    auto *scaleCaption = new QLabel(QCoreApplication::translate("RecipeLinesEditor", "Scale &to:"), this);
     scaleCaption->setBuddy(m_scale);
     for (QWidget *w : std::initializer_list<QWidget *>{servingsCaption, m_servings, scaleCaption, m_scale})
         sizes->addWidget(w);
@@ -77,9 +79,11 @@ RecipeLinesEditor::RecipeLinesEditor(db::Connection &connection, QWidget *parent
 
     m_grid = new QTableWidget(0, 4, this);
     m_grid->setObjectName(QStringLiteral("RecipeLinesGrid"));
-    m_grid->setAccessibleName(QStringLiteral("Ingredient lines"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("Amount"), QStringLiteral("Unit"),
-                                       QStringLiteral("Ingredient"), QStringLiteral("Note")});
+    m_grid->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "Ingredient lines"));
+    m_grid->setHorizontalHeaderLabels({QCoreApplication::translate("RecipeLinesEditor", "Amount"),
+                                       QCoreApplication::translate("RecipeLinesEditor", "Unit"),
+                                       QCoreApplication::translate("RecipeLinesEditor", "Ingredient"),
+                                       QCoreApplication::translate("RecipeLinesEditor", "Note")});
     m_grid->verticalHeader()->hide();
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -94,8 +98,9 @@ RecipeLinesEditor::RecipeLinesEditor(db::Connection &connection, QWidget *parent
 
     m_lineBox = new QLineEdit(this);
     m_lineBox->setObjectName(QStringLiteral("NewLineBox"));
-    m_lineBox->setAccessibleName(QStringLiteral("New ingredient line"));
-    m_lineBox->setPlaceholderText(QStringLiteral("Type a line, e.g. 2 cups flour, sifted"));
+    m_lineBox->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "New ingredient line"));
+    m_lineBox->setPlaceholderText(
+        QCoreApplication::translate("RecipeLinesEditor", "Type a line, e.g. 2 cups flour, sifted"));
     limitCharacters(m_lineBox, 255);
     layout->addWidget(m_lineBox);
     auto *buttons = new FlowLayout;
@@ -107,14 +112,16 @@ RecipeLinesEditor::RecipeLinesEditor(db::Connection &connection, QWidget *parent
         m_writers << b;
         return b;
     };
-    button("AddLine", QStringLiteral("Add Line"), [this] { addLine(m_lineBox->text()); });
-    button("DeleteLine", QStringLiteral("Delete Line"), [this] { deleteLine(); });
-    button("LineUp", QStringLiteral("Up"), [this] {
+    button("AddLine", QCoreApplication::translate("RecipeLinesEditor", "Add Line"),
+           [this] { addLine(m_lineBox->text()); });
+    button("DeleteLine", QCoreApplication::translate("RecipeLinesEditor", "Delete Line"),
+           [this] { deleteLine(); });
+    button("LineUp", QCoreApplication::translate("RecipeLinesEditor", "Up"), [this] {
         move(-1);
-    })->setAccessibleName(QStringLiteral("Move line up"));
-    button("LineDown", QStringLiteral("Down"), [this] {
+    })->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "Move line up"));
+    button("LineDown", QCoreApplication::translate("RecipeLinesEditor", "Down"), [this] {
         move(1);
-    })->setAccessibleName(QStringLiteral("Move line down"));
+    })->setAccessibleName(QCoreApplication::translate("RecipeLinesEditor", "Move line down"));
     layout->addLayout(buttons);
 
     connect(m_lineBox, &QLineEdit::returnPressed, this,

@@ -5,28 +5,33 @@
 #include "data/TDataModule1.h"
 #include "toolkit/widgets/DBGrid.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TForm3::TForm3(TForm1 &owner, TDataModule1 &dataModule)
-    : VaneDialog(QStringLiteral("Form3"), QStringLiteral("Add ingredient to Meal"),
-                 QStringLiteral("  Add ingredient to Meal"), &owner)
+    : VaneDialog(QStringLiteral("Form3"),
+                 QCoreApplication::translate("IngredientPicker", "Add ingredient to Meal"),
+                 QCoreApplication::translate("IngredientPicker", "  Add ingredient to Meal"), &owner)
     , m_owner(owner)
     , m_data(dataModule) {
-    auto *instruction = new QLabel(QStringLiteral("Select Ingredient and click \"Add\" button"), this);
+    auto *instruction = new QLabel(
+        QCoreApplication::translate("IngredientPicker", "Select Ingredient and click \"Add\" button"), this);
     DBGrid2 =
         new DBGrid(dataModule.SQLMEAL2, {QStringLiteral("Ingredients_Description"), QStringLiteral("IGroup")},
-                   {QStringLiteral("Description"), QStringLiteral("Group")}, this);
+                   {QCoreApplication::translate("IngredientPicker", "Description"),
+                    QCoreApplication::translate("IngredientPicker", "Group")},
+                   this);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
-    DBGrid2->setAccessibleName(QStringLiteral("Ingredients"));
+    DBGrid2->setAccessibleName(QCoreApplication::translate("IngredientPicker", "Ingredients"));
     DBGrid2->setColumnModes({QHeaderView::Stretch, QHeaderView::Stretch});
     instruction->setBuddy(DBGrid2);
-    RbButton8 = new QPushButton(QStringLiteral("Add"), this);
+    RbButton8 = new QPushButton(QCoreApplication::translate("IngredientPicker", "Add"), this);
     RbButton8->setObjectName(QStringLiteral("RbButton8"));
     RbButton8->setDefault(true);
-    RbButton1 = new QPushButton(QStringLiteral("Close"), this);
+    RbButton1 = new QPushButton(QCoreApplication::translate("IngredientPicker", "Close"), this);
     RbButton1->setObjectName(QStringLiteral("RbButton1"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -5,24 +5,25 @@
 #include "toolkit/widgets/DBLookupComboBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TForm7::TForm7(TForm1 &owner, TDataModule1 &dataModule)
-    : VaneDialog(QStringLiteral("Form7"), QStringLiteral("Select Meal"), QStringLiteral("  Select Meal"),
-                 &owner)
+    : VaneDialog(QStringLiteral("Form7"), QCoreApplication::translate("RecipePicker", "Select Meal"),
+                 QCoreApplication::translate("RecipePicker", "  Select Meal"), &owner)
     , m_owner(owner) {
     DBLookupComboBox1 = new DBLookupComboBox(dataModule.SQLMEALS, QStringLiteral("Meal_Name"), this);
     DBLookupComboBox1->setObjectName(QStringLiteral("DBLookupComboBox1"));
     DBLookupComboBox1->setKeyField(QStringLiteral("Meal_ID"));
-    DBLookupComboBox1->setAccessibleName(QStringLiteral("Recipe"));
-    RbCheckBox1 = new QCheckBox(QStringLiteral("Send with EMail "), this);
+    DBLookupComboBox1->setAccessibleName(QCoreApplication::translate("RecipePicker", "Recipe"));
+    RbCheckBox1 = new QCheckBox(QCoreApplication::translate("RecipePicker", "Send with EMail "), this);
     RbCheckBox1->setObjectName(QStringLiteral("RbCheckBox1"));
     RbButton12 = new QPushButton(QStringLiteral("OK"), this);
     RbButton12->setObjectName(QStringLiteral("RbButton12"));
     RbButton12->setDefault(true);
-    RbButton1 = new QPushButton(QStringLiteral("Close"), this);
+    RbButton1 = new QPushButton(QCoreApplication::translate("RecipePicker", "Close"), this);
     RbButton1->setObjectName(QStringLiteral("RbButton1"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(RbCheckBox1);

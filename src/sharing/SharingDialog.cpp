@@ -1,6 +1,7 @@
 #include "SharingDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -21,8 +22,10 @@ const char *const TimeNames[sharing::MealTimes] = {"Morning", "Snack", "Noon", "
 } // namespace
 
 SharingDialog::SharingDialog(const sharing::Settings &settings, const QString &password, QWidget *owner)
-    : VaneDialog(QStringLiteral("SharingDialog"), QStringLiteral("Sharing"),
-                 QStringLiteral("The week on the household's phones, through your CalDAV server"), owner)
+    : VaneDialog(QStringLiteral("SharingDialog"), QCoreApplication::translate("SharingDialog", "Sharing"),
+                 QCoreApplication::translate(
+                     "SharingDialog", "The week on the household's phones, through your CalDAV server"),
+                 owner)
     , m_settings(settings) {
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -40,7 +43,7 @@ SharingDialog::SharingDialog(const sharing::Settings &settings, const QString &p
     m_user = line("SharingUser", "&User name:", settings.user);
     m_password = line("SharingPassword", "&Password:", password);
     m_password->setEchoMode(QLineEdit::Password);
-    auto *test = new QPushButton(QStringLiteral("&Test connection"), this);
+    auto *test = new QPushButton(QCoreApplication::translate("SharingDialog", "&Test connection"), this);
     test->setObjectName(QStringLiteral("TestConnection"));
     test->setAutoDefault(false);
     form->addRow(QString(), test);
@@ -80,7 +83,7 @@ SharingDialog::SharingDialog(const sharing::Settings &settings, const QString &p
         times->addWidget(edit, t / 3, (t % 3) * 2 + 1);
         m_times[size_t(t)] = edit;
     }
-    form->addRow(new QLabel(QStringLiteral("Meals at:"), this), times);
+    form->addRow(new QLabel(QCoreApplication::translate("SharingDialog", "Meals at:"), this), times);
     body()->addLayout(form);
     body()->addStretch(1);
     addButtons();
@@ -96,13 +99,14 @@ bool SharingDialog::readForm() {
     const QUrl server = QUrl::fromUserInput(m_server->text().trimmed());
     if (m_server->text().trimmed().isEmpty() || !server.isValid() || server.host().isEmpty() ||
         (server.scheme() != QLatin1String("https") && server.scheme() != QLatin1String("http"))) {
-        m_status->setText(QStringLiteral("Give the address of your CalDAV server, such as "
-                                         "https://dav.example.org/."));
+        m_status->setText(QCoreApplication::translate("SharingDialog",
+                                                      "Give the address of your CalDAV server, such as "
+                                                      "https://dav.example.org/."));
         m_server->setFocus();
         return false;
     }
     if (m_user->text().trimmed().isEmpty()) {
-        m_status->setText(QStringLiteral("Give your user name on the server."));
+        m_status->setText(QCoreApplication::translate("SharingDialog", "Give your user name on the server."));
         m_user->setFocus();
         return false;
     }
@@ -116,7 +120,8 @@ bool SharingDialog::readForm() {
 bool SharingDialog::testConnection() {
     if (!readForm())
         return false;
-    m_status->setText(QStringLiteral("Asking %1...").arg(m_settings.server.host()));
+    m_status->setText(
+        QCoreApplication::translate("SharingDialog", "Asking %1...").arg(m_settings.server.host()));
     caldav::Client client(m_settings.server, m_settings.user, password());
     QList<caldav::Collection> found;
     const caldav::Outcome outcome = client.collections(found);
@@ -129,12 +134,13 @@ bool SharingDialog::testConnection() {
         std::count_if(found.cbegin(), found.cend(), [](const auto &c) { return c.tasks; });
     const qsizetype calendars =
         std::count_if(found.cbegin(), found.cend(), [](const auto &c) { return c.events; });
-    m_status->setText(
-        QStringLiteral("Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, "
-                       "or new ones.")
-            .arg(m_settings.server.host())
-            .arg(lists)
-            .arg(calendars));
+    m_status->setText(QCoreApplication::translate(
+                          "SharingDialog",
+                          "Reached %1: %2 task lists and %3 calendars. Choose the ones to share to, "
+                          "or new ones.")
+                          .arg(m_settings.server.host())
+                          .arg(lists)
+                          .arg(calendars));
     return true;
 }
 
@@ -149,9 +155,12 @@ void SharingDialog::fillCollections(const QList<caldav::Collection> &found) {
         if (c.events)
             m_calendar->addItem(c.name, c.url);
     }
-    m_tasks->addItem(QStringLiteral("New task list \"Shopping\""), NewCollection);
-    m_calendar->addItem(QStringLiteral("New calendar \"Meals\""), NewCollection);
-    m_calendar->addItem(QStringLiteral("None: share the list only"), NoCollection);
+    m_tasks->addItem(QCoreApplication::translate("SharingDialog", "New task list \"Shopping\""),
+                     NewCollection);
+    m_calendar->addItem(QCoreApplication::translate("SharingDialog", "New calendar \"Meals\""),
+                        NewCollection);
+    m_calendar->addItem(QCoreApplication::translate("SharingDialog", "None: share the list only"),
+                        NoCollection);
     // What was chosen before, else a list named for shopping, else a new one.
     const auto choose = [](QComboBox *box, const QUrl &before, const QString &word) {
         int at = before.isEmpty() ? -1 : box->findData(before);

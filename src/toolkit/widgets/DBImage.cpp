@@ -4,6 +4,7 @@
 
 #include "toolkit/db/TableDataset.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScopeGuard>
 
@@ -101,7 +102,8 @@ void DBImage::paintEvent(QPaintEvent *) {
         if (!m_data.isEmpty()) {
             painter.setPen(palette().color(QPalette::Text));
             painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
-                             QStringLiteral("The picture cannot be shown: it is damaged, or of a kind that "
+                             QCoreApplication::translate(
+                                 "DBImage", "The picture cannot be shown: it is damaged, or of a kind that "
                                             "cannot be read."));
         }
         return;

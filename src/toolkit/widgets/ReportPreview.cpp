@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -69,8 +70,10 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
         save->setObjectName(QStringLiteral("SaveAsPdf"));
         save->setToolTip(QObject::tr("Save the report as a PDF file"));
         QObject::connect(save, &QAction::triggered, &preview, [&report, &dialogs] {
-            QString path = dialogs.saveFileName(
-                QObject::tr("Save as PDF"), {QStringLiteral("PDF files (*.pdf)")}, suggestedPdfPath(report));
+            QString path =
+                dialogs.saveFileName(QObject::tr("Save as PDF"),
+                                     {QCoreApplication::translate("ReportPreview", "PDF files (*.pdf)")},
+                                     suggestedPdfPath(report));
             if (path.isEmpty())
                 return;
             if (QFileInfo(path).suffix().isEmpty())
@@ -83,7 +86,8 @@ void previewReport(const report::BandReport &report, QWidget *parent, Dialogs &d
         save->setShortcut(QKeySequence::Save);
         for (QAction *action : tools->actions()) {
             if (action != save &&
-                action->text().remove(u'&').compare(QStringLiteral("Print"), Qt::CaseInsensitive) == 0)
+                action->text().remove(u'&').compare(QCoreApplication::translate("ReportPreview", "Print"),
+                                                    Qt::CaseInsensitive) == 0)
                 action->setShortcut(QKeySequence::Print);
         }
         // The zoom box and the page field tell assistive technology what they are.
