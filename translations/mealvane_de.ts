@@ -1428,10 +1428,6 @@ Mealvane schließen, ohne zu speichern?</translation>
         <translation>Das Bild von „%1“ entfernen?</translation>
     </message>
     <message>
-        <source>Meal</source>
-        <translation>Gericht</translation>
-    </message>
-    <message>
         <source>Clear Picture of "%1"</source>
         <translation>Bild von „%1“ entfernen</translation>
     </message>

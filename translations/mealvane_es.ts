@@ -1428,10 +1428,6 @@ Close Mealvane without saving it?</source>
         <translation>¿Quitar la imagen de «%1»?</translation>
     </message>
     <message>
-        <source>Meal</source>
-        <translation>Plato</translation>
-    </message>
-    <message>
         <source>Clear Picture of "%1"</source>
         <translation>Quitar la imagen de «%1»</translation>
     </message>

@@ -1428,10 +1428,6 @@ Fermer Mealvane sans enregistrer ?</translation>
         <translation>Effacer la photo de « %1 » ?</translation>
     </message>
     <message>
-        <source>Meal</source>
-        <translation>Plat</translation>
-    </message>
-    <message>
         <source>Clear Picture of "%1"</source>
         <translation>Effacer la photo de « %1 »</translation>
     </message>

@@ -1428,10 +1428,6 @@ Chiudere Mealvane senza salvare?</translation>
         <translation>Togliere l’immagine di «%1»?</translation>
     </message>
     <message>
-        <source>Meal</source>
-        <translation>Piatto</translation>
-    </message>
-    <message>
         <source>Clear Picture of "%1"</source>
         <translation>Togli l’immagine di «%1»</translation>
     </message>

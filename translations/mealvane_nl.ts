@@ -1428,10 +1428,6 @@ Mealvane sluiten zonder op te slaan?</translation>
         <translation>De afbeelding van ‘%1’ wissen?</translation>
     </message>
     <message>
-        <source>Meal</source>
-        <translation>Gerecht</translation>
-    </message>
-    <message>
         <source>Clear Picture of "%1"</source>
         <translation>Afbeelding van ‘%1’ wissen</translation>
     </message>

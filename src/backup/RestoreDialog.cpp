@@ -22,7 +22,7 @@ RestoreDialog::RestoreDialog(const QList<backups::Copy> &copies, QWidget *owner)
                  owner)
     , m_copies(copies)
     , m_list(new QTreeWidget(this)) {
-    m_list->setObjectName(QCoreApplication::translate("RestoreDialog", "Backups"));
+    m_list->setObjectName(QStringLiteral("Backups"));
     m_list->setAccessibleName(QCoreApplication::translate("RestoreDialog", "Backups"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);

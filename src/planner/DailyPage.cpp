@@ -292,7 +292,7 @@ void TForm1::buildDailyPage() {
 
     RbCheckBox1 = new QCheckBox(tr("Filter by Meal Type"), m_dailyColumn);
     RbCheckBox1->setObjectName(QStringLiteral("RbCheckBox1"));
-    DBLookupComboBox4 = new DBLookupComboBox(m_data->MEALTYPE, tr("Type"), m_dailyColumn);
+    DBLookupComboBox4 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), m_dailyColumn);
     DBLookupComboBox4->setObjectName(QStringLiteral("DBLookupComboBox4"));
     DBLookupComboBox4->setKeyField(QStringLiteral("ID"));
     DBLookupComboBox4->setAccessibleName(tr("Meal type"));

@@ -184,7 +184,7 @@ void TForm1::deleteCategory(bool groups) {
     db::Transaction transaction(c);
     if (count > 0) {
         if (groups) {
-            before << RowSnapshot::rows(c, tr("Ingredients"), QStringLiteral("Ingredients_Group=?"), {id});
+            before << RowSnapshot::rows(c, QStringLiteral("Ingredients"), QStringLiteral("Ingredients_Group=?"), {id});
         } else {
             db::Statement recipes(c, QStringLiteral("SELECT Meal_ID FROM Meal WHERE Meal_Type=?"));
             recipes.bind(1, id);

@@ -229,7 +229,7 @@ void TForm1::RbButton1Click() {
     }
     db::Connection &c = m_data->ADOConnectionMain;
     QList<RowSnapshot> before{
-        RowSnapshot::rows(c, tr("Ingredients"), QStringLiteral("Ingredients_Description=?"), {description}),
+        RowSnapshot::rows(c, QStringLiteral("Ingredients"), QStringLiteral("Ingredients_Description=?"), {description}),
         RowSnapshot::rows(
             c, QStringLiteral("Made_With"),
             QStringLiteral("Ingredients_ID IN (SELECT Ingredients_ID FROM Ingredients WHERE "

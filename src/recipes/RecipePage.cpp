@@ -95,7 +95,7 @@ void TForm1::buildRecipePage() {
     // The name has the row to itself, so that a long one shows whole; its button is among the recipe's.
     left->addWidget(DBLookupComboBox2, 0, 1, 1, 2);
 
-    DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, tr("Type"), body);
+    DBLookupComboBox3 = new DBLookupComboBox(m_data->MEALTYPE, QStringLiteral("Type"), body);
     DBLookupComboBox3->setObjectName(QStringLiteral("DBLookupComboBox3"));
     DBLookupComboBox3->setAccessibleName(tr("Type"));
     DBLookupComboBox3->setKeyField(QStringLiteral("ID"));
@@ -148,7 +148,7 @@ void TForm1::buildRecipePage() {
     auto *right = new QVBoxLayout;
     page->addLayout(right, 0, 1);
     right->setSpacing(6);
-    DBGrid2 = new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), tr("Group")},
+    DBGrid2 = new DBGrid(m_data->SQLMEAL1, {QStringLiteral("Ingredients_Description"), QStringLiteral("Group")},
                          {tr("Description"), tr("Group")}, body);
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
     DBGrid2->setAccessibleName(tr("Ingredients of the recipe"));
@@ -305,7 +305,7 @@ void TForm1::ClearPicture1Click() {
         meals.post();
     const qint64 id = meals.field(QStringLiteral("Meal_ID")).asInteger();
     const RowSnapshot picture =
-        RowSnapshot::columns(m_data->ADOConnectionMain, tr("Meal"), {QStringLiteral("Meal_Picture")},
+        RowSnapshot::columns(m_data->ADOConnectionMain, QStringLiteral("Meal"), {QStringLiteral("Meal_Picture")},
                              QStringLiteral("Meal_ID=?"), {id});
     meals.edit();
     meals.setValue(QStringLiteral("Meal_Picture"), QVariant());

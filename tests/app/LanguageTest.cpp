@@ -1,6 +1,8 @@
 #include "app/Language.h"
 #include "support/ProgramTest.h"
 
+#include "toolkit/widgets/DBGrid.h"
+#include "toolkit/widgets/DBLookupComboBox.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -138,6 +140,15 @@ TEST(Translations, TheLanguageChosenSpeaksFromTheNextStart) {
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Aktionen", "Be&richte", "&Hilfe"}));
     EXPECT_EQ(w.findChild<QAction *>(QStringLiteral("ActionUndo"))->text(), QStringLiteral("&Rückgängig"));
+    // The captions translate, the names of fields and tables do not: the recipe page still shows the type
+    // and the groups, and the daily page its types.
+    w.JvXPBar4Items0Click();
+    EXPECT_FALSE(w.DBLookupComboBox3->currentText().isEmpty());
+    ASSERT_GT(w.DBGrid2->model()->rowCount(), 0);
+    EXPECT_FALSE(w.DBGrid2->model()->index(0, 1).data().toString().isEmpty());
+    EXPECT_EQ(w.DBGrid2->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Gruppe"));
+    w.JvXPBar5Click();
+    EXPECT_GT(w.DBLookupComboBox4->count(), 0);
     language::choose(QString());
     EXPECT_TRUE(language::chosen().isEmpty());
 }
