@@ -581,7 +581,7 @@ Para usarlo, cierre Mealvane, guarde el archivo dañado en otro sitio y ponga el
     </message>
     <message>
         <source>Week Number:</source>
-        <translation>Número de semana:</translation>
+        <translation>N.º de semana:</translation>
     </message>
     <message>
         <source>Today:</source>

@@ -581,7 +581,7 @@ Pour l’utiliser, fermez Mealvane, rangez le fichier endommagé ailleurs et met
     </message>
     <message>
         <source>Week Number:</source>
-        <translation>Numéro de semaine :</translation>
+        <translation>Semaine n° :</translation>
     </message>
     <message>
         <source>Today:</source>

@@ -581,7 +581,7 @@ Per usarlo, chiudete Mealvane, mettete altrove il file danneggiato e al suo post
     </message>
     <message>
         <source>Week Number:</source>
-        <translation>Numero della settimana:</translation>
+        <translation>Settimana n.:</translation>
     </message>
     <message>
         <source>Today:</source>
